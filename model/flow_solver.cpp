@@ -1,0 +1,124 @@
+#include "flow_solver.h"
+
+#include <cmath>
+
+namespace breathlab {
+
+namespace {
+
+constexpr double kBalanceTolerance = 0.0001; // L/s
+constexpr int kOpenIterationCap = 100000;
+constexpr int kClosedIterationCap = 10000;
+
+// Balance of the node pressure P for an open segment: flow through the
+// peripheral airway against flow through the segment. The segment law is the
+// integral of a conductance G2*s^2/(c^2+s^2) over the transmural pressure s;
+// the difference of two arctangents is written as one arctangent of a quotient,
+// which stays accurate when the two angles are close.
+struct OpenBalance {
+    double G1A_plus_G2Pu, Gs, K, Pu, Pc, D, c, c2;
+    double operator()(double P) const {
+        return G1A_plus_G2Pu - Gs * P - K * std::atan((Pu - P) * c / ((P - Pc) * D + c2));
+    }
+};
+
+// Closed segment: its mouth-side end sits at the local pleural pressure Pc, so
+// the flow no longer depends on the bronchial pressure (flow limitation).
+struct ClosedBalance {
+    double G1A_plus_G2Pc, Gs, K, Pc, c;
+    double operator()(double P) const { return G1A_plus_G2Pc - Gs * P - K * std::atan((Pc - P) / c); }
+};
+
+void Beep(const LungModel& m) {
+    if (m.Hooks.beep) m.Hooks.beep(m.Hooks.context);
+}
+
+// Regula falsi as the model defines it: the end replaced is chosen by the sign
+// of F(P) against F(b). Returns false when the shared iteration count exceeds cap.
+template <class Balance>
+bool Iterate(const Balance& F, double a, double Fa, double b, double Fb, int& iterations, int cap,
+             double& P) {
+    P = b - (b - a) * Fb / (Fb - Fa);
+    double Fp = F(P);
+    while (std::fabs(Fp) > kBalanceTolerance) {
+        if (++iterations > cap) return false;
+        if (Fp * Fb < 0) {
+            a = P;
+            Fa = Fp;
+        } else {
+            b = P;
+            Fb = Fp;
+        }
+        P = b - (b - a) * Fb / (Fb - Fa);
+        Fp = F(P);
+    }
+    return true;
+}
+
+} // namespace
+
+void SolveLobarFlows(LungModel& m, SolverMode mode, double x, double leftTransmural,
+                     double rightTransmural, double* probeFlows) {
+    int iterations = 0; // shared by all five lobes and both branches
+    for (int j = 0; j < kLobeCount; ++j) {
+        const double A = m.AlveolarPressure[j];
+        const double R1 = m.PeripheralResistance[j];
+        const double R2 = m.SegmentResistance[j].current;
+        const double c = m.SegmentCollapsibility[j].current;
+        const double Pu = x + (j < 2 ? leftTransmural : rightTransmural);
+        const double Pc = x + m.PleuralOffset[j].current;
+        const double G1 = 1 / R1;
+        const double G2 = 1 / R2;
+        const double Gs = G1 + G2;
+        const double K = G2 * c;
+
+        double P;
+        if (Pu > Pc) {
+            m.FlowLimited[j] = 0;
+            const OpenBalance F{G1 * A + G2 * Pu, Gs, K, Pu, Pc, Pu - Pc, c, c * c};
+            double a = A;
+            double b = (A + Pu) / 2;
+            double Fa = F(a);
+            const double Fb = F(b);
+            if (Fa * Fb > 0) {
+                // At P = Pu the arctangent term vanishes.
+                a = Pu;
+                Fa = G1 * A + G2 * Pu - Gs * Pu;
+            }
+            if (!Iterate(F, a, Fa, b, Fb, iterations, kOpenIterationCap, P)) {
+                m.NumericalFailure = true;
+                Beep(m);
+                return;
+            }
+        } else {
+            m.FlowLimited[j] = 1;
+            const ClosedBalance F{G1 * A + G2 * Pc, Gs, K, Pc, c};
+            const double Fa = F(A);
+            const double Fb = G1 * A + G2 * Pc - Gs * Pc;
+            if (Fa * Fb > 0) {
+                if (std::fabs(Fa) < kBalanceTolerance) {
+                    P = A;
+                } else if (std::fabs(Fb) < kBalanceTolerance) {
+                    P = Pc;
+                } else {
+                    m.NumericalFailure = true;
+                    return;
+                }
+            } else if (!Iterate(F, A, Fa, Pc, Fb, iterations, kClosedIterationCap, P)) {
+                m.NumericalFailure = true;
+                Beep(m);
+                return;
+            }
+        }
+
+        const double Q = (P - A) * G1;
+        if (mode == SolverMode::Commit) {
+            m.LobeFlow[j] = Q;
+            if (std::fabs(Q) > 0.001) m.EffectiveSegmentResistance[j] = (Pu - A) / Q - R1;
+        } else {
+            probeFlows[j] = Q;
+        }
+    }
+}
+
+} // namespace breathlab

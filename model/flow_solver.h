@@ -1,0 +1,21 @@
+// Airflow into each lobe for a trial pleural pressure, with expiratory flow
+// limitation in the collapsible middle airways.
+#pragma once
+
+#include "lung_model.h"
+
+namespace breathlab {
+
+enum class SolverMode { Commit = 1, Probe = 2 };
+
+// Finds each lobe's node pressure between the collapsible segment and the
+// peripheral airway by regula falsi. Commit writes LobeFlow and
+// EffectiveSegmentResistance; Probe writes the flows to probeFlows instead.
+// Both write FlowLimited. On failure NumericalFailure is set and later lobes
+// are left unprocessed; the caller must look at it.
+//   pleural: trial common pleural pressure x (kPa)
+//   leftTransmural, rightTransmural: transmural pressures of the central compartments
+void SolveLobarFlows(LungModel& m, SolverMode mode, double pleural, double leftTransmural,
+                     double rightTransmural, double* probeFlows = nullptr);
+
+} // namespace breathlab
