@@ -164,6 +164,11 @@ struct LungModel {
     int iVmax;
     std::int64_t SubstepsIntegrated; // substeps since the run began, for reports
 
+    // Cube root of each lobe's LobeResidualVolume and the volume it was taken
+    // of (a zero-filled cache is valid: the cube root of 0 is 0).
+    std::array<double, kLobeCount> ResidualVolumeCbrtKey;
+    std::array<double, kLobeCount> ResidualVolumeCbrt;
+
     ModelHooks Hooks;
 };
 

@@ -129,7 +129,13 @@ void ComputeLobeMechanics(LungModel& m) {
         // Peripheral airways narrow as the lobe empties and close at its residual volume.
         const double RV = m.LobeResidualVolume[j].current;
         const double V = m.LobeVolume[j] > RV + 0.0001 ? m.LobeVolume[j] : RV + 0.0001;
-        const double d = std::cbrt(V) - std::cbrt(RV);
+        if (RV != m.ResidualVolumeCbrtKey[j]) {
+            // The residual volume only moves while a run ramps it in; its cube
+            // root is kept between substeps.
+            m.ResidualVolumeCbrtKey[j] = RV;
+            m.ResidualVolumeCbrt[j] = std::cbrt(RV);
+        }
+        const double d = std::cbrt(V) - m.ResidualVolumeCbrt[j];
         const double d2 = d * d;
         m.PeripheralResistance[j] = 1 / (d2 * d2 * m.LobeConductanceCoefficient[j].current);
     }

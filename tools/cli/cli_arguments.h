@@ -1,0 +1,37 @@
+// The command line of breathlab-cli.
+#pragma once
+
+#include "parameter_set.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace breathlab {
+
+struct RunOptions {
+    ParameterSet Parameters;
+    std::optional<std::string> ReferenceFile;
+    int Runs = 1;
+    bool Json = false;
+    std::optional<std::string> CsvPrefix;
+    std::optional<std::string> SaveFile;
+};
+
+// One "[REGION.]NAME=PERCENT" setting, parsed.
+struct ParameterSetting {
+    bool Global = false; // G1..G20
+    int Region = kBothLungs;
+    int Index = 0;       // parameter 1..8, or global entry 1..20
+    double Percent = 100;
+};
+
+// Returns the setting, or an error message naming the bad argument.
+std::optional<ParameterSetting> ParseSetting(const std::string& text, std::string& error);
+void ApplySetting(const ParameterSetting& setting, ParameterSet& parameters);
+
+// Parses the arguments after "run"; on a bad argument returns nullopt with a
+// one-line message.
+std::optional<RunOptions> ParseRunOptions(const std::vector<std::string>& args, std::string& error);
+
+} // namespace breathlab

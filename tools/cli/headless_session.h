@@ -1,0 +1,41 @@
+// What the program does for START, without a window: one model, one history,
+// and the parameter set copied into the working slot before each run.
+#pragma once
+
+#include "lung_model.h"
+#include "parameter_set.h"
+#include "result_record.h"
+
+#include <memory>
+
+namespace breathlab {
+
+class HeadlessSession {
+public:
+    // A fresh start-up: model zero-filled, history as given (the shipped
+    // default set, or empty), then the start-up reset.
+    explicit HeadlessSession(const ResultHistory* initialHistory = nullptr);
+
+    // Takes the reference percentages from slot 0 of another history set.
+    void UseReferencePercentages(const ResultRecord& reference);
+
+    // One START: keep the newest run, clear the working slot's traces, copy the
+    // percentages in, run, and push the older runs down.
+    void Start(const ParameterSet& parameters);
+
+    const LungModel& Model() const { return *model_; }
+    const ResultHistory& History() const { return *history_; }
+
+private:
+    std::unique_ptr<LungModel> model_;
+    std::unique_ptr<ResultHistory> history_;
+    std::unique_ptr<ResultRecord> previousNewest_;
+};
+
+// Clears what the run draws live: the 100 ms trace and the samples.
+void ClearWorkingTraces(ResultRecord& working);
+
+// Percentages into a record, in single precision as records hold them.
+void StoreParameters(const ParameterSet& parameters, ResultRecord& record);
+
+} // namespace breathlab

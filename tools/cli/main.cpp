@@ -1,0 +1,131 @@
+// breathlab-cli: simulated examinations without a window, for preparing cases
+// and for running many virtual patients.
+#include "cli_arguments.h"
+#include "headless_session.h"
+#include "history_set_io.h"
+#include "run_report.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+using namespace breathlab;
+
+constexpr int kExitFileError = 1;
+constexpr int kExitUsage = 2;
+
+void PrintUsage(std::ostream& out) {
+    out << "usage:\n"
+           "  breathlab-cli run [--set [REGION.]NAME=PERCENT]... [--reference FILE.spi] [--runs N]\n"
+           "                    [--json] [--csv PREFIX] [--save FILE.spi]\n"
+           "  breathlab-cli make-standard FILE\n"
+           "NAME: RMain VDc RMiddle StiffMiddle RPeripheral CCC Size Cm, or G1..G20\n"
+           "REGION: LeftLung RightLung BothLungs (default) UpperLeftLobe LowerLeftLobe\n"
+           "        UpperRightLobe MiddleRightLobe LowerRightLobe\n";
+}
+
+std::filesystem::path ProgramFolder() {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path() : exe.parent_path();
+}
+
+// The default history set shipped beside the program, as the window loads it
+// at start-up; without it the history starts empty.
+std::unique_ptr<ResultHistory> LoadDefaultHistory() {
+    auto history = std::make_unique<ResultHistory>();
+    std::string error;
+    if (ReadHistorySet((ProgramFolder() / "datfiles1" / "standard.dat").string(), *history, error))
+        return history;
+    return nullptr;
+}
+
+int Run(const RunOptions& options) {
+    std::unique_ptr<ResultHistory> reference;
+    if (options.ReferenceFile) {
+        reference = std::make_unique<ResultHistory>();
+        std::string error;
+        if (!ReadHistorySet(*options.ReferenceFile, *reference, error)) {
+            std::cerr << "breathlab-cli: " << error << '\n';
+            return kExitFileError;
+        }
+    }
+    const auto defaults = LoadDefaultHistory();
+    HeadlessSession session(defaults.get());
+    if (reference) session.UseReferencePercentages((*reference)[0]);
+
+    for (int run = 1; run <= options.Runs; ++run) {
+        session.Start(options.Parameters);
+        const ResultRecord& r = session.History()[1];
+        if (options.Json)
+            PrintJsonLine(std::cout, r, session.Model());
+        else
+            PrintIndexTable(std::cout, run, r, session.Model());
+    }
+
+    std::string error;
+    if (options.CsvPrefix && !WriteTraceCsv(*options.CsvPrefix, session.History()[1], error)) {
+        std::cerr << "breathlab-cli: " << error << '\n';
+        return kExitFileError;
+    }
+    if (options.SaveFile && !WriteFileAtomically(*options.SaveFile, &session.History(),
+                                                 sizeof(ResultHistory), error)) {
+        std::cerr << "breathlab-cli: " << error << '\n';
+        return kExitFileError;
+    }
+    return 0;
+}
+
+// The default history set: slot 0 is the first START with every percentage
+// at 100 after a fresh start-up, so that a user's first default START
+// reproduces the reference exactly; the other slots hold no samples.
+int MakeStandard(const std::string& path) {
+    HeadlessSession session;
+    session.Start(ParameterSet{});
+    auto standard = std::make_unique<ResultHistory>();
+    for (ResultRecord& r : *standard) {
+        for (auto& row : r.ParameterBlock)
+            for (int col = 0; col < 8; ++col) row[col] = 100;
+        std::fill(std::begin(r.GlobalParamBlock), std::end(r.GlobalParamBlock), 100.0f);
+    }
+    (*standard)[0] = session.History()[1];
+    std::string error;
+    if (!WriteFileAtomically(path, standard.get(), sizeof(ResultHistory), error)) {
+        std::cerr << "breathlab-cli: " << error << '\n';
+        return kExitFileError;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        PrintUsage(args.empty() ? std::cerr : std::cout);
+        return args.empty() ? kExitUsage : 0;
+    }
+    if (args[0] == "make-standard") {
+        if (args.size() != 2) {
+            std::cerr << "breathlab-cli: make-standard takes one file name\n";
+            return kExitUsage;
+        }
+        return MakeStandard(args[1]);
+    }
+    if (args[0] == "run") {
+        std::string error;
+        auto options = ParseRunOptions({args.begin() + 1, args.end()}, error);
+        if (!options) {
+            std::cerr << "breathlab-cli: " << error << '\n';
+            return kExitUsage;
+        }
+        return Run(*options);
+    }
+    std::cerr << "breathlab-cli: unknown command '" << args[0] << "'\n";
+    PrintUsage(std::cerr);
+    return kExitUsage;
+}

@@ -1,0 +1,24 @@
+// How breathlab-cli reports a run: a readable table, JSON lines, CSV traces.
+#pragma once
+
+#include "lung_model.h"
+#include "result_record.h"
+
+#include <ostream>
+#include <string>
+
+namespace breathlab {
+
+// "completed", "dead" or "error".
+const char* RunStatusWord(float status);
+
+void PrintIndexTable(std::ostream& out, int run, const ResultRecord& r, const LungModel& m);
+
+// One JSON object on one line; floats with 9 significant digits so that the
+// stored single-precision values round-trip.
+void PrintJsonLine(std::ostream& out, const ResultRecord& r, const LungModel& m);
+
+// PREFIX-volume-time.csv and PREFIX-flow-volume.csv of one run.
+bool WriteTraceCsv(const std::string& prefix, const ResultRecord& r, std::string& error);
+
+} // namespace breathlab
