@@ -1,0 +1,130 @@
+#include "data_files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace breathlab {
+
+namespace {
+
+QString WithTrailingSlash(const QString& folder) {
+    return folder.endsWith('/') ? folder : folder + '/';
+}
+
+// The name of the entry of folder that matches name ignoring letter case; the
+// exact spelling wins when it exists, otherwise the first match in name order,
+// and name itself when nothing matches.
+QString EntryNameIgnoringCase(const QString& folder, const QString& name) {
+    if (name == "." || name == ".." || QFileInfo::exists(folder + name)) return name;
+    const QStringList entries = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
+    return name;
+}
+
+bool IsSameFile(const QString& first, const QString& second) {
+    const QString canonical = QFileInfo(first).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath();
+}
+
+// A copy must be writable for its head to be turned round, whatever the
+// permissions of the stored original were.
+bool CopyOverTarget(const QString& source, const QString& target) {
+    if (QFileInfo::exists(target) && !QFile::remove(target)) return false;
+    if (!QFile::copy(source, target)) return false;
+    return QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+}
+
+bool ReverseHeadOfFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) return false;
+    QByteArray head = file.read(kReversedHeadLength);
+    if (!ReverseHead(head)) return false;
+    const bool written = file.seek(0) && file.write(head) == head.size() && file.flush();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
+QString ProgramFolder() { return WithTrailingSlash(QCoreApplication::applicationDirPath()); }
+
+QString ResolveDataPath(const QString& programFolder, const QString& relativeName) {
+    QString path = WithTrailingSlash(programFolder);
+    const QStringList parts = relativeName.split('/', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        path += EntryNameIgnoringCase(path, parts[i]);
+        if (i + 1 < parts.size() || relativeName.endsWith('/')) path += '/';
+    }
+    return path;
+}
+
+int MissingDataFilesNumber(const QString& programFolder) {
+    static const std::array<std::pair<const char*, int>, 7> files = {{
+        {"datfiles1/F000.dat", 1},
+        {"datfiles1/F001.dat", 10},
+        {"datfiles1/F002.dat", 100},
+        {"datfiles1/F003.dat", 1000},
+        {"datfiles1/F004.dat", 10000},
+        {"datfiles1/F005.dat", 100000},
+        {"datfiles1/standard.dat", 1000000},
+    }};
+    int number = 0;
+    for (const auto& [name, digit] : files)
+        if (!QFileInfo(ResolveDataPath(programFolder, name)).isFile()) number += digit;
+    return number;
+}
+
+bool SimulationFolderWritable(const QString& programFolder) {
+    const QString path = ResolveDataPath(programFolder, "Simulations/test.dat");
+    QFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
+    const bool written = probe.write("test") == 4 && probe.flush();
+    probe.close();
+    const bool closed = probe.error() == QFileDevice::NoError;
+    // Remove the probe even after a failed write, so no stray file is left.
+    return QFile::remove(path) && written && closed;
+}
+
+std::optional<QString> CheckDataFiles(const QString& programFolder) {
+    const int missing = MissingDataFilesNumber(programFolder);
+    if (missing != 0) return MissingDataFilesMessage(missing);
+    if (!SimulationFolderWritable(programFolder)) return ReadOnlyDiskMessage();
+    return std::nullopt;
+}
+
+QString MissingDataFilesMessage(int missingNumber) {
+    return QStringLiteral("One of the application files is missing or corrupted ") +
+           QString::number(missingNumber);
+}
+
+QString ReadOnlyDiskMessage() {
+    return QStringLiteral("This application cannot work on the read only disk.");
+}
+
+bool RemoveScratchFile(const QString& programFolder) {
+    const QString path = ResolveDataPath(programFolder, "datfiles1/temp.dat");
+    return !QFileInfo::exists(path) || QFile::remove(path);
+}
+
+bool ReverseFileHead(const QString& source, const QString& target) {
+    if (!QFileInfo(source).isFile()) return false;
+    const bool inPlace = target == "*" || IsSameFile(source, target);
+    if (!inPlace && !CopyOverTarget(source, target)) return false;
+    return ReverseHeadOfFile(inPlace ? source : target);
+}
+
+bool ReverseHead(QByteArray& bytes) {
+    if (bytes.size() < kReversedHeadLength) return false;
+    std::reverse(bytes.begin(), bytes.begin() + kReversedHeadLength);
+    return true;
+}
+
+} // namespace breathlab
