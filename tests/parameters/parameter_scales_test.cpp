@@ -99,14 +99,6 @@ TEST(ParameterScales, PercentFloor) {
     EXPECT_EQ(ApplyPercentFloor(25.0), 25.0);
 }
 
-TEST(SliderTable, ResultsColumnsAndParameters) {
-    const int columns[] = {0, 1, 3, 4, 6, 7, 9, 10};
-    for (int k = 1; k <= 8; ++k) {
-        EXPECT_EQ(Slider(k).Parameter, k);
-        EXPECT_EQ(Slider(k).ResultsColumn, columns[k - 1]);
-    }
-}
-
 TEST(SliderGroups, EachGroupEnablesItsOwnSlidersOnly) {
     struct Case {
         int group;
