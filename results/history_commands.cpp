@@ -1,0 +1,147 @@
+#include "history_commands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace breathlab {
+
+namespace {
+
+constexpr int kOverflowSlot = kHistorySlots - 1;
+constexpr float kAsReference = 100.0f;
+
+// Records hold single precision. A percentage too large for it is kept as the
+// largest single value; converting it directly would be undefined.
+float ToStoredSingle(double value) {
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
+    if (std::isinf(value)) return static_cast<float>(value);
+    return static_cast<float>(std::clamp(value, -kLargest, kLargest));
+}
+
+int ListedRuns(const RunHistory& history) {
+    return std::clamp(history.RunCount, 0, kMaxListedRuns);
+}
+
+bool HasSelectedRun(const RunHistory& history) {
+    return history.SelectedRun >= 1 && history.SelectedRun <= kMaxListedRuns;
+}
+
+void ClearSamples(ResultRecord& record) {
+    std::fill(std::begin(record.SampleVolume), std::end(record.SampleVolume), 0.0f);
+    std::fill(std::begin(record.SampleSignal), std::end(record.SampleSignal), 0.0f);
+}
+
+void ClearRunTraces(ResultRecord& record) {
+    std::fill(std::begin(record.TimeAxis), std::end(record.TimeAxis), 0.0f);
+    std::fill(std::begin(record.VolumeTrace), std::end(record.VolumeTrace), 0.0f);
+    ClearSamples(record);
+}
+
+void StoreParameterSet(ResultRecord& record, const ParameterSet& parameters) {
+    for (int row = 0; row < kRegionRows; ++row)
+        for (int column = 0; column < kParameterCount; ++column)
+            record.ParameterBlock[row][column] =
+                ToStoredSingle(parameters.RegionParams[row][column]);
+    for (int entry = 0; entry < kGlobalParams; ++entry)
+        record.GlobalParamBlock[entry] = ToStoredSingle(parameters.GlobalParams[entry]);
+}
+
+// Re-expresses one percentage entry: `reference` (of normal) and `selected`
+// (of the reference) give the new reference value; each listed run's value
+// becomes a percentage of the selected run's. The arithmetic starts from the
+// stored single values; the product of two singles is exact in double, so
+// only the stored result is rounded. Returns the new reference value.
+float ReexpressEntry(RunHistory& history, float reference, float& selected, auto valueOfSlot) {
+    const double divisor = selected;
+    const float newReference = ToStoredSingle(double(reference) * divisor / 100.0);
+    if (divisor == 0.0) return newReference;
+    for (int slot = 1; slot <= ListedRuns(history); ++slot) {
+        if (slot == history.SelectedRun) continue;
+        float& value = valueOfSlot(history.Slots[slot]);
+        value = ToStoredSingle(100.0 * double(value) / divisor);
+    }
+    selected = ToStoredSingle(100.0 * divisor / divisor);
+    return newReference;
+}
+
+} // namespace
+
+std::unique_ptr<ResultRecord> PrepareWorkingSlot(RunHistory& history,
+                                                 const ParameterSet& parameters) {
+    ResultRecord& working = history.Slots[1];
+    auto previousNewest = std::make_unique<ResultRecord>(working);
+    ClearRunTraces(working);
+    StoreParameterSet(working, parameters);
+    return previousNewest;
+}
+
+void StoreFinishedRun(RunHistory& history, const ResultRecord& previousNewest) {
+    history.Slots[4] = history.Slots[3];
+    history.Slots[3] = history.Slots[2];
+    history.Slots[2] = previousNewest;
+    history.SelectedRun = 1;
+    history.RunCount = std::min(ListedRuns(history) + 1, kMaxListedRuns);
+}
+
+DeletionOutcome DeleteSelectedRun(RunHistory& history, int currentRegion) {
+    if (!HasSelectedRun(history)) return DeletionOutcome::NothingSelected;
+    for (int slot = history.SelectedRun; slot < kOverflowSlot; ++slot)
+        history.Slots[slot] = history.Slots[slot + 1];
+
+    // The overflow slot now repeats the last slot; its percentages of the
+    // edited region read 100 again, as the reference's own.
+    const int regionRow = RegionRow(currentRegion);
+    if (regionRow >= 0 && regionRow < kRegionRows)
+        std::fill_n(history.Slots[kOverflowSlot].ParameterBlock[regionRow], kParameterCount,
+                    kAsReference);
+
+    history.RunCount = std::max(ListedRuns(history) - 1, 0);
+    for (int slot = history.RunCount + 1; slot < kHistorySlots; ++slot)
+        ClearSamples(history.Slots[slot]);
+
+    if (history.RunCount > 0) {
+        history.SelectedRun = 1;
+        return DeletionOutcome::FirstRunSelected;
+    }
+    history.SelectedRun = -1;
+    return DeletionOutcome::NoRunLeft;
+}
+
+bool UseSelectedAsReference(RunHistory& history) {
+    if (!HasSelectedRun(history)) return false;
+    const int s = history.SelectedRun;
+    ResultRecord& reference = history.Slots[0];
+    ResultRecord& selected = history.Slots[s];
+
+    float newGlobals[kGlobalParams];
+    for (int c = 0; c < kGlobalParams; ++c)
+        newGlobals[c] = ReexpressEntry(
+            history, reference.GlobalParamBlock[c], selected.GlobalParamBlock[c],
+            [c](ResultRecord& run) -> float& { return run.GlobalParamBlock[c]; });
+
+    float newParameters[kRegionRows][kParameterCount];
+    for (int r = 0; r < kRegionRows; ++r)
+        for (int c = 0; c < kParameterCount; ++c)
+            newParameters[r][c] = ReexpressEntry(
+                history, reference.ParameterBlock[r][c], selected.ParameterBlock[r][c],
+                [r, c](ResultRecord& run) -> float& { return run.ParameterBlock[r][c]; });
+
+    reference = selected;
+    std::copy(std::begin(newGlobals), std::end(newGlobals), reference.GlobalParamBlock);
+    for (int r = 0; r < kRegionRows; ++r)
+        std::copy_n(newParameters[r], kParameterCount, reference.ParameterBlock[r]);
+    return true;
+}
+
+bool SelectRunRow(RunHistory& history, ParameterSet& parameters, int row) {
+    if (row <= 0 || row > ListedRuns(history)) return false;
+    history.SelectedRun = row;
+    const ResultRecord& run = history.Slots[row];
+    for (int entry = 0; entry < kGlobalParams; ++entry)
+        parameters.GlobalParams[entry] = run.GlobalParamBlock[entry];
+    return true;
+}
+
+} // namespace breathlab

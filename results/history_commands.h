@@ -1,0 +1,49 @@
+// The commands that change the run history: storing a new run, deleting the
+// selected run, promoting it to reference, and selecting a run row. Only the
+// data side lives here; the window refreshes its tables, plots and sliders
+// from what these return.
+#pragma once
+
+#include <memory>
+
+#include "parameter_set.h"
+#include "run_history.h"
+
+namespace breathlab {
+
+// Before a run: keeps a copy of the newest run (slot 1), clears slot 1's time,
+// volume and sample traces, and stores the working parameter set in slot 1 in
+// single precision. The copy is a 124 KB record, hence on the heap; hand it
+// back to StoreFinishedRun once the run has returned.
+std::unique_ptr<ResultRecord> PrepareWorkingSlot(RunHistory& history,
+                                                 const ParameterSet& parameters);
+
+// After a run: pushes the older runs down (3 -> 4, 2 -> 3, the kept copy ->
+// 2), selects the new run in slot 1 and lists it (at most three runs listed).
+void StoreFinishedRun(RunHistory& history, const ResultRecord& previousNewest);
+
+enum class DeletionOutcome {
+    NothingSelected,  // no run row selected: nothing changed
+    FirstRunSelected, // runs remain: row 1 is selected; select it in the table
+    NoRunLeft,        // the last listed run went: nothing is selected
+};
+
+// Removes the selected run: the runs below it move up, the overflow slot's run
+// comes back as the last slot with its `currentRegion` percentages reset to
+// 100, and every slot no longer listed loses its samples so that it draws no
+// flow-volume curve.
+DeletionOutcome DeleteSelectedRun(RunHistory& history, int currentRegion);
+
+// Makes the selected run the new reference and re-expresses the listed runs'
+// percentages relative to it; the selected run then reads 100 wherever it was
+// not zero. A zero percentage of the selected run is never a divisor: that
+// entry of the other runs stays as it was. The overflow slot is left alone.
+// Returns false, changing nothing, when no run is selected.
+bool UseSelectedAsReference(RunHistory& history);
+
+// A row of the results table became current: a listed run row (1..RunCount)
+// becomes the selected run and its 20 further percentages become the working
+// ones. Returns whether a run was selected; any other row changes nothing.
+bool SelectRunRow(RunHistory& history, ParameterSet& parameters, int row);
+
+} // namespace breathlab
