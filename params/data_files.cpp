@@ -54,7 +54,9 @@ bool ReverseHeadOfFile(const QString& path) {
 
 } // namespace
 
-QString ProgramFolder() { return WithTrailingSlash(QCoreApplication::applicationDirPath()); }
+QString ProgramFolder() {
+    return WithTrailingSlash(QCoreApplication::applicationDirPath());
+}
 
 QString ResolveDataPath(const QString& programFolder, const QString& relativeName) {
     QString path = WithTrailingSlash(programFolder);

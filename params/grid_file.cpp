@@ -16,7 +16,8 @@ void TextGrid::EnsureSize(int columnCount, int rowCount) {
     columnCount_ = std::max(columnCount_, columnCount);
     if (rowCount > RowCount()) rows_.resize(static_cast<size_t>(rowCount));
     for (QStringList& row : rows_)
-        while (row.size() < columnCount_) row.append(QString());
+        while (row.size() < columnCount_)
+            row.append(QString());
 }
 
 QString TextGrid::Cell(int column, int row) const {
@@ -79,7 +80,9 @@ std::optional<QString> SaveGridToFile(const QString& path, const TextGrid& grid)
     return std::nullopt;
 }
 
-QString FileNotFoundMessage(const QString& path) { return QStringLiteral("File not found:") + path; }
+QString FileNotFoundMessage(const QString& path) {
+    return QStringLiteral("File not found:") + path;
+}
 
 QString GridWriteFailedMessage(const QString& path) {
     return QStringLiteral("Could not write the parameter table.") + path;

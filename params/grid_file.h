@@ -12,7 +12,7 @@ namespace breathlab {
 
 // Cells of a string grid, addressed as (column, row) like the grid on screen.
 class TextGrid {
-public:
+  public:
     TextGrid(int columnCount = 5, int rowCount = 40);
 
     int ColumnCount() const { return columnCount_; }
@@ -25,7 +25,7 @@ public:
     // Grows the grid as needed to hold the cell.
     void SetCell(int column, int row, const QString& text);
 
-private:
+  private:
     int columnCount_;
     std::vector<QStringList> rows_;
 };

@@ -57,7 +57,8 @@ bool AllocateTarget(QImage* target, JDIMENSION width, JDIMENSION height) {
 
 void CopyRgbRow(const JSAMPLE* rgb, uchar* line, JDIMENSION width) {
     auto* pixels = reinterpret_cast<QRgb*>(line);
-    for (JDIMENSION x = 0; x < width; ++x, rgb += 3) pixels[x] = qRgb(rgb[0], rgb[1], rgb[2]);
+    for (JDIMENSION x = 0; x < width; ++x, rgb += 3)
+        pixels[x] = qRgb(rgb[0], rgb[1], rgb[2]);
 }
 
 bool ReadScanlines(JpegDecoding& d) {
@@ -69,7 +70,7 @@ bool ReadScanlines(JpegDecoding& d) {
         return false;
     }
     JSAMPARRAY row = (*d.Info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&d.Info),
-                                                  JPOOL_IMAGE, d.Info.output_width * 3, 1);
+                                                 JPOOL_IMAGE, d.Info.output_width * 3, 1);
     while (d.Info.output_scanline < d.Info.output_height) {
         const JDIMENSION line = d.Info.output_scanline;
         if (jpeg_read_scanlines(&d.Info, row, 1) != 1) return false;
@@ -95,7 +96,9 @@ bool RunDecoding(JpegDecoding& d) {
     return decoded;
 }
 
-DecodedPicture Failure(const QString& message) { return {QImage(), message}; }
+DecodedPicture Failure(const QString& message) {
+    return {QImage(), message};
+}
 
 } // namespace
 

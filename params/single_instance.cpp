@@ -33,6 +33,8 @@ QString SingleInstanceLock::DefaultLockFolder() {
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
-QString AlreadyRunningMessage() { return QStringLiteral("This program is already running."); }
+QString AlreadyRunningMessage() {
+    return QStringLiteral("This program is already running.");
+}
 
 } // namespace breathlab

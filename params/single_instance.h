@@ -11,7 +11,7 @@ namespace breathlab {
 constexpr const char* kInstanceName = "ApplicationTestMap";
 
 class SingleInstanceLock {
-public:
+  public:
     // Tries to take the lock in lockFolder (DefaultLockFolder() when empty) and
     // keeps it for the life of this object.
     explicit SingleInstanceLock(const QString& name = kInstanceName,
@@ -28,7 +28,7 @@ public:
     // The user's runtime folder, or the temporary folder when there is none.
     static QString DefaultLockFolder();
 
-private:
+  private:
     int descriptor_ = -1;
     bool anotherInstanceRuns_ = false;
 };
