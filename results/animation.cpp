@@ -47,14 +47,16 @@ int AnimationWaitMs(int speed) {
 
 void Button8Click(AnimationState& state, AnimationHost& host) {
     state.AnimationActive = true;
-    for (AnimationControl control : kAnimationLockOrder) host.SetControlEnabled(control, false);
+    for (AnimationControl control : kAnimationLockOrder)
+        host.SetControlEnabled(control, false);
 
     state.CurveAnimation = true;
     host.DrawFlowVolumePlot();
     state.CurveAnimation = false;
 
     host.SetControlEnabled(AnimationControl::Timer1, true);
-    for (AnimationControl control : kAnimationLockOrder) host.SetControlEnabled(control, true);
+    for (AnimationControl control : kAnimationLockOrder)
+        host.SetControlEnabled(control, true);
     state.AnimationActive = false;
 }
 

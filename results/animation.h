@@ -57,10 +57,10 @@ enum class AnimationControl {
 };
 
 constexpr std::array<AnimationControl, 14> kAnimationLockOrder = {
-    AnimationControl::Button1,  AnimationControl::Button2,     AnimationControl::Button3,
-    AnimationControl::Button6,  AnimationControl::Button8,     AnimationControl::Button11,
-    AnimationControl::Button12, AnimationControl::MainMenu,    AnimationControl::StringGrid2,
-    AnimationControl::Panel1,   AnimationControl::Panel2,      AnimationControl::Panel3,
+    AnimationControl::Button1,  AnimationControl::Button2,  AnimationControl::Button3,
+    AnimationControl::Button6,  AnimationControl::Button8,  AnimationControl::Button11,
+    AnimationControl::Button12, AnimationControl::MainMenu, AnimationControl::StringGrid2,
+    AnimationControl::Panel1,   AnimationControl::Panel2,   AnimationControl::Panel3,
     AnimationControl::Panel4,   AnimationControl::Timer1};
 
 class AnimationHost {

@@ -26,7 +26,9 @@ int Pixel(double value) {
     return static_cast<int>(RoundHalfEven(std::clamp(value, -kPixelLimit, kPixelLimit)));
 }
 
-double FourthRoot(double value) { return std::sqrt(std::sqrt(value)); }
+double FourthRoot(double value) {
+    return std::sqrt(std::sqrt(value));
+}
 
 QPoint Rotated(QPoint p, QPoint centre, double cosTheta, double sinTheta) {
     const double x = p.x() - centre.x();
@@ -55,7 +57,8 @@ double ScreenAngle(QPoint centre, QPoint p) {
 void DrawArcBetween(QPainter& canvas, QPoint centre, int radius, QPoint from, QPoint to) {
     const double start = ScreenAngle(centre, from);
     double span = ScreenAngle(centre, to) - start;
-    while (span <= 0) span += 360.0;
+    while (span <= 0)
+        span += 360.0;
     const QRectF circle(centre.x() - radius, centre.y() - radius, 2.0 * radius, 2.0 * radius);
     canvas.drawArc(circle, Pixel(start * 16), Pixel(span * 16));
 }
@@ -74,9 +77,8 @@ void DrawWall(QPainter& canvas, const LobeBranchGeometry& branch, int first, int
 } // namespace
 
 const std::array<float, kLobeCount> kLobeAngle = {
-    static_cast<float>(0.2 * kPi), static_cast<float>(-0.29 * kPi),
-    static_cast<float>(-1.2 * kPi), static_cast<float>(-0.87 * kPi),
-    static_cast<float>(-0.64 * kPi)};
+    static_cast<float>(0.2 * kPi), static_cast<float>(-0.29 * kPi), static_cast<float>(-1.2 * kPi),
+    static_cast<float>(-0.87 * kPi), static_cast<float>(-0.64 * kPi)};
 
 double BoundedSchematicInput(double value) {
     if (std::isnan(value)) return kSchematicInputFloor;
@@ -138,7 +140,8 @@ LobeBranchGeometry LobeBranchPoints(int penWidth, int X0, int Y0, double theta, 
 
     std::array<QPoint, 25> p;
     p[0] = {X0, wallBase};
-    for (int i = 1; i <= 10; ++i) p[i].setX(X0 + Pixel((i - 1) * B / 9.0));
+    for (int i = 1; i <= 10; ++i)
+        p[i].setX(X0 + Pixel((i - 1) * B / 9.0));
     for (int i = 1; i <= 5; ++i)
         p[i].setY(wallBase + Pixel((i - 1) * (yc - wallBase) / 4.0) +
                   Pixel(std::sin((i - 1) * kPi / 4) * A));
@@ -147,7 +150,8 @@ LobeBranchGeometry LobeBranchPoints(int penWidth, int X0, int Y0, double theta, 
                   Pixel(std::sin((i - 5) * kPi / 5) * A));
     p[11] = {X0 + B + C, wallEnd};
     p[12] = {X0, Y0 + D};
-    for (int i = 13; i <= 22; ++i) p[i] = {p[i - 12].x(), 2 * Y0 - p[i - 12].y()};
+    for (int i = 13; i <= 22; ++i)
+        p[i] = {p[i - 12].x(), 2 * Y0 - p[i - 12].y()};
     p[23] = {X0 + B + C, Y0 + v};
     const double reach = double(R) * R - double(v) * v;
     p[24] = {X0 + B + C + (reach < 0 ? 0 : Pixel(std::sqrt(reach))), Y0};
@@ -156,7 +160,8 @@ LobeBranchGeometry LobeBranchPoints(int penWidth, int X0, int Y0, double theta, 
     const double cosTheta = std::cos(theta);
     const double sinTheta = std::sin(theta);
     LobeBranchGeometry geometry;
-    for (int i = 0; i < 25; ++i) geometry.Points[i] = Rotated(p[i], base, cosTheta, sinTheta);
+    for (int i = 0; i < 25; ++i)
+        geometry.Points[i] = Rotated(p[i], base, cosTheta, sinTheta);
     geometry.BalloonRadius = R;
     return geometry;
 }
@@ -199,8 +204,8 @@ AirwayLayout ComputeAirwayLayout(int width, int height, const SchematicInputs& i
     l.TracheaLeftBottom = {px(50 - tw), py(42.5)};
     l.TracheaRightTop = {px(50 + tw), py(5)};
     l.TracheaRightBottom = {px(50 + tw), py(42.5)};
-    l.Carina = {px(50 + 2 * (wR - wL) * cosA), py(42.5 - tw / std::tan(kBronchusAngle) +
-                                                    (wR + wL) * cosA)};
+    l.Carina = {px(50 + 2 * (wR - wL) * cosA),
+                py(42.5 - tw / std::tan(kBronchusAngle) + (wR + wL) * cosA)};
     l.LeftOuter = l.TracheaRightBottom + bronchus;
     l.LeftInner = l.Carina + bronchus;
     l.RightOuter = l.TracheaLeftBottom + QPoint(-bronchus.x(), bronchus.y());
@@ -221,8 +226,10 @@ AirwayLayout ComputeAirwayLayout(int width, int height, const SchematicInputs& i
     for (int j = 0; j < kLobeCount; ++j) {
         LobeBranchLayout& lobe = l.Lobes[j];
         lobe.BaseHalfWidth = j < 2 ? gL : gR;
-        lobe.EndHalfWidth = 100 / (40 * FourthRoot(BoundedSchematicInput(inputs.PeripheralResistance[j])));
-        lobe.Constriction = 100 / (20 * FourthRoot(BoundedSchematicInput(inputs.SegmentResistance[j])));
+        lobe.EndHalfWidth =
+            100 / (40 * FourthRoot(BoundedSchematicInput(inputs.PeripheralResistance[j])));
+        lobe.Constriction =
+            100 / (20 * FourthRoot(BoundedSchematicInput(inputs.SegmentResistance[j])));
         lobe.BalloonSize = 100 * 0.5 * std::cbrt(BoundedSchematicInput(inputs.LobeVolume[j]));
     }
     return l;

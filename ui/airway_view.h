@@ -78,10 +78,10 @@ double SchematicScale(int width, int height);
 // Per lobe: base point and the widths DrawLobeBranch takes.
 struct LobeBranchLayout {
     QPoint Base;
-    double BaseHalfWidth = 0;   // g
-    double EndHalfWidth = 0;    // fP
-    double Constriction = 0;    // fS
-    double BalloonSize = 0;     // e
+    double BaseHalfWidth = 0; // g
+    double EndHalfWidth = 0;  // fP
+    double Constriction = 0;  // fS
+    double BalloonSize = 0;   // e
 };
 
 // Pixel geometry of the schematic in a width x height picture.

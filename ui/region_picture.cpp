@@ -24,8 +24,7 @@ QString RegionName(int region) {
     }
 }
 
-std::optional<int> RegionPicture::ShowRegion(int n, int x, int y, QPoint picture,
-                                             int labelHeight) {
+std::optional<int> RegionPicture::ShowRegion(int n, int x, int y, QPoint picture, int labelHeight) {
     if (n == kForcePlainPicture) {
         n = kRegionPlain;
         shownRegion_ = kRegionMain; // anything but the plain picture, so it is painted
@@ -34,7 +33,7 @@ std::optional<int> RegionPicture::ShowRegion(int n, int x, int y, QPoint picture
 
     bool labelWanted = true;
     if (n == kRepaintShown) {
-        n = shownRegion_ == kForcePlainPicture ? kRegionPlain : shownRegion_;
+        n = shownRegion_ == kNothingPainted ? kRegionPlain : shownRegion_;
         labelWanted = false;
     }
     if (labelWanted && n >= kRegionMain && n <= kRegionLungs) {

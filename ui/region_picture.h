@@ -20,9 +20,9 @@ constexpr int kRegionLungs = 5;
 constexpr int kRegionPictureCount = 5;
 
 // Special requests of ShowRegion.
-constexpr int kShowNothing = -1;      // does nothing
+constexpr int kShowNothing = -1;       // does nothing
 constexpr int kForcePlainPicture = -2; // paints the plain picture even if it is shown
-constexpr int kRepaintShown = -3;     // repaints the shown picture, label untouched
+constexpr int kRepaintShown = -3;      // repaints the shown picture, label untouched
 
 constexpr int kLabelTimerIntervalMs = 2000;
 
@@ -60,7 +60,8 @@ class RegionPicture {
     bool LabelTimerRunning() const { return labelTimerRunning_; }
 
   private:
-    int shownRegion_ = -2; // nothing painted yet
+    static constexpr int kNothingPainted = -2;
+    int shownRegion_ = kNothingPainted;
     RegionLabel label_;
     bool labelTimerRunning_ = false;
 };
