@@ -1,0 +1,781 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRegion>
+#include <QScreen>
+#include <QSlider>
+#include <QStyle>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "picture_area.h"
+#include "string_grid.h"
+
+using namespace breathlab;
+
+namespace {
+
+const QColor kSilver(192, 192, 192);
+const QColor kGrey(128, 128, 128);
+const QColor kLime(0, 255, 0);
+const QColor kAqua(0, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kButtonFace(240, 240, 240);
+const QColor kMenuColour(240, 240, 240);
+
+const char* const kWindowFontFamily = "MS Sans Serif";
+constexpr int kDesignWindowFontPx = 11;
+constexpr int kDesignLabel26FontPx = 13;
+
+const char* const kTitleTexts[kSliderTitleCount] = {
+    "R", "VDc", " R(1/lumen)", "Stiff", " R(1/lumen)", "CCC", "Size", "Cm"};
+const char* const kTitleNames[kSliderTitleCount] = {
+    "TitleR",           "TitleVDc", "TitleMiddleR", "TitleStiff",
+    "TitlePeripheralR", "TitleCCC", "TitleSize",    "TitleCm"};
+
+const char* const kScaleTexts[kScaleColumnCount][kScaleLabelsPerColumn] = {
+    {"50%", "100%", "200%", "400%", "800%"},
+    {"50%", "100%", "150%", "200%", "250%"},
+    {"100 (norm)", "200 (mild)", "400 (moder.)", "800 (heavy)", "1600 (v. heavy)"},
+    {"50%", "100%", "200%", "400%", "800%"},
+    {"50%", "100%", "150%", "200%", "250%"},
+    {"50%", "75%", "100%", "125%", "150%"},
+};
+const char* const kScaleNames[kScaleColumnCount] = {
+    "ScaleMainR", "ScaleVDc", "ScaleMiddleR", "ScalePeripheralR", "ScaleCCC", "ScaleLungs"};
+
+// Position ranges and start positions of TrackBar1..TrackBar9; every start
+// position stands for 100 percent.
+struct SliderRange {
+    int Minimum;
+    int Maximum;
+    int Position;
+};
+constexpr SliderRange kSliderRanges[9] = {
+    {100, 500, 200}, {100, 500, 200}, {100, 600, 200}, {100, 500, 200}, {100, 500, 200},
+    {100, 500, 200}, {100, 500, 300}, {100, 500, 300}, {0, 400, 200},
+};
+
+QFont WindowFont(int pixelSize) {
+    QFont font(kWindowFontFamily);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QRect ToQRect(const ControlRect& r) {
+    return QRect(r.Left, r.Top, std::max(r.Width, 0), std::max(r.Height, 0));
+}
+
+// Labels size themselves to their text: the scaled design size can fall a
+// pixel or two short of the text in the scaled font.
+void Place(QWidget* widget, const ControlRect& rect) {
+    QRect place = ToQRect(rect);
+    if (const auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
+        place.setSize(place.size().expandedTo(label->sizeHint()));
+    widget->setGeometry(place);
+}
+
+void Fill(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFrame* NewPanel(const char* name, QWidget* parent, const QColor& colour) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Fill(panel, colour);
+    return panel;
+}
+
+QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* NewButton(const char* name, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+StringGrid* NewGrid(const char* name, int cols, int rows, QWidget* parent) {
+    auto* grid = new StringGrid(cols, rows, parent);
+    grid->setObjectName(name);
+    return grid;
+}
+
+PictureArea* NewPicture(const char* name, QWidget* parent) {
+    auto* picture = new PictureArea(parent);
+    picture->setObjectName(name);
+    return picture;
+}
+
+TextSize Measure(const QFontMetrics& metrics, const QLabel* label) {
+    return {metrics.horizontalAdvance(label->text()), metrics.height()};
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("Form1");
+    Client = new QWidget(this);
+    Client->setObjectName("Client");
+    Fill(Client, kSilver);
+    setCentralWidget(Client);
+    setFont(WindowFont(kDesignWindowFontPx));
+
+    CreateMenus();
+    CreateUpperHalf();
+    CreateLowerHalf();
+    CreateHiddenControls();
+    ConnectHandlers();
+    WatchMouse();
+    FormCreate();
+}
+
+TForm1::~TForm1() { FormDestroy(); }
+
+void TForm1::FormCreate() {
+    // Start-up: single-instance check, data-file check and the save name come first.
+    setWindowTitle("Varo e-breathlab ");
+    ApplyStartupLayout();
+    // Then the hot-spot table, slot colours, default history, tables, plots,
+    // pictures, no slider group selected and the model reset.
+}
+
+void TForm1::FormDestroy() {
+    // Writes back the hot-spot table while it is shown and releases the pictures.
+}
+
+QList<QAction*> TForm1::MainMenuItems() const {
+    return {File1->menuAction(), refDefault1, Help1, About1, Quit1};
+}
+
+void TForm1::CreateMenus() {
+    File1 = menuBar()->addMenu("File");
+    File1->setObjectName("File1");
+    Open1 = File1->addAction("Open");
+    Save1 = File1->addAction("Save");
+    Saveas1 = File1->addAction("Save as");
+    refDefault1 = menuBar()->addAction("ref.Default");
+    Help1 = menuBar()->addAction("Help");
+    About1 = menuBar()->addAction("About");
+    Quit1 = menuBar()->addAction("Quit");
+    Open1->setObjectName("Open1");
+    Save1->setObjectName("Save1");
+    Saveas1->setObjectName("Saveas1");
+    refDefault1->setObjectName("refDefault1");
+    Help1->setObjectName("Help1");
+    About1->setObjectName("About1");
+    Quit1->setObjectName("Quit1");
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    DE1 = PopupMenu1->addAction("Delete selected row");
+    Useasref1 = PopupMenu1->addAction("Use as reference");
+    Settins1 = PopupMenu1->addAction("Settins");
+    Pomoc1 = PopupMenu1->addAction("Pomoc");
+    DE1->setObjectName("DE1");
+    Useasref1->setObjectName("Useasref1");
+    Settins1->setObjectName("Settins1");
+    Pomoc1->setObjectName("Pomoc1");
+}
+
+void TForm1::CreateUpperHalf() {
+    Image1 = NewPicture("Image1", Client);
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setMouseTracking(true);
+    Image1->SetStretch(true);
+    Image2 = NewPicture("Image2", Client);
+    Image2->SetStretch(true);
+    Image3 = NewPicture("Image3", Client);
+
+    StringGrid1 = NewGrid("StringGrid1", 5, kStringGrid1Rows, Client);
+    StringGrid1->SetFixedRows(1);
+    StringGrid1->SetColor(kSilver);
+    StringGrid1->SetFixedColor(kAqua);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void TForm1::CreateLowerHalf() {
+    Panel6 = NewPanel("Panel6", Client, kGrey);
+    Panel6->setFrameStyle(QFrame::NoFrame);
+    Label26 = NewLabel("Label26", "Data from file:  Standard", Panel6);
+    QPalette lime = Label26->palette();
+    lime.setColor(QPalette::WindowText, kLime);
+    Label26->setPalette(lime);
+
+    CreateSliderPanels();
+    CreateSliders();
+    CreateSliderLabels();
+    CreateButtons();
+
+    StringGrid2 = NewGrid("StringGrid2", 11, kStringGrid2Rows, Client);
+    StringGrid2->SetColor(kMenuColour);
+    RichEdit1 = new QTextEdit(Client);
+    RichEdit1->setObjectName("RichEdit1");
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setFrameShape(QFrame::NoFrame);
+    Fill(RichEdit1, kSilver);
+    Fill(RichEdit1->viewport(), kSilver);
+    Label50 = NewLabel("Label50", "", Client);
+}
+
+void TForm1::CreateSliderPanels() {
+    Panel5 = NewPanel("Panel5", Client, kSilver);
+    Panel7 = NewPanel("Panel7", Client, kSilver);
+    Panel1 = NewPanel("Panel1", Client, kButtonFace);
+    Panel8 = NewPanel("Panel8", Client, kButtonFace);
+    Panel8->hide();
+    Panel2 = NewPanel("Panel2", Client, kButtonFace);
+    Panel3 = NewPanel("Panel3", Client, kButtonFace);
+    Panel4 = NewPanel("Panel4", Client, kButtonFace);
+
+    CaptionMain = NewLabel("CaptionMain", "MAIN", Panel5);
+    CaptionMiddle = NewLabel("CaptionMiddle", "MIDDLE", Panel5);
+    CaptionPeripheral = NewLabel("CaptionPeripheral", "PERIPHERAL", Panel5);
+    CaptionLungs = NewLabel("CaptionLungs", "LUNGS", Panel7);
+}
+
+QWidget* TForm1::PanelOfSlider(int k) const {
+    switch (k) {
+    case 1: return Panel1;
+    case 2:
+    case 3:
+    case 4: return Panel2;
+    case 5:
+    case 6: return Panel3;
+    default: return Panel4;
+    }
+}
+
+QWidget* TForm1::PanelOfScaleColumn(int column) const {
+    switch (column) {
+    case kScaleMainR: return Panel1;
+    case kScaleVDc:
+    case kScaleMiddleR: return Panel2;
+    case kScalePeripheralR:
+    case kScaleCCC: return Panel3;
+    default: return Panel4;
+    }
+}
+
+void TForm1::CreateSliders() {
+    for (int k = 1; k <= 9; ++k) {
+        const bool depth = k == 9;
+        auto* slider = new QSlider(depth ? Qt::Horizontal : Qt::Vertical,
+                                   depth ? Client : PanelOfSlider(k));
+        slider->setObjectName(QString("TrackBar%1").arg(k));
+        const SliderRange& range = kSliderRanges[k - 1];
+        slider->setRange(range.Minimum, range.Maximum);
+        slider->setValue(range.Position);
+        slider->setTickInterval(100);
+        slider->setTickPosition(QSlider::TicksBelow);
+        if (!depth) {
+            // Smallest value at the top; the keys move the thumb the way they point.
+            slider->setInvertedAppearance(true);
+            slider->setInvertedControls(true);
+        }
+        trackBars_[k - 1] = slider;
+    }
+    TrackBar1 = trackBars_[0];
+    TrackBar2 = trackBars_[1];
+    TrackBar3 = trackBars_[2];
+    TrackBar4 = trackBars_[3];
+    TrackBar5 = trackBars_[4];
+    TrackBar6 = trackBars_[5];
+    TrackBar7 = trackBars_[6];
+    TrackBar8 = trackBars_[7];
+    TrackBar9 = trackBars_[8];
+    TrackBar4->hide();
+    TrackBar9->hide();
+}
+
+void TForm1::CreateSliderLabels() {
+    for (int t = 0; t < kSliderTitleCount; ++t)
+        Titles[t] = NewLabel(kTitleNames[t], kTitleTexts[t], PanelOfSlider(t + 1));
+    Titles[kTitleStiff]->hide();
+    for (int c = 0; c < kScaleColumnCount; ++c) {
+        for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
+            const QString name = QString("%1%2").arg(kScaleNames[c]).arg(i + 1);
+            ScaleLabels[c][i] =
+                NewLabel(name.toLatin1().constData(), kScaleTexts[c][i], PanelOfScaleColumn(c));
+        }
+    }
+}
+
+void TForm1::CreateButtons() {
+    Button2 = NewButton("Button2", "START", Client);
+    Button1 = NewButton("Button1", "reset", Client);
+    Button11 = NewButton("Button11", "reset all", Client);
+    Button11->hide();
+    Button9 = NewButton("Button9", "pause", Client);
+    Button10 = NewButton("Button10", "3", Client);
+    Button8 = NewButton("Button8", "animation", Client);
+
+    GroupBox1 = new QGroupBox("Selected row", Client);
+    GroupBox1->setObjectName("GroupBox1");
+    Button3 = NewButton("Button3", "Delete row", GroupBox1);
+    Button6 = NewButton("Button6", "Use as ref.", GroupBox1);
+    Button12 = NewButton("Button12", "Settings", GroupBox1);
+    Button12->hide();
+}
+
+void TForm1::CreateHiddenControls() {
+    StringGrid3 = NewGrid("StringGrid3", 1, kStringGrid2Rows, Client);
+    StringGrid3->SetColor(kMenuColour);
+    StringGrid3->hide();
+    tparm = NewGrid("tparm", 5, 40, Client);
+    tparm->SetFixedRows(1);
+    tparm->hide();
+
+    ComboBox1 = new QComboBox(Client);
+    ComboBox1->setObjectName("ComboBox1");
+    ComboBox1->addItems({"Both lungs", "Left lung", "Right lung"});
+    ComboBox1->hide();
+    Label56 = NewLabel("Label56", "Both lungs", Client);
+    Label56->hide();
+    CheckBox1 = new QCheckBox("tab", Client);
+    CheckBox1->setObjectName("CheckBox1");
+    CheckBox1->hide();
+    LabelExpirationDepth = NewLabel("LabelExpirationDepth", "expiration deepness", Client);
+    LabelDepthMin = NewLabel("LabelDepthMin", "25%", Client);
+    LabelDepthMax = NewLabel("LabelDepthMax", "400 %", Client);
+    LabelExpirationDepth->hide();
+    LabelDepthMin->hide();
+    LabelDepthMax->hide();
+
+    // Memo1 comes last so that it lies over the picture.
+    Memo1 = NewLabel("Memo1", "", Client);
+    Fill(Memo1, kYellow);
+    Memo1->setMouseTracking(true);
+    Memo1->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(2000);
+    Timer1->start();
+}
+
+void TForm1::ConnectHandlers() {
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
+    connect(Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
+    connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
+    connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
+
+    connect(DE1, &QAction::triggered, this, &TForm1::DE1Click);
+    connect(Useasref1, &QAction::triggered, this, &TForm1::Useasref1Click);
+    connect(Settins1, &QAction::triggered, this, &TForm1::Settins1Click);
+    connect(Pomoc1, &QAction::triggered, this, &TForm1::Pomoc1Click);
+    connect(Open1, &QAction::triggered, this, &TForm1::Open1Click);
+    connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
+    connect(Saveas1, &QAction::triggered, this, &TForm1::Saveas1Click);
+    connect(refDefault1, &QAction::triggered, this, &TForm1::refDefault1Click);
+    connect(Help1, &QAction::triggered, this, &TForm1::Help1Click);
+    connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+    connect(Quit1, &QAction::triggered, this, &TForm1::Quit1Click);
+
+    connect(StringGrid1, &StringGrid::DrawCell, this, &TForm1::StringGrid1DrawCell);
+    for (StringGrid* grid : {StringGrid2, StringGrid3}) {
+        connect(grid, &StringGrid::DrawCell, this,
+                [this, grid](QPainter* painter, int col, int row, const QRect& rect) {
+                    StringGrid2DrawCell(grid, painter, col, row, rect);
+                });
+    }
+    connect(StringGrid2, &StringGrid::SelectCell, this, &TForm1::StringGrid2SelectCell);
+    connect(StringGrid2, &StringGrid::MouseDown, this, &TForm1::StringGrid2MouseDown);
+
+    connect(Image1, &PictureArea::MouseMoved, this, &TForm1::Image1MouseMove);
+    connect(Image1, &PictureArea::MouseDown, this, &TForm1::Image1MouseDown);
+    for (PictureArea* image : {Image2, Image3}) {
+        connect(image, &PictureArea::MouseDown, this,
+                [this, image](Qt::MouseButton button, int, int) {
+                    ContextHelpMouseDown(image, button);
+                });
+    }
+    connect(StringGrid1, &StringGrid::MouseDown, this,
+            [this](Qt::MouseButton button, const QPoint&) {
+                ContextHelpMouseDown(StringGrid1, button);
+            });
+
+    connect(Timer1, &QTimer::timeout, this, &TForm1::OnLabelTimer);
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::ComboBox1Change);
+    connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
+    ConnectSliders();
+}
+
+void TForm1::ConnectSliders() {
+    using Handler = void (TForm1::*)();
+    constexpr Handler handlers[9] = {
+        &TForm1::TrackBar1Change, &TForm1::TrackBar2Change, &TForm1::TrackBar3Change,
+        &TForm1::TrackBar4Change, &TForm1::TrackBar5Change, &TForm1::TrackBar6Change,
+        &TForm1::TrackBar7Change, &TForm1::TrackBar8Change, &TForm1::TrackBar9Change,
+    };
+    for (int k = 0; k < 9; ++k)
+        connect(trackBars_[k], &QSlider::valueChanged, this, handlers[k]);
+}
+
+// Panels, labels, START and Memo1 report their mouse through eventFilter.
+void TForm1::WatchMouse() {
+    contextHelpControls_ = {Panel1, Panel2, Panel3, Panel4, Panel8, CaptionMain,
+                            CaptionMiddle, CaptionPeripheral, CaptionLungs, Button2};
+    for (QLabel* title : Titles) contextHelpControls_.append(title);
+    for (const auto& column : ScaleLabels)
+        for (QLabel* label : column) contextHelpControls_.append(label);
+    for (QWidget* control : contextHelpControls_) control->installEventFilter(this);
+    Memo1->installEventFilter(this);
+    Client->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Client) {
+        if (event->type() == QEvent::Resize && laidOut_) {
+            // Label50 is anchored to the bottom edge.
+            Label50->move(layout_.Label50.Left,
+                          layout_.Label50.Top + Client->height() - startupClientHeight_);
+        }
+        if (event->type() == QEvent::Paint) FormPaint();
+        return false;
+    }
+    if (watched == Memo1 && event->type() == QEvent::MouseMove) {
+        Memo1MouseMove();
+        return false;
+    }
+    if (event->type() != QEvent::MouseButtonPress) return false;
+    auto* control = static_cast<QWidget*>(watched);
+    const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    if (button == Qt::LeftButton) {
+        if (control == Panel1) Panel1Click();
+        if (control == Panel2) Panel2Click();
+        if (control == Panel3) Panel3Click();
+        if (control == Panel4) Panel4Click();
+        if (control == Panel8) Panel8Click();
+    }
+    ContextHelpMouseDown(control, button);
+    // A press on a label belongs to the label alone, not to the panel under it.
+    return qobject_cast<QLabel*>(control) != nullptr;
+}
+
+QSize TForm1::StartupClientSize() const {
+    const QRect available = screen()->availableGeometry();
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int menu = menuBar()->sizeHint().height();
+    return {available.width(), available.height() - titleBar - menu};
+}
+
+DesignSizes TForm1::MeasureDesignSizes() const {
+    DesignSizes d;
+    const QFontMetrics plain(WindowFont(kDesignWindowFontPx));
+    QFont boldFont = WindowFont(kDesignWindowFontPx);
+    boldFont.setBold(true);
+    const QFontMetrics bold(boldFont);
+    d.CaptionMain = Measure(bold, CaptionMain);
+    d.CaptionMiddle = Measure(bold, CaptionMiddle);
+    d.CaptionPeripheral = Measure(bold, CaptionPeripheral);
+    d.CaptionLungs = Measure(bold, CaptionLungs);
+    for (int t = 0; t < kSliderTitleCount; ++t) d.Titles[t] = Measure(plain, Titles[t]);
+    for (int c = 0; c < kScaleColumnCount; ++c)
+        for (int i = 0; i < kScaleLabelsPerColumn; ++i)
+            d.ScaleLabels[c][i] = Measure(plain, ScaleLabels[c][i]);
+    d.Label26 = Measure(QFontMetrics(WindowFont(kDesignLabel26FontPx)), Label26);
+    d.Label50 = {0, plain.height()};
+    return d;
+}
+
+void TForm1::ApplyStartupLayout() {
+    const QSize client = StartupClientSize();
+    LayoutInput input;
+    input.ClientWidth = client.width();
+    input.ClientHeight = client.height();
+    input.ScreenWidth = screen()->geometry().width();
+    input.ScreenHeight = screen()->geometry().height();
+    input.Design = MeasureDesignSizes();
+    layout_ = breathlab::ApplyStartupLayout(input);
+
+    // The window takes at once the size it will have maximized, so that it
+    // fills the screen even where nothing maximizes it.
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    startupClientHeight_ = client.height();
+    ApplyFonts();
+    ApplyGeometry();
+    ApplyGrids();
+    ShapePanel6();
+    RichEdit1->clear();
+    laidOut_ = true;
+}
+
+void TForm1::ApplyFonts() {
+    const LayoutFonts& fonts = layout_.Fonts;
+    setFont(WindowFont(fonts.WindowPx));
+    for (QLabel* caption : {CaptionMain, CaptionMiddle, CaptionPeripheral, CaptionLungs}) {
+        QFont bold = WindowFont(fonts.WindowPx);
+        bold.setBold(true);
+        caption->setFont(bold);
+    }
+    Label26->setFont(WindowFont(fonts.Label26Px));
+    RichEdit1->setFont(WindowFont(fonts.RichEdit1Px));
+    Memo1->setFont(WindowFont(fonts.Memo1Px));
+    if (fonts.StringGrid1Points) {
+        QFont gridFont = WindowFont(fonts.WindowPx);
+        gridFont.setPointSize(*fonts.StringGrid1Points);
+        StringGrid1->setFont(gridFont);
+    }
+}
+
+void TForm1::ApplyGeometry() {
+    const StartupLayout& L = layout_;
+    const std::pair<QWidget*, ControlRect> places[] = {
+        {Image1, L.Image1},       {Image2, L.Image2},
+        {Image3, L.Image3},       {Panel6, L.Panel6},
+        {Label50, L.Label50},     {Panel5, L.Panel5},
+        {Panel7, L.Panel7},       {Panel1, L.Panel1},
+        {Panel8, L.Panel8},       {Panel2, L.Panel2},
+        {Panel3, L.Panel3},       {Panel4, L.Panel4},
+        {Button2, L.Button2},     {Button1, L.Button1},
+        {Button11, L.Button11},   {Button9, L.Button9},
+        {Button10, L.Button10},   {Button8, L.Button8},
+        {GroupBox1, L.GroupBox1}, {Button3, L.Button3},
+        {Button6, L.Button6},     {Button12, L.Button12},
+        {StringGrid1, L.StringGrid1}, {StringGrid2, L.StringGrid2},
+        {StringGrid3, L.StringGrid3}, {RichEdit1, L.RichEdit1},
+        {ComboBox1, L.ComboBox1}, {TrackBar9, L.TrackBar9},
+        {LabelExpirationDepth, L.LabelExpirationDepth},
+        {LabelDepthMin, L.LabelDepthMin}, {LabelDepthMax, L.LabelDepthMax},
+        {Label56, L.Label56},     {CheckBox1, L.CheckBox1},
+        {tparm, L.tparm},         {Memo1, L.Memo1},
+        {CaptionMain, L.CaptionMain}, {CaptionMiddle, L.CaptionMiddle},
+        {CaptionPeripheral, L.CaptionPeripheral}, {CaptionLungs, L.CaptionLungs},
+    };
+    for (const auto& [widget, rect] : places) Place(widget, rect);
+    for (int k = 0; k < 8; ++k) Place(trackBars_[k], L.TrackBars[k]);
+    for (int t = 0; t < kSliderTitleCount; ++t) Place(Titles[t], L.Titles[t]);
+    for (int c = 0; c < kScaleColumnCount; ++c)
+        for (int i = 0; i < kScaleLabelsPerColumn; ++i)
+            Place(ScaleLabels[c][i], L.ScaleLabels[c][i]);
+
+    // The data-source line gets longer when a file is opened; give it the room
+    // up to the right end of the grey background.
+    Place(Label26, L.Label26);
+    Label26->resize(std::max(Label26->width(), L.Panel6.Width - L.Label26.Left - 15),
+                    Label26->height());
+}
+
+void TForm1::ApplyGrids() {
+    const std::pair<StringGrid*, const GridMetrics*> grids[] = {
+        {StringGrid1, &layout_.StringGrid1Grid},
+        {StringGrid2, &layout_.StringGrid2Grid},
+        {StringGrid3, &layout_.StringGrid3Grid},
+    };
+    for (const auto& [grid, metrics] : grids) {
+        for (int c = 0; c < metrics->ColCount; ++c) grid->SetColWidth(c, metrics->ColWidths[c]);
+        grid->SetRowHeight(metrics->RowHeight);
+    }
+    StringGrid2->SetCurrentCell(0, 0);
+    StringGrid3->SetCurrentCell(0, 0);
+}
+
+void TForm1::ShapePanel6() {
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, Panel6->width(), Panel6->height()),
+                        layout_.Panel6CornerWidth / 2.0, layout_.Panel6CornerHeight / 2.0);
+    Panel6->setMask(QRegion(path.toFillPolygon().toPolygon()));
+}
+
+void TForm1::Button2Click() {
+    // Runs the examination and stores it as the newest run.
+}
+
+void TForm1::Button1Click() {
+    // Puts the sliders back to their start positions.
+}
+
+void TForm1::Button11Click() {
+    // Puts the sliders and the whole parameter set back to 100 percent.
+}
+
+void TForm1::Button12Click() {
+    // Shows the settings table.
+}
+
+void TForm1::Button3Click() { DE1Click(); }
+
+void TForm1::Button6Click() { Useasref1Click(); }
+
+void TForm1::Button8Click() {
+    // Replays the selected run as an animation.
+}
+
+void TForm1::Button9Click() {
+    // Pauses or resumes the animation.
+}
+
+void TForm1::Button10Click() {
+    // Steps to the next animation speed.
+}
+
+void TForm1::DE1Click() {
+    // Deletes the selected run.
+}
+
+void TForm1::Useasref1Click() {
+    // Makes the selected run the reference.
+}
+
+void TForm1::Settins1Click() {
+    // Shows the settings table.
+}
+
+void TForm1::Pomoc1Click() {
+    // Opens the help page of the results table.
+}
+
+void TForm1::Open1Click() {
+    // Opens a simulation file.
+}
+
+void TForm1::Save1Click() {
+    // Saves the history under the current save name.
+}
+
+void TForm1::Saveas1Click() {
+    // Saves the history under a new name.
+}
+
+void TForm1::refDefault1Click() {
+    // Restores the default reference.
+}
+
+void TForm1::Help1Click() {
+    // Opens the general help page.
+}
+
+void TForm1::About1Click() {
+    // Shows the about window.
+}
+
+void TForm1::Quit1Click() { close(); }
+
+void TForm1::StringGrid1DrawCell(QPainter*, int, int, const QRect&) {
+    // Paints one cell of the indices table.
+}
+
+void TForm1::StringGrid2DrawCell(StringGrid*, QPainter*, int, int, const QRect&) {
+    // Paints one cell of the results table or of its depth column.
+}
+
+void TForm1::StringGrid2SelectCell(int, int, bool*) {
+    // Selects the run of the chosen row.
+}
+
+void TForm1::StringGrid2MouseDown(Qt::MouseButton, const QPoint&) {
+    // Right button: the results table's help page or its popup menu.
+}
+
+void TForm1::TrackBar1Change() {
+    // Main airway resistance changed.
+}
+
+void TForm1::TrackBar2Change() {
+    // Dead space changed.
+}
+
+void TForm1::TrackBar3Change() {
+    // Middle airway resistance changed.
+}
+
+void TForm1::TrackBar4Change() {
+    // Middle airway stiffness changed.
+}
+
+void TForm1::TrackBar5Change() {
+    // Peripheral airway resistance changed.
+}
+
+void TForm1::TrackBar6Change() {
+    // Closing volume changed.
+}
+
+void TForm1::TrackBar7Change() {
+    // Lung size changed.
+}
+
+void TForm1::TrackBar8Change() {
+    // Lung compliance changed.
+}
+
+void TForm1::TrackBar9Change() {
+    // Expiration depth changed.
+}
+
+void TForm1::Panel1Click() {
+    // Selects the MAIN sliders and highlights the main airways.
+}
+
+void TForm1::Panel2Click() {
+    // Selects the MIDDLE sliders and highlights the middle airways.
+}
+
+void TForm1::Panel3Click() {
+    // Selects the PERIPHERAL sliders and highlights the peripheral airways.
+}
+
+void TForm1::Panel4Click() {
+    // Selects the LUNGS sliders and highlights the lungs.
+}
+
+void TForm1::Panel8Click() {
+    // Selects the hidden group and shows the plain picture.
+}
+
+void TForm1::ContextHelpMouseDown(QWidget*, Qt::MouseButton) {
+    // Right button: opens the help page of the control.
+}
+
+void TForm1::Image1MouseMove(int, int) {
+    // Follows the hot spots of the airway picture.
+}
+
+void TForm1::Image1MouseDown(Qt::MouseButton, int, int) {
+    // Selects the slider group of the clicked hot spot, or opens its help page.
+}
+
+void TForm1::Memo1MouseMove() {
+    // Repaints the current region picture.
+}
+
+void TForm1::FormPaint() {
+    // Repaints the current region picture.
+}
+
+void TForm1::OnLabelTimer() {
+    // Hides the region-name label.
+}
+
+void TForm1::ComboBox1Change(int) {
+    // The lung selection always returns to "Both lungs".
+}
+
+void TForm1::CheckBox1Click(bool) {
+    // Shows or hides the hot-spot table.
+}

@@ -1,0 +1,212 @@
+// The program's one working window: airway picture, plots, indices table,
+// slider panels, command buttons, results table, description box and menus.
+// The controls keep the names the event handlers refer to; what the handlers
+// do lives with the logic they call.
+#pragma once
+
+#include <QMainWindow>
+#include <QPainter>
+
+#include <array>
+
+#include "startup_layout.h"
+
+class PictureArea;
+class StringGrid;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QTextEdit;
+class QTimer;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Places every control from the client size the maximized window will
+    // have; runs once, from FormCreate. Later resizing leaves the controls
+    // where they are, except Label50, which keeps its distance to the bottom.
+    void ApplyStartupLayout();
+    const breathlab::StartupLayout& Layout() const { return layout_; }
+
+    // TrackBar1..TrackBar9 by number.
+    QSlider* TrackBar(int k) const { return trackBars_[k - 1]; }
+    // "File", "ref.Default", "Help", "About", "Quit": the items that a run
+    // disables and enables again.
+    QList<QAction*> MainMenuItems() const;
+
+    // The client area; every position of the layout is relative to it.
+    QWidget* Client = nullptr;
+
+    PictureArea* Image1 = nullptr; // airway picture and its hot spots
+    PictureArea* Image2 = nullptr; // flow-volume plot
+    PictureArea* Image3 = nullptr; // volume-time plot
+    StringGrid* StringGrid1 = nullptr; // spirometric indices
+    StringGrid* StringGrid2 = nullptr; // results table
+    StringGrid* StringGrid3 = nullptr; // hidden: expiration depth of each results row
+    StringGrid* tparm = nullptr;       // hidden: hot-spot table
+
+    QFrame* Panel6 = nullptr; // grey rounded background of the lower half
+    QLabel* Label26 = nullptr; // data-source line, inside Panel6
+    QLabel* Label50 = nullptr; // empty, anchored to the bottom
+    QFrame* Panel5 = nullptr; // frame of the three airway groups
+    QFrame* Panel7 = nullptr; // frame of the lung group
+    QFrame* Panel1 = nullptr; // MAIN: TrackBar1
+    QFrame* Panel2 = nullptr; // MIDDLE: TrackBar2, TrackBar3, hidden TrackBar4
+    QFrame* Panel3 = nullptr; // PERIPHERAL: TrackBar5, TrackBar6
+    QFrame* Panel4 = nullptr; // LUNGS: TrackBar7, TrackBar8
+    QFrame* Panel8 = nullptr; // hidden
+    QLabel* CaptionMain = nullptr;
+    QLabel* CaptionMiddle = nullptr;
+    QLabel* CaptionPeripheral = nullptr;
+    QLabel* CaptionLungs = nullptr;
+    // Titles over the sliders and the scale labels beside them, indexed by
+    // breathlab::SliderTitle and breathlab::ScaleColumn.
+    std::array<QLabel*, breathlab::kSliderTitleCount> Titles{};
+    std::array<std::array<QLabel*, breathlab::kScaleLabelsPerColumn>, breathlab::kScaleColumnCount>
+        ScaleLabels{};
+    QSlider* TrackBar1 = nullptr;
+    QSlider* TrackBar2 = nullptr;
+    QSlider* TrackBar3 = nullptr;
+    QSlider* TrackBar4 = nullptr; // hidden stiffness slider
+    QSlider* TrackBar5 = nullptr;
+    QSlider* TrackBar6 = nullptr;
+    QSlider* TrackBar7 = nullptr;
+    QSlider* TrackBar8 = nullptr;
+    QSlider* TrackBar9 = nullptr; // hidden expiration depth
+    QLabel* LabelExpirationDepth = nullptr; // hidden "expiration deepness"
+    QLabel* LabelDepthMin = nullptr;        // hidden "25%"
+    QLabel* LabelDepthMax = nullptr;        // hidden "400 %"
+
+    QPushButton* Button2 = nullptr;  // "START"
+    QPushButton* Button1 = nullptr;  // "reset"
+    QPushButton* Button11 = nullptr; // hidden "reset all"
+    QPushButton* Button9 = nullptr;  // "pause"
+    QPushButton* Button10 = nullptr; // "3", the animation speed
+    QPushButton* Button8 = nullptr;  // "animation"
+    QGroupBox* GroupBox1 = nullptr;  // "Selected row"
+    QPushButton* Button3 = nullptr;  // "Delete row"
+    QPushButton* Button6 = nullptr;  // "Use as ref."
+    QPushButton* Button12 = nullptr; // hidden "Settings"
+
+    QTextEdit* RichEdit1 = nullptr; // description of a parameter or of the run status
+    QLabel* Memo1 = nullptr;        // region-name label over the picture
+    QComboBox* ComboBox1 = nullptr; // hidden lung selection
+    QLabel* Label56 = nullptr;      // hidden "Both lungs"
+    QCheckBox* CheckBox1 = nullptr; // hidden "tab": shows tparm
+    QTimer* Timer1 = nullptr;       // hides the region-name label
+
+    QMenu* File1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* Saveas1 = nullptr;
+    QAction* refDefault1 = nullptr;
+    QAction* Help1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* Quit1 = nullptr;
+    QMenu* PopupMenu1 = nullptr; // of the results table
+    QAction* DE1 = nullptr;       // "Delete selected row"
+    QAction* Useasref1 = nullptr; // "Use as reference"
+    QAction* Settins1 = nullptr;  // "Settins"
+    QAction* Pomoc1 = nullptr;    // "Pomoc"
+
+  public slots:
+    void Button2Click();
+    void Button1Click();
+    void Button11Click();
+    void Button12Click();
+    void Button3Click();
+    void Button6Click();
+    void Button8Click();
+    void Button9Click();
+    void Button10Click();
+    void DE1Click();
+    void Useasref1Click();
+    void Settins1Click();
+    void Pomoc1Click();
+    void Open1Click();
+    void Save1Click();
+    void Saveas1Click();
+    void refDefault1Click();
+    void Help1Click();
+    void About1Click();
+    void Quit1Click();
+
+    void StringGrid1DrawCell(QPainter* painter, int col, int row, const QRect& rect);
+    // Paints StringGrid2 and StringGrid3; grid tells which.
+    void StringGrid2DrawCell(StringGrid* grid, QPainter* painter, int col, int row,
+                             const QRect& rect);
+    void StringGrid2SelectCell(int col, int row, bool* canSelect);
+    void StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos);
+
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void TrackBar3Change();
+    void TrackBar4Change();
+    void TrackBar5Change();
+    void TrackBar6Change();
+    void TrackBar7Change();
+    void TrackBar8Change();
+    void TrackBar9Change();
+
+    void Panel1Click();
+    void Panel2Click();
+    void Panel3Click();
+    void Panel4Click();
+    void Panel8Click();
+    // Any mouse button on one of the controls that carry a help page: the
+    // slider panels, captions, titles and scale labels, StringGrid1, Image2,
+    // Image3 and START.
+    void ContextHelpMouseDown(QWidget* control, Qt::MouseButton button);
+
+    void Image1MouseMove(int x, int y);
+    void Image1MouseDown(Qt::MouseButton button, int x, int y);
+    void Memo1MouseMove();
+    void FormPaint();
+    void OnLabelTimer();
+    void ComboBox1Change(int index);
+    void CheckBox1Click(bool checked);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void FormCreate();
+    void FormDestroy();
+
+    void CreateMenus();
+    void CreateUpperHalf();
+    void CreateLowerHalf();
+    void CreateSliderPanels();
+    void CreateSliders();
+    void CreateSliderLabels();
+    void CreateButtons();
+    void CreateHiddenControls();
+    void ConnectHandlers();
+    void ConnectSliders();
+    void WatchMouse();
+
+    QSize StartupClientSize() const;
+    breathlab::DesignSizes MeasureDesignSizes() const;
+    void ApplyFonts();
+    void ApplyGeometry();
+    void ApplyGrids();
+    void ShapePanel6();
+    QWidget* PanelOfSlider(int k) const;
+    QWidget* PanelOfScaleColumn(int column) const;
+
+    std::array<QSlider*, 9> trackBars_{};
+    QList<QWidget*> contextHelpControls_;
+    breathlab::StartupLayout layout_;
+    int startupClientHeight_ = 0;
+    bool laidOut_ = false;
+};

@@ -1,0 +1,149 @@
+// The one-time placement of the main window's controls. The window is laid out
+// once, when it is created, from the client size it will have when maximized;
+// the controls keep these places when the window is later resized.
+//
+// Everything here is plain arithmetic on integers so that the numbers can be
+// checked without creating a single widget. The window measures its texts,
+// passes the sizes in, and copies the resulting rectangles onto its controls.
+#pragma once
+
+#include <array>
+#include <optional>
+
+namespace breathlab {
+
+// a·b/c rounded to the nearest integer, halves away from zero, computed with a
+// 64-bit product so that pixel arithmetic cannot overflow. A zero divisor or a
+// result outside the int range gives -1, as the Windows function of that name
+// does, so the layout never divides by zero.
+int MulDiv(int a, int b, int c);
+
+// The screen width at which the window was designed; other widths scale every
+// design position, size and font by screenWidth / kDesignScreenWidth.
+constexpr int kDesignScreenWidth = 1280;
+
+// Left, top, width and height in pixels. Right() and Bottom() are the first
+// column and row outside the rectangle.
+struct ControlRect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    int Right() const { return Left + Width; }
+    int Bottom() const { return Top + Height; }
+    bool operator==(const ControlRect&) const = default;
+};
+
+struct TextSize {
+    int Width = 0;
+    int Height = 0;
+};
+
+// The columns of scale labels beside the sliders, each five labels from top
+// to bottom.
+enum ScaleColumn {
+    kScaleMainR,       // TrackBar1: "50%" .. "800%"
+    kScaleVDc,         // TrackBar2: "50%" .. "250%"
+    kScaleMiddleR,     // TrackBar3: "100 (norm)" .. "1600 (v. heavy)"
+    kScalePeripheralR, // TrackBar5: "50%" .. "800%"
+    kScaleCCC,         // TrackBar6: "50%" .. "250%"
+    kScaleLungs,       // TrackBar7 and TrackBar8 share one column
+    kScaleColumnCount
+};
+constexpr int kScaleLabelsPerColumn = 5;
+
+// Slider titles, in this order.
+enum SliderTitle {
+    kTitleR,           // "R" over TrackBar1
+    kTitleVDc,         // "VDc" over TrackBar2
+    kTitleMiddleR,     // " R(1/lumen)" over TrackBar3
+    kTitleStiff,       // "Stiff" over TrackBar4 (hidden)
+    kTitlePeripheralR, // " R(1/lumen)" over TrackBar5
+    kTitleCCC,         // "CCC" over TrackBar6
+    kTitleSize,        // "Size" over TrackBar7
+    kTitleCm,          // "Cm" over TrackBar8
+    kSliderTitleCount
+};
+
+// Sizes at the design screen width (before scaling) of the controls whose size
+// is not set by the layout itself. Label sizes are the extents of their texts
+// in their design fonts.
+struct DesignSizes {
+    int ComboBoxHeight = 21; // the hidden lung selection box sits above the slider frames
+    int TrackBarWidth = 30;  // thickness of the vertical sliders
+    TextSize CaptionMain, CaptionMiddle, CaptionPeripheral, CaptionLungs;
+    std::array<TextSize, kSliderTitleCount> Titles{};
+    std::array<std::array<TextSize, kScaleLabelsPerColumn>, kScaleColumnCount> ScaleLabels{};
+    TextSize Label26; // data-source line, 13-pixel font
+    TextSize Label50; // empty bottom label
+};
+
+struct LayoutInput {
+    int ClientWidth = 0; // W
+    int ClientHeight = 0; // H
+    int ScreenWidth = kDesignScreenWidth;
+    int ScreenHeight = 1024;
+    DesignSizes Design;
+};
+
+// Column widths and the common row height of a grid.
+struct GridMetrics {
+    std::array<int, 11> ColWidths{}; // only the first ColCount entries are used
+    int ColCount = 0;
+    int RowHeight = 0;
+};
+
+// Font pixel sizes after scaling, and the indices table's own rule.
+struct LayoutFonts {
+    int WindowPx = 11;    // "MS Sans Serif" of the window and its labels
+    int Label26Px = 13;   // data-source line
+    int RichEdit1Px = 16; // description box
+    int Memo1Px = 16;     // region-name label over the picture
+    // On screens taller than 768 pixels the indices table gets a 10-point
+    // font; otherwise it keeps the window's font.
+    std::optional<int> StringGrid1Points;
+};
+
+// Every control's rectangle. Unless noted, positions are in the window's
+// client area; controls that live inside a panel or group box are relative to
+// it, as noted for each group.
+struct StartupLayout {
+    ControlRect Image1, Image2, Image3;
+    ControlRect Panel6; // grey rounded background of the lower half
+    int Panel6CornerWidth = 30, Panel6CornerHeight = 30; // corner ellipse of its shape
+    ControlRect Label50;
+    ControlRect Panel5, Panel7;
+    ControlRect Panel1, Panel8, Panel2, Panel3, Panel4;
+    ControlRect Button2, Button1, Button11, Button9, Button10, Button8; // START, reset, ...
+    ControlRect GroupBox1;
+    ControlRect StringGrid1, StringGrid2, StringGrid3;
+    ControlRect RichEdit1;
+    // Hidden holders of state, kept at their scaled design places.
+    ControlRect ComboBox1, TrackBar9, LabelExpirationDepth, LabelDepthMin, LabelDepthMax;
+    ControlRect Label56, CheckBox1, tparm, Memo1;
+
+    // Inside GroupBox1: "Delete row", "Use as ref.", hidden "Settings".
+    ControlRect Button3, Button6, Button12;
+    // Inside Panel6.
+    ControlRect Label26;
+    // Inside Panel5 ("MAIN", "MIDDLE", "PERIPHERAL") and Panel7 ("LUNGS").
+    ControlRect CaptionMain, CaptionMiddle, CaptionPeripheral, CaptionLungs;
+    // TrackBar1..TrackBar8 at index 0..7, each inside its panel: 1 in Panel1,
+    // 2 to 4 in Panel2, 5 and 6 in Panel3, 7 and 8 in Panel4.
+    std::array<ControlRect, 8> TrackBars{};
+    // Titles and scale labels inside the panel of their slider.
+    std::array<ControlRect, kSliderTitleCount> Titles{};
+    std::array<std::array<ControlRect, kScaleLabelsPerColumn>, kScaleColumnCount> ScaleLabels{};
+
+    GridMetrics StringGrid1Grid, StringGrid2Grid, StringGrid3Grid;
+    LayoutFonts Fonts;
+};
+
+constexpr int kStringGrid1Rows = 16;
+constexpr int kStringGrid2Rows = 5;
+constexpr int kGridLineWidth = 1;
+
+// Computes the whole start-up layout for the given client and screen size.
+StartupLayout ApplyStartupLayout(const LayoutInput& input);
+
+} // namespace breathlab
