@@ -8,5 +8,5 @@ add_library(breathlab_history STATIC
     ${CMAKE_CURRENT_LIST_DIR}/history_commands.cpp)
 target_include_directories(breathlab_history PUBLIC
     ${CMAKE_CURRENT_LIST_DIR}
-    ${CMAKE_SOURCE_DIR}/params)
+    ${CMAKE_CURRENT_LIST_DIR}/../params)
 target_link_libraries(breathlab_history PUBLIC breathlab_model Qt6::Core Qt6::Gui)

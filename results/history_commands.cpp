@@ -117,9 +117,9 @@ bool UseSelectedAsReference(RunHistory& history) {
 
     float newGlobals[kGlobalParams];
     for (int c = 0; c < kGlobalParams; ++c)
-        newGlobals[c] = ReexpressEntry(
-            history, reference.GlobalParamBlock[c], selected.GlobalParamBlock[c],
-            [c](ResultRecord& run) -> float& { return run.GlobalParamBlock[c]; });
+        newGlobals[c] =
+            ReexpressEntry(history, reference.GlobalParamBlock[c], selected.GlobalParamBlock[c],
+                           [c](ResultRecord& run) -> float& { return run.GlobalParamBlock[c]; });
 
     float newParameters[kRegionRows][kParameterCount];
     for (int r = 0; r < kRegionRows; ++r)

@@ -34,24 +34,27 @@ constexpr std::array<IndexRowLayout, 11> kIndexRows = {{
 const QString kFetName = QStringLiteral("FET");
 const QString kVariableName = QStringLiteral("Variable");
 
-bool IsValidSlot(int slot) { return slot >= 0 && slot < kHistorySlots; }
+bool IsValidSlot(int slot) {
+    return slot >= 0 && slot < kHistorySlots;
+}
 
 // The status that decides what the observed column shows is that of the
 // selected run, or of the reference while no run is selected.
 float ShownStatus(const RunHistory& history) {
-    const int slot = history.SelectedRun > 0 && IsValidSlot(history.SelectedRun)
-                         ? history.SelectedRun
-                         : 0;
+    const int slot =
+        history.SelectedRun > 0 && IsValidSlot(history.SelectedRun) ? history.SelectedRun : 0;
     return history.Slots[slot].RunStatus;
 }
 
 // FEV1, FVCEX, FEV1%FVC and ERV are volumes, which stay comparable whatever
 // signal the run recorded; the flow indices only mean something against the
 // reference while the run recorded a flow (signals below 4).
-bool IsVolumeIndexRow(int row) { return row == 1 || row == 2 || row == 3 || row == 8; }
+bool IsVolumeIndexRow(int row) {
+    return row == 1 || row == 2 || row == 3 || row == 8;
+}
 
-QString PercentText(const IndexRowContext& context, int row, const QString& name,
-                    float reference, float observed, float status) {
+QString PercentText(const IndexRowContext& context, int row, const QString& name, float reference,
+                    float observed, float status) {
     const float signal = context.History.Slots[context.Slot].SignalSelection;
     const bool comparable = signal < 4.0f || IsVolumeIndexRow(row);
     if (reference > 0.0f && RunCompleted(status) && name != kFetName && comparable)
@@ -71,10 +74,14 @@ QString ObservedText(float observed, float status, const QLocale& locale) {
 
 std::optional<int> StatusDescription(float runStatus) {
     switch (RunStatusCode(runStatus).value_or(2)) {
-    case kRunError: return 10;
-    case kRunDead: return 9;
-    case kRunCompleted: return 11;
-    default: return std::nullopt;
+    case kRunError:
+        return 10;
+    case kRunDead:
+        return 9;
+    case kRunCompleted:
+        return 11;
+    default:
+        return std::nullopt;
     }
 }
 

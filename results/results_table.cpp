@@ -44,6 +44,8 @@ bool ResultsCellShowsText(int row, int runCount) {
     return row <= runCount || row == kReferenceRow || row == kSettingsRow;
 }
 
-QColor ResultsCellTextColour(int row) { return SlotColour(row); }
+QColor ResultsCellTextColour(int row) {
+    return SlotColour(row);
+}
 
 } // namespace breathlab

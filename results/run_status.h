@@ -21,6 +21,8 @@ inline std::optional<int> RunStatusCode(float status) {
     return static_cast<int>(RoundHalfEven(status));
 }
 
-inline bool RunCompleted(float status) { return RunStatusCode(status) == kRunCompleted; }
+inline bool RunCompleted(float status) {
+    return RunStatusCode(status) == kRunCompleted;
+}
 
 } // namespace breathlab

@@ -1,0 +1,259 @@
+#include "history_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace breathlab {
+namespace {
+
+constexpr int kRMain = 0;           // column of parameter 1
+constexpr int kBoth = RegionRow(0); // row of both lungs
+constexpr float kFloatMax = std::numeric_limits<float>::max();
+
+// Each slot is told apart by its FEV1 (10 + slot) and holds samples and traces.
+std::unique_ptr<RunHistory> MarkedHistory(int runCount, int selectedRun) {
+    auto history = std::make_unique<RunHistory>();
+    for (int slot = 0; slot < kHistorySlots; ++slot) {
+        ResultRecord& record = history->Slots[slot];
+        record.FEV1 = 10.0f + slot;
+        std::fill(std::begin(record.SampleVolume), std::end(record.SampleVolume), 2.0f);
+        std::fill(std::begin(record.SampleSignal), std::end(record.SampleSignal), -1.0f);
+        std::fill(std::begin(record.VolumeTrace), std::end(record.VolumeTrace), 3.0f);
+        for (auto& row : record.ParameterBlock)
+            std::fill(std::begin(row), std::end(row), 90.0f);
+    }
+    history->RunCount = runCount;
+    history->SelectedRun = selectedRun;
+    return history;
+}
+
+float Mark(const RunHistory& history, int slot) {
+    return history.Slots[slot].FEV1;
+}
+
+bool HasSamples(const ResultRecord& record) {
+    return record.SampleVolume[0] != 0.0f && record.SampleSignal[kSampleCapacity - 1] != 0.0f;
+}
+
+// A whole START without the run itself; the "run" leaves its mark in slot 1.
+void StartRun(RunHistory& history, const ParameterSet& parameters, float mark) {
+    auto kept = PrepareWorkingSlot(history, parameters);
+    history.Slots[1].FEV1 = mark;
+    StoreFinishedRun(history, *kept);
+}
+
+TEST(StartRun, WorkingSlotGetsTheParameterSetAndLosesItsTraces) {
+    auto history = MarkedHistory(1, 1);
+    ParameterSet parameters;
+    parameters.At(0, 1) = 150.25;
+    parameters.At(5, 8) = 1e300;
+    parameters.At(-2, 3) = std::numeric_limits<double>::quiet_NaN();
+    parameters.GlobalParams[0] = 250.0;
+
+    const auto kept = PrepareWorkingSlot(*history, parameters);
+    EXPECT_EQ(kept->FEV1, 11.0f);
+    EXPECT_TRUE(HasSamples(*kept));
+    EXPECT_EQ(kept->VolumeTrace[999], 3.0f);
+
+    const ResultRecord& working = history->Slots[1];
+    EXPECT_FALSE(HasSamples(working));
+    EXPECT_EQ(working.SampleVolume[kSampleCapacity - 1], 0.0f);
+    EXPECT_EQ(working.VolumeTrace[999], 0.0f);
+    EXPECT_EQ(working.FEV1, 11.0f); // the run overwrites the indices itself
+    EXPECT_EQ(working.ParameterBlock[kBoth][kRMain], 150.25f);
+    EXPECT_EQ(working.ParameterBlock[RegionRow(5)][7], kFloatMax);
+    EXPECT_TRUE(std::isnan(working.ParameterBlock[RegionRow(-2)][2]));
+    EXPECT_EQ(working.ParameterBlock[kBoth][8], 90.0f); // reserved columns untouched
+    EXPECT_EQ(working.GlobalParamBlock[0], 250.0f);
+    EXPECT_EQ(working.GlobalParamBlock[19], 100.0f);
+}
+
+TEST(StartRun, FirstRunPushesTheOldNewestIntoSlotTwo) {
+    auto history = MarkedHistory(0, -1);
+    StartRun(*history, ParameterSet(), 50.0f);
+    EXPECT_EQ(Mark(*history, 1), 50.0f);
+    EXPECT_EQ(Mark(*history, 2), 11.0f);
+    EXPECT_EQ(Mark(*history, 3), 12.0f);
+    EXPECT_EQ(Mark(*history, 4), 13.0f);
+    EXPECT_TRUE(HasSamples(history->Slots[2]));
+    EXPECT_EQ(history->RunCount, 1);
+    EXPECT_EQ(history->SelectedRun, 1);
+}
+
+TEST(StartRun, FullListPushesTheOldestIntoTheOverflowSlot) {
+    auto history = MarkedHistory(3, 2);
+    StartRun(*history, ParameterSet(), 50.0f);
+    EXPECT_EQ(Mark(*history, 2), 11.0f);
+    EXPECT_EQ(Mark(*history, 3), 12.0f);
+    EXPECT_EQ(Mark(*history, 4), 13.0f);
+    EXPECT_EQ(history->RunCount, 3);
+    EXPECT_EQ(history->SelectedRun, 1);
+
+    StartRun(*history, ParameterSet(), 60.0f);
+    EXPECT_EQ(Mark(*history, 1), 60.0f);
+    EXPECT_EQ(Mark(*history, 2), 50.0f);
+    EXPECT_EQ(Mark(*history, 3), 11.0f);
+    EXPECT_EQ(Mark(*history, 4), 12.0f);
+    EXPECT_EQ(Mark(*history, 0), 10.0f);
+    EXPECT_EQ(history->RunCount, 3);
+}
+
+TEST(DeleteRun, FirstOfThreeBringsTheOverflowRunBackUnlisted) {
+    auto history = MarkedHistory(3, 1);
+    EXPECT_EQ(DeleteSelectedRun(*history, kBothLungs), DeletionOutcome::FirstRunSelected);
+    EXPECT_EQ(Mark(*history, 1), 12.0f);
+    EXPECT_EQ(Mark(*history, 2), 13.0f);
+    EXPECT_EQ(Mark(*history, 3), 14.0f);
+    EXPECT_EQ(Mark(*history, 4), 14.0f);
+    EXPECT_EQ(history->RunCount, 2);
+    EXPECT_EQ(history->SelectedRun, 1);
+
+    EXPECT_TRUE(HasSamples(history->Slots[1]));
+    EXPECT_TRUE(HasSamples(history->Slots[2]));
+    EXPECT_FALSE(HasSamples(history->Slots[3]));
+    EXPECT_FALSE(HasSamples(history->Slots[4]));
+    EXPECT_EQ(history->Slots[3].VolumeTrace[0], 3.0f); // only the samples go
+
+    for (int column = 0; column < kParameterCount; ++column) {
+        EXPECT_EQ(history->Slots[4].ParameterBlock[kBoth][column], 100.0f);
+        EXPECT_EQ(history->Slots[3].ParameterBlock[kBoth][column], 90.0f);
+    }
+    EXPECT_EQ(history->Slots[4].ParameterBlock[kBoth][8], 90.0f);
+    EXPECT_EQ(history->Slots[4].ParameterBlock[RegionRow(1)][0], 90.0f);
+}
+
+TEST(DeleteRun, MiddleRowKeepsTheRunsAboveIt) {
+    auto history = MarkedHistory(3, 2);
+    DeleteSelectedRun(*history, kBothLungs);
+    EXPECT_EQ(Mark(*history, 1), 11.0f);
+    EXPECT_EQ(Mark(*history, 2), 13.0f);
+    EXPECT_EQ(Mark(*history, 3), 14.0f);
+    EXPECT_EQ(history->SelectedRun, 1);
+}
+
+TEST(DeleteRun, OnlyRunLeavesNothingSelectedAndNoCurves) {
+    auto history = MarkedHistory(1, 1);
+    EXPECT_EQ(DeleteSelectedRun(*history, kBothLungs), DeletionOutcome::NoRunLeft);
+    EXPECT_EQ(history->RunCount, 0);
+    EXPECT_EQ(history->SelectedRun, -1);
+    EXPECT_TRUE(HasSamples(history->Slots[0]));
+    for (int slot = 1; slot < kHistorySlots; ++slot)
+        EXPECT_FALSE(HasSamples(history->Slots[slot])) << slot;
+}
+
+TEST(DeleteRun, WithoutSelectionNothingHappens) {
+    for (int selected : {-1, 0, 4, 99}) {
+        auto history = MarkedHistory(3, selected);
+        EXPECT_EQ(DeleteSelectedRun(*history, kBothLungs), DeletionOutcome::NothingSelected);
+        EXPECT_EQ(Mark(*history, 0), 10.0f);
+        EXPECT_EQ(Mark(*history, 1), 11.0f);
+        EXPECT_EQ(history->RunCount, 3);
+        EXPECT_TRUE(HasSamples(history->Slots[4]));
+    }
+}
+
+class UseAsReferenceTest : public ::testing::Test {
+  protected:
+    void SetUp() override { history = MarkedHistory(3, 2); }
+    void SetRMain(float reference, float first, float selected, float third, float overflow) {
+        const float values[kHistorySlots] = {reference, first, selected, third, overflow};
+        for (int slot = 0; slot < kHistorySlots; ++slot)
+            history->Slots[slot].ParameterBlock[kBoth][kRMain] = values[slot];
+    }
+    float RMain(int slot) const { return history->Slots[slot].ParameterBlock[kBoth][kRMain]; }
+
+    std::unique_ptr<RunHistory> history;
+};
+
+TEST_F(UseAsReferenceTest, ReexpressesTheListedRunsAgainstTheNewReference) {
+    SetRMain(150, 50, 200, 80, 60);
+    for (int slot = 0; slot < kHistorySlots; ++slot)
+        history->Slots[slot].GlobalParamBlock[0] = 100;
+    history->Slots[2].GlobalParamBlock[0] = 250;
+    history->Slots[2].ParameterBlock[kBoth][12] = 7; // reserved column travels with the record
+
+    EXPECT_TRUE(UseSelectedAsReference(*history));
+    EXPECT_EQ(RMain(0), 300.0f);
+    EXPECT_EQ(RMain(1), 25.0f);
+    EXPECT_EQ(RMain(2), 100.0f);
+    EXPECT_EQ(RMain(3), 40.0f);
+    EXPECT_EQ(RMain(4), 60.0f);
+    EXPECT_EQ(history->Slots[0].GlobalParamBlock[0], 250.0f);
+    EXPECT_EQ(history->Slots[1].GlobalParamBlock[0], 40.0f);
+    EXPECT_EQ(history->Slots[2].GlobalParamBlock[0], 100.0f);
+    EXPECT_EQ(history->Slots[4].GlobalParamBlock[0], 100.0f);
+
+    // The reference now is the selected run, curves and indices included.
+    EXPECT_EQ(Mark(*history, 0), 12.0f);
+    EXPECT_EQ(history->Slots[0].ParameterBlock[kBoth][12], 7.0f);
+    EXPECT_EQ(history->Slots[0].ParameterBlock[kBoth][1], 81.0f); // 90 x 90 / 100
+    EXPECT_EQ(history->SelectedRun, 2);
+}
+
+TEST_F(UseAsReferenceTest, ZeroInTheSelectedRunIsNeverADivisor) {
+    SetRMain(120, 70, 0, 30, 60);
+    history->Slots[2].GlobalParamBlock[5] = 0;
+    history->Slots[1].GlobalParamBlock[5] = 55;
+    UseSelectedAsReference(*history);
+    EXPECT_EQ(RMain(0), 0.0f);
+    EXPECT_EQ(RMain(1), 70.0f);
+    EXPECT_EQ(RMain(2), 0.0f);
+    EXPECT_EQ(RMain(3), 30.0f);
+    EXPECT_EQ(history->Slots[1].GlobalParamBlock[5], 55.0f);
+    EXPECT_EQ(history->Slots[0].GlobalParamBlock[5], 0.0f);
+}
+
+TEST_F(UseAsReferenceTest, OnlyListedRunsAreReexpressed) {
+    history->RunCount = 1;
+    history->SelectedRun = 1;
+    SetRMain(100, 200, 50, 50, 50);
+    UseSelectedAsReference(*history);
+    EXPECT_EQ(RMain(0), 200.0f);
+    EXPECT_EQ(RMain(1), 100.0f);
+    EXPECT_EQ(RMain(2), 50.0f);
+    EXPECT_EQ(RMain(3), 50.0f);
+}
+
+TEST_F(UseAsReferenceTest, OddStoredValuesStayInsideSinglePrecision) {
+    SetRMain(kFloatMax, 1e-30f, kFloatMax, std::numeric_limits<float>::infinity(), 1);
+    history->Slots[2].ParameterBlock[kBoth][1] = std::numeric_limits<float>::quiet_NaN();
+    history->Slots[2].ParameterBlock[kBoth][2] = 1e-40f; // subnormal divisor
+    EXPECT_TRUE(UseSelectedAsReference(*history));
+    EXPECT_EQ(RMain(0), kFloatMax);
+    EXPECT_EQ(RMain(1), 0.0f);
+    EXPECT_EQ(RMain(2), 100.0f);
+    EXPECT_TRUE(std::isinf(RMain(3)));
+    EXPECT_TRUE(std::isnan(history->Slots[1].ParameterBlock[kBoth][1]));
+    EXPECT_EQ(history->Slots[1].ParameterBlock[kBoth][2], kFloatMax);
+}
+
+TEST_F(UseAsReferenceTest, WithoutSelectionNothingHappens) {
+    history->SelectedRun = -1;
+    SetRMain(150, 50, 200, 80, 60);
+    EXPECT_FALSE(UseSelectedAsReference(*history));
+    EXPECT_EQ(RMain(0), 150.0f);
+    EXPECT_EQ(Mark(*history, 0), 10.0f);
+}
+
+TEST(SelectRunRow, ListedRowSelectsTheRunAndItsFurtherPercentages) {
+    auto history = MarkedHistory(2, 1);
+    for (int entry = 0; entry < kGlobalParams; ++entry)
+        history->Slots[2].GlobalParamBlock[entry] = 37.5f + entry;
+    ParameterSet parameters;
+
+    EXPECT_TRUE(SelectRunRow(*history, parameters, 2));
+    EXPECT_EQ(history->SelectedRun, 2);
+    EXPECT_EQ(parameters.GlobalParams[0], 37.5);
+    EXPECT_EQ(parameters.GlobalParams[19], 56.5);
+    EXPECT_EQ(parameters.At(0, 1), 100.0);
+
+    for (int row : {0, 3, 4, -1, 17}) {
+        EXPECT_FALSE(SelectRunRow(*history, parameters, row)) << row;
+        EXPECT_EQ(history->SelectedRun, 2);
+    }
+}
+
+} // namespace
+} // namespace breathlab
