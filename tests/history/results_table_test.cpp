@@ -29,31 +29,12 @@ TEST(ResultsTable, RunRowShowsTheRegionsPercentagesAndTheExpirationDepth) {
         "   200", "   120", "", "   75",  "   1.2346e+05"};
     EXPECT_EQ(table.Cells[1], expected);
     EXPECT_EQ(table.ExpirationDepth[1], "   250");
-    EXPECT_TRUE(table.Cells[2][0].isEmpty());
 
     ShowRunRow(table, 4, *record, -2, kEnglish);
     EXPECT_EQ(table.Cells[4][0], "   60");
-}
-
-TEST(ResultsTable, RowOrRegionOutOfRangeChangesNothing) {
-    auto record = std::make_unique<ResultRecord>();
-    ResultsTable table;
-    ShowRunRow(table, 5, *record, kBothLungs);
-    ShowRunRow(table, -1, *record, kBothLungs);
-    ShowRunRow(table, 1, *record, 6);
-    ShowRunRow(table, 1, *record, -3);
-    for (const auto& row : table.Cells)
-        for (const QString& cell : row)
-            EXPECT_TRUE(cell.isEmpty());
-}
-
-TEST(ResultsTable, ParameterColumnsSkipTheSpacers) {
-    EXPECT_EQ(ResultsColumnOfParameter(1), 0);
-    EXPECT_EQ(ResultsColumnOfParameter(4), 4);
-    EXPECT_EQ(ResultsColumnOfParameter(5), 6);
-    EXPECT_EQ(ResultsColumnOfParameter(8), 10);
-    EXPECT_EQ(ResultsColumnOfParameter(0), -1);
-    EXPECT_EQ(ResultsColumnOfParameter(9), -1);
+    ShowRunRow(table, 2, *record, 6, kEnglish); // no such region
+    ShowRunRow(table, 5, *record, 0, kEnglish); // no such row
+    EXPECT_TRUE(table.Cells[2][0].isEmpty());
 }
 
 TEST(ResultsTableColours, BackgroundPrecedence) {
@@ -67,19 +48,16 @@ TEST(ResultsTableColours, BackgroundPrecedence) {
 }
 
 TEST(ResultsTableColours, TextOnlyInListedRowsInTheSlotColour) {
-    EXPECT_TRUE(ResultsCellShowsText(0, 0));
-    EXPECT_TRUE(ResultsCellShowsText(4, 0));
+    const std::array<bool, 5> oneRunListed = {true, true, false, false, true};
+    for (int row = 0; row < 5; ++row)
+        EXPECT_EQ(ResultsCellShowsText(row, 1), oneRunListed[row]);
     EXPECT_FALSE(ResultsCellShowsText(1, 0));
-    EXPECT_TRUE(ResultsCellShowsText(1, 1));
-    EXPECT_FALSE(ResultsCellShowsText(2, 1));
     EXPECT_TRUE(ResultsCellShowsText(3, 3));
 
-    EXPECT_EQ(ResultsCellTextColour(0), QColor(0, 0, 0));
-    EXPECT_EQ(ResultsCellTextColour(1), QColor(255, 0, 0));
-    EXPECT_EQ(ResultsCellTextColour(2), QColor(0, 128, 0));
-    EXPECT_EQ(ResultsCellTextColour(3), QColor(128, 0, 128));
-    EXPECT_EQ(ResultsCellTextColour(4), QColor(0, 0, 0));
-    EXPECT_EQ(ResultsCellTextColour(7), QColor(0, 0, 0));
+    const std::array<QColor, 6> byRow = {QColor(0, 0, 0),     QColor(255, 0, 0), QColor(0, 128, 0),
+                                         QColor(128, 0, 128), QColor(0, 0, 0),   QColor(0, 0, 0)};
+    for (int row = 0; row < 6; ++row)
+        EXPECT_EQ(ResultsCellTextColour(row), byRow[row]) << row;
 }
 
 } // namespace
