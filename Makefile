@@ -30,6 +30,7 @@ run: build
 
 bench: build
 	$(BUILD)/bin/breathlab-bench
+	bash bench/sweep_scaling.sh $(BUILD)/bin/breathlab-cli
 
 clean:
 	rm -rf $(BUILD)

@@ -4,9 +4,12 @@
 #include "headless_session.h"
 #include "history_set_io.h"
 #include "run_report.h"
+#include "sweep.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <unistd.h>
@@ -22,6 +25,9 @@ void PrintUsage(std::ostream& out) {
     out << "usage:\n"
            "  breathlab-cli run [--set [REGION.]NAME=PERCENT]... [--reference FILE.spi] [--runs N]\n"
            "                    [--json] [--csv PREFIX] [--save FILE.spi]\n"
+           "  breathlab-cli sweep --vary NAME=FROM:TO:STEPS [--vary ...] [--set ...]\n"
+           "                      [--scale log|linear] [--jobs N] [--shard I/N] [--out FILE.csv|.jsonl]\n"
+           "  breathlab-cli merge A.csv B.csv ... > all.csv\n"
            "  breathlab-cli make-standard FILE\n"
            "NAME: RMain VDc RMiddle StiffMiddle RPeripheral CCC Size Cm, or G1..G20\n"
            "REGION: LeftLung RightLung BothLungs (default) UpperLeftLobe LowerLeftLobe\n"
@@ -101,6 +107,32 @@ int MakeStandard(const std::string& path) {
     return 0;
 }
 
+int Sweep(const SweepOptions& options) {
+    const auto defaults = LoadDefaultHistory();
+    const bool progress = ::isatty(STDERR_FILENO);
+    std::string error;
+    if (!options.OutFile) {
+        if (RunSweep(options, defaults.get(), std::cout, progress, error)) return 0;
+        std::cerr << "breathlab-cli: " << error << '\n';
+        return kExitFileError;
+    }
+    // Written under a temporary name and renamed, so a cut-off sweep never
+    // looks like a finished one.
+    const std::string temp = *options.OutFile + ".part";
+    std::ofstream out(temp, std::ios::trunc);
+    bool ok = out && RunSweep(options, defaults.get(), out, progress, error);
+    out.close();
+    std::error_code ec;
+    if (ok) std::filesystem::rename(temp, *options.OutFile, ec);
+    if (!ok || ec || !out) {
+        std::cerr << "breathlab-cli: cannot write " << *options.OutFile
+                  << (error.empty() ? "" : ": " + error) << '\n';
+        std::filesystem::remove(temp, ec);
+        return kExitFileError;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -124,6 +156,21 @@ int main(int argc, char** argv) {
             return kExitUsage;
         }
         return Run(*options);
+    }
+    if (args[0] == "sweep") {
+        std::string error;
+        auto options = ParseSweepOptions({args.begin() + 1, args.end()}, error);
+        if (!options) {
+            std::cerr << "breathlab-cli: " << error << '\n';
+            return kExitUsage;
+        }
+        return Sweep(*options);
+    }
+    if (args[0] == "merge") {
+        std::string error;
+        if (MergeSweepFiles({args.begin() + 1, args.end()}, std::cout, error)) return 0;
+        std::cerr << "breathlab-cli: " << error << '\n';
+        return kExitFileError;
     }
     std::cerr << "breathlab-cli: unknown command '" << args[0] << "'\n";
     PrintUsage(std::cerr);
