@@ -10,10 +10,11 @@ rate() {
     start=$(date +%s.%N)
     "$cli" sweep "${grid[@]}" --jobs "$1" > /dev/null
     end=$(date +%s.%N)
-    echo "64 / ($end - $start)" | bc -l
+    awk -v s="$start" -v e="$end" 'BEGIN { print 64 / (e - s) }'
 }
 
 one=$(rate 1)
 two=$(rate 2)
-printf 'sweep of 64 patients: --jobs 1 %.2f patients/s, --jobs 2 %.2f patients/s, ratio %.2f\n' \
-    "$one" "$two" "$(echo "$two / $one" | bc -l)"
+awk -v one="$one" -v two="$two" 'BEGIN {
+    printf "sweep of 64 patients: --jobs 1 %.2f patients/s, --jobs 2 %.2f patients/s, ratio %.2f\n",
+        one, two, two / one }'
