@@ -37,8 +37,8 @@ const char* const kWindowFontFamily = "MS Sans Serif";
 constexpr int kDesignWindowFontPx = 11;
 constexpr int kDesignLabel26FontPx = 13;
 
-const char* const kTitleTexts[kSliderTitleCount] = {
-    "R", "VDc", " R(1/lumen)", "Stiff", " R(1/lumen)", "CCC", "Size", "Cm"};
+const char* const kTitleTexts[kSliderTitleCount] = {"R",           "VDc", " R(1/lumen)", "Stiff",
+                                                    " R(1/lumen)", "CCC", "Size",        "Cm"};
 const char* const kTitleNames[kSliderTitleCount] = {
     "TitleR",           "TitleVDc", "TitleMiddleR", "TitleStiff",
     "TitlePeripheralR", "TitleCCC", "TitleSize",    "TitleCm"};
@@ -51,8 +51,8 @@ const char* const kScaleTexts[kScaleColumnCount][kScaleLabelsPerColumn] = {
     {"50%", "100%", "150%", "200%", "250%"},
     {"50%", "75%", "100%", "125%", "150%"},
 };
-const char* const kScaleNames[kScaleColumnCount] = {
-    "ScaleMainR", "ScaleVDc", "ScaleMiddleR", "ScalePeripheralR", "ScaleCCC", "ScaleLungs"};
+const char* const kScaleNames[kScaleColumnCount] = {"ScaleMainR",       "ScaleVDc", "ScaleMiddleR",
+                                                    "ScalePeripheralR", "ScaleCCC", "ScaleLungs"};
 
 // Position ranges and start positions of TrackBar1..TrackBar9; every start
 // position stands for 100 percent.
@@ -149,7 +149,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     FormCreate();
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+TForm1::~TForm1() {
+    FormDestroy();
+}
 
 void TForm1::FormCreate() {
     // Start-up: single-instance check, data-file check and the save name come first.
@@ -255,32 +257,40 @@ void TForm1::CreateSliderPanels() {
 
 QWidget* TForm1::PanelOfSlider(int k) const {
     switch (k) {
-    case 1: return Panel1;
+    case 1:
+        return Panel1;
     case 2:
     case 3:
-    case 4: return Panel2;
+    case 4:
+        return Panel2;
     case 5:
-    case 6: return Panel3;
-    default: return Panel4;
+    case 6:
+        return Panel3;
+    default:
+        return Panel4;
     }
 }
 
 QWidget* TForm1::PanelOfScaleColumn(int column) const {
     switch (column) {
-    case kScaleMainR: return Panel1;
+    case kScaleMainR:
+        return Panel1;
     case kScaleVDc:
-    case kScaleMiddleR: return Panel2;
+    case kScaleMiddleR:
+        return Panel2;
     case kScalePeripheralR:
-    case kScaleCCC: return Panel3;
-    default: return Panel4;
+    case kScaleCCC:
+        return Panel3;
+    default:
+        return Panel4;
     }
 }
 
 void TForm1::CreateSliders() {
     for (int k = 1; k <= 9; ++k) {
         const bool depth = k == 9;
-        auto* slider = new QSlider(depth ? Qt::Horizontal : Qt::Vertical,
-                                   depth ? Client : PanelOfSlider(k));
+        auto* slider =
+            new QSlider(depth ? Qt::Horizontal : Qt::Vertical, depth ? Client : PanelOfSlider(k));
         slider->setObjectName(QString("TrackBar%1").arg(k));
         const SliderRange& range = kSliderRanges[k - 1];
         slider->setRange(range.Minimum, range.Maximum);
@@ -438,12 +448,16 @@ void TForm1::ConnectSliders() {
 
 // Panels, labels, START and Memo1 report their mouse through eventFilter.
 void TForm1::WatchMouse() {
-    contextHelpControls_ = {Panel1, Panel2, Panel3, Panel4, Panel8, CaptionMain,
-                            CaptionMiddle, CaptionPeripheral, CaptionLungs, Button2};
-    for (QLabel* title : Titles) contextHelpControls_.append(title);
+    contextHelpControls_ = {Panel1,       Panel2,      Panel3,        Panel4,
+                            Panel8,       CaptionMain, CaptionMiddle, CaptionPeripheral,
+                            CaptionLungs, Button2};
+    for (QLabel* title : Titles)
+        contextHelpControls_.append(title);
     for (const auto& column : ScaleLabels)
-        for (QLabel* label : column) contextHelpControls_.append(label);
-    for (QWidget* control : contextHelpControls_) control->installEventFilter(this);
+        for (QLabel* label : column)
+            contextHelpControls_.append(label);
+    for (QWidget* control : contextHelpControls_)
+        control->installEventFilter(this);
     Memo1->installEventFilter(this);
     Client->installEventFilter(this);
 }
@@ -494,7 +508,8 @@ DesignSizes TForm1::MeasureDesignSizes() const {
     d.CaptionMiddle = Measure(bold, CaptionMiddle);
     d.CaptionPeripheral = Measure(bold, CaptionPeripheral);
     d.CaptionLungs = Measure(bold, CaptionLungs);
-    for (int t = 0; t < kSliderTitleCount; ++t) d.Titles[t] = Measure(plain, Titles[t]);
+    for (int t = 0; t < kSliderTitleCount; ++t)
+        d.Titles[t] = Measure(plain, Titles[t]);
     for (int c = 0; c < kScaleColumnCount; ++c)
         for (int i = 0; i < kScaleLabelsPerColumn; ++i)
             d.ScaleLabels[c][i] = Measure(plain, ScaleLabels[c][i]);
@@ -546,30 +561,52 @@ void TForm1::ApplyFonts() {
 void TForm1::ApplyGeometry() {
     const StartupLayout& L = layout_;
     const std::pair<QWidget*, ControlRect> places[] = {
-        {Image1, L.Image1},       {Image2, L.Image2},
-        {Image3, L.Image3},       {Panel6, L.Panel6},
-        {Label50, L.Label50},     {Panel5, L.Panel5},
-        {Panel7, L.Panel7},       {Panel1, L.Panel1},
-        {Panel8, L.Panel8},       {Panel2, L.Panel2},
-        {Panel3, L.Panel3},       {Panel4, L.Panel4},
-        {Button2, L.Button2},     {Button1, L.Button1},
-        {Button11, L.Button11},   {Button9, L.Button9},
-        {Button10, L.Button10},   {Button8, L.Button8},
-        {GroupBox1, L.GroupBox1}, {Button3, L.Button3},
-        {Button6, L.Button6},     {Button12, L.Button12},
-        {StringGrid1, L.StringGrid1}, {StringGrid2, L.StringGrid2},
-        {StringGrid3, L.StringGrid3}, {RichEdit1, L.RichEdit1},
-        {ComboBox1, L.ComboBox1}, {TrackBar9, L.TrackBar9},
+        {Image1, L.Image1},
+        {Image2, L.Image2},
+        {Image3, L.Image3},
+        {Panel6, L.Panel6},
+        {Label50, L.Label50},
+        {Panel5, L.Panel5},
+        {Panel7, L.Panel7},
+        {Panel1, L.Panel1},
+        {Panel8, L.Panel8},
+        {Panel2, L.Panel2},
+        {Panel3, L.Panel3},
+        {Panel4, L.Panel4},
+        {Button2, L.Button2},
+        {Button1, L.Button1},
+        {Button11, L.Button11},
+        {Button9, L.Button9},
+        {Button10, L.Button10},
+        {Button8, L.Button8},
+        {GroupBox1, L.GroupBox1},
+        {Button3, L.Button3},
+        {Button6, L.Button6},
+        {Button12, L.Button12},
+        {StringGrid1, L.StringGrid1},
+        {StringGrid2, L.StringGrid2},
+        {StringGrid3, L.StringGrid3},
+        {RichEdit1, L.RichEdit1},
+        {ComboBox1, L.ComboBox1},
+        {TrackBar9, L.TrackBar9},
         {LabelExpirationDepth, L.LabelExpirationDepth},
-        {LabelDepthMin, L.LabelDepthMin}, {LabelDepthMax, L.LabelDepthMax},
-        {Label56, L.Label56},     {CheckBox1, L.CheckBox1},
-        {tparm, L.tparm},         {Memo1, L.Memo1},
-        {CaptionMain, L.CaptionMain}, {CaptionMiddle, L.CaptionMiddle},
-        {CaptionPeripheral, L.CaptionPeripheral}, {CaptionLungs, L.CaptionLungs},
+        {LabelDepthMin, L.LabelDepthMin},
+        {LabelDepthMax, L.LabelDepthMax},
+        {Label56, L.Label56},
+        {CheckBox1, L.CheckBox1},
+        {tparm, L.tparm},
+        {Memo1, L.Memo1},
+        {CaptionMain, L.CaptionMain},
+        {CaptionMiddle, L.CaptionMiddle},
+        {CaptionPeripheral, L.CaptionPeripheral},
+        {CaptionLungs, L.CaptionLungs},
     };
-    for (const auto& [widget, rect] : places) Place(widget, rect);
-    for (int k = 0; k < 8; ++k) Place(trackBars_[k], L.TrackBars[k]);
-    for (int t = 0; t < kSliderTitleCount; ++t) Place(Titles[t], L.Titles[t]);
+    for (const auto& [widget, rect] : places)
+        Place(widget, rect);
+    for (int k = 0; k < 8; ++k)
+        Place(trackBars_[k], L.TrackBars[k]);
+    for (int t = 0; t < kSliderTitleCount; ++t)
+        Place(Titles[t], L.Titles[t]);
     for (int c = 0; c < kScaleColumnCount; ++c)
         for (int i = 0; i < kScaleLabelsPerColumn; ++i)
             Place(ScaleLabels[c][i], L.ScaleLabels[c][i]);
@@ -588,7 +625,8 @@ void TForm1::ApplyGrids() {
         {StringGrid3, &layout_.StringGrid3Grid},
     };
     for (const auto& [grid, metrics] : grids) {
-        for (int c = 0; c < metrics->ColCount; ++c) grid->SetColWidth(c, metrics->ColWidths[c]);
+        for (int c = 0; c < metrics->ColCount; ++c)
+            grid->SetColWidth(c, metrics->ColWidths[c]);
         grid->SetRowHeight(metrics->RowHeight);
     }
     StringGrid2->SetCurrentCell(0, 0);
@@ -618,9 +656,13 @@ void TForm1::Button12Click() {
     // Shows the settings table.
 }
 
-void TForm1::Button3Click() { DE1Click(); }
+void TForm1::Button3Click() {
+    DE1Click();
+}
 
-void TForm1::Button6Click() { Useasref1Click(); }
+void TForm1::Button6Click() {
+    Useasref1Click();
+}
 
 void TForm1::Button8Click() {
     // Replays the selected run as an animation.
@@ -674,7 +716,9 @@ void TForm1::About1Click() {
     // Shows the about window.
 }
 
-void TForm1::Quit1Click() { close(); }
+void TForm1::Quit1Click() {
+    close();
+}
 
 void TForm1::StringGrid1DrawCell(QPainter*, int, int, const QRect&) {
     // Paints one cell of the indices table.

@@ -47,24 +47,24 @@ class TForm1 : public QMainWindow {
     // The client area; every position of the layout is relative to it.
     QWidget* Client = nullptr;
 
-    PictureArea* Image1 = nullptr; // airway picture and its hot spots
-    PictureArea* Image2 = nullptr; // flow-volume plot
-    PictureArea* Image3 = nullptr; // volume-time plot
+    PictureArea* Image1 = nullptr;     // airway picture and its hot spots
+    PictureArea* Image2 = nullptr;     // flow-volume plot
+    PictureArea* Image3 = nullptr;     // volume-time plot
     StringGrid* StringGrid1 = nullptr; // spirometric indices
     StringGrid* StringGrid2 = nullptr; // results table
     StringGrid* StringGrid3 = nullptr; // hidden: expiration depth of each results row
     StringGrid* tparm = nullptr;       // hidden: hot-spot table
 
-    QFrame* Panel6 = nullptr; // grey rounded background of the lower half
+    QFrame* Panel6 = nullptr;  // grey rounded background of the lower half
     QLabel* Label26 = nullptr; // data-source line, inside Panel6
     QLabel* Label50 = nullptr; // empty, anchored to the bottom
-    QFrame* Panel5 = nullptr; // frame of the three airway groups
-    QFrame* Panel7 = nullptr; // frame of the lung group
-    QFrame* Panel1 = nullptr; // MAIN: TrackBar1
-    QFrame* Panel2 = nullptr; // MIDDLE: TrackBar2, TrackBar3, hidden TrackBar4
-    QFrame* Panel3 = nullptr; // PERIPHERAL: TrackBar5, TrackBar6
-    QFrame* Panel4 = nullptr; // LUNGS: TrackBar7, TrackBar8
-    QFrame* Panel8 = nullptr; // hidden
+    QFrame* Panel5 = nullptr;  // frame of the three airway groups
+    QFrame* Panel7 = nullptr;  // frame of the lung group
+    QFrame* Panel1 = nullptr;  // MAIN: TrackBar1
+    QFrame* Panel2 = nullptr;  // MIDDLE: TrackBar2, TrackBar3, hidden TrackBar4
+    QFrame* Panel3 = nullptr;  // PERIPHERAL: TrackBar5, TrackBar6
+    QFrame* Panel4 = nullptr;  // LUNGS: TrackBar7, TrackBar8
+    QFrame* Panel8 = nullptr;  // hidden
     QLabel* CaptionMain = nullptr;
     QLabel* CaptionMiddle = nullptr;
     QLabel* CaptionPeripheral = nullptr;
@@ -82,7 +82,7 @@ class TForm1 : public QMainWindow {
     QSlider* TrackBar6 = nullptr;
     QSlider* TrackBar7 = nullptr;
     QSlider* TrackBar8 = nullptr;
-    QSlider* TrackBar9 = nullptr; // hidden expiration depth
+    QSlider* TrackBar9 = nullptr;           // hidden expiration depth
     QLabel* LabelExpirationDepth = nullptr; // hidden "expiration deepness"
     QLabel* LabelDepthMin = nullptr;        // hidden "25%"
     QLabel* LabelDepthMax = nullptr;        // hidden "400 %"
@@ -113,7 +113,7 @@ class TForm1 : public QMainWindow {
     QAction* Help1 = nullptr;
     QAction* About1 = nullptr;
     QAction* Quit1 = nullptr;
-    QMenu* PopupMenu1 = nullptr; // of the results table
+    QMenu* PopupMenu1 = nullptr;  // of the results table
     QAction* DE1 = nullptr;       // "Delete selected row"
     QAction* Useasref1 = nullptr; // "Use as reference"
     QAction* Settins1 = nullptr;  // "Settins"

@@ -22,7 +22,9 @@ int MulDiv(int a, int b, int c) {
 namespace {
 
 // Pixel values are small, so the products below are always finite.
-int Round(double x) { return static_cast<int>(RoundHalfEven(x)); }
+int Round(double x) {
+    return static_cast<int>(RoundHalfEven(x));
+}
 
 // Design places of the controls that the layout never moves. All of them are
 // hidden except Memo1, which the airway picture moves next to the mouse before
@@ -75,8 +77,8 @@ void PlaceUpperHalf(int W, int H, StartupLayout& L) {
     L.Image1 = {10, 0, Round(0.38 * W), MulDiv(H, 55, 100)};
     L.Image2 = {L.Image1.Right() + 10, L.Image1.Top, L.Image1.Width,
                 MulDiv(L.Image1.Height, 75, 100)};
-    L.Image3 = {L.Image2.Left, L.Image2.Bottom() + MulDiv(L.Image1.Height, 1, 100),
-                L.Image2.Width, MulDiv(L.Image1.Height, 24, 100)};
+    L.Image3 = {L.Image2.Left, L.Image2.Bottom() + MulDiv(L.Image1.Height, 1, 100), L.Image2.Width,
+                MulDiv(L.Image1.Height, 24, 100)};
     const int panel6Top = L.Image1.Bottom() + 10;
     L.Panel6 = {10, panel6Top, W - 20, H - panel6Top - 20};
     L.Label50.Left = 20;
@@ -155,12 +157,24 @@ void PlaceScaleLabels(const ScreenScale& scale, const DesignSizes& d, const Fram
             label = scale.Sized(0, 0, d.ScaleLabels[c][i]);
             label.Top = c == kScaleMiddleR ? first + (i + 1) * fifthStep : first + i * quarterStep;
             switch (c) {
-            case kScaleMainR: label.Left = L.TrackBars[0].Right(); break;
-            case kScaleVDc: label.Left = L.TrackBars[1].Right(); break;
-            case kScaleMiddleR: label.Left = L.TrackBars[2].Right(); break;
-            case kScalePeripheralR: label.Left = 2; break;
-            case kScaleCCC: label.Left = L.TrackBars[5].Right(); break;
-            case kScaleLungs: label.Left = (L.Panel4.Width - label.Width) / 2; break;
+            case kScaleMainR:
+                label.Left = L.TrackBars[0].Right();
+                break;
+            case kScaleVDc:
+                label.Left = L.TrackBars[1].Right();
+                break;
+            case kScaleMiddleR:
+                label.Left = L.TrackBars[2].Right();
+                break;
+            case kScalePeripheralR:
+                label.Left = 2;
+                break;
+            case kScaleCCC:
+                label.Left = L.TrackBars[5].Right();
+                break;
+            case kScaleLungs:
+                label.Left = (L.Panel4.Width - label.Width) / 2;
+                break;
             }
         }
     }
@@ -194,8 +208,8 @@ void PlaceIndicesTable(const LayoutInput& in, StartupLayout& L) {
     L.StringGrid1 = {left, L.Image2.Top, in.ClientWidth - left - 10, L.Image1.Height};
     const int x = L.StringGrid1.Width;
     L.StringGrid1Grid.ColCount = 5;
-    L.StringGrid1Grid.ColWidths = {Round(0.33 * x), Round(0.12 * x), Round(0.2 * x),
-                                   Round(0.2 * x), Round(0.11 * x)};
+    L.StringGrid1Grid.ColWidths = {Round(0.33 * x), Round(0.12 * x), Round(0.2 * x), Round(0.2 * x),
+                                   Round(0.11 * x)};
     L.StringGrid1Grid.RowHeight = L.StringGrid1.Height / kStringGrid1Rows - kGridLineWidth;
     if (in.ScreenHeight > 768) L.Fonts.StringGrid1Points = 10;
 }
@@ -204,7 +218,8 @@ void PlaceIndicesTable(const LayoutInput& in, StartupLayout& L) {
 // bottom of the grey background.
 void FitRows(int bottomLimit, ControlRect& grid, GridMetrics& metrics) {
     int width = 0;
-    for (int c = 0; c < metrics.ColCount; ++c) width += metrics.ColWidths[c] + kGridLineWidth;
+    for (int c = 0; c < metrics.ColCount; ++c)
+        width += metrics.ColWidths[c] + kGridLineWidth;
     grid.Width = width;
     metrics.RowHeight = (bottomLimit - grid.Top - 5) / kStringGrid2Rows;
     grid.Height = kStringGrid2Rows * (metrics.RowHeight + kGridLineWidth);
@@ -260,8 +275,8 @@ StartupLayout ApplyStartupLayout(const LayoutInput& in) {
     PlaceHiddenControls(scale, comboBoxHeight, L);
 
     PlaceUpperHalf(in.ClientWidth, in.ClientHeight, L);
-    const FrameMeasures m = PlaceFrames(in.ClientWidth, comboBoxHeight,
-                                        scale(kDesignPanel8Left), L);
+    const FrameMeasures m =
+        PlaceFrames(in.ClientWidth, comboBoxHeight, scale(kDesignPanel8Left), L);
     PlaceSliders(m, scale(d.TrackBarWidth), L);
     PlaceCaptions(scale, d, L);
     PlaceTitles(scale, d, L);

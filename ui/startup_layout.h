@@ -79,7 +79,7 @@ struct DesignSizes {
 };
 
 struct LayoutInput {
-    int ClientWidth = 0; // W
+    int ClientWidth = 0;  // W
     int ClientHeight = 0; // H
     int ScreenWidth = kDesignScreenWidth;
     int ScreenHeight = 1024;

@@ -13,8 +13,7 @@ const QColor kGridLineColour(128, 128, 128);
 
 } // namespace
 
-StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
-    : QAbstractScrollArea(parent) {
+StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent) : QAbstractScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -28,7 +27,8 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
 void StringGrid::SetColCount(int count) {
     count = std::max(count, 1);
     colWidths_.resize(count, 64);
-    for (QVector<QString>& row : cells_) row.resize(count);
+    for (QVector<QString>& row : cells_)
+        row.resize(count);
     col_ = std::min(col_, count - 1);
     UpdateScrollRange();
     viewport()->update();
@@ -107,11 +107,14 @@ void StringGrid::SetCurrentCell(int col, int row) {
     viewport()->update();
 }
 
-int StringGrid::TopRow() const { return fixedRows_ + verticalScrollBar()->value(); }
+int StringGrid::TopRow() const {
+    return fixedRows_ + verticalScrollBar()->value();
+}
 
 int StringGrid::ColLeft(int col) const {
     int left = 0;
-    for (int c = 0; c < col; ++c) left += colWidths_[c] + GridLineWidth();
+    for (int c = 0; c < col; ++c)
+        left += colWidths_[c] + GridLineWidth();
     return left;
 }
 
@@ -153,8 +156,7 @@ bool StringGrid::CellAt(const QPoint& pos, int* col, int* row) const {
 void StringGrid::PaintDefaultCell(QPainter& painter, int col, int row, const QRect& rect) {
     painter.fillRect(rect, row < fixedRows_ ? fixedColor_ : color_);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                     cells_[row][col]);
+    painter.drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, cells_[row][col]);
 }
 
 void StringGrid::paintEvent(QPaintEvent*) {
@@ -186,11 +188,20 @@ void StringGrid::mousePressEvent(QMouseEvent* event) {
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Up: SetCurrentCell(col_, row_ - 1); break;
-    case Qt::Key_Down: SetCurrentCell(col_, row_ + 1); break;
-    case Qt::Key_Left: SetCurrentCell(col_ - 1, row_); break;
-    case Qt::Key_Right: SetCurrentCell(col_ + 1, row_); break;
-    default: QAbstractScrollArea::keyPressEvent(event);
+    case Qt::Key_Up:
+        SetCurrentCell(col_, row_ - 1);
+        break;
+    case Qt::Key_Down:
+        SetCurrentCell(col_, row_ + 1);
+        break;
+    case Qt::Key_Left:
+        SetCurrentCell(col_ - 1, row_);
+        break;
+    case Qt::Key_Right:
+        SetCurrentCell(col_ + 1, row_);
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QString>
 #include <QVector>
 
-
 class StringGrid : public QAbstractScrollArea {
     Q_OBJECT
 
