@@ -19,12 +19,7 @@ void SetAirwayInitialValues(LungModel& m) {
     m.LeftBronchusCompliance.current = 0.0032;
     m.RightBronchusCompliance.current = 0.0032;
 
-    m.EffectiveTrachealLinearResistance = m.TrachealLinearResistance.current;
-    m.EffectiveTrachealInertance = m.TrachealInertance.current;
-    m.EffectiveLeftBronchusResistance = m.LeftBronchusResistance.current;
-    m.EffectiveRightBronchusResistance = m.RightBronchusResistance.current;
-    m.EffectiveLeftBronchusInertance = m.LeftBronchusInertance.current;
-    m.EffectiveRightBronchusInertance = m.RightBronchusInertance.current;
+    RefreshEffectiveAirwayValues(m);
 }
 
 void SetLobeInitialValues(LungModel& m) {
@@ -56,6 +51,15 @@ void SetChestWallInitialValues(LungModel& m) {
 }
 
 } // namespace
+
+void RefreshEffectiveAirwayValues(LungModel& m) {
+    m.EffectiveTrachealLinearResistance = m.TrachealLinearResistance.current;
+    m.EffectiveTrachealInertance = m.TrachealInertance.current;
+    m.EffectiveLeftBronchusResistance = m.LeftBronchusResistance.current;
+    m.EffectiveRightBronchusResistance = m.RightBronchusResistance.current;
+    m.EffectiveLeftBronchusInertance = m.LeftBronchusInertance.current;
+    m.EffectiveRightBronchusInertance = m.RightBronchusInertance.current;
+}
 
 void SetInitialValues(LungModel& m) {
     SetAirwayInitialValues(m);

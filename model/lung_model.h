@@ -172,6 +172,10 @@ struct LungModel {
     ModelHooks Hooks;
 };
 
+// Copies the current tracheal and bronchial resistances and inertances into
+// the effective values that the carina balance and the airway picture use.
+void RefreshEffectiveAirwayValues(LungModel& model);
+
 // Sets every parameter and state variable to its initial value; leaves the
 // hooks and the pleural offsets (each run sets those) as they are.
 void SetInitialValues(LungModel& model);

@@ -40,7 +40,7 @@ template <class F> void ForEachChestWallScalar(LungModel& m, F f) {
     f(m.AtmosphericPressure);
 }
 
-// A.3: decide which parameters move in this millisecond. Returns whether a
+// decide which parameters move in this millisecond. Returns whether a
 // tissue or chest-wall resistance is among them (Gsum must then follow).
 bool BeginRamps(LungModel& m) {
     m.MouthPressure.beginRamp(kNoRampNegative);
@@ -73,7 +73,7 @@ bool BeginRamps(LungModel& m) {
     return resistanceRamps;
 }
 
-// B.2: move the ramped parameters to substep k. The lobe volume limits keep
+// move the ramped parameters to substep k. The lobe volume limits keep
 // the recoil law and the peripheral airway law defined while a lobe is resized.
 void ApplyRamps(LungModel& m, double k, double invN, bool resistanceRamps, double& Gsum) {
     if (m.RampActive && m.LobeGroup.pending) {
@@ -106,7 +106,7 @@ void ApplyRamps(LungModel& m, double k, double invN, bool resistanceRamps, doubl
     m.MusclePressure.ramp(kNoRampNegative, k, invN);
 }
 
-// B.3: recoil of the chest wall, with a steep linear law at and below its
+// recoil of the chest wall, with a steep linear law at and below its
 // residual volume where the square root of the normal law would fail.
 void ComputeChestWallRecoil(LungModel& m) {
     const double V = m.TotalVolume;
@@ -119,7 +119,7 @@ void ComputeChestWallRecoil(LungModel& m) {
         m.ChestWallRecoil = V * (-100) * Bc / Cc;
 }
 
-// B.4: volume-dependent mechanics of each lobe.
+// volume-dependent mechanics of each lobe.
 void ComputeLobeMechanics(LungModel& m) {
     for (int j = 0; j < kLobeCount; ++j) {
         const double theta = (m.LobeVolume[j] / m.LobeMaxVolume[j].current - 0.17) * kPi / 2;
@@ -141,7 +141,7 @@ void ComputeLobeMechanics(LungModel& m) {
     }
 }
 
-// B.5: transmural pressure of a central compartment from its tube law, plus a
+// transmural pressure of a central compartment from its tube law, plus a
 // damping term proportional to its net inflow that keeps the explicit scheme stable.
 double CentralTransmuralPressure(double volume, double nominal, double compliance,
                                  double parallelSegmentResistance, double addedResistance,
@@ -171,7 +171,7 @@ double PleuralBalance(const LungModel& m, double tissueDrive, double Gsum) {
     return ((tissueDrive + N) * Rcw + m.ChestWallRecoil + m.MusclePressure.current) / (Rcw * L + 1);
 }
 
-// B.10 and B.11: the carina holds no volume, so the tracheal flow change equals
+// the carina holds no volume, so the tracheal flow change equals
 // the sum of the bronchial flow changes; then integrate the three airway flows.
 void IntegrateAirwayFlows(LungModel& m, double dt) {
     const double Itr = m.EffectiveTrachealInertance;
@@ -197,7 +197,7 @@ void IntegrateAirwayFlows(LungModel& m, double dt) {
     m.TrachealFlow += (m.MouthPressure.current - m.CarinaPressure - dropTr) * dt / Itr;
 }
 
-// B.13: the explicit scheme has no other guard. A comparison with NaN is
+// the explicit scheme has no other guard. A comparison with NaN is
 // always false, so every quantity is also required to be finite.
 bool Implausible(const LungModel& m) {
     for (int j = 0; j < kLobeCount; ++j) {
@@ -218,7 +218,7 @@ bool Implausible(const LungModel& m) {
            m.ChestWallRecoil > 10 || m.TotalVolume > 20;
 }
 
-// C.1: finish the ramps of the pending groups. A lobe target that would put
+// finish the ramps of the pending groups. A lobe target that would put
 // the lobe volume outside its limits is approached only as far as the limit,
 // and the group stays pending until the lobe volume has moved far enough.
 void CompleteGroupRamps(LungModel& m) {
@@ -296,7 +296,7 @@ void StepModel(LungModel& m) {
             T += tissueDrive[j];
         }
 
-        // B.7: one Newton step on the pleural balance, with the slope of the
+        // one Newton step on the pleural balance, with the slope of the
         // lobar flows taken from a probe 0.05 kPa higher.
         const double P1 = PleuralBalance(m, T, Gsum);
         SolveLobarFlows(m, SolverMode::Commit, P1, PtmL, PtmR);
@@ -311,7 +311,7 @@ void StepModel(LungModel& m) {
         SolveLobarFlows(m, SolverMode::Commit, m.PleuralPressure, PtmL, PtmR);
         if (m.NumericalFailure) return;
 
-        // B.8
+        // Pressures and flows that follow from the pleural pressure.
         m.LeftBronchusPressure = PtmL + m.PleuralPressure;
         m.RightBronchusPressure = PtmR + m.PleuralPressure;
         double tissueFlowSum = 0;
@@ -322,17 +322,11 @@ void StepModel(LungModel& m) {
         }
         m.TotalVolumeRate = LeftNetInflow(m) + RightNetInflow(m) + tissueFlowSum;
 
-        // B.9
-        m.EffectiveTrachealLinearResistance = m.TrachealLinearResistance.current;
-        m.EffectiveTrachealInertance = m.TrachealInertance.current;
-        m.EffectiveLeftBronchusResistance = m.LeftBronchusResistance.current;
-        m.EffectiveRightBronchusResistance = m.RightBronchusResistance.current;
-        m.EffectiveLeftBronchusInertance = m.LeftBronchusInertance.current;
-        m.EffectiveRightBronchusInertance = m.RightBronchusInertance.current;
+        RefreshEffectiveAirwayValues(m);
 
         IntegrateAirwayFlows(m, dt);
 
-        // B.12: the central compartments use the flows just updated, while
+        // the central compartments use the flows just updated, while
         // TotalVolume uses the rate computed before the flow update.
         m.LeftBronchusVolume += LeftNetInflow(m) * dt;
         m.RightBronchusVolume += RightNetInflow(m) * dt;
