@@ -1,0 +1,99 @@
+#include "plot_canvas.h"
+
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPen>
+#include <QPointF>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "rounding.h"
+
+namespace breathlab {
+
+namespace {
+
+// Far enough outside any plot that clipped lines keep their visible slope for
+// every sensible value, small enough for the rasteriser's fixed-point range.
+constexpr double kPixelLimit = 16000.0;
+
+constexpr int kScreenDpi = 96;
+constexpr int kPointsPerInch = 72;
+
+} // namespace
+
+int PercentPixel(int extent, double percent) {
+    const double pixel = extent * percent / 100.0;
+    if (std::isnan(pixel)) return 0;
+    return static_cast<int>(RoundHalfEven(std::clamp(pixel, -kPixelLimit, kPixelLimit)));
+}
+
+int PercentX(const QPainter& painter, double percent) {
+    return PercentPixel(painter.device()->width(), percent);
+}
+
+int PercentY(const QPainter& painter, double percent) {
+    return PercentPixel(painter.device()->height(), percent);
+}
+
+QFont PlotFont(const QString& family, int pointSize) {
+    QFont font(family);
+    font.setPixelSize(static_cast<int>(
+        RoundHalfEven(static_cast<double>(pointSize) * kScreenDpi / kPointsPerInch)));
+    return font;
+}
+
+int LetterWidthH(const QPainter& painter) {
+    return TextWidth(painter, QStringLiteral("H"));
+}
+
+int LetterHeightI(const QPainter& painter) {
+    return painter.fontMetrics().height();
+}
+
+int TextWidth(const QPainter& painter, const QString& text) {
+    return painter.fontMetrics().horizontalAdvance(text);
+}
+
+int HalfLetterWidth(const QPainter& painter) {
+    return static_cast<int>(RoundHalfEven(0.5 * LetterWidthH(painter)));
+}
+
+int HalfLetterHeight(const QPainter& painter) {
+    return static_cast<int>(RoundHalfEven(0.5 * LetterHeightI(painter)));
+}
+
+void DrawTextAt(QPainter& painter, int left, int top, const QString& text,
+                const QColor& background) {
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(background);
+    painter.drawText(QPoint(left, top + painter.fontMetrics().ascent()), text);
+    painter.restore();
+}
+
+QPen PlotPen(const QColor& colour, int width) {
+    QPen pen(colour, width, Qt::SolidLine);
+    pen.setCapStyle(width <= 1 ? Qt::SquareCap : Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+void DrawLineTo(QPainter& painter, QPoint from, QPoint to) {
+    if (painter.pen().width() > 1) {
+        painter.drawLine(from, to);
+        return;
+    }
+    const QPoint span = to - from;
+    const int steps = std::max(std::abs(span.x()), std::abs(span.y()));
+    if (steps == 0) return;
+    // A thin square-capped line covers both its ends; stop one pixel short.
+    const QPointF lastStep(static_cast<double>(span.x()) / steps,
+                           static_cast<double>(span.y()) / steps);
+    painter.drawLine(from, to - lastStep.toPoint());
+}
+
+} // namespace breathlab

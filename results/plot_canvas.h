@@ -1,0 +1,51 @@
+// Drawing helpers shared by the two plots: positions given in percent of the
+// plot's size, the plot fonts, text placed by its top-left corner as the
+// labels are laid out, and line segments that leave their end pixel to the
+// next segment.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPoint>
+#include <QString>
+
+namespace breathlab {
+
+// Pixel of a position given in percent of a plot extent (width or height),
+// rounded half to even. Stored runs may come from foreign files, so the
+// position is held to a range the painter handles safely; a non-finite
+// position, which callers skip, lands on 0.
+int PercentPixel(int extent, double percent);
+
+int PercentX(const QPainter& painter, double percent);
+int PercentY(const QPainter& painter, double percent);
+
+// A plot font of the given family and point size, sized as a 96 dpi screen
+// shows it so that the layout does not depend on the device's resolution.
+QFont PlotFont(const QString& family, int pointSize);
+
+// Width of "H" and height of "I" of the painter's font: the units the labels
+// are placed by.
+int LetterWidthH(const QPainter& painter);
+int LetterHeightI(const QPainter& painter);
+int TextWidth(const QPainter& painter, const QString& text);
+// Half the width of "H" and half the height of "I", rounded: the shifts that
+// centre a label on its tick.
+int HalfLetterWidth(const QPainter& painter);
+int HalfLetterHeight(const QPainter& painter);
+
+// Writes text with its top-left corner at (left, top) on an opaque background
+// of the given colour.
+void DrawTextAt(QPainter& painter, int left, int top, const QString& text,
+                const QColor& background = Qt::white);
+
+// A solid pen; wide lines get round ends.
+QPen PlotPen(const QColor& colour, int width);
+
+// A line with the painter's pen from one pixel towards another. A thin line
+// leaves out its end pixel, whichever way it runs, so that a tick "4 pixels
+// long" covers 4 pixels and a polyline sets each joint once.
+void DrawLineTo(QPainter& painter, QPoint from, QPoint to);
+
+} // namespace breathlab
