@@ -1,0 +1,109 @@
+// Simulation files: the whole result history as one history set on disk, and
+// the file commands of the main menu without their dialogs and redrawing.
+//
+// A history set is the five result records back to back, exactly as they lie
+// in memory, 621360 bytes with no header. The same format holds the default
+// history "datfiles1/standard.dat" and every ".spi" file the user saves.
+#pragma once
+
+#include "result_record.h"
+#include "run_history.h"
+
+#include <QString>
+
+#include <functional>
+#include <utility>
+
+namespace breathlab {
+
+constexpr qint64 kHistorySetBytes = sizeof(ResultHistory);
+
+inline const QString kDefaultSaveName = QStringLiteral("data_default.spi");
+inline const QString kSimulationFolderName = QStringLiteral("simulations");
+inline const QString kStandardHistoryFile = QStringLiteral("datfiles1/standard.dat");
+// Save as may not overwrite the name of the shipped default history.
+inline const QString kReservedSaveName = QStringLiteral("STANDARD.SPI");
+
+// What the file dialogs offer.
+inline const QString kSpirometryFilesFilter = QStringLiteral("Spirometry files (*.spi)");
+inline const QString kSpirometryFileSuffix = QStringLiteral("spi");
+
+inline const QString kStandardDataSourceLine = QStringLiteral("Data from file:  Standard");
+
+// Outcome of a file operation. On failure `Message` says what went wrong, for
+// the error box; nothing the caller owns has been changed.
+struct FileOutcome {
+    bool Ok = true;
+    QString Message;
+
+    static FileOutcome Failure(QString message) { return {false, std::move(message)}; }
+};
+
+// Reads the first 621360 bytes of a file into `into`. The file is read into a
+// buffer of its own first, so a missing, unreadable or short file leaves
+// `into` exactly as it was. Bytes beyond one history set are ignored.
+FileOutcome ReadHistorySet(const QString& path, ResultHistory& into);
+
+// Writes the five records as one history set. The data go to a temporary file
+// that replaces the target only once it is complete, so a failed write (full
+// disk, read-only file or folder, missing folder) leaves any earlier file whole.
+FileOutcome WriteHistorySet(const QString& path, const ResultHistory& history);
+
+// A run slot holds a run when the first sample of its volume trace is not 0.
+bool IsSlotOccupied(const ResultRecord& record);
+
+// After a history has been loaded: runs are listed up to the last occupied
+// slot (at most three), and the newest run is selected when any slot is
+// occupied, -1 otherwise. Slots 2 and 4 occupied give RunCount 3, SelectedRun 1.
+void CountRunsAfterOpen(RunHistory& history);
+
+// "Plik:  " and the file's name without folder and without its last extension.
+QString DataSourceLineForFile(const QString& path);
+
+// The program's folder followed by "simulations"; also where the dialogs open.
+QString SimulationFolder(const QString& programFolder);
+
+// Where "Save" writes: always the simulation folder, under `saveName`.
+QString SavePath(const QString& programFolder, const QString& saveName);
+
+// True for a chosen path whose file name is "standard.spi" in any letter case.
+bool IsReservedSaveName(const QString& chosenPath);
+
+// Asks for a target with `askForPath` (an empty answer means the user
+// cancelled) until the answer is not the reserved name; empty on cancel.
+QString ChooseSaveAsPath(const std::function<QString()>& askForPath);
+
+// What a file command changed, for the window to show.
+struct FileCommandResult {
+    FileOutcome Outcome;
+    QString DataSourceLine; // new text of Label26 on success
+    QString Notice;         // a message to show on success, or empty
+};
+
+// "Open": replaces the history with the file's, recounts the listed runs and
+// leaves the selection as CountRunsAfterOpen sets it. On failure the history,
+// its run count and its selection are untouched. The window redraws afterwards.
+FileCommandResult OpenHistoryFile(const QString& path, RunHistory& history);
+
+// "Save": writes the history into the simulation folder under `saveName` and
+// reports "File saved in" with the full path.
+FileCommandResult SaveHistoryFile(const QString& programFolder, const QString& saveName,
+                                  const ResultHistory& history);
+
+// "Save as" once the dialog has given a path that is not the reserved name:
+// writes there and, only when that succeeded, makes the file's name the
+// target of later "Save" commands.
+FileCommandResult SaveHistoryFileAs(const QString& chosenPath, QString& saveName,
+                                    const ResultHistory& history);
+
+// Re-expresses the percentages of the listed runs against normal values:
+// every ParameterBlock value of parameters 1..8 and GlobalParamBlock entries
+// 1..16 of slots 1..RunCount are multiplied by the reference's value / 100.
+void ReexpressRunsAgainstNormal(RunHistory& history);
+
+// "ref.Default": replaces the reference (slot 0) with the first record of
+// the program's "datfiles1/standard.dat" and re-expresses the listed runs.
+// The default file is read first: if it cannot be read nothing changes.
+FileCommandResult RestoreDefaultReference(const QString& programFolder, RunHistory& history);
+
+} // namespace breathlab
