@@ -1,0 +1,154 @@
+#include "about_box.h"
+
+#include "rounding.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#ifndef BREATHLAB_VERSION
+#error "BREATHLAB_VERSION must name the program version"
+#endif
+
+namespace {
+
+constexpr int kDesignScreenWidth = 1024;
+constexpr int kDesignFontPixels = 11;
+const QColor kSilver(192, 192, 192);
+const QColor kLime(0, 255, 0);
+
+const QString kAuthorsLine =
+    QStringLiteral("Model of forced expiration and program: the Varo.e-breathlab team");
+const QString kCreditText =
+    QStringLiteral("A teaching simulator of the forced expiration: move the sliders, press "
+                   "START and compare the flow-volume curves of your patients with the "
+                   "reference.");
+const QString kCreditText2 =
+    QStringLiteral("Thanks to the students and teachers of physiology who tried it first and "
+                   "told us what was missing.");
+const QString kHiddenCreditText = QStringLiteral("Breathe out, hard and long!");
+
+int Scaled(int value, double scale) {
+    return int(breathlab::RoundHalfEven(value * scale));
+}
+
+QFont DesignFont(double scale, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(std::max(1, Scaled(kDesignFontPixels, scale)));
+    font.setBold(bold);
+    return font;
+}
+
+void Place(QWidget* widget, QRect design, double scale, bool bold = false) {
+    widget->setGeometry(Scaled(design.x(), scale), Scaled(design.y(), scale),
+                        Scaled(design.width(), scale), Scaled(design.height(), scale));
+    widget->setFont(DesignFont(scale, bold));
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, bool wrap = false) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(wrap);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// Paints the hidden credit text; it exists only while the panel is hidden.
+class CreditPaintBox : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setFont(QFont(QStringLiteral("Arial"), 30));
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        painter.setBackground(kLime);
+        painter.drawText(QRect(40, 50, width() - 40, height() - 50), Qt::AlignLeft | Qt::AlignTop,
+                         kHiddenCreditText);
+    }
+};
+
+int PrimaryScreenWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : kDesignScreenWidth;
+}
+
+} // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : TAboutBox(PrimaryScreenWidth(), parent) {}
+
+TAboutBox::TAboutBox(int screenWidth, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      Panel1(new QFrame(this)), ProgramIcon(new QLabel(Panel1)),
+      ProductName(MakeLabel(Panel1, QStringLiteral(" Varo.e-breathlab"))),
+      Version(MakeLabel(Panel1, QStringLiteral("Version: ") + QStringLiteral(BREATHLAB_VERSION))),
+      Copyright(MakeLabel(Panel1, kAuthorsLine, true)),
+      Comments(MakeLabel(Panel1, kCreditText, true)),
+      Comments2(MakeLabel(Panel1, kCreditText2, true)),
+      OKButton(new QPushButton(QStringLiteral("OK"), this)), PaintBox1(new CreditPaintBox(this)) {
+    const double scale = ScaleForScreenWidth(screenWidth);
+    setWindowTitle(QStringLiteral("Autorzy"));
+    setFixedSize(Scaled(460, scale), Scaled(335, scale));
+    QPalette silver = palette();
+    silver.setColor(QPalette::Window, kSilver);
+    setPalette(silver);
+    setAutoFillBackground(true);
+
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(2);
+    Place(Panel1, {9, 5, 440, 284}, scale);
+    Place(ProgramIcon, {8, 8, 63, 57}, scale);
+    ProgramIcon->setScaledContents(true);
+    ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    Place(ProductName, {88, 16, 330, 20}, scale, true);
+    Place(Version, {88, 40, 330, 20}, scale, true);
+    Place(Copyright, {8, 80, 420, 36}, scale);
+    Place(Comments, {8, 124, 420, 70}, scale);
+    Place(Comments2, {8, 200, 420, 70}, scale);
+    Place(OKButton, {192, 298, 75, 25}, scale);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    PaintBox1->hide();
+    Panel1->installEventFilter(this);
+}
+
+double TAboutBox::ScaleForScreenWidth(int screenWidth) {
+    return double(screenWidth) / kDesignScreenWidth;
+}
+
+bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Panel1 && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton && (mouse->modifiers() & Qt::ShiftModifier)) {
+            ShowCreditText();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TAboutBox::ShowCreditText() {
+    PaintBox1->setGeometry(Panel1->geometry());
+    Panel1->hide();
+    PaintBox1->show();
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+void TAboutBox::hideEvent(QHideEvent* event) {
+    PaintBox1->hide();
+    Panel1->show();
+    QDialog::hideEvent(event);
+}
