@@ -1,0 +1,218 @@
+#include "about_box.h"
+#include "help_pages.h"
+#include "help_window.h"
+#include "rtf_reader.h"
+#include "settings_dialog.h"
+
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <map>
+#include <set>
+
+using namespace breathlab;
+
+namespace {
+
+QString PlainText(const QByteArray& rtf) {
+    QTextDocument document;
+    ReadRtf(rtf, document);
+    return document.toPlainText();
+}
+
+// The text of every fragment written in the wanted weight, joined.
+QString TextWithWeight(const QTextDocument& document, bool bold) {
+    QString text;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if ((it.fragment().charFormat().fontWeight() >= QFont::Bold) == bold)
+                text += it.fragment().text();
+    return text;
+}
+
+QTextCharFormat FormatOf(const QTextDocument& document, const QString& word) {
+    QTextCursor found = document.find(word);
+    return found.charFormat();
+}
+
+} // namespace
+
+class HelpUiTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void readerKeepsTextAndCharacterFormats() {
+        const QByteArray rtf =
+            "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}"
+            "{\\colortbl;\\red200\\green0\\blue0;}"
+            "{\\*\\generator hidden;}{\\info{\\title hidden}}"
+            "Plain \\b bold\\b0  \\i slanted\\i0  \\ul marked\\ulnone  {\\fs40 big} small\\par"
+            "\\cf1 red\\cf0  caf\\'e9 \\u8364?uro \\uc0\\u945 a\\par "
+            "brace \\{ \\} back\\\\slash}";
+        QTextDocument document;
+        ReadRtf(rtf, document);
+        QCOMPARE(document.toPlainText(),
+                 QString::fromUtf8("Plain bold slanted marked big small\n"
+                                   "red caf\u00e9 \u20acuro \u03b1a\nbrace { } back\\slash"));
+        QCOMPARE(TextWithWeight(document, true), QString("bold"));
+        QVERIFY(FormatOf(document, "slanted").fontItalic());
+        QVERIFY(FormatOf(document, "marked").fontUnderline());
+        QCOMPARE(FormatOf(document, "big").fontPointSize(), 20.0);
+        QVERIFY(FormatOf(document, "small").fontPointSize() != 20.0);
+        QCOMPARE(FormatOf(document, "red").foreground().color(), QColor(200, 0, 0));
+        QVERIFY(FormatOf(document, "caf").foreground().style() == Qt::NoBrush);
+    }
+
+    void readerSurvivesMalformedInput() {
+        QByteArray noise(300000, '\0');
+        QRandomGenerator random(42);
+        const char alphabet[] = "{}\\'abu-0123456789 ;*\\fs";
+        for (char& c : noise)
+            c = alphabet[random.bounded(int(sizeof(alphabet) - 1))];
+        const QList<QByteArray> inputs = {
+            QByteArray(200000, '{') + "deep" + QByteArray(10, '}'),
+            QByteArray(50000, '}') + "after",
+            "{\\rtf1 text\\'",
+            "{\\rtf1 text\\'4",
+            "{\\rtf1 \\'zzend}",
+            "{\\rtf1 \\fs99999999999999999999999 \\u-99999999999999 \\uc999999999 x\\",
+            "{\\rtf1 \\cf99999 {\\colortbl;\\red999\\green-5;;} \\cf2 x \\cf1 y}",
+            "\\" + QByteArray(100000, 'a') + "7",
+            noise,
+        };
+        QElapsedTimer timer;
+        timer.start();
+        for (const QByteArray& input : inputs) {
+            QTextDocument document;
+            ReadRtf(input, document);
+        }
+        QVERIFY2(timer.elapsed() < 10000, "malformed input must not take long");
+        QVERIFY(PlainText(QByteArray(200000, '{') + "deep").isEmpty()); // too deep to be text
+        QCOMPARE(PlainText(QByteArray(50000, '}') + "after"), QString("after"));
+        QCOMPARE(PlainText("{\\rtf1 \\'zzend}"), QString("'zzend"));
+    }
+
+    void shippedPagesHaveTextAndBoldHeadings() {
+        for (int page = 0; page <= 6; ++page) {
+            const QString path =
+                QString(SHIPPED_HELP_FOLDER "/H%1.rtf").arg(page, 4, 10, QChar('0'));
+            QFile file(path);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+            QTextDocument document;
+            ReadRtf(file.readAll(), document);
+            QVERIFY2(document.toPlainText().size() > 500, qPrintable(path));
+            QVERIFY2(!TextWithWeight(document, true).trimmed().isEmpty(), qPrintable(path));
+            QVERIFY2(!document.toPlainText().contains('\\'), qPrintable(path));
+            QVERIFY2(!document.toPlainText().contains('{'), qPrintable(path));
+        }
+    }
+
+    void contextHelpChoosesThePageOfTheControl() {
+        QCOMPARE(ContextHelpPage("Panel1"), QString("H0001.rtf"));
+        QCOMPARE(ContextHelpPage("VDcScale250"), QString("H0001.rtf"));
+        QCOMPARE(ContextHelpPage("MiddleScale800"), QString("H0002.rtf"));
+        QCOMPARE(ContextHelpPage("MiddleScale1600"), QString("H0000.rtf"));
+        QCOMPARE(ContextHelpPage("PeripheralScale100"), QString("H0003.rtf"));
+        QCOMPARE(ContextHelpPage("CCCTitle"), QString("H0003.rtf"));
+        QCOMPARE(ContextHelpPage("CCCScale100"), QString("H0000.rtf"));
+        QCOMPARE(ContextHelpPage("LungScale75"), QString("H0004.rtf"));
+        QCOMPARE(ContextHelpPage("StringGrid1"), QString("H0006.rtf"));
+        QCOMPARE(ContextHelpPage("Button2"), QString("H0000.rtf"));
+        QCOMPARE(ContextHelpPage("NotAControl"), QString("H0000.rtf"));
+
+        std::set<QString> names;
+        std::map<QString, int> perPage;
+        for (const ContextHelpControl& control : ContextHelpControls()) {
+            names.insert(control.ControlName);
+            ++perPage[*control.Page];
+        }
+        QCOMPARE(int(names.size()), 50);
+        const std::map<QString, int> expected = {{"H0000.rtf", 9}, {"H0001.rtf", 15},
+                                                 {"H0002.rtf", 8}, {"H0003.rtf", 9},
+                                                 {"H0004.rtf", 8}, {"H0006.rtf", 1}};
+        QVERIFY(perPage == expected);
+        QCOMPARE(HelpPagePath("/opt/b/", kResultsTableHelpPage),
+                 QString("/opt/b/helpfiles/H0005.rtf"));
+    }
+
+    void pictureHelpFollowsTheRegionCode() {
+        QCOMPARE(PictureHelpPage(std::nullopt).Page, QString("H0000.rtf"));
+        QCOMPARE(PictureHelpPage(QString("1")).Page, QString("H0001.rtf"));
+        QCOMPARE(PictureHelpPage(QString("2")).Page, QString("H0001.rtf"));
+        QCOMPARE(PictureHelpPage(QString("3")).Page, QString("H0002.rtf"));
+        QCOMPARE(PictureHelpPage(QString("4")).Page, QString("H0003.rtf"));
+        QCOMPARE(PictureHelpPage(QString("5")).Page, QString("H0004.rtf"));
+        const PictureHelp outside = PictureHelpPage(QString("6"));
+        QVERIFY(outside.Ok && outside.Page.isEmpty());
+        const PictureHelp broken = PictureHelpPage(QString("x3"));
+        QVERIFY(!broken.Ok);
+        QCOMPARE(broken.Error, QString("'x3' is not a valid integer value"));
+    }
+
+    void helpWindowClearsBeforeLoadingAndNamesAMissingPage() {
+        TForm4 help;
+        QCOMPARE(help.windowTitle(), QString("Spirometry help"));
+        QVERIFY(help.RichEdit1->isReadOnly());
+        QString error;
+        QVERIFY(help.LoadHelpPage(SHIPPED_HELP_FOLDER "/H0005.rtf", error));
+        QVERIFY(!help.RichEdit1->toPlainText().isEmpty());
+        const QString missing = SHIPPED_HELP_FOLDER "/H0099.rtf";
+        QVERIFY(!help.LoadHelpPage(missing, error));
+        QCOMPARE(error, "Cannot open file " + missing);
+        QVERIFY(help.RichEdit1->toPlainText().isEmpty());
+    }
+
+    void aboutBoxScalesWithTheScreenAndHidesItsCredit() {
+        TAboutBox normal(1024);
+        QCOMPARE(normal.size(), QSize(460, 335));
+        QCOMPARE(normal.Panel1->geometry(), QRect(9, 5, 440, 284));
+        QCOMPARE(normal.windowTitle(), QString("Autorzy"));
+        QCOMPARE(normal.ProductName->text(), QString(" Varo.e-breathlab"));
+        QCOMPARE(normal.Version->text(), QString("Version: " EXPECTED_VERSION));
+
+        TAboutBox wide(2048);
+        QCOMPARE(wide.size(), QSize(920, 670));
+        QCOMPARE(wide.Panel1->geometry(), QRect(18, 10, 880, 568));
+
+        normal.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&normal));
+        const QPoint inside(100, 200);
+        QTest::mouseClick(normal.Panel1, Qt::RightButton, Qt::NoModifier, inside);
+        QTest::mouseClick(normal.Panel1, Qt::LeftButton, Qt::ShiftModifier, inside);
+        QVERIFY(normal.Panel1->isVisible());
+        QVERIFY(normal.PaintBox1->isHidden());
+        QTest::mouseClick(normal.Panel1, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier,
+                          inside);
+        QVERIFY(normal.Panel1->isHidden());
+        QVERIFY(normal.PaintBox1->isVisible());
+        QCOMPARE(normal.PaintBox1->geometry(), normal.Panel1->geometry());
+        normal.hide();
+        QVERIFY(!normal.Panel1->isHidden());
+        QVERIFY(normal.PaintBox1->isHidden());
+    }
+
+    void settingsDialogShowsTheTableTexts() {
+        auto history = std::make_unique<RunHistory>();
+        for (auto& record : history->Slots)
+            for (auto& row : record.ParameterBlock)
+                for (float& value : row)
+                    value = 100.0f;
+        SettingsDialog dialog(SettingsTableCells(*history));
+        QCOMPARE(dialog.size(), QSize(9 * 65, 9 * 25));
+        QCOMPARE(dialog.Grid->item(0, 3)->text(), QString("R(1/swiat)"));
+        QCOMPARE(dialog.Grid->item(7, 0)->text(), QString("Middle Right L."));
+        QCOMPARE(dialog.Grid->item(4, 6)->text(), QString("100 (100)"));
+        QVERIFY(dialog.Grid->item(4, 4)->text().isEmpty());
+        QVERIFY(!(dialog.Grid->item(4, 6)->flags() & Qt::ItemIsEditable));
+    }
+};
+
+QTEST_MAIN(HelpUiTest)
+#include "help_ui_test.moc"
