@@ -15,7 +15,7 @@ void ShowPicture(AnimationState& state, AnimationHost& host, int slot) {
     host.SetControlEnabled(AnimationControl::Timer1, false);
     host.ProcessEvents();
     if (const int wait = AnimationWaitMs(state.AnimationSpeed); wait > 0) host.Sleep(wait);
-    while (state.AnimationPaused) {
+    while (state.AnimationPaused && !state.StopRequested) {
         host.ProcessEvents();
         host.Sleep(kPausePollMs);
     }
@@ -47,6 +47,7 @@ int AnimationWaitMs(int speed) {
 
 void Button8Click(AnimationState& state, AnimationHost& host) {
     state.AnimationActive = true;
+    state.StopRequested = false;
     for (AnimationControl control : kAnimationLockOrder)
         host.SetControlEnabled(control, false);
 
@@ -88,7 +89,7 @@ SampleOutcome CurveReplay::NextSample(AnimationState& state, int n) {
 bool CurveReplay::AnimationStep(AnimationState& state, AnimationHost& host, int n) {
     const SampleOutcome outcome = NextSample(state, n);
     if (outcome == SampleOutcome::Picture) ShowPicture(state, host, slot_);
-    return outcome != SampleOutcome::StopCurve;
+    return outcome != SampleOutcome::StopCurve && !state.StopRequested;
 }
 
 } // namespace breathlab

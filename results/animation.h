@@ -18,6 +18,7 @@ struct AnimationState {
     bool AnimationPaused = false; // kept across replays
     int AnimationSpeed = 3;       // 1 slow, 2, 3 no wait; kept across replays
     int AnimationSample = 0;      // row of the lobe traces the airway picture shows
+    bool StopRequested = false;   // the window is closing: end the replay at once
 };
 
 // Caption of the pause button before it is first pressed.

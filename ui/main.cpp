@@ -3,16 +3,25 @@
 #include <QApplication>
 #include <QFont>
 
+#include "about_box.h"
+#include "help_window.h"
 #include "main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The window's face is a Windows bitmap font; Liberation Sans has the
-    // metrics of the Windows sans-serif faces and keeps the labels' widths close.
+    // The window's faces are Windows fonts; Liberation Sans and Serif have the
+    // metrics of the Windows faces and keep the labels' widths close.
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("MS Serif", "Liberation Serif");
+    QFont::insertSubstitution("Arial", "Liberation Sans");
 
     TForm1 form1;
-    // The about window TAboutBox and then the help window TForm4 are created here.
+    // A start-up condition that ends the program has shown its message.
+    if (!form1.StartupSucceeded()) return 1;
+    TAboutBox aboutBox(&form1);
+    TForm4 form4(&form1);
+    form1.SetAboutBox(&aboutBox);
+    form1.SetHelpWindow(&form4);
     form1.showMaximized();
     return app.exec();
 }

@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRegion>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSlider>
 #include <QStyle>
@@ -39,9 +40,10 @@ constexpr int kDesignLabel26FontPx = 13;
 
 const char* const kTitleTexts[kSliderTitleCount] = {"R",           "VDc", " R(1/lumen)", "Stiff",
                                                     " R(1/lumen)", "CCC", "Size",        "Cm"};
+// Object names: the help pages are chosen by them.
 const char* const kTitleNames[kSliderTitleCount] = {
-    "TitleR",           "TitleVDc", "TitleMiddleR", "TitleStiff",
-    "TitlePeripheralR", "TitleCCC", "TitleSize",    "TitleCm"};
+    "MainTitle",       "VDcTitle", "MiddleTitle", "StiffTitle",
+    "PeripheralTitle", "CCCTitle", "SizeTitle",   "CmTitle"};
 
 const char* const kScaleTexts[kScaleColumnCount][kScaleLabelsPerColumn] = {
     {"50%", "100%", "200%", "400%", "800%"},
@@ -51,8 +53,9 @@ const char* const kScaleTexts[kScaleColumnCount][kScaleLabelsPerColumn] = {
     {"50%", "100%", "150%", "200%", "250%"},
     {"50%", "75%", "100%", "125%", "150%"},
 };
-const char* const kScaleNames[kScaleColumnCount] = {"ScaleMainR",       "ScaleVDc", "ScaleMiddleR",
-                                                    "ScalePeripheralR", "ScaleCCC", "ScaleLungs"};
+// A scale label's object name is this prefix and the number its text starts with.
+const char* const kScaleNames[kScaleColumnCount] = {"MainScale",       "VDcScale", "MiddleScale",
+                                                    "PeripheralScale", "CCCScale", "LungScale"};
 
 // Position ranges and start positions of TrackBar1..TrackBar9; every start
 // position stands for 100 percent.
@@ -132,7 +135,8 @@ TextSize Measure(const QFontMetrics& metrics, const QLabel* label) {
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent), state_(std::make_unique<breathlab::AppState>()) {
     setObjectName("Form1");
     Client = new QWidget(this);
     Client->setObjectName("Client");
@@ -145,24 +149,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     CreateLowerHalf();
     CreateHiddenControls();
     ConnectHandlers();
+    ConnectSliderBank();
     WatchMouse();
     FormCreate();
 }
 
 TForm1::~TForm1() {
     FormDestroy();
-}
-
-void TForm1::FormCreate() {
-    // Start-up: single-instance check, data-file check and the save name come first.
-    setWindowTitle("Varo e-breathlab ");
-    ApplyStartupLayout();
-    // Then the hot-spot table, slot colours, default history, tables, plots,
-    // pictures, no slider group selected and the model reset.
-}
-
-void TForm1::FormDestroy() {
-    // Writes back the hot-spot table while it is shown and releases the pictures.
 }
 
 QList<QAction*> TForm1::MainMenuItems() const {
@@ -249,10 +242,10 @@ void TForm1::CreateSliderPanels() {
     Panel3 = NewPanel("Panel3", Client, kButtonFace);
     Panel4 = NewPanel("Panel4", Client, kButtonFace);
 
-    CaptionMain = NewLabel("CaptionMain", "MAIN", Panel5);
-    CaptionMiddle = NewLabel("CaptionMiddle", "MIDDLE", Panel5);
-    CaptionPeripheral = NewLabel("CaptionPeripheral", "PERIPHERAL", Panel5);
-    CaptionLungs = NewLabel("CaptionLungs", "LUNGS", Panel7);
+    CaptionMain = NewLabel("MainCaption", "MAIN", Panel5);
+    CaptionMiddle = NewLabel("MiddleCaption", "MIDDLE", Panel5);
+    CaptionPeripheral = NewLabel("PeripheralCaption", "PERIPHERAL", Panel5);
+    CaptionLungs = NewLabel("LungsCaption", "LUNGS", Panel7);
 }
 
 QWidget* TForm1::PanelOfSlider(int k) const {
@@ -323,7 +316,8 @@ void TForm1::CreateSliderLabels() {
     Titles[kTitleStiff]->hide();
     for (int c = 0; c < kScaleColumnCount; ++c) {
         for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
-            const QString name = QString("%1%2").arg(kScaleNames[c]).arg(i + 1);
+            const QString text = kScaleTexts[c][i];
+            const QString name = kScaleNames[c] + text.section(QRegularExpression("[^0-9]"), 0, 0);
             ScaleLabels[c][i] =
                 NewLabel(name.toLatin1().constData(), kScaleTexts[c][i], PanelOfScaleColumn(c));
         }
@@ -638,188 +632,4 @@ void TForm1::ShapePanel6() {
     path.addRoundedRect(QRectF(0, 0, Panel6->width(), Panel6->height()),
                         layout_.Panel6CornerWidth / 2.0, layout_.Panel6CornerHeight / 2.0);
     Panel6->setMask(QRegion(path.toFillPolygon().toPolygon()));
-}
-
-void TForm1::Button2Click() {
-    // Runs the examination and stores it as the newest run.
-}
-
-void TForm1::Button1Click() {
-    // Puts the sliders back to their start positions.
-}
-
-void TForm1::Button11Click() {
-    // Puts the sliders and the whole parameter set back to 100 percent.
-}
-
-void TForm1::Button12Click() {
-    // Shows the settings table.
-}
-
-void TForm1::Button3Click() {
-    DE1Click();
-}
-
-void TForm1::Button6Click() {
-    Useasref1Click();
-}
-
-void TForm1::Button8Click() {
-    // Replays the selected run as an animation.
-}
-
-void TForm1::Button9Click() {
-    // Pauses or resumes the animation.
-}
-
-void TForm1::Button10Click() {
-    // Steps to the next animation speed.
-}
-
-void TForm1::DE1Click() {
-    // Deletes the selected run.
-}
-
-void TForm1::Useasref1Click() {
-    // Makes the selected run the reference.
-}
-
-void TForm1::Settins1Click() {
-    // Shows the settings table.
-}
-
-void TForm1::Pomoc1Click() {
-    // Opens the help page of the results table.
-}
-
-void TForm1::Open1Click() {
-    // Opens a simulation file.
-}
-
-void TForm1::Save1Click() {
-    // Saves the history under the current save name.
-}
-
-void TForm1::Saveas1Click() {
-    // Saves the history under a new name.
-}
-
-void TForm1::refDefault1Click() {
-    // Restores the default reference.
-}
-
-void TForm1::Help1Click() {
-    // Opens the general help page.
-}
-
-void TForm1::About1Click() {
-    // Shows the about window.
-}
-
-void TForm1::Quit1Click() {
-    close();
-}
-
-void TForm1::StringGrid1DrawCell(QPainter*, int, int, const QRect&) {
-    // Paints one cell of the indices table.
-}
-
-void TForm1::StringGrid2DrawCell(StringGrid*, QPainter*, int, int, const QRect&) {
-    // Paints one cell of the results table or of its depth column.
-}
-
-void TForm1::StringGrid2SelectCell(int, int, bool*) {
-    // Selects the run of the chosen row.
-}
-
-void TForm1::StringGrid2MouseDown(Qt::MouseButton, const QPoint&) {
-    // Right button: the results table's help page or its popup menu.
-}
-
-void TForm1::TrackBar1Change() {
-    // Main airway resistance changed.
-}
-
-void TForm1::TrackBar2Change() {
-    // Dead space changed.
-}
-
-void TForm1::TrackBar3Change() {
-    // Middle airway resistance changed.
-}
-
-void TForm1::TrackBar4Change() {
-    // Middle airway stiffness changed.
-}
-
-void TForm1::TrackBar5Change() {
-    // Peripheral airway resistance changed.
-}
-
-void TForm1::TrackBar6Change() {
-    // Closing volume changed.
-}
-
-void TForm1::TrackBar7Change() {
-    // Lung size changed.
-}
-
-void TForm1::TrackBar8Change() {
-    // Lung compliance changed.
-}
-
-void TForm1::TrackBar9Change() {
-    // Expiration depth changed.
-}
-
-void TForm1::Panel1Click() {
-    // Selects the MAIN sliders and highlights the main airways.
-}
-
-void TForm1::Panel2Click() {
-    // Selects the MIDDLE sliders and highlights the middle airways.
-}
-
-void TForm1::Panel3Click() {
-    // Selects the PERIPHERAL sliders and highlights the peripheral airways.
-}
-
-void TForm1::Panel4Click() {
-    // Selects the LUNGS sliders and highlights the lungs.
-}
-
-void TForm1::Panel8Click() {
-    // Selects the hidden group and shows the plain picture.
-}
-
-void TForm1::ContextHelpMouseDown(QWidget*, Qt::MouseButton) {
-    // Right button: opens the help page of the control.
-}
-
-void TForm1::Image1MouseMove(int, int) {
-    // Follows the hot spots of the airway picture.
-}
-
-void TForm1::Image1MouseDown(Qt::MouseButton, int, int) {
-    // Selects the slider group of the clicked hot spot, or opens its help page.
-}
-
-void TForm1::Memo1MouseMove() {
-    // Repaints the current region picture.
-}
-
-void TForm1::FormPaint() {
-    // Repaints the current region picture.
-}
-
-void TForm1::OnLabelTimer() {
-    // Hides the region-name label.
-}
-
-void TForm1::ComboBox1Change(int) {
-    // The lung selection always returns to "Both lungs".
-}
-
-void TForm1::CheckBox1Click(bool) {
-    // Shows or hides the hot-spot table.
 }

@@ -9,7 +9,10 @@
 
 #include <array>
 
+#include "app_state.h"
 #include "startup_layout.h"
+
+#include <memory>
 
 class PictureArea;
 class StringGrid;
@@ -25,8 +28,12 @@ class QSlider;
 class QTextEdit;
 class QTimer;
 
+class TAboutBox;
+class TForm4;
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
+    friend class FormAnimationHost;
 
   public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -37,6 +44,17 @@ class TForm1 : public QMainWindow {
     // where they are, except Label50, which keeps its distance to the bottom.
     void ApplyStartupLayout();
     const breathlab::StartupLayout& Layout() const { return layout_; }
+
+    // False when start-up met a condition that ends the program (a second
+    // instance, missing data files, a folder that cannot be written); the
+    // message has been shown.
+    bool StartupSucceeded() const { return startupSucceeded_; }
+    // The program's state: model, runs, parameter set, tables, plots, pictures.
+    breathlab::AppState& State() { return *state_; }
+
+    // The help and about windows, created by the program entry after this one.
+    void SetHelpWindow(TForm4* helpWindow) { helpWindow_ = helpWindow; }
+    void SetAboutBox(TAboutBox* aboutBox) { aboutBox_ = aboutBox; }
 
     // TrackBar1..TrackBar9 by number.
     QSlider* TrackBar(int k) const { return trackBars_[k - 1]; }
@@ -178,10 +196,51 @@ class TForm1 : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void FormCreate();
+    bool StartupChecks();
+    void LoadHotSpotTable();
+    void LoadPictures();
     void FormDestroy();
+
+    // The run and what it shows while it goes on.
+    void SetCommandControlsEnabled(bool enabled);
+    static void TraceHook(void* form);
+    static void RunDisplayHook(void* form);
+    static void SolverBeep(void* form);
+
+    // Tables, plots and description.
+    void ShowIndices(int slot, bool withObserved);
+    void ShowRunRow(int row, int slot);
+    void ShowAllRunRows();
+    void RepaintTables();
+    void DrawFlowVolumePlot();
+    void DrawVolumeTimeStep(int slot);
+    void RedrawVolumeTime();
+    void ShowDescription(int block);
+    void AfterRunSelected(int slot);
+
+    // Sliders.
+    void ConnectSliderBank();
+    void SelectSliderGroup(int n);
+    void SliderMoved(int k);
+    void PanelClick(int group, int region);
+
+    // Airway picture.
+    void ShowRegion(int n, int x, int y);
+    void ShowAirwayPicture(int picture);
+    void DrawLiveSchematic();
+    void DrawSchematic(int slot);
+    bool PictureIgnoresMouse() const;
+    void ApplyRegionLabel();
+    breathlab::HotSpotTable HotSpotRows() const;
+
+    // Help, about, files and the settings view.
+    TForm4* HelpWindow();
+    void ShowHelpPage(const QString& page);
+    void AfterHistoryReplaced();
 
     void CreateMenus();
     void CreateUpperHalf();
@@ -204,6 +263,11 @@ class TForm1 : public QMainWindow {
     QWidget* PanelOfSlider(int k) const;
     QWidget* PanelOfScaleColumn(int column) const;
 
+    std::unique_ptr<breathlab::AppState> state_;
+    TForm4* helpWindow_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    bool startupSucceeded_ = false;
+    bool painting_ = false; // inside the client area's paint event
     std::array<QSlider*, 9> trackBars_{};
     QList<QWidget*> contextHelpControls_;
     breathlab::StartupLayout layout_;

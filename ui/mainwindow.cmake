@@ -3,11 +3,30 @@ add_library(breathlab_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/startup_layout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/string_grid.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_area.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/system_sound.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_startup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_results.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_sliders.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_picture.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_files.cpp)
 target_include_directories(breathlab_mainwindow PUBLIC
     ${CMAKE_CURRENT_LIST_DIR}
     ${CMAKE_SOURCE_DIR}/params)
-target_link_libraries(breathlab_mainwindow PUBLIC Qt6::Widgets breathlab_model)
+target_link_libraries(breathlab_mainwindow PUBLIC
+    Qt6::Widgets breathlab_model breathlab_parameters breathlab_history breathlab_curves
+    breathlab_datafiles breathlab_simfiles breathlab_airway breathlab_animation breathlab_help)
+
+# The run's closing sounds come from the desktop's sound theme where libcanberra
+# is there; otherwise the system beep.
+find_package(PkgConfig QUIET)
+if(PkgConfig_FOUND)
+    pkg_check_modules(CANBERRA IMPORTED_TARGET libcanberra)
+endif()
+if(CANBERRA_FOUND)
+    target_compile_definitions(breathlab_mainwindow PRIVATE BREATHLAB_HAVE_CANBERRA)
+    target_link_libraries(breathlab_mainwindow PRIVATE PkgConfig::CANBERRA)
+endif()
 
 add_executable(breathlab ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(breathlab PRIVATE breathlab_mainwindow)

@@ -157,6 +157,21 @@ TEST(AnimationStep, PauseHoldsAtTheNextPictureUntilPressedAgain) {
     EXPECT_FALSE(state.AnimationPaused);
 }
 
+TEST(AnimationStep, ClosingTheWindowEndsAPausedReplay) {
+    const auto run = RunWithVolumes({1.0f, 1.0f, 2.0f, 3.0f});
+    AnimationState state;
+    RecordingHost host;
+    Button9Click(state);
+    int rounds = 0;
+    host.onEvents = [&] {
+        if (++rounds == 3) state.StopRequested = true; // the window's close event
+    };
+    CurveReplay replay(*run, 1, 1.0, 3.0);
+    EXPECT_TRUE(replay.AnimationStep(state, host, 2));
+    EXPECT_FALSE(replay.AnimationStep(state, host, 3)); // the curve stops here
+    EXPECT_EQ(rounds, 3);
+}
+
 TEST(AnimationStep, RunWithoutLobeTracesStopsAfterItsFirstSegment) {
     auto run = RunWithVolumes({1.0f, 2.0f, 3.0f});
     for (auto& row : run->LobeSegmentResistanceTrace)

@@ -1,0 +1,59 @@
+// Everything the program keeps between commands, in one place: the model, the
+// remembered runs, the working parameter set and the sliders, the texts of the
+// tables, the plots and pictures, and the animation. The main window owns the
+// single instance.
+#pragma once
+
+#include "animation.h"
+#include "hot_spots.h"
+#include "indices_table.h"
+#include "lung_model.h"
+#include "parameter_set.h"
+#include "region_picture.h"
+#include "results_table.h"
+#include "run_history.h"
+#include "single_instance.h"
+#include "slider_bank.h"
+#include "volume_time_plot.h"
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+namespace breathlab {
+
+constexpr int kPictureSlots = 11; // region pictures in slots 1..5, the rest stay empty
+
+struct AppState {
+    std::unique_ptr<SingleInstanceLock> InstanceLock;
+    QString ProgramFolder; // ends with "/"
+    QString SaveName = "data_default.spi";
+
+    std::unique_ptr<LungModel> Model = std::make_unique<LungModel>();
+    std::unique_ptr<RunHistory> History = std::make_unique<RunHistory>();
+    ParameterSet Parameters;
+    SliderBank Sliders{Parameters};
+
+    IndicesTable Indices;
+    ResultsTable Results;
+    QImage FlowVolumeImage; // Image2
+    QImage VolumeTimeImage; // Image3
+    VolumeTimePlot VolumeTime;
+
+    HotSpotState HotSpots;
+    RegionPicture Region;
+    std::array<QImage, kPictureSlots + 1> Pictures; // index = slot number
+    QImage BackgroundPicture;
+    QImage OffscreenBitmap;
+    QImage AirwayImage; // what Image1 shows
+
+    AnimationState Animation;
+};
+
+// Path of a data file: the program folder and a relative name, letter case
+// of existing files and folders ignored.
+QString DataPath(const AppState& state, const QString& relativeName);
+
+} // namespace breathlab

@@ -1,0 +1,139 @@
+// Start-up and exit of the main window: the single-instance and data checks,
+// the hot-spot table, the default history, the tables, plots and pictures,
+// and last the model's reset.
+#include "main_window.h"
+
+#include "data_files.h"
+#include "grid_file.h"
+#include "flow_volume_plot.h"
+#include "history_file.h"
+#include "jpeg_picture.h"
+#include "picture_area.h"
+#include "simulation_run.h"
+#include "string_grid.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QTimer>
+
+using namespace breathlab;
+
+namespace {
+
+void ShowError(QWidget* parent, const QString& message) {
+    QMessageBox::critical(parent, QString(), message);
+}
+
+} // namespace
+
+QString breathlab::DataPath(const AppState& state, const QString& relativeName) {
+    return ResolveDataPath(state.ProgramFolder, relativeName);
+}
+
+// Conditions that end the program before anything else happens.
+bool TForm1::StartupChecks() {
+    AppState& s = *state_;
+    s.InstanceLock = std::make_unique<SingleInstanceLock>();
+    if (s.InstanceLock->AnotherInstanceRuns()) {
+        ShowError(this, AlreadyRunningMessage());
+        return false;
+    }
+    s.ProgramFolder = breathlab::ProgramFolder();
+    if (auto failure = CheckDataFiles(s.ProgramFolder)) {
+        ShowError(this, *failure);
+        return false;
+    }
+    return true;
+}
+
+void TForm1::FormCreate() {
+    if (!StartupChecks()) return;
+    AppState& s = *state_;
+    setWindowTitle("Varo e-breathlab ");
+    s.SaveName = kDefaultSaveName;
+    ApplyStartupLayout();
+    LoadHotSpotTable();
+
+    // The default history: the reference and, usually, no stored runs.
+    const FileOutcome read = ReadHistorySet(DataPath(s, kStandardHistoryFile), s.History->Slots);
+    if (!read.Ok) ShowError(this, read.Message);
+
+    ShowIndices(0, false);
+    ShowRunRow(0, 0);
+    for (int row = 1; row <= kMaxListedRuns; ++row) ShowRunRow(row, row);
+    ShowRunRow(kReferenceRow, 0);
+    StringGrid2->SetCurrentCell(0, 1);
+    s.Parameters.SetAll(100.0);
+
+    s.FlowVolumeImage = QImage(Image2->size(), QImage::Format_RGB32);
+    s.VolumeTimeImage = QImage(Image3->size(), QImage::Format_RGB32);
+    DrawFlowVolumePlot();
+    s.VolumeTime.VolumeTimeCursor = 1;
+    DrawVolumeTimeStep(1);
+
+    LoadPictures();
+    SelectSliderGroup(0);
+    // Runs last: it also sets the parameter percentages of every stored run to 100.
+    ResetModel(*s.Model, s.History->Slots);
+    startupSucceeded_ = true;
+}
+
+void TForm1::LoadHotSpotTable() {
+    TextGrid grid(tparm->ColCount(), tparm->RowCount());
+    if (auto failure = LoadGridFromFile(DataPath(*state_, "datfiles1/F000.dat"), grid)) {
+        ShowError(this, *failure);
+        return;
+    }
+    tparm->SetColCount(grid.ColumnCount());
+    tparm->SetRowCount(grid.RowCount());
+    for (int row = 0; row < grid.RowCount(); ++row)
+        for (int col = 0; col < grid.ColumnCount(); ++col)
+            tparm->SetCell(col, row, grid.Cell(col, row));
+}
+
+void TForm1::LoadPictures() {
+    AppState& s = *state_;
+    for (int k = 1; k <= kRegionPictureCount; ++k) {
+        const QString name = QString("datfiles1/F%1.dat").arg(k, 3, 10, QChar('0'));
+        DecodedPicture picture = LoadRegionPicture(DataPath(s, name));
+        if (!picture.Ok()) {
+            ShowError(this, picture.Error);
+            continue;
+        }
+        s.Pictures[k] = picture.Image;
+    }
+    RemoveScratchFile(s.ProgramFolder);
+    DecodedPicture background = LoadJpegFile(DataPath(s, "datfiles1/tlo.dat"));
+    if (background.Ok())
+        s.BackgroundPicture = background.Image;
+    else
+        ShowError(this, background.Error);
+    s.OffscreenBitmap = QImage(Image1->size(), QImage::Format_RGB32);
+    s.AirwayImage = QImage(Image1->size(), QImage::Format_RGB32);
+    s.AirwayImage.fill(Qt::white);
+    Image1->SetPicture(s.AirwayImage);
+}
+
+void TForm1::FormDestroy() {
+    if (!startupSucceeded_) return;
+    // The hot-spot table is edited only while it is shown (through "tab").
+    if (tparm->isVisible()) {
+        TextGrid grid(tparm->ColCount(), tparm->RowCount());
+        for (int row = 0; row < tparm->RowCount(); ++row)
+            for (int col = 0; col < tparm->ColCount(); ++col)
+                grid.SetCell(col, row, tparm->Cell(col, row));
+        if (auto failure = SaveGridToFile(DataPath(*state_, "datfiles1/F000.dat"), grid))
+            ShowError(this, *failure);
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // A replay runs inside its button's handler; it must end before the window goes.
+    state_->Animation.StopRequested = true;
+    QMainWindow::closeEvent(event);
+}
+
+void TForm1::CheckBox1Click(bool checked) {
+    tparm->setVisible(checked);
+}
