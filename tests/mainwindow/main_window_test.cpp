@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTextEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -158,10 +159,10 @@ void MainWindowTest::TablesAndTimerAreSetUp() {
     QCOMPARE(form.StringGrid2->RowCount(), 5);
     QCOMPARE(form.StringGrid2->FixedRows(), 0);
     QCOMPARE(form.StringGrid2->Col(), 0);
-    QCOMPARE(form.StringGrid2->Row(), 0);
+    QCOMPARE(form.StringGrid2->Row(), 1); // start-up selects the first run row
     QCOMPARE(form.StringGrid3->ColCount(), 1);
     QCOMPARE(form.tparm->ColCount(), 5);
-    QCOMPARE(form.tparm->RowCount(), 40);
+    QVERIFY(form.tparm->RowCount() >= 40); // grows to the shipped hot-spot table
     QCOMPARE(form.Timer1->interval(), 2000);
     QVERIFY(form.RichEdit1->isReadOnly());
     QCOMPARE(form.Image1->cursor().shape(), Qt::PointingHandCursor);
@@ -279,5 +280,12 @@ void MainWindowTest::GridLeftClickSelectsThenReportsTheButton() {
     QCOMPARE(grid.Col(), 1);
 }
 
-QTEST_MAIN(MainWindowTest)
+// Each test process keeps its single-instance lock in a folder of its own.
+int main(int argc, char* argv[]) {
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "main_window_test.moc"

@@ -1,0 +1,117 @@
+// The window as a user drives it: start-up from the shipped data, START on a
+// patient, the indices and results tables, Use as reference and Delete.
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "main_window.h"
+#include "picture_area.h"
+
+using namespace breathlab;
+
+class WindowCommandsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void StartUpShowsTheReferenceAlone();
+    void StartRunsAndListsTheNewRun();
+    void UseAsReferenceAndDeleteRewriteTheHistory();
+};
+
+namespace {
+
+const QString& Cell(TForm1& form, int row, int col) {
+    return form.State().Indices.Cells[row][col];
+}
+
+bool HasColour(const QImage& image, QColor colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour) return true;
+    return false;
+}
+
+} // namespace
+
+void WindowCommandsTest::StartUpShowsTheReferenceAlone() {
+    TForm1 form;
+    QVERIFY(form.StartupSucceeded());
+    AppState& s = form.State();
+    QCOMPARE(s.History->RunCount, 0);
+    QCOMPARE(s.History->SelectedRun, -1);
+    QCOMPARE(Cell(form, 0, 2), QString("Ref."));
+    QCOMPARE(Cell(form, 1, 0), QString("FEV1"));
+    QVERIFY(!Cell(form, 1, 2).isEmpty());
+    QVERIFY(Cell(form, 1, 3).isEmpty());
+    QCOMPARE(s.Results.Cells[0][0], QString("   100"));
+    QCOMPARE(s.Results.Cells[4][9], QString("   100"));
+    QCOMPARE(form.Label26->text(), QString("Data from file:  Standard"));
+    QVERIFY(!s.Pictures[1].isNull());
+    QVERIFY(!form.Image1->Picture().isNull());
+    for (int k = 1; k <= 8; ++k) QVERIFY(!form.TrackBar(k)->isEnabled()); // no group selected
+    // The reference's curve is drawn in black on the flow-volume plot.
+    QVERIFY(HasColour(s.FlowVolumeImage, Qt::black));
+}
+
+void WindowCommandsTest::StartRunsAndListsTheNewRun() {
+    TForm1 form;
+    AppState& s = form.State();
+    const float referenceFev1 = s.History->Slots[0].FEV1;
+    form.Button2Click();
+    QCOMPARE(s.History->Slots[1].RunStatus, 1.0f);
+    QCOMPARE(s.History->RunCount, 1);
+    QCOMPARE(s.History->SelectedRun, 1);
+    QVERIFY(!s.History->RunInProgress);
+    QVERIFY(form.isEnabled());
+    QVERIFY(form.Button2->isEnabled());
+    // A default run after start-up reproduces the reference exactly.
+    QCOMPARE(s.History->Slots[1].FEV1, referenceFev1);
+    QCOMPARE(Cell(form, 1, 3), Cell(form, 1, 2));
+    QCOMPARE(Cell(form, 1, 4), QString("100"));
+    QCOMPARE(Cell(form, 11, 2), QString()); // FET has no reference value
+    QCOMPARE(s.Results.Cells[1][0], QString("   100"));
+    // The live curve of the new run stays on the volume-time plot in its colour.
+    QVERIFY(HasColour(s.VolumeTimeImage, QColor(255, 0, 0)));
+    QVERIFY(form.RichEdit1->toPlainText().size() > 10); // the status text of the run
+}
+
+void WindowCommandsTest::UseAsReferenceAndDeleteRewriteTheHistory() {
+    TForm1 form;
+    AppState& s = form.State();
+    form.Panel1Click(); // the MAIN group
+    QVERIFY(form.TrackBar1->isEnabled());
+    form.TrackBar1->setValue(300); // 200 % main airway resistance
+    QCOMPARE(s.Parameters.At(kBothLungs, 1), 200.0);
+    QCOMPARE(s.Results.Cells[0][0], QString("   200"));
+    form.Button2Click();
+    QCOMPARE(s.Results.Cells[1][0], QString("   200"));
+    QVERIFY(s.History->Slots[1].FEV1 < s.History->Slots[0].FEV1); // obstruction
+    QCOMPARE(Cell(form, 1, 4).toInt() < 100, true);
+
+    form.Useasref1Click();
+    QCOMPARE(s.History->Slots[0].ParameterBlock[RegionRow(kBothLungs)][0], 200.0f);
+    QCOMPARE(s.Results.Cells[4][0], QString("   200"));
+    QCOMPARE(s.Results.Cells[1][0], QString("   100"));
+    QCOMPARE(Cell(form, 1, 3), Cell(form, 1, 2));
+
+    form.DE1Click();
+    QCOMPARE(s.History->RunCount, 0);
+    QCOMPARE(s.History->SelectedRun, -1);
+    QVERIFY(Cell(form, 1, 3).isEmpty());
+}
+
+// Each test process keeps its single-instance lock in a folder of its own, so
+// tests running side by side do not see each other as a second instance.
+int main(int argc, char* argv[]) {
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    WindowCommandsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "window_commands_test.moc"
