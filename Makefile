@@ -30,6 +30,7 @@ run: build
 
 bench: build
 	$(BUILD)/bin/breathlab-bench
+	$(BUILD)/bin/breathlab-window-bench
 	bash bench/sweep_scaling.sh $(BUILD)/bin/breathlab-cli
 
 clean:

@@ -105,8 +105,11 @@ void TForm1::LoadPictures() {
     }
     RemoveScratchFile(s.ProgramFolder);
     DecodedPicture background = LoadJpegFile(DataPath(s, "datfiles1/tlo.dat"));
+    // The schematic is drawn over the background at every live trace point;
+    // stretched once to the picture's size here, it is only copied there.
     if (background.Ok())
-        s.BackgroundPicture = background.Image;
+        s.BackgroundPicture = background.Image.scaled(Image1->size(), Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation);
     else
         ShowError(this, background.Error);
     s.OffscreenBitmap = QImage(Image1->size(), QImage::Format_RGB32);

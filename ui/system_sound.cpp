@@ -11,11 +11,17 @@ namespace breathlab {
 #ifdef BREATHLAB_HAVE_CANBERRA
 namespace {
 
-// One context for the program's life; libcanberra plays asynchronously.
+// One context for the program's life; libcanberra plays asynchronously. It
+// talks to the desktop's sound server only: without one (a machine with no
+// sound card, a test run) the plain ALSA fallback would only print errors.
 ca_context* SoundContext() {
     static ca_context* context = [] {
         ca_context* c = nullptr;
         if (ca_context_create(&c) != CA_SUCCESS) return static_cast<ca_context*>(nullptr);
+        if (ca_context_set_driver(c, "pulse") != CA_SUCCESS) {
+            ca_context_destroy(c);
+            return static_cast<ca_context*>(nullptr);
+        }
         return c;
     }();
     return context;

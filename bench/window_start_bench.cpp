@@ -1,0 +1,59 @@
+// START in the window against the same examination without a window: the
+// live drawing of the curve and of the airway schematic is what the window adds.
+#include "headless_session.h"
+#include "main_window.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+constexpr int kRuns = 3;
+
+// Processor time of this thread: other work on the machine does not count.
+double ThreadMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+double WindowStartMs() {
+    double total = 0;
+    for (int i = 0; i < kRuns; ++i) {
+        TForm1 form; // a fresh start-up each time: the same patient in the same state
+        form.show();
+        const double start = ThreadMs();
+        form.Button2Click();
+        total += ThreadMs() - start;
+    }
+    return total / kRuns;
+}
+
+double HeadlessStartMs() {
+    double total = 0;
+    for (int i = 0; i < kRuns; ++i) {
+        breathlab::HeadlessSession session;
+        const double start = ThreadMs();
+        session.Start(breathlab::ParameterSet{});
+        total += ThreadMs() - start;
+    }
+    return total / kRuns;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const double window = WindowStartMs();
+    const double headless = HeadlessStartMs();
+    std::printf("START of a default patient (processor time): window %.1f ms, headless %.1f ms, "
+                "ratio %.2f\n",
+                window, headless, window / headless);
+    return 0;
+}
