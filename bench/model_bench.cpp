@@ -2,6 +2,7 @@
 // examinations for a normal subject and two pathological ones.
 #include "headless_session.h"
 #include "lung_model.h"
+#include "parameter_record.h"
 #include "simulation_run.h"
 #include "step_model.h"
 
@@ -61,8 +62,8 @@ void BM_Examination(benchmark::State& state, int parameter, double percent) {
         state.PauseTiming();
         *model = *settled.model;
         *history = *settled.history;
-        ClearWorkingTraces((*history)[1]);
-        StoreParameters(parameters, (*history)[1]);
+        ClearRunTraces((*history)[1]);
+        StoreParameterSet((*history)[1], parameters);
         state.ResumeTiming();
         RunManoeuvre(*model, *history);
         substeps += model->SubstepsIntegrated;

@@ -9,4 +9,4 @@ add_library(breathlab_history STATIC
 target_include_directories(breathlab_history PUBLIC
     ${CMAKE_CURRENT_LIST_DIR}
     ${CMAKE_CURRENT_LIST_DIR}/../params)
-target_link_libraries(breathlab_history PUBLIC breathlab_model Qt6::Core Qt6::Gui)
+target_link_libraries(breathlab_history PUBLIC breathlab_model breathlab_parameters Qt6::Core Qt6::Gui)

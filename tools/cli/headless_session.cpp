@@ -1,5 +1,6 @@
 #include "headless_session.h"
 
+#include "parameter_record.h"
 #include "simulation_run.h"
 
 #include <algorithm>
@@ -29,27 +30,12 @@ void HeadlessSession::UseReferencePercentages(const ResultRecord& reference) {
 void HeadlessSession::Start(const ParameterSet& parameters) {
     ResultHistory& h = *history_;
     *previousNewest_ = h[1];
-    ClearWorkingTraces(h[1]);
-    StoreParameters(parameters, h[1]);
+    ClearRunTraces(h[1]);
+    StoreParameterSet(h[1], parameters);
     RunManoeuvre(*model_, h);
     h[4] = h[3];
     h[3] = h[2];
     h[2] = *previousNewest_;
-}
-
-void ClearWorkingTraces(ResultRecord& r) {
-    std::fill(std::begin(r.TimeAxis), std::end(r.TimeAxis), 0.0f);
-    std::fill(std::begin(r.VolumeTrace), std::end(r.VolumeTrace), 0.0f);
-    std::fill(std::begin(r.SampleVolume), std::end(r.SampleVolume), 0.0f);
-    std::fill(std::begin(r.SampleSignal), std::end(r.SampleSignal), 0.0f);
-}
-
-void StoreParameters(const ParameterSet& p, ResultRecord& r) {
-    for (int row = 0; row < kRegionCount; ++row)
-        for (int col = 0; col < kParameterCount; ++col)
-            r.ParameterBlock[row][col] = static_cast<float>(p.RegionParams[row][col]);
-    for (int i = 0; i < kGlobalParamCount; ++i)
-        r.GlobalParamBlock[i] = static_cast<float>(p.GlobalParams[i]);
 }
 
 } // namespace breathlab

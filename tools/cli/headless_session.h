@@ -32,10 +32,4 @@ private:
     std::unique_ptr<ResultRecord> previousNewest_;
 };
 
-// Clears what the run draws live: the 100 ms trace and the samples.
-void ClearWorkingTraces(ResultRecord& working);
-
-// Percentages into a record, in single precision as records hold them.
-void StoreParameters(const ParameterSet& parameters, ResultRecord& record);
-
 } // namespace breathlab
