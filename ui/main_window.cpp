@@ -20,17 +20,16 @@
 #include <QTimer>
 
 #include "picture_area.h"
+#include "slot_colours.h"
 #include "string_grid.h"
 
 using namespace breathlab;
 
 namespace {
 
-const QColor kSilver(192, 192, 192);
+// The window's own colours; the tables' colours are the slot colours' neighbours.
 const QColor kGrey(128, 128, 128);
 const QColor kLime(0, 255, 0);
-const QColor kAqua(0, 255, 255);
-const QColor kYellow(255, 255, 0);
 const QColor kButtonFace(240, 240, 240);
 const QColor kMenuColour(240, 240, 240);
 
