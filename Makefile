@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure build test run bench clean
+.PHONY: all setup configure build test run bench clean test-asan fuzz-smoke
 
 all: build
 
@@ -35,3 +35,26 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer;
+# any report ends the test that caused it.
+ASAN_BUILD ?= build-asan
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g
+
+test-asan: setup
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Builds every fuzz target with clang and runs each briefly over its kept inputs.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 10
+
+fuzz-smoke: setup
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DBREATHLAB_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(FUZZ_BUILD) --target fuzz_all -j $(JOBS)
+	bash fuzz/smoke.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)

@@ -1,0 +1,77 @@
+// The whole input is the hot-spot table file. Besides not crashing, a table
+// read from a file must read back the same after it has been saved.
+#include "fuzz_environment.h"
+#include "fuzz_harnesses.h"
+#include "fuzz_bytes.h"
+
+#include "grid_file.h"
+#include "hot_spots.h"
+
+#include <climits>
+
+namespace breathlab {
+
+namespace {
+
+HotSpotTable TableOf(const TextGrid& grid) {
+    HotSpotTable table;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < grid.ColumnCount(); ++column)
+            cells.append(grid.Cell(column, row));
+        table.append(cells);
+    }
+    return table;
+}
+
+void CheckSameGrid(const TextGrid& read, const TextGrid& reread) {
+    FuzzCheck(read.RowCount() == reread.RowCount(), "a saved table keeps its row count");
+    for (int row = 0; row < read.RowCount(); ++row)
+        for (int column = 0; column < read.ColumnCount(); ++column)
+            FuzzCheck(read.Cell(column, row) == reread.Cell(column, row),
+                      "a saved table keeps its cells");
+}
+
+void MoveAndClick(const HotSpotTable& table, int x, int y, int width, int height) {
+    HotSpotState state;
+    const auto region = OnPictureMouseMove(state, table, 0, x, y, width, height);
+    FuzzCheck(region.has_value(), "without a slider group the picture follows the mouse");
+    FuzzCheck(state.HoverHotSpot >= kNoHotSpot && state.HoverHotSpot < table.size(),
+              "the hovered hot spot is a row of the table");
+    for (PictureButton button : {PictureButton::Left, PictureButton::Right}) {
+        const PictureClick click = OnPictureMouseDown(state, table, button);
+        if (click.OpenHelp) HotSpotHelpPage(table, state.ClickedHotSpot);
+    }
+}
+
+// Every row's own position, and points far outside the picture.
+void ProbeTable(const HotSpotTable& table) {
+    for (int row = 0; row < table.size(); ++row) {
+        const int x = table[row].value(1).toInt();
+        const int y = table[row].value(2).toInt();
+        MoveAndClick(table, x, y, 100, 100);
+        HotSpotHelpPage(table, row);
+        HotSpotRegion(table, row);
+    }
+    MoveAndClick(table, INT_MIN, INT_MAX, 1, 1);
+    MoveAndClick(table, INT_MAX, INT_MIN, INT_MAX, INT_MAX);
+    MoveAndClick(table, 50, 50, 0, -1);
+    FuzzCheck(HotSpotAt(table, INT_MIN, INT_MIN) >= kNoHotSpot, "a far point finds no row");
+}
+
+} // namespace
+
+void FuzzHotSpotTable(const std::uint8_t* data, std::size_t size) {
+    TextGrid read;
+    FuzzCheck(!LoadGridFromFile(WriteScratchFile("table.dat", data, size), read),
+              "an existing table file is read");
+    const QByteArray saved = GridFileText(read).toUtf8();
+    TextGrid reread;
+    FuzzCheck(!LoadGridFromFile(WriteScratchFile("saved.dat", saved.constData(), saved.size()),
+                                reread),
+              "a saved table is read back");
+    CheckSameGrid(read, reread);
+    ProbeTable(TableOf(read));
+}
+
+} // namespace breathlab
