@@ -40,15 +40,15 @@ say() { echo "e2e: $*"; }
 fail() {
     echo "E2E FAILED: $*" >&2
     # What the screen showed when the check failed.
-    [ "$x_ready" -eq 1 ] && "$grab_tool" 0 0 "$screen_width" "$screen_height" "$work/failure.png" 2>/dev/null
+    [ "$x_ready" -eq 1 ] &&
+        "$grab_tool" 0 0 "$screen_width" "$screen_height" "$work/failure.png" 2>/dev/null
     exit 1
 }
 
 # Asks a process of ours to end, and forces it after two seconds.
 stop_process() { # pid
     kill "$1" 2>/dev/null || return 0
-    local tries
-    for tries in $(seq 1 20); do
+    for _ in $(seq 1 20); do
         kill -0 "$1" 2>/dev/null || break
         sleep 0.1
     done
@@ -69,7 +69,8 @@ trap cleanup EXIT
 trap 'echo "E2E FAILED: interrupted, or over the limit of $time_limit s" >&2; exit 1' INT TERM
 
 for tool in Xvfb xdotool "$grab_tool"; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs xvfb and xdotool)"
+    command -v "$tool" >/dev/null ||
+        fail "$tool is missing (scripts/setup.sh installs xvfb and xdotool)"
 done
 [ -x "$program_folder/breathlab" ] || fail "no program at $program_folder/breathlab"
 
@@ -84,14 +85,14 @@ start_x_server() {
     Xvfb -displayfd 3 -noreset -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp \
         3>"$display_file" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    local tries
-    for tries in $(seq 1 100); do
+    for _ in $(seq 1 100); do
         [ -s "$display_file" ] && break
         kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb could not start: $(cat "$work/xvfb.log")"
         sleep 0.1
     done
     [ -s "$display_file" ] || fail "Xvfb gave no display number within 10 s"
-    export DISPLAY=":$(head -n1 "$display_file")"
+    DISPLAY=":$(head -n1 "$display_file")"
+    export DISPLAY
     timeout 10 xdotool getdisplaygeometry >/dev/null 2>&1 ||
         fail "cannot connect to the X server on $DISPLAY"
     x_ready=1
@@ -176,6 +177,7 @@ wait_window_gone() { # id seconds
 
 # Sets win_x win_y win_width win_height from the window's X geometry.
 read_geometry() { # id
+    # shellcheck disable=SC2034 # the geometry's eval sets all six
     local X Y WIDTH HEIGHT SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$1")"
     win_x=$X win_y=$Y win_width=$WIDTH win_height=$HEIGHT
@@ -188,7 +190,7 @@ measure_menu_height() {
     grab $((win_x + win_width - 5)) "$win_y" 1 60 "$work/column.ppm"
     menu_height=$(pixels "$work/column.ppm" 1 60 |
         awk -v silver="$silver" '$0 == silver { print NR - 1; exit }')
-    [ -n "$menu_height" ] && [ "$menu_height" -gt 5 ] ||
+    [ "${menu_height:-0}" -gt 5 ] ||
         fail "cannot find the bottom of the menu bar (window ${win_width}x${win_height})"
 }
 
@@ -253,8 +255,9 @@ launch() { # session number
         fail "session $1: the main window did not appear (within 30 s)" \
             "($(cat "$work/program$1.log"))"
     read_geometry "$main_window"
-    [ "$win_width" -gt 800 ] && [ "$win_height" -gt 600 ] ||
+    if [ "$win_width" -le 800 ] || [ "$win_height" -le 600 ]; then
         fail "session $1: the window is ${win_width}x${win_height}, not filling the screen"
+    fi
     # No hover highlight may change what the menu bar looks like.
     xdotool mousemove $((screen_width - 2)) $((screen_height - 2))
     measure_menu_height
@@ -268,8 +271,7 @@ launch() { # session number
 # Quits through the menu bar and requires the process to end cleanly.
 quit_program() { # session number
     xdotool mousemove "${menu_item_x[4]}" $((win_y + menu_height / 2)) click 1
-    local tries
-    for tries in $(seq 1 150); do
+    for _ in $(seq 1 150); do
         kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.1
     done
@@ -304,6 +306,7 @@ choose_from_menu() { # menu-bar-item item count
     local popup
     popup=$(wait_for_new_window "$windows_before" 10) || fail "the menu did not open"
     windows_before+=$'\n'"$popup"
+    # shellcheck disable=SC2034 # the geometry's eval sets all six
     local X Y WIDTH HEIGHT SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$popup")"
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT * (2 * $2 + 1) / (2 * $3))) click 1
@@ -324,7 +327,8 @@ rm -f "$saved"
 
 # Session 1: START, then File > Save, then Quit.
 launch 1
-grab_settled_table "$work/table_startup.ppm" 10 || fail "the indices table does not settle after start-up"
+grab_settled_table "$work/table_startup.ppm" 10 ||
+    fail "the indices table does not settle after start-up"
 grab "$win_x" "$win_y" "$menu_strip_width" "$menu_height" "$work/menubar_idle.ppm"
 
 xdotool mousemove "$start_x" "$start_y" click 1 mousemove "$rest_x" "$rest_y"
@@ -346,7 +350,8 @@ while [ $((SECONDS - started)) -lt 40 ]; do
     fi
 done
 [ $finished -ge 2 ] || fail "the run did not finish within 40 s (or START was not hit)"
-grab_settled_table "$work/table_after_run.ppm" 10 || fail "the indices table does not settle after the run"
+grab_settled_table "$work/table_after_run.ppm" 10 ||
+    fail "the indices table does not settle after the run"
 say "run finished after about $((SECONDS - started)) s"
 
 choose_from_menu 0 1 3 # File > Save
@@ -357,7 +362,8 @@ xdotool mousemove "$rest_x" "$rest_y"
 
 [ -f "$saved" ] || fail "File > Save wrote no $saved"
 size=$(stat -c %s "$saved")
-[ "$size" -eq "$history_file_size" ] || fail "the saved file has $size bytes, not $history_file_size"
+[ "$size" -eq "$history_file_size" ] ||
+    fail "the saved file has $size bytes, not $history_file_size"
 run_status=$(od -An -tx1 -j "$run_status_offset" -N 4 "$saved" | xargs)
 [ "$run_status" = "$run_completed_bytes" ] ||
     fail "the saved run's RunStatus bytes are '$run_status', not '$run_completed_bytes' (1.0f)"
@@ -367,7 +373,8 @@ quit_program 1
 
 # Session 2: File > Open data_default.spi shows the saved run again.
 launch 2
-grab_settled_table "$work/table_startup2.ppm" 10 || fail "the indices table does not settle after start-up"
+grab_settled_table "$work/table_startup2.ppm" 10 ||
+    fail "the indices table does not settle after start-up"
 cmp -s "$work/table_startup2.ppm" "$work/table_after_run.ppm" &&
     fail "the indices table already shows the run before anything was opened"
 
@@ -378,7 +385,8 @@ xdotool type --delay 20 "data_default.spi"
 xdotool key Return
 wait_window_gone "$dialog" 10 || fail "the file dialog did not close after Enter"
 xdotool mousemove "$rest_x" "$rest_y"
-grab_settled_table "$work/table_opened.ppm" 10 || fail "the indices table does not settle after Open"
+grab_settled_table "$work/table_opened.ppm" 10 ||
+    fail "the indices table does not settle after Open"
 cmp -s "$work/table_opened.ppm" "$work/table_after_run.ppm" ||
     fail "the indices table after Open differs from the one after the run" \
         "(table_after_run.ppm, table_opened.ppm)"

@@ -42,7 +42,8 @@ int main(int argc, char* argv[]) {
     const QImage picture = screen->grabWindow(0, *left, *top, *width, *height)
                                .toImage()
                                .convertToFormat(QImage::Format_RGB888);
-    if (picture.size() != QSize(*width, *height) || !picture.save(QString::fromLocal8Bit(argv[5]))) {
+    if (picture.size() != QSize(*width, *height) ||
+        !picture.save(QString::fromLocal8Bit(argv[5]))) {
         std::fprintf(stderr, "%s: could not grab or save the picture\n", argv[0]);
         return 1;
     }
