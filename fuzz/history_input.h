@@ -1,5 +1,5 @@
-// A history set made from a fuzz input: the shipped default history with
-// slots cleared and single words overwritten as the input says. Inputs stay
+// A history set made from a fuzz input: the shipped reference in every slot,
+// with slots cleared and single words overwritten as the input says. Inputs stay
 // small while any field of any record can take any value.
 //
 // Layout: one byte whose bits 0..4 clear slots 0..4, one byte for the caller,
