@@ -35,8 +35,11 @@ void TForm1::Open1Click() {
     AppState& s = *state_;
     const QString path = AskOpenHistoryPath(this, s.ProgramFolder);
     if (!path.isEmpty() && Report(this, Label26, OpenHistoryFile(path, *s.History))) {
-        ShowIndices(1, true);
-        if (s.History->SelectedRun == 1) StringGrid2->SetCurrentCell(StringGrid2->Col(), 1);
+        // A file without runs shows the reference alone, as after deleting
+        // the last run, rather than a run of zeros.
+        const bool runListed = s.History->SelectedRun == 1;
+        ShowIndices(runListed ? 1 : 0, runListed);
+        if (runListed) StringGrid2->SetCurrentCell(StringGrid2->Col(), 1);
         AfterHistoryReplaced();
     }
     RichEdit1->clear();
