@@ -12,23 +12,25 @@ TextGrid::TextGrid(int columnCount, int rowCount) : columnCount_(0) {
     EnsureSize(columnCount, rowCount);
 }
 
+// A row stores its cells only up to the last one that was set: padding every
+// row to the widest would let one long line of a small file take gigabytes.
 void TextGrid::EnsureSize(int columnCount, int rowCount) {
     columnCount_ = std::max(columnCount_, columnCount);
     if (rowCount > RowCount()) rows_.resize(static_cast<size_t>(rowCount));
-    for (QStringList& row : rows_)
-        while (row.size() < columnCount_)
-            row.append(QString());
 }
 
 QString TextGrid::Cell(int column, int row) const {
     if (column < 0 || row < 0 || column >= columnCount_ || row >= RowCount()) return {};
-    return rows_[static_cast<size_t>(row)][column];
+    return rows_[static_cast<size_t>(row)].value(column);
 }
 
 void TextGrid::SetCell(int column, int row, const QString& text) {
     if (column < 0 || row < 0) return;
     EnsureSize(column + 1, row + 1);
-    rows_[static_cast<size_t>(row)][column] = text;
+    QStringList& cells = rows_[static_cast<size_t>(row)];
+    while (cells.size() <= column)
+        cells.append(QString());
+    cells[column] = text;
 }
 
 QStringList SplitGridLine(const QString& line) {
