@@ -7,17 +7,22 @@
 #include "grid_file.h"
 #include "hot_spots.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace breathlab {
 
 namespace {
 
+constexpr long long kMaxSavedCells = 1'000'000;
+
+// The hot spots read columns 1..3; one more shows that further ones are ignored.
 HotSpotTable TableOf(const TextGrid& grid) {
     HotSpotTable table;
+    const int columns = std::min(grid.ColumnCount(), 5);
     for (int row = 0; row < grid.RowCount(); ++row) {
         QStringList cells;
-        for (int column = 0; column < grid.ColumnCount(); ++column)
+        for (int column = 0; column < columns; ++column)
             cells.append(grid.Cell(column, row));
         table.append(cells);
     }
@@ -65,13 +70,15 @@ void FuzzHotSpotTable(const std::uint8_t* data, std::size_t size) {
     TextGrid read;
     FuzzCheck(!LoadGridFromFile(WriteScratchFile("table.dat", data, size), read),
               "an existing table file is read");
+    ProbeTable(TableOf(read));
+    // Saving writes every cell of the rectangle, so only moderate tables are saved.
+    if (static_cast<long long>(read.RowCount()) * read.ColumnCount() > kMaxSavedCells) return;
     const QByteArray saved = GridFileText(read).toUtf8();
     TextGrid reread;
     FuzzCheck(!LoadGridFromFile(WriteScratchFile("saved.dat", saved.constData(), saved.size()),
                                 reread),
               "a saved table is read back");
     CheckSameGrid(read, reread);
-    ProbeTable(TableOf(read));
 }
 
 } // namespace breathlab
