@@ -65,12 +65,17 @@ void DrawArcBetween(QPainter& canvas, QPoint centre, int radius, QPoint from, QP
 
 // One wall: segments ending at points first+1 .. last; those ending between
 // redFrom and redTo are red when flagged.
+// Runs of one colour go out as one polyline: the schematic is redrawn at every
+// live trace point, and one stroke per run is much cheaper than one per segment.
 void DrawWall(QPainter& canvas, const LobeBranchGeometry& branch, int first, int last, int redFrom,
               int redTo, int penWidth, bool flagged) {
+    const auto isRed = [&](int i) { return flagged && i >= redFrom && i <= redTo; };
+    int runStart = first; // the point the current run starts from
     for (int i = first + 1; i <= last; ++i) {
-        const bool red = flagged && i >= redFrom && i <= redTo;
-        canvas.setPen(SolidPen(red ? QColor(255, 0, 0) : QColor(Qt::black), penWidth));
-        canvas.drawLine(branch.Points[i - 1], branch.Points[i]);
+        if (i < last && isRed(i + 1) == isRed(i)) continue;
+        canvas.setPen(SolidPen(isRed(i) ? QColor(255, 0, 0) : QColor(Qt::black), penWidth));
+        canvas.drawPolyline(&branch.Points[runStart], i - runStart + 1);
+        runStart = i;
     }
 }
 

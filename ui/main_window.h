@@ -210,6 +210,7 @@ class TForm1 : public QMainWindow {
     static void TraceHook(void* form);
     static void RunDisplayHook(void* form);
     static void SolverBeep(void* form);
+    void PaintNow(QWidget* picture);
 
     // Tables, plots and description.
     void ShowIndices(int slot, bool withObserved);
@@ -267,7 +268,8 @@ class TForm1 : public QMainWindow {
     TForm4* helpWindow_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     bool startupSucceeded_ = false;
-    bool painting_ = false; // inside the client area's paint event
+    bool painting_ = false;   // inside the client area's paint event
+    bool batchPaint_ = false; // pictures wait for one common repaint
     std::array<QSlider*, 9> trackBars_{};
     QList<QWidget*> contextHelpControls_;
     breathlab::StartupLayout layout_;

@@ -150,7 +150,7 @@ void TForm1::DrawSchematic(int slot) {
     painter.end();
     Image1->SetStretch(false);
     Image1->SetPicture(s.AirwayImage);
-    Image1->repaint();
+    PaintNow(Image1);
 }
 
 void TForm1::DrawLiveSchematic() {

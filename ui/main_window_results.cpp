@@ -85,8 +85,20 @@ void TForm1::SetCommandControlsEnabled(bool enabled) {
 // lets no window events through.
 void TForm1::TraceHook(void* form) {
     auto* self = static_cast<TForm1*>(form);
+    // Both pictures are painted in one pass over the window, not one each.
+    self->batchPaint_ = true;
     self->DrawVolumeTimeStep(1);
     self->DrawLiveSchematic();
+    self->batchPaint_ = false;
+    self->Client->repaint(QRegion(self->Image1->geometry()) + self->Image3->geometry());
+}
+
+// Paints a picture at once, or with the others of a batch.
+void TForm1::PaintNow(QWidget* picture) {
+    if (batchPaint_)
+        picture->update();
+    else
+        picture->repaint();
 }
 
 void TForm1::RunDisplayHook(void* form) {
@@ -167,7 +179,7 @@ void TForm1::DrawVolumeTimeStep(int slot) {
     AppState& s = *state_;
     breathlab::DrawVolumeTimeStep(s.VolumeTimeImage, s.VolumeTime, s.History->Slots, slot);
     Image3->SetPicture(s.VolumeTimeImage);
-    Image3->repaint();
+    PaintNow(Image3);
 }
 
 void TForm1::RedrawVolumeTime() {
