@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libjpeg-dev libcanberra-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth xdotool
-  clang
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -86,6 +86,10 @@ class RtfParser {
     RtfParser(const QByteArray& rtf, QTextDocument& document) : in_(rtf), cursor_(&document) {}
 
     void Run() {
+        // One edit block for the whole page: the document lays itself out once
+        // instead of after every change of format, which grew with the square
+        // of the page's length.
+        cursor_.beginEditBlock();
         while (pos_ < in_.size()) {
             const char c = in_[pos_++];
             if (c == '{')
@@ -98,6 +102,7 @@ class RtfParser {
                 ReadPlainByte(c);
         }
         Flush();
+        cursor_.endEditBlock();
     }
 
   private:
