@@ -45,7 +45,7 @@ void MoveAndClick(const HotSpotTable& table, int x, int y, int width, int height
               "the hovered hot spot is a row of the table");
     for (PictureButton button : {PictureButton::Left, PictureButton::Right}) {
         const PictureClick click = OnPictureMouseDown(state, table, button);
-        if (click.OpenHelp) HotSpotHelpPage(table, state.ClickedHotSpot);
+        if (click.OpenHelp) HotSpotRegion(table, state.ClickedHotSpot);
     }
 }
 
@@ -57,7 +57,6 @@ void ProbeTable(const HotSpotTable& table) {
         const int x = table[row].value(1).toInt();
         const int y = table[row].value(2).toInt();
         MoveAndClick(table, x, y, 100, 100);
-        HotSpotHelpPage(table, row);
         HotSpotRegion(table, row);
     }
     MoveAndClick(table, INT_MIN, INT_MAX, 1, 1);

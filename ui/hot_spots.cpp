@@ -86,25 +86,4 @@ PictureClick OnPictureMouseDown(HotSpotState& state, const HotSpotTable& table,
     return click;
 }
 
-HotSpotHelp HotSpotHelpPage(const HotSpotTable& table, int clickedHotSpot) {
-    if (clickedHotSpot == kNoHotSpot) return {"H0000.rtf", {}};
-    const QString text = Cell(table, clickedHotSpot, kColumnRegion);
-    bool ok = false;
-    const int code = text.toInt(&ok);
-    if (!ok) return {{}, QString("'%1' is not a valid integer value").arg(text)};
-    switch (code) {
-    case 1:
-    case 2:
-        return {"H0001.rtf", {}};
-    case 3:
-        return {"H0002.rtf", {}};
-    case 4:
-        return {"H0003.rtf", {}};
-    case 5:
-        return {"H0004.rtf", {}};
-    default:
-        return {};
-    }
-}
-
 } // namespace breathlab

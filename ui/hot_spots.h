@@ -43,19 +43,11 @@ enum class PictureButton { Left, Right, Other };
 
 struct PictureClick {
     std::optional<int> SliderGroup; // pass to SelectSliderGroup when set
-    bool OpenHelp = false;          // open HotSpotHelp for state.ClickedHotSpot
+    bool OpenHelp = false;          // open the help page of state.ClickedHotSpot
 };
 
 // A press on the picture; it never repaints the picture.
 PictureClick OnPictureMouseDown(HotSpotState& state, const HotSpotTable& table,
                                 PictureButton button);
-
-// The help page a right click on the picture opens.
-struct HotSpotHelp {
-    QString Page;  // page name in the help folder; empty: show the help window empty
-    QString Error; // when set, show it as an error and no help window
-};
-
-HotSpotHelp HotSpotHelpPage(const HotSpotTable& table, int clickedHotSpot);
 
 } // namespace breathlab

@@ -109,21 +109,5 @@ TEST(HotSpotClicks, RightClickOpensHelpAndSelectsOnlyOffTheHotSpots) {
     EXPECT_TRUE(click.OpenHelp);
 }
 
-TEST(HotSpotClicks, HelpPageByRegionCode) {
-    EXPECT_EQ(HotSpotHelpPage(kTable, kNoHotSpot).Page, "H0000.rtf");
-    EXPECT_EQ(HotSpotHelpPage(kTable, 1).Page, "H0001.rtf");
-    EXPECT_EQ(HotSpotHelpPage(kTable, 2).Page, "H0002.rtf");
-    EXPECT_EQ(HotSpotHelpPage(kTable, 7).Page, "H0004.rtf");
-    EXPECT_EQ(HotSpotHelpPage(kTable, 8).Page, "H0001.rtf");
-
-    const HotSpotHelp zero = HotSpotHelpPage(kTable, 5);
-    EXPECT_TRUE(zero.Page.isEmpty());
-    EXPECT_TRUE(zero.Error.isEmpty());
-
-    const HotSpotHelp broken = HotSpotHelpPage(kTable, 4);
-    EXPECT_TRUE(broken.Page.isEmpty());
-    EXPECT_EQ(broken.Error, "'abc' is not a valid integer value");
-}
-
 } // namespace
 } // namespace breathlab
