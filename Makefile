@@ -17,8 +17,11 @@ configure: $(BUILD)/build.ninja
 build: setup configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Every test, then the fuzz targets built with clang and run briefly over their
+# kept inputs, so that a reader change that breaks them shows at once.
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory fuzz-smoke FUZZ_SECONDS=5
 
 run: build
 	@if [ -x $(BUILD)/bin/breathlab ]; then \
