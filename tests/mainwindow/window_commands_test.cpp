@@ -19,6 +19,7 @@ class WindowCommandsTest : public QObject {
     void StartUpShowsTheReferenceAlone();
     void StartRunsAndListsTheNewRun();
     void UseAsReferenceAndDeleteRewriteTheHistory();
+    void FailedRunIsListedAsAnError();
 };
 
 namespace {
@@ -101,6 +102,26 @@ void WindowCommandsTest::UseAsReferenceAndDeleteRewriteTheHistory() {
     QCOMPARE(s.History->RunCount, 0);
     QCOMPARE(s.History->SelectedRun, -1);
     QVERIFY(Cell(form, 1, 3).isEmpty());
+}
+
+void WindowCommandsTest::FailedRunIsListedAsAnError() {
+    TForm1 form;
+    AppState& s = form.State();
+    // Lungs ten times as stiff (no slider reaches this; a stored run can):
+    // the model fails numerically.
+    s.Parameters.At(kBothLungs, 8) = 10;
+    form.Button2Click();
+    QCOMPARE(s.History->Slots[1].RunStatus, -1.0f);
+    QCOMPARE(s.History->RunCount, 1);
+    QCOMPARE(Cell(form, 1, 3), QString("error"));
+    QCOMPARE(Cell(form, 1, 4), QString(" "));
+    QVERIFY(!Cell(form, 1, 2).isEmpty()); // the reference is still shown
+    QVERIFY(form.isEnabled());
+    // The next run starts from the reset model and the user's settings.
+    s.Parameters.At(kBothLungs, 8) = 100;
+    form.Button2Click();
+    QCOMPARE(s.History->Slots[1].RunStatus, 1.0f);
+    QCOMPARE(s.History->Slots[2].RunStatus, -1.0f);
 }
 
 // Each test process keeps its single-instance lock in a folder of its own, so
