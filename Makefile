@@ -24,12 +24,7 @@ test: build
 	$(MAKE) --no-print-directory fuzz-smoke FUZZ_SECONDS=5
 
 run: build
-	@if [ -x $(BUILD)/bin/breathlab ]; then \
-	  $(BUILD)/bin/breathlab; \
-	else \
-	  echo "The window is not built yet; running a headless default examination instead."; \
-	  $(BUILD)/bin/breathlab-cli run; \
-	fi
+	$(BUILD)/bin/breathlab
 
 bench: build
 	$(BUILD)/bin/breathlab-bench
