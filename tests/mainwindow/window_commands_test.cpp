@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "help_pages.h"
 #include "main_window.h"
 #include "picture_area.h"
 
@@ -20,6 +21,7 @@ class WindowCommandsTest : public QObject {
     void StartRunsAndListsTheNewRun();
     void UseAsReferenceAndDeleteRewriteTheHistory();
     void FailedRunIsListedAsAnError();
+    void EveryHelpControlIsAControlOfTheWindow();
 };
 
 namespace {
@@ -122,6 +124,17 @@ void WindowCommandsTest::FailedRunIsListedAsAnError() {
     form.Button2Click();
     QCOMPARE(s.History->Slots[1].RunStatus, 1.0f);
     QCOMPARE(s.History->Slots[2].RunStatus, -1.0f);
+}
+
+void WindowCommandsTest::EveryHelpControlIsAControlOfTheWindow() {
+    TForm1 form;
+    QCOMPARE(ContextHelpControls().size(), size_t(50));
+    for (const ContextHelpControl& control : ContextHelpControls())
+        QVERIFY2(form.findChild<QWidget*>(control.ControlName), control.ControlName);
+    // The middle resistance's last label and the CCC labels fall back to the general page.
+    QCOMPARE(ContextHelpPage(form.ScaleLabels[kScaleMiddleR][4]->objectName()), kGeneralHelpPage);
+    QCOMPARE(ContextHelpPage(form.ScaleLabels[kScaleMiddleR][0]->objectName()), QString("H0002.rtf"));
+    QCOMPARE(ContextHelpPage(form.Panel3->objectName()), QString("H0003.rtf"));
 }
 
 // Each test process keeps its single-instance lock in a folder of its own, so
