@@ -1,5 +1,6 @@
 #include "cli_arguments.h"
 #include "history_set_io.h"
+#include "run_report.h"
 
 #include <cstring>
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
+#include <vector>
 
 namespace breathlab {
 namespace {
@@ -79,6 +81,35 @@ TEST_F(HistoryFiles, FailedWriteLeavesNoFileBehind) {
     EXPECT_FALSE(WriteFileAtomically(target.string(), data, sizeof data, error));
     EXPECT_TRUE(std::filesystem::is_directory(target));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+}
+
+TEST_F(HistoryFiles, TraceCsvFilesHoldTheRecordedPointsAndSamples) {
+    auto r = std::make_unique<ResultRecord>();
+    r->TimeAxis[0] = 0.1f;
+    r->TimeAxis[1] = 0.2f;
+    r->VolumeTrace[1] = 3.5f;
+    for (int i = 0; i < 4; ++i) r->SampleVolume[i] = 5.0f - i;
+    r->SampleSignal[3] = -2.5f;
+    r->LobeFlowLimitedTrace[2][4] = 1;
+    const std::string prefix = (dir / "run").string();
+    std::string error;
+    ASSERT_TRUE(WriteTraceCsv(prefix, *r, error)) << error;
+
+    std::ifstream volumeTime(prefix + "-volume-time.csv");
+    std::string line;
+    std::vector<std::string> lines;
+    while (std::getline(volumeTime, line)) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "time_s,volume_l");
+    EXPECT_EQ(lines[2], "0.200000003,3.5");
+
+    std::ifstream flowVolume(prefix + "-flow-volume.csv");
+    lines.clear();
+    while (std::getline(flowVolume, line)) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 5u); // header and the four filled samples
+    EXPECT_EQ(lines[0].rfind("sample,volume_l,flow_l_per_s,segment_resistance_1", 0), 0u);
+    EXPECT_EQ(lines[4].rfind("4,2,-2.5,", 0), 0u);
+    EXPECT_EQ(lines[2].back(), '1'); // sample 2, lobe 5 flow-limited
 }
 
 } // namespace
