@@ -9,15 +9,7 @@
 
 namespace breathlab {
 
-namespace {
-
-struct IndexField {
-    const char* name;
-    const char* unit;
-    float ResultRecord::*field;
-};
-
-constexpr IndexField kIndexFields[] = {
+const std::array<IndexField, 12> kIndexFields = {{
     {"FEV1", "l", &ResultRecord::FEV1},       {"FVCEX", "l", &ResultRecord::FVCEX},
     {"FEV1%FVC", "%", &ResultRecord::FEV1PercentFVC},
     {"PEF", "l/s", &ResultRecord::PEF},       {"MEF75", "l/s", &ResultRecord::MEF75},
@@ -25,17 +17,19 @@ constexpr IndexField kIndexFields[] = {
     {"ERV", "l", &ResultRecord::ERV},         {"FlowAtFev1", "l/s", &ResultRecord::FlowAtFev1},
     {"FRC", "l", &ResultRecord::FRC},         {"TLC", "l", &ResultRecord::TLC},
     {"FET", "s", &ResultRecord::FET},
-};
+}};
 
-std::string Number(double value, int significant) {
-    if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Infinity" : "-Infinity");
+std::string NumberText(double value, int significantDigits) {
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "NaN" : (value > 0 ? "Infinity" : "-Infinity");
     char text[64];
-    std::snprintf(text, sizeof text, "%.*g", significant, value);
+    std::snprintf(text, sizeof text, "%.*g", significantDigits, value);
     return text;
 }
 
-// JSON has no NaN or infinity; they are written as null.
-std::string JsonNumber(double value) { return std::isfinite(value) ? Number(value, 9) : "null"; }
+std::string JsonNumber(double value) { return std::isfinite(value) ? NumberText(value) : "null"; }
+
+namespace {
 
 int LastFilledSample(const ResultRecord& r) {
     int last = 0;
@@ -49,7 +43,7 @@ std::string VolumeTimeCsv(const ResultRecord& r) {
     out << "time_s,volume_l\n";
     for (int i = 1; i <= kTracePoints; ++i)
         if (r.TimeAxis[i - 1] != 0)
-            out << Number(r.TimeAxis[i - 1], 9) << ',' << Number(r.VolumeTrace[i - 1], 9) << '\n';
+            out << NumberText(r.TimeAxis[i - 1]) << ',' << NumberText(r.VolumeTrace[i - 1]) << '\n';
     return out.str();
 }
 
@@ -62,11 +56,11 @@ std::string FlowVolumeCsv(const ResultRecord& r) {
     out << '\n';
     const int last = LastFilledSample(r);
     for (int i = 1; i <= last; ++i) {
-        out << i << ',' << Number(r.SampleVolume[i - 1], 9) << ',' << Number(r.SampleSignal[i - 1], 9);
+        out << i << ',' << NumberText(r.SampleVolume[i - 1]) << ',' << NumberText(r.SampleSignal[i - 1]);
         for (int j = 0; j < kLobeCount; ++j)
-            out << ',' << Number(r.LobeSegmentResistanceTrace[i][j], 9) << ','
-                << Number(r.LobePeripheralResistanceTrace[i][j], 9) << ','
-                << Number(r.LobeVolumeTrace[i][j], 9) << ',' << int(r.LobeFlowLimitedTrace[i][j]);
+            out << ',' << NumberText(r.LobeSegmentResistanceTrace[i][j]) << ','
+                << NumberText(r.LobePeripheralResistanceTrace[i][j]) << ','
+                << NumberText(r.LobeVolumeTrace[i][j]) << ',' << int(r.LobeFlowLimitedTrace[i][j]);
         out << '\n';
     }
     return out.str();
@@ -82,15 +76,15 @@ const char* RunStatusWord(float status) {
 
 void PrintIndexTable(std::ostream& out, int run, const ResultRecord& r, const LungModel& m) {
     out << "Run " << run << ": " << RunStatusWord(r.RunStatus) << " (model time "
-        << Number(m.Time, 6) << " s, " << m.SubstepsIntegrated << " substeps)\n";
+        << NumberText(m.Time, 6) << " s, " << m.SubstepsIntegrated << " substeps)\n";
     for (const IndexField& f : kIndexFields)
-        out << "  " << std::left << std::setw(11) << f.name << std::setw(5) << f.unit
-            << std::right << std::setw(12) << Number(r.*f.field, 6) << '\n';
+        out << "  " << std::left << std::setw(11) << f.Name << std::setw(5) << f.Unit
+            << std::right << std::setw(12) << NumberText(r.*f.Field, 6) << '\n';
 }
 
 void PrintJsonLine(std::ostream& out, const ResultRecord& r, const LungModel& m) {
     out << "{\"RunStatus\":" << JsonNumber(r.RunStatus);
-    for (const IndexField& f : kIndexFields) out << ",\"" << f.name << "\":" << JsonNumber(r.*f.field);
+    for (const IndexField& f : kIndexFields) out << ",\"" << f.Name << "\":" << JsonNumber(r.*f.Field);
     out << ",\"ModelTime\":" << JsonNumber(m.Time) << ",\"Substeps\":" << m.SubstepsIntegrated
         << "}\n";
 }

@@ -4,10 +4,26 @@
 #include "lung_model.h"
 #include "result_record.h"
 
+#include <array>
 #include <ostream>
 #include <string>
 
 namespace breathlab {
+
+// The indices a run reports, with their units, in the order of the record.
+struct IndexField {
+    const char* Name;
+    const char* Unit;
+    float ResultRecord::*Field;
+};
+extern const std::array<IndexField, 12> kIndexFields;
+
+// A number in text; 9 significant digits let a stored single round-trip.
+// Non-finite values are written "NaN", "Infinity", "-Infinity".
+std::string NumberText(double value, int significantDigits = 9);
+
+// JSON has no NaN or infinity; they are written as null.
+std::string JsonNumber(double value);
 
 // "completed", "dead" or "error".
 const char* RunStatusWord(float status);

@@ -7,7 +7,6 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -20,28 +19,7 @@ namespace breathlab {
 
 namespace {
 
-struct IndexColumn {
-    const char* name;
-    float ResultRecord::*field;
-};
-
-constexpr IndexColumn kIndexColumns[] = {
-    {"FEV1", &ResultRecord::FEV1},   {"FVCEX", &ResultRecord::FVCEX},
-    {"FEV1%FVC", &ResultRecord::FEV1PercentFVC},
-    {"PEF", &ResultRecord::PEF},     {"MEF75", &ResultRecord::MEF75},
-    {"MEF50", &ResultRecord::MEF50}, {"MEF25", &ResultRecord::MEF25},
-    {"ERV", &ResultRecord::ERV},     {"FlowAtFev1", &ResultRecord::FlowAtFev1},
-    {"FRC", &ResultRecord::FRC},     {"TLC", &ResultRecord::TLC},
-    {"FET", &ResultRecord::FET},
-};
-
 constexpr const char* kGridMark = "# breathlab sweep, patients: ";
-
-std::string Number(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.9g", value);
-    return text;
-}
 
 // "NAME=FROM:TO:STEPS"
 std::optional<SweepAxis> ParseAxis(const std::string& text, std::string& error) {
@@ -104,17 +82,17 @@ std::string CsvHeader(const SweepOptions& o) {
     for (const SweepAxis& a : o.Axes) h += "," + a.Name;
     for (const auto& fixed : o.Fixed) h += "," + fixed.first;
     h += ",RunStatus";
-    for (const IndexColumn& c : kIndexColumns) h += std::string(",") + c.name;
+    for (const IndexField& f : kIndexFields) h += std::string(",") + f.Name;
     return h;
 }
 
 std::string CsvRow(const SweepOptions& o, long patient, const ResultRecord& r) {
     std::string row = std::to_string(patient);
     for (std::size_t a = 0; a < o.Axes.size(); ++a)
-        row += "," + Number(AxisValue(o, static_cast<int>(a), patient));
-    for (const auto& fixed : o.Fixed) row += "," + Number(fixed.second.Percent);
-    row += "," + Number(r.RunStatus);
-    for (const IndexColumn& c : kIndexColumns) row += "," + Number(r.*c.field);
+        row += "," + NumberText(AxisValue(o, static_cast<int>(a), patient));
+    for (const auto& fixed : o.Fixed) row += "," + NumberText(fixed.second.Percent);
+    row += "," + NumberText(r.RunStatus);
+    for (const IndexField& f : kIndexFields) row += "," + NumberText(r.*f.Field);
     return row;
 }
 
@@ -122,13 +100,10 @@ std::string JsonRow(const SweepOptions& o, long patient, const ResultRecord& r) 
     std::ostringstream out;
     out << "{\"patient\":" << patient;
     for (std::size_t a = 0; a < o.Axes.size(); ++a)
-        out << ",\"" << o.Axes[a].Name << "\":" << Number(AxisValue(o, static_cast<int>(a), patient));
-    for (const auto& fixed : o.Fixed) out << ",\"" << fixed.first << "\":" << Number(fixed.second.Percent);
-    out << ",\"RunStatus\":" << Number(r.RunStatus);
-    for (const IndexColumn& c : kIndexColumns) {
-        const double v = r.*c.field;
-        out << ",\"" << c.name << "\":" << (std::isfinite(v) ? Number(v) : "null");
-    }
+        out << ",\"" << o.Axes[a].Name << "\":" << NumberText(AxisValue(o, static_cast<int>(a), patient));
+    for (const auto& fixed : o.Fixed) out << ",\"" << fixed.first << "\":" << NumberText(fixed.second.Percent);
+    out << ",\"RunStatus\":" << NumberText(r.RunStatus);
+    for (const IndexField& f : kIndexFields) out << ",\"" << f.Name << "\":" << JsonNumber(r.*f.Field);
     out << "}";
     return out.str();
 }
