@@ -232,7 +232,6 @@ class TForm1 : public QMainWindow {
     // Airway picture.
     void ShowRegion(int n, int x, int y);
     void ShowAirwayPicture(int picture);
-    void DrawLiveSchematic();
     void DrawSchematic(int slot);
     bool PictureIgnoresMouse() const;
     void ApplyRegionLabel();

@@ -153,10 +153,6 @@ void TForm1::DrawSchematic(int slot) {
     PaintNow(Image1);
 }
 
-void TForm1::DrawLiveSchematic() {
-    DrawSchematic(0);
-}
-
 HotSpotTable TForm1::HotSpotRows() const {
     HotSpotTable rows;
     for (int row = 0; row < tparm->RowCount(); ++row) {

@@ -88,7 +88,7 @@ void TForm1::TraceHook(void* form) {
     // Both pictures are painted in one pass over the window, not one each.
     self->batchPaint_ = true;
     self->DrawVolumeTimeStep(1);
-    self->DrawLiveSchematic();
+    self->DrawSchematic(0); // slot 0: the live model
     self->batchPaint_ = false;
     self->Client->repaint(QRegion(self->Image1->geometry()) + self->Image3->geometry());
 }
