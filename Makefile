@@ -34,6 +34,10 @@ bench: build
 clean:
 	rm -rf $(BUILD)
 
+# Capabilities with targets of their own (packaging, the web page, the slow
+# checks) keep them in a .mk file in their folder.
+include $(sort $(wildcard */*.mk))
+
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer;
 # any report ends the test that caused it.
 ASAN_BUILD ?= build-asan

@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs; does nothing when all are present.
+#
+# Each capability lists its packages in scripts/packages/NAME.txt (one or more
+# per line, '#' starts a comment). Without arguments every list that `make test`
+# needs is installed: all of them except those named extra-*.txt, which belong
+# to the slow checks with their own make targets (`setup.sh extra-slurm`).
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
 
-packages=(
-  cmake ninja-build g++ pkg-config make
-  qt6-base-dev libjpeg-dev libcanberra-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 xvfb xauth xdotool
-  clang libclang-rt-14-dev
-)
+lists=()
+if [ $# -eq 0 ]; then
+  for f in "$here"/packages/*.txt; do
+    case "$(basename "$f")" in extra-*) ;; *) lists+=("$f") ;; esac
+  done
+else
+  for name in "$@"; do lists+=("$here/packages/$name.txt"); done
+fi
+
+packages=()
+for f in "${lists[@]}"; do
+  while read -r -a words; do packages+=("${words[@]}"); done < <(sed -e 's/#.*//' "$f")
+done
 
 missing=()
 for p in "${packages[@]}"; do
