@@ -8,6 +8,8 @@
 
 #include <optional>
 
+#include "data_path.h"
+
 namespace breathlab {
 
 // Region pictures are stored with this many leading bytes in reverse order.
@@ -15,11 +17,6 @@ constexpr int kReversedHeadLength = 100;
 
 // The folder of the program file, ending with "/". Needs a QCoreApplication.
 QString ProgramFolder();
-
-// programFolder followed by relativeName ("/"-separated), where every component
-// that already exists in some letter case is taken as it exists; components not
-// found are kept as written, so a new file gets the name given here.
-QString ResolveDataPath(const QString& programFolder, const QString& relativeName);
 
 // Sum of 1 (F000.dat), 10 (F001.dat) ... 100000 (F005.dat) and 1000000
 // (standard.dat) for every file of "datfiles1" that is missing; 0 when all exist.

@@ -1,5 +1,8 @@
 #include "history_file.h"
 
+#include "data_path.h"
+#include "parameter_record.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,12 +17,6 @@ namespace {
 
 QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
-}
-
-QString JoinFolder(const QString& folder, const QString& relative) {
-    if (folder.isEmpty() || folder.endsWith(u'/') || folder.endsWith(u'\\'))
-        return folder + relative;
-    return folder + u'/' + relative;
 }
 
 // Reads up to `size` bytes; a regular file may still deliver them in pieces.
@@ -92,11 +89,11 @@ QString DataSourceLineForFile(const QString& path) {
 }
 
 QString SimulationFolder(const QString& programFolder) {
-    return JoinFolder(programFolder, kSimulationFolderName);
+    return ResolveDataPath(programFolder, kSimulationFolderName);
 }
 
 QString SavePath(const QString& programFolder, const QString& saveName) {
-    return JoinFolder(SimulationFolder(programFolder), saveName);
+    return ResolveDataPath(programFolder, kSimulationFolderName + u'/' + saveName);
 }
 
 bool IsReservedSaveName(const QString& chosenPath) {
@@ -137,6 +134,13 @@ FileCommandResult SaveHistoryFileAs(const QString& chosenPath, QString& saveName
     return result;
 }
 
+// run x reference / 100 from the stored singles: their product is exact in
+// double, so the result is rounded once, when it is stored, as "Use as
+// reference" rounds its quotients.
+float ValueAgainstNormal(float run, float reference) {
+    return ToStoredSingle(double(run) * double(reference) / 100.0);
+}
+
 void ReexpressRunsAgainstNormal(RunHistory& history) {
     constexpr int kRegionParameters = 8;
     constexpr int kReexpressedGlobals = 16; // entries 17..20 keep their meaning
@@ -147,17 +151,17 @@ void ReexpressRunsAgainstNormal(RunHistory& history) {
         for (int row = 0; row < kRegionRows; ++row)
             for (int k = 0; k < kRegionParameters; ++k)
                 run.ParameterBlock[row][k] =
-                    run.ParameterBlock[row][k] * reference.ParameterBlock[row][k] / 100.0f;
+                    ValueAgainstNormal(run.ParameterBlock[row][k], reference.ParameterBlock[row][k]);
         for (int j = 0; j < kReexpressedGlobals; ++j)
             run.GlobalParamBlock[j] =
-                run.GlobalParamBlock[j] * reference.GlobalParamBlock[j] / 100.0f;
+                ValueAgainstNormal(run.GlobalParamBlock[j], reference.GlobalParamBlock[j]);
     }
 }
 
 FileCommandResult RestoreDefaultReference(const QString& programFolder, RunHistory& history) {
     auto defaults = std::make_unique<ResultHistory>();
     FileCommandResult result{
-        ReadHistorySet(JoinFolder(programFolder, kStandardHistoryFile), *defaults), {}, {}};
+        ReadHistorySet(ResolveDataPath(programFolder, kStandardHistoryFile), *defaults), {}, {}};
     if (!result.Outcome.Ok) return result;
     ReexpressRunsAgainstNormal(history);
     history.Slots[0] = (*defaults)[0];

@@ -91,9 +91,17 @@ void StringGrid::SetDefaultDrawing(bool on) {
     viewport()->update();
 }
 
+bool StringGrid::IsSelectable(int col, int row) const {
+    return col >= 0 && col < ColCount() && row >= fixedRows_ && row < RowCount();
+}
+
 void StringGrid::SetCurrentCell(int col, int row) {
-    if (col < 0 || col >= ColCount() || row < fixedRows_ || row >= RowCount()) return;
-    if (col == col_ && row == row_) return;
+    if (!IsSelectable(col, row) || (col == col_ && row == row_)) return;
+    ChooseCell(col, row);
+}
+
+void StringGrid::ChooseCell(int col, int row) {
+    if (!IsSelectable(col, row)) return;
     bool canSelect = true;
     emit SelectCell(col, row, &canSelect);
     if (!canSelect) return;
@@ -182,7 +190,7 @@ void StringGrid::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     int col = 0;
     int row = 0;
-    if (event->button() == Qt::LeftButton && CellAt(pos, &col, &row)) SetCurrentCell(col, row);
+    if (event->button() == Qt::LeftButton && CellAt(pos, &col, &row)) ChooseCell(col, row);
     emit MouseDown(event->button(), pos);
 }
 

@@ -48,6 +48,9 @@ class StringGrid : public QAbstractScrollArea {
     // Makes (col, row) current. A change of cell is first offered to
     // SelectCell, whose listener may refuse it; the same cell again is not.
     void SetCurrentCell(int col, int row);
+    // A user's choice of a cell: offered to SelectCell even when it is the
+    // current cell already, so that choosing it again takes effect again.
+    void ChooseCell(int col, int row);
 
     // The cell's rectangle on the grid's surface; empty while the row is
     // scrolled out of view.
@@ -68,6 +71,7 @@ class StringGrid : public QAbstractScrollArea {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    bool IsSelectable(int col, int row) const;
     int TopRow() const; // first scrolling row in view
     int ColLeft(int col) const;
     int VisibleScrollingRows() const;

@@ -341,3 +341,36 @@ TEST_F(DefaultReferenceFixture, UnreadableDefaultChangesNothing) {
     EXPECT_FALSE(RestoreDefaultReference(program.path, *history).Outcome.Ok);
     EXPECT_TRUE(SameBytes(before->Slots, history->Slots));
 }
+
+// The data folders may be spelt in any letter case: Save, the dialogs' folder
+// and ref.Default find "Simulations" and "DATFILES1" as start-up does.
+TEST_F(DefaultReferenceFixture, DataFoldersAreFoundWhateverTheirLetterCase) {
+    ASSERT_TRUE(QDir(program.path).rename("datfiles1", "DATFILES1"));
+    ASSERT_TRUE(QDir(program.path).rename("simulations", "Simulations"));
+    EXPECT_EQ(SimulationFolder(program.path), program.path + "Simulations");
+
+    history->RunCount = 0;
+    EXPECT_TRUE(RestoreDefaultReference(program.path, *history).Outcome.Ok);
+    EXPECT_EQ(std::memcmp(&history->Slots[0], &standard->Slots[0], sizeof(ResultRecord)), 0);
+
+    const FileCommandResult saved = SaveHistoryFile(program.path, kDefaultSaveName, history->Slots);
+    ASSERT_TRUE(saved.Outcome.Ok) << saved.Outcome.Message.toStdString();
+    EXPECT_TRUE(QFile::exists(program.path + "Simulations/data_default.spi"));
+    EXPECT_FALSE(QFileInfo::exists(program.path + "simulations"));
+}
+
+// run x reference / 100 is rounded once, as "Use as reference" rounds: 10 %
+// of a reference at 66.7 % is the single nearest to 6.67, not the result of
+// rounding the product before the division.
+TEST_F(DefaultReferenceFixture, ReexpressionRoundsOnceFromTheStoredSingles) {
+    history->RunCount = 1;
+    history->Slots[0].ParameterBlock[RegionRow(0)][0] = 66.7f;
+    history->Slots[1].ParameterBlock[RegionRow(0)][0] = 10.0f;
+    history->Slots[0].GlobalParamBlock[0] = 66.7f;
+    history->Slots[1].GlobalParamBlock[0] = 10.0f;
+    ASSERT_TRUE(RestoreDefaultReference(program.path, *history).Outcome.Ok);
+    const float expected = static_cast<float>(10.0 * double(66.7f) / 100.0);
+    EXPECT_EQ(expected, 6.6699996f);
+    EXPECT_EQ(history->Slots[1].ParameterBlock[RegionRow(0)][0], expected);
+    EXPECT_EQ(history->Slots[1].GlobalParamBlock[0], expected);
+}
