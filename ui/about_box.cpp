@@ -1,5 +1,7 @@
 #include "about_box.h"
 
+#include "program_icon.h"
+
 #include "rounding.h"
 
 #include <QApplication>
@@ -105,7 +107,7 @@ TAboutBox::TAboutBox(int screenWidth, QWidget* parent)
     Place(Panel1, {9, 5, 440, 284}, scale);
     Place(ProgramIcon, {8, 8, 63, 57}, scale);
     ProgramIcon->setScaledContents(true);
-    ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    ProgramIcon->setPixmap(breathlab::ProgramIconPixmap(64, devicePixelRatioF()));
     Place(ProductName, {88, 16, 330, 20}, scale, true);
     Place(Version, {88, 40, 330, 20}, scale, true);
     Place(Copyright, {8, 80, 420, 36}, scale);

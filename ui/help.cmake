@@ -9,6 +9,6 @@ add_library(breathlab_help STATIC
     ${CMAKE_CURRENT_LIST_DIR}/settings_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/simulation_file_dialog.cpp)
 target_include_directories(breathlab_help PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(breathlab_help PUBLIC Qt6::Widgets breathlab_simfiles)
+target_link_libraries(breathlab_help PUBLIC Qt6::Widgets breathlab_simfiles PRIVATE breathlab_icon)
 target_compile_definitions(breathlab_help PRIVATE BREATHLAB_VERSION="${PROJECT_VERSION}")
 set_target_properties(breathlab_help PROPERTIES AUTOMOC ON)

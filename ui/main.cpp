@@ -3,12 +3,22 @@
 #include <QApplication>
 #include <QFont>
 
+#include <cstdio>
+
 #include "about_box.h"
+#include "display_check.h"
 #include "help_window.h"
 #include "main_window.h"
+#include "program_icon.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto message = breathlab::MissingDisplayMessage(
+            breathlab::CommandLineChoosesPlatform(argc, argv))) {
+        std::fprintf(stderr, "%s\n", message->c_str());
+        return 1;
+    }
     QApplication app(argc, argv);
+    app.setWindowIcon(breathlab::ProgramIcon());
     // The window's faces are Windows fonts; Liberation Sans and Serif have the
     // metrics of the Windows faces and keep the labels' widths close.
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");

@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include "picture_area.h"
+#include "program_icon.h"
 #include "slot_colours.h"
 #include "string_grid.h"
 
@@ -137,6 +138,7 @@ TextSize Measure(const QFontMetrics& metrics, const QLabel* label) {
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), state_(std::make_unique<breathlab::AppState>()) {
     setObjectName("Form1");
+    setWindowIcon(breathlab::ProgramIcon());
     Client = new QWidget(this);
     Client->setObjectName("Client");
     Fill(Client, kSilver);
@@ -472,16 +474,31 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseButtonPress) return false;
     auto* control = static_cast<QWidget*>(watched);
     const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    // A left click anywhere in a slider panel, on a title or a greyed scale
+    // label as well as on the panel itself, selects the panel's group.
     if (button == Qt::LeftButton) {
-        if (control == Panel1) Panel1Click();
-        if (control == Panel2) Panel2Click();
-        if (control == Panel3) Panel3Click();
-        if (control == Panel4) Panel4Click();
-        if (control == Panel8) Panel8Click();
+        QWidget* panel = control;
+        while (panel && panel != Client && !SliderPanelClick(panel))
+            panel = panel->parentWidget();
     }
     ContextHelpMouseDown(control, button);
     // A press on a label belongs to the label alone, not to the panel under it.
     return qobject_cast<QLabel*>(control) != nullptr;
+}
+
+// Runs the click handler of a slider panel; false for any other widget.
+bool TForm1::SliderPanelClick(QWidget* widget) {
+    const std::pair<QWidget*, void (TForm1::*)()> panels[] = {
+        {Panel1, &TForm1::Panel1Click}, {Panel2, &TForm1::Panel2Click},
+        {Panel3, &TForm1::Panel3Click}, {Panel4, &TForm1::Panel4Click},
+        {Panel8, &TForm1::Panel8Click},
+    };
+    for (const auto& [panel, click] : panels) {
+        if (widget != panel) continue;
+        (this->*click)();
+        return true;
+    }
+    return false;
 }
 
 QSize TForm1::StartupClientSize() const {

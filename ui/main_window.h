@@ -221,6 +221,7 @@ class TForm1 : public QMainWindow {
     void DrawVolumeTimeStep(int slot);
     void RedrawVolumeTime();
     void ShowDescription(int block);
+    int DescriptionLineWidth() const;
     void AfterRunSelected(int slot);
 
     // Sliders.
@@ -228,6 +229,7 @@ class TForm1 : public QMainWindow {
     void SelectSliderGroup(int n);
     void SliderMoved(int k);
     void PanelClick(int group, int region);
+    bool SliderPanelClick(QWidget* widget);
 
     // Airway picture.
     void ShowRegion(int n, int x, int y);

@@ -25,8 +25,14 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
+
+#include <cmath>
 
 using namespace breathlab;
 
@@ -203,25 +209,37 @@ void TForm1::ShowDescription(int block) {
         [&](const std::string& text) {
             return metrics.horizontalAdvance(QString::fromStdString(text));
         },
-        RichEdit1->viewport()->width());
+        DescriptionLineWidth());
     RichEdit1->clear();
     for (const std::string& line : DescriptionLines(result.Text, rule))
         RichEdit1->append(QString::fromStdString(line));
+    // What the parameter means comes first; show the text from its top.
+    RichEdit1->moveCursor(QTextCursor::Start);
+    RichEdit1->verticalScrollBar()->setValue(0);
+}
+
+// The width a line of the description box has: the box less its text margins
+// and less the scroll bar that a long text brings with it.
+int TForm1::DescriptionLineWidth() const {
+    const int margins = 2 * static_cast<int>(std::ceil(RichEdit1->document()->documentMargin()));
+    const int scrollBar = RichEdit1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                          RichEdit1->verticalScrollBar());
+    return RichEdit1->width() - RichEdit1->frameWidth() * 2 - margins - scrollBar;
 }
 
 void TForm1::StringGrid1DrawCell(QPainter* painter, int col, int row, const QRect& rect) {
     const AppState& s = *state_;
-    painter->fillRect(rect, StringGrid1->Color());
-    const QColor background = IndicesCellBackground(row);
-    painter->setBackgroundMode(Qt::OpaqueMode);
-    painter->setBackground(background);
+    // The header row and the last two rows are coloured as whole cells, the
+    // empty ones included, so that they read as bands across the table.
+    painter->fillRect(rect, IndicesCellBackground(row));
+    // The active colours also while a run holds the window disabled: the
+    // table is what the user watches then.
     painter->setPen(IndicesCellTextColour(row, col, s.History->SelectedRun,
-                                          StringGrid1->palette().color(QPalette::Text)));
+                                          StringGrid1->palette().color(QPalette::Active,
+                                                                       QPalette::Text)));
     painter->setFont(StringGrid1->font());
-    const QString& text = s.Indices.Cells[row][col];
-    const QRect textRect = rect.adjusted(2, 2, 0, 0);
-    painter->fillRect(QRect(textRect.topLeft(), painter->fontMetrics().size(0, text)), background);
-    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop, text);
+    painter->drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                      s.Indices.Cells[row][col]);
 }
 
 void TForm1::StringGrid2DrawCell(StringGrid* grid, QPainter* painter, int col, int row,

@@ -9,13 +9,15 @@ add_library(breathlab_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/main_window_results.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_sliders.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_picture.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/main_window_files.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_files.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/display_check.cpp)
 target_include_directories(breathlab_mainwindow PUBLIC
     ${CMAKE_CURRENT_LIST_DIR}
     ${CMAKE_SOURCE_DIR}/params)
 target_link_libraries(breathlab_mainwindow PUBLIC
     Qt6::Widgets breathlab_model breathlab_parameters breathlab_history breathlab_curves
-    breathlab_datafiles breathlab_simfiles breathlab_airway breathlab_animation breathlab_help)
+    breathlab_datafiles breathlab_simfiles breathlab_airway breathlab_animation breathlab_help
+    breathlab_icon)
 
 # The run's closing sounds come from the desktop's sound theme where libcanberra
 # is there; otherwise the system beep.

@@ -1,8 +1,12 @@
 #include "settings_dialog.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -21,13 +25,25 @@ QTableWidgetItem* CellItem(const QString& text, bool isHeader, const QPalette& p
     return item;
 }
 
-void SizeSections(QHeaderView* header, int count, int size) {
+constexpr int kTextPadding = 4; // each side of a cell's text
+
+void FixSections(QHeaderView* header) {
     header->setMinimumSectionSize(1);
     header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setDefaultSectionSize(size);
-    for (int i = 0; i < count; ++i)
-        header->resizeSection(i, size);
     header->hide();
+}
+
+// Each column is as wide as the design's 64 pixels or as its widest text,
+// whichever is more, so that no header is cut ("Middle Right L.").
+std::array<int, kSettingsTableColumns> ColumnWidths(const breathlab::SettingsTableText& cells,
+                                                   const QFontMetrics& metrics) {
+    std::array<int, kSettingsTableColumns> widths{};
+    widths.fill(kSettingsColumnWidth);
+    for (const auto& row : cells)
+        for (int column = 0; column < kSettingsTableColumns; ++column)
+            widths[column] = std::max(widths[column], metrics.horizontalAdvance(row[column]) +
+                                                          2 * kTextPadding);
+    return widths;
 }
 
 } // namespace
@@ -45,13 +61,23 @@ SettingsDialog::SettingsDialog(const breathlab::SettingsTableText& cells, QWidge
     Grid->setSelectionMode(QAbstractItemView::NoSelection);
     Grid->setFocusPolicy(Qt::NoFocus);
     Grid->setWordWrap(false);
-    Grid->setTextElideMode(Qt::ElideNone); // a long text is cut at the cell edge
+    Grid->setTextElideMode(Qt::ElideNone);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(kFontPixels);
     Grid->setFont(font);
     // A section includes its grid line on the right or bottom edge.
-    SizeSections(Grid->horizontalHeader(), kSettingsTableColumns, kSettingsColumnWidth + kGridLine);
-    SizeSections(Grid->verticalHeader(), kSettingsTableRows, kSettingsRowHeight + kGridLine);
+    FixSections(Grid->horizontalHeader());
+    FixSections(Grid->verticalHeader());
+    const QFontMetrics metrics(font);
+    const auto widths = ColumnWidths(cells, metrics);
+    const int rowHeight = std::max(kSettingsRowHeight, metrics.height() + 2 * kTextPadding);
+    int width = 0;
+    for (int column = 0; column < kSettingsTableColumns; ++column) {
+        Grid->horizontalHeader()->resizeSection(column, widths[column] + kGridLine);
+        width += widths[column] + kGridLine;
+    }
+    for (int row = 0; row < kSettingsTableRows; ++row)
+        Grid->verticalHeader()->resizeSection(row, rowHeight + kGridLine);
 
     for (int row = 0; row < kSettingsTableRows; ++row)
         for (int column = 0; column < kSettingsTableColumns; ++column)
@@ -61,8 +87,7 @@ SettingsDialog::SettingsDialog(const breathlab::SettingsTableText& cells, QWidge
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Grid);
-    setFixedSize(kSettingsTableColumns * (kSettingsColumnWidth + kGridLine),
-                 kSettingsTableRows * (kSettingsRowHeight + kGridLine));
+    setFixedSize(width, kSettingsTableRows * (rowHeight + kGridLine));
 }
 
 void ShowSettingsTable(QWidget* parent, const breathlab::RunHistory& history,

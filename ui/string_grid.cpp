@@ -163,7 +163,8 @@ bool StringGrid::CellAt(const QPoint& pos, int* col, int* row) const {
 
 void StringGrid::PaintDefaultCell(QPainter& painter, int col, int row, const QRect& rect) {
     painter.fillRect(rect, row < fixedRows_ ? fixedColor_ : color_);
-    painter.setPen(palette().color(QPalette::WindowText));
+    // Readable also while a running command holds the window disabled.
+    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
     painter.drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, cells_[row][col]);
 }
 

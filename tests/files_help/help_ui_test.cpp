@@ -177,6 +177,11 @@ class HelpUiTest : public QObject {
         QCOMPARE(normal.ProductName->text(), QString(" Varo.e-breathlab"));
         QCOMPARE(normal.Version->text(), QString("Version: " EXPECTED_VERSION));
 
+        // The program's icon, drawn from its SVG, not an empty picture.
+        const QImage icon = normal.ProgramIcon->pixmap().toImage();
+        QVERIFY(!icon.isNull());
+        QVERIFY(qAlpha(icon.pixel(icon.width() / 2, icon.height() / 2)) > 0);
+
         TAboutBox wide(2048);
         QCOMPARE(wide.size(), QSize(920, 670));
         QCOMPARE(wide.Panel1->geometry(), QRect(18, 10, 880, 568));
@@ -205,7 +210,21 @@ class HelpUiTest : public QObject {
                 for (float& value : row)
                     value = 100.0f;
         SettingsDialog dialog(SettingsTableCells(*history));
-        QCOMPARE(dialog.size(), QSize(9 * 65, 9 * 25));
+        // Columns are 64 pixels wide and more where a text needs it; every
+        // text fits its cell, headers such as "Middle Right L." included.
+        int width = 0;
+        const QFontMetrics metrics(dialog.Grid->font());
+        for (int column = 0; column < 9; ++column) {
+            const int columnWidth = dialog.Grid->columnWidth(column);
+            QVERIFY(columnWidth >= 65);
+            width += columnWidth;
+            for (int row = 0; row < 9; ++row)
+                QVERIFY2(metrics.horizontalAdvance(dialog.Grid->item(row, column)->text()) + 4 <=
+                             columnWidth,
+                         qPrintable(dialog.Grid->item(row, column)->text()));
+            QVERIFY(dialog.Grid->rowHeight(column) >= 25);
+        }
+        QCOMPARE(dialog.size(), QSize(width, 9 * dialog.Grid->rowHeight(0)));
         QCOMPARE(dialog.Grid->item(0, 3)->text(), QString("R(1/swiat)"));
         QCOMPARE(dialog.Grid->item(7, 0)->text(), QString("Middle Right L."));
         QCOMPARE(dialog.Grid->item(4, 6)->text(), QString("100 (100)"));

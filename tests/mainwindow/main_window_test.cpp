@@ -11,7 +11,12 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -33,6 +38,10 @@ class MainWindowTest : public QObject {
     void LayoutIsAppliedToTheControls();
     void Label50FollowsTheBottomAndNothingElseMoves();
     void QuitClosesTheWindow();
+    void TablesStayReadableWhileTheWindowIsDisabled();
+    void IndicesBandsFillWholeCells();
+    void DescriptionShowsItsTopAndItsRuleFitsOneLine();
+    void LeftClickOnAScaleLabelSelectsItsGroup();
 
     void GridKeepsTextsWhenItGrows();
     void GridCellsFollowWidthsAndGridLines();
@@ -203,6 +212,93 @@ void MainWindowTest::QuitClosesTheWindow() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.Quit1->trigger();
     QVERIFY(!form.isVisible());
+}
+
+namespace {
+
+// Pixels of a cell of a grid as the screen shows it.
+QImage CellPixels(StringGrid* grid, int col, int row) {
+    return grid->viewport()->grab(grid->CellRect(col, row)).toImage();
+}
+
+int DarkPixels(const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 96) ++dark;
+    return dark;
+}
+
+} // namespace
+
+// A run disables the whole window; the indices table is what the user reads
+// meanwhile, so its names stay dark on silver.
+void MainWindowTest::TablesStayReadableWhileTheWindowIsDisabled() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const int nameDark = DarkPixels(CellPixels(form.StringGrid1, 0, 1)); // "FEV1"
+    const int headerDark = DarkPixels(CellPixels(form.StringGrid1, 2, 0)); // "Ref."
+    QVERIFY(nameDark > 0);
+    QVERIFY(headerDark > 0);
+    form.setEnabled(false);
+    QCOMPARE(DarkPixels(CellPixels(form.StringGrid1, 0, 1)), nameDark);
+    QCOMPARE(DarkPixels(CellPixels(form.StringGrid1, 2, 0)), headerDark);
+}
+
+void MainWindowTest::IndicesBandsFillWholeCells() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    StringGrid* grid = form.StringGrid1;
+    // The bottom-right corner of each cell lies beside its text, not behind it.
+    const auto corner = [&](int col, int row) {
+        const QImage cell = CellPixels(grid, col, row);
+        return QColor(cell.pixel(cell.width() - 2, cell.height() - 2));
+    };
+    QCOMPARE(corner(0, 0), QColor(0, 255, 255)); // the empty header cell
+    QCOMPARE(corner(3, 0), QColor(0, 255, 255));
+    grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+    QCOMPARE(corner(0, 14), QColor(176, 176, 176)); // the empty row
+    QCOMPARE(corner(1, 15), QColor(176, 176, 176));
+    QCOMPARE(corner(1, 13), QColor(192, 192, 192));
+}
+
+void MainWindowTest::DescriptionShowsItsTopAndItsRuleFitsOneLine() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Panel2Click();
+    form.TrackBar3->setValue(300); // the middle resistance's description
+    QTextDocument* text = form.RichEdit1->document();
+    text->setTextWidth(form.RichEdit1->viewport()->width());
+    QApplication::processEvents();
+    QVERIFY(text->toPlainText().size() > 20);
+    QCOMPARE(form.RichEdit1->verticalScrollBar()->value(), 0);
+    QCOMPARE(form.RichEdit1->textCursor().position(), 0);
+    int rules = 0;
+    for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().startsWith("---")) continue;
+        ++rules;
+        text->documentLayout()->blockBoundingRect(block); // lays the block out
+        QCOMPARE(block.layout()->lineCount(), 1);
+    }
+    QCOMPARE(rules, 1);
+}
+
+void MainWindowTest::LeftClickOnAScaleLabelSelectsItsGroup() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    using namespace breathlab;
+    QLabel* label = form.ScaleLabels[kScaleCCC][2];
+    QVERIFY(!label->isEnabled());
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(form.State().Parameters.SliderGroup, 4);
+    QVERIFY(form.TrackBar6->isEnabled());
+    QTest::mouseClick(form.Titles[kTitleSize], Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(form.State().Parameters.SliderGroup, 5);
+    QVERIFY(!form.TrackBar6->isEnabled());
 }
 
 void MainWindowTest::GridKeepsTextsWhenItGrows() {

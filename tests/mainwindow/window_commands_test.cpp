@@ -10,6 +10,7 @@
 #include "help_pages.h"
 #include "main_window.h"
 #include "picture_area.h"
+#include "string_grid.h"
 
 using namespace breathlab;
 
@@ -21,6 +22,7 @@ class WindowCommandsTest : public QObject {
     void StartRunsAndListsTheNewRun();
     void UseAsReferenceAndDeleteRewriteTheHistory();
     void FailedRunIsListedAsAnError();
+    void ClickOnTheCurrentRunRowSelectsItAgain();
     void EveryHelpControlIsAControlOfTheWindow();
 };
 
@@ -124,6 +126,24 @@ void WindowCommandsTest::FailedRunIsListedAsAnError() {
     form.Button2Click();
     QCOMPARE(s.History->Slots[1].RunStatus, 1.0f);
     QCOMPARE(s.History->Slots[2].RunStatus, -1.0f);
+}
+
+// START selects row 1 but leaves the grid's current cell on the row clicked
+// before; clicking that row again must select its run.
+void WindowCommandsTest::ClickOnTheCurrentRunRowSelectsItAgain() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    AppState& s = form.State();
+    form.Button2Click();
+    form.Button2Click();
+    const QPoint row2 = form.StringGrid2->CellRect(0, 2).center();
+    QTest::mouseClick(form.StringGrid2->viewport(), Qt::LeftButton, {}, row2);
+    QCOMPARE(s.History->SelectedRun, 2);
+    form.Button2Click();
+    QCOMPARE(s.History->SelectedRun, 1);
+    QTest::mouseClick(form.StringGrid2->viewport(), Qt::LeftButton, {}, row2);
+    QCOMPARE(s.History->SelectedRun, 2);
 }
 
 void WindowCommandsTest::EveryHelpControlIsAControlOfTheWindow() {
