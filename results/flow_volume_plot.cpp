@@ -10,16 +10,16 @@ namespace breathlab {
 
 namespace {
 
-// Plot layout in percent of the image: the origin, the scale of each axis and
+// Plot layout in hundredths of a percent of the image: the origin, the scale of each axis and
 // the ends of the axes (8 l of volume, 12 l/s expiratory and 4 l/s
 // inspiratory flow).
-constexpr double kOriginX = 6.0;
-constexpr double kOriginY = 72.0;
-constexpr double kPercentPerLitre = 11.5;
-constexpr double kPercentPerLitrePerSecond = 5.6;
-constexpr double kVolumeAxisEnd = 98.0;
-constexpr double kExpiratoryAxisEnd = 4.8;
-constexpr double kInspiratoryAxisEnd = 94.4;
+constexpr int kOriginX = 600;
+constexpr int kOriginY = 7200;
+constexpr int kPercentPerLitre = 1150;
+constexpr int kPercentPerLitrePerSecond = 560;
+constexpr int kVolumeAxisEnd = 9800;
+constexpr int kExpiratoryAxisEnd = 480;
+constexpr int kInspiratoryAxisEnd = 9440;
 
 constexpr int kTickLength = 4;
 constexpr int kFev1MarkLength = 8;
@@ -46,35 +46,35 @@ std::optional<QPoint> CurvePoint(const QPainter& painter, double volumeMax, doub
                                  double flow) {
     const double expired = volumeMax - volume;
     if (!std::isfinite(expired) || !std::isfinite(flow)) return std::nullopt;
-    return QPoint(PercentX(painter, kOriginX + kPercentPerLitre * expired),
-                  PercentY(painter, kOriginY + kPercentPerLitrePerSecond * flow));
+    return QPoint(HundredthsX(painter, kOriginX + kPercentPerLitre * expired),
+                  HundredthsY(painter, kOriginY + kPercentPerLitrePerSecond * flow));
 }
 
 void DrawAxes(QPainter& painter) {
-    const QPoint origin(PercentX(painter, kOriginX), PercentY(painter, kOriginY));
-    DrawLineTo(painter, origin, QPoint(PercentX(painter, kVolumeAxisEnd), origin.y()));
-    DrawLineTo(painter, origin, QPoint(origin.x(), PercentY(painter, kExpiratoryAxisEnd)));
-    DrawLineTo(painter, origin, QPoint(origin.x(), PercentY(painter, kInspiratoryAxisEnd)));
+    const QPoint origin(HundredthsX(painter, kOriginX), HundredthsY(painter, kOriginY));
+    DrawLineTo(painter, origin, QPoint(HundredthsX(painter, kVolumeAxisEnd), origin.y()));
+    DrawLineTo(painter, origin, QPoint(origin.x(), HundredthsY(painter, kExpiratoryAxisEnd)));
+    DrawLineTo(painter, origin, QPoint(origin.x(), HundredthsY(painter, kInspiratoryAxisEnd)));
 }
 
 // The flow captions name the airway flow that the run recorded; other signals
 // have no caption.
 void DrawCaptions(QPainter& painter, int recordedSignal) {
     const QString volumeCaption = QStringLiteral("Vol (l)");
-    DrawTextAt(painter, PercentX(painter, kVolumeAxisEnd) - TextWidth(painter, volumeCaption),
-               PercentY(painter, kOriginY) - LetterHeightI(painter), volumeCaption);
+    DrawTextAt(painter, HundredthsX(painter, kVolumeAxisEnd) - TextWidth(painter, volumeCaption),
+               HundredthsY(painter, kOriginY) - LetterHeightI(painter), volumeCaption);
     if (recordedSignal < 1 || recordedSignal > 3) return;
-    const int left = PercentX(painter, kOriginX) + 4;
-    DrawTextAt(painter, left, PercentY(painter, kExpiratoryAxisEnd) - HalfLetterHeight(painter),
+    const int left = HundredthsX(painter, kOriginX) + 4;
+    DrawTextAt(painter, left, HundredthsY(painter, kExpiratoryAxisEnd) - HalfLetterHeight(painter),
                QStringLiteral("Flow exp. (l/s)"));
-    DrawTextAt(painter, left, PercentY(painter, kInspiratoryAxisEnd) - HalfLetterHeight(painter),
+    DrawTextAt(painter, left, HundredthsY(painter, kInspiratoryAxisEnd) - HalfLetterHeight(painter),
                QStringLiteral("Flow insp. (l/s)"));
 }
 
 void DrawVolumeTicks(QPainter& painter) {
-    const int axisY = PercentY(painter, kOriginY);
+    const int axisY = HundredthsY(painter, kOriginY);
     for (int litres = 1; litres <= 8; ++litres) {
-        const int x = PercentX(painter, kOriginX + kPercentPerLitre * litres);
+        const int x = HundredthsX(painter, kOriginX + kPercentPerLitre * litres);
         DrawLineTo(painter, QPoint(x, axisY), QPoint(x, axisY + kTickLength));
         DrawTextAt(painter, x - HalfLetterWidth(painter), axisY + kTickLength,
                    QString::number(litres));
@@ -85,8 +85,8 @@ void DrawVolumeTicks(QPainter& painter) {
 // pixels before the axis, an inspiratory label carrying its minus sign in
 // front of that.
 void DrawFlowTick(QPainter& painter, int flow) {
-    const int axisX = PercentX(painter, kOriginX);
-    const int y = PercentY(painter, kOriginY - kPercentPerLitrePerSecond * flow);
+    const int axisX = HundredthsX(painter, kOriginX);
+    const int y = HundredthsY(painter, kOriginY - kPercentPerLitrePerSecond * flow);
     DrawLineTo(painter, QPoint(axisX, y), QPoint(axisX - kTickLength, y));
     const QString magnitude = QString::number(std::abs(flow));
     const int signs = flow < 0 ? 2 : 1;
@@ -162,8 +162,8 @@ void DrawFev1Mark(QPainter& painter, const ResultHistory& records, int slot, con
     if (record.SampleVolume[1] == 0 || !(record.FEV1 > 0) || !(record.FRC > 0)) return;
     if (!std::isfinite(record.FEV1) || !std::isfinite(record.FlowAtFev1)) return;
     const int width = painter.pen().width();
-    const QPoint foot(PercentX(painter, kOriginX + kPercentPerLitre * record.FEV1),
-                      PercentY(painter, kOriginY + kPercentPerLitrePerSecond * record.FlowAtFev1));
+    const QPoint foot(HundredthsX(painter, kOriginX + kPercentPerLitre * record.FEV1),
+                      HundredthsY(painter, kOriginY + kPercentPerLitrePerSecond * record.FlowAtFev1));
     painter.setPen(PlotPen(colour, width));
     DrawLineTo(painter, foot, foot - QPoint(0, kFev1MarkLength));
     painter.setPen(PlotPen(Qt::black, width));

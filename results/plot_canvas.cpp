@@ -24,18 +24,18 @@ constexpr int kPointsPerInch = 72;
 
 } // namespace
 
-int PercentPixel(int extent, double percent) {
-    const double pixel = extent * percent / 100.0;
+int HundredthsPixel(int extent, double hundredths) {
+    const double pixel = extent * hundredths / 10000.0;
     if (std::isnan(pixel)) return 0;
     return static_cast<int>(RoundHalfEven(std::clamp(pixel, -kPixelLimit, kPixelLimit)));
 }
 
-int PercentX(const QPainter& painter, double percent) {
-    return PercentPixel(painter.device()->width(), percent);
+int HundredthsX(const QPainter& painter, double hundredths) {
+    return HundredthsPixel(painter.device()->width(), hundredths);
 }
 
-int PercentY(const QPainter& painter, double percent) {
-    return PercentPixel(painter.device()->height(), percent);
+int HundredthsY(const QPainter& painter, double hundredths) {
+    return HundredthsPixel(painter.device()->height(), hundredths);
 }
 
 QFont PlotFont(const QString& family, int pointSize) {

@@ -12,31 +12,31 @@ namespace breathlab {
 
 namespace {
 
-// Plot layout in percent of the image. Volume 0 would lie at 92 %; the time
+// Plot layout in hundredths of a percent of the image. Volume 0 would lie at 92 %; the time
 // axis is drawn at the height of 1 l, and the volume axis reaches 10 l.
-constexpr double kOriginX = 6.0;
-constexpr double kZeroVolumeY = 92.0;
-constexpr double kPercentPerSecond = 1.52;
-constexpr double kPercentPerLitre = 8.0;
-constexpr double kTimeAxisY = 84.0;     // 1 l
-constexpr double kTimeAxisEnd = 97.2;   // 60 s
-constexpr double kVolumeAxisEnd = 12.0; // 10 l
+constexpr int kOriginX = 600;
+constexpr int kZeroVolumeY = 9200;
+constexpr int kPercentPerSecond = 152;
+constexpr int kPercentPerLitre = 800;
+constexpr int kTimeAxisY = 8400;     // 1 l
+constexpr int kTimeAxisEnd = 9720;   // 60 s
+constexpr int kVolumeAxisEnd = 1200; // 10 l
 
 constexpr int kTickLength = 4;
 constexpr int kLabelFontSize = 7;
 
-double TimePercent(double seconds) {
+double TimeHundredths(double seconds) {
     return kOriginX + kPercentPerSecond * seconds;
 }
 
-double VolumePercent(double litres) {
+double VolumeHundredths(double litres) {
     return kZeroVolumeY - kPercentPerLitre * litres;
 }
 
 void DrawTimeTicks(QPainter& painter) {
-    const int axisY = PercentY(painter, kTimeAxisY);
+    const int axisY = HundredthsY(painter, kTimeAxisY);
     for (int seconds = 2; seconds <= 60; seconds += 2) {
-        const int x = PercentX(painter, TimePercent(seconds));
+        const int x = HundredthsX(painter, TimeHundredths(seconds));
         DrawLineTo(painter, QPoint(x, axisY), QPoint(x, axisY + kTickLength));
         if (seconds % 10 == 0) {
             DrawTextAt(painter, x - HalfLetterWidth(painter), axisY + kTickLength,
@@ -46,9 +46,9 @@ void DrawTimeTicks(QPainter& painter) {
 }
 
 void DrawVolumeTicks(QPainter& painter) {
-    const int axisX = PercentX(painter, kOriginX);
+    const int axisX = HundredthsX(painter, kOriginX);
     for (int litres = 2; litres <= 10; litres += 2) {
-        const int y = PercentY(painter, VolumePercent(litres));
+        const int y = HundredthsY(painter, VolumeHundredths(litres));
         DrawLineTo(painter, QPoint(axisX, y), QPoint(axisX - kTickLength, y));
         const QString label = QString::number(litres);
         DrawTextAt(painter,
@@ -61,10 +61,10 @@ void DrawVolumeTicks(QPainter& painter) {
 // compared with it. A reference without a usable FRC gets no line.
 void DrawReferenceFrc(QPainter& painter, double referenceFrc) {
     if (!std::isfinite(referenceFrc)) return;
-    const int y = PercentY(painter, VolumePercent(referenceFrc));
-    const int right = PercentX(painter, kTimeAxisEnd);
+    const int y = HundredthsY(painter, VolumeHundredths(referenceFrc));
+    const int right = HundredthsX(painter, kTimeAxisEnd);
     painter.setPen(PlotPen(kSilver, 1));
-    DrawLineTo(painter, QPoint(PercentX(painter, kOriginX) + 1, y), QPoint(right, y));
+    DrawLineTo(painter, QPoint(HundredthsX(painter, kOriginX) + 1, y), QPoint(right, y));
     const QString caption = QStringLiteral("FRC(ref)");
     DrawTextAt(painter, right - TextWidth(painter, caption), y - LetterHeightI(painter), caption);
 }
@@ -74,16 +74,16 @@ void DrawEmptyPlot(QPainter& painter, double referenceFrc) {
     painter.setPen(PlotPen(Qt::black, 1));
     painter.setFont(PlotFont(QStringLiteral("MS Serif"), kLabelFontSize));
 
-    const QPoint origin(PercentX(painter, kOriginX), PercentY(painter, kTimeAxisY));
-    const int timeAxisEnd = PercentX(painter, kTimeAxisEnd);
+    const QPoint origin(HundredthsX(painter, kOriginX), HundredthsY(painter, kTimeAxisY));
+    const int timeAxisEnd = HundredthsX(painter, kTimeAxisEnd);
     DrawLineTo(painter, origin, QPoint(timeAxisEnd, origin.y()));
-    DrawLineTo(painter, origin, QPoint(origin.x(), PercentY(painter, kVolumeAxisEnd)));
+    DrawLineTo(painter, origin, QPoint(origin.x(), HundredthsY(painter, kVolumeAxisEnd)));
 
     const QString timeCaption = QStringLiteral("t (s)");
     DrawTextAt(painter, timeAxisEnd - TextWidth(painter, timeCaption),
                origin.y() - LetterHeightI(painter), timeCaption);
     DrawTextAt(painter, origin.x() + 4,
-               PercentY(painter, kVolumeAxisEnd) - HalfLetterHeight(painter),
+               HundredthsY(painter, kVolumeAxisEnd) - HalfLetterHeight(painter),
                QStringLiteral("Vol (l)"));
     DrawTimeTicks(painter);
     DrawVolumeTicks(painter);
@@ -97,8 +97,8 @@ std::optional<QPoint> RecordingPoint(const QPainter& painter, const ResultRecord
     const double seconds = record.TimeAxis[point - 1];
     const double litres = record.VolumeTrace[point - 1];
     if (!std::isfinite(seconds) || !std::isfinite(litres)) return std::nullopt;
-    return QPoint(PercentX(painter, TimePercent(seconds)),
-                  PercentY(painter, VolumePercent(litres)));
+    return QPoint(HundredthsX(painter, TimeHundredths(seconds)),
+                  HundredthsY(painter, VolumeHundredths(litres)));
 }
 
 // The segment that ends at point `point`; a skipped point lets the next one

@@ -56,6 +56,28 @@ TEST(VolumeTimePlot, CursorOneClearsAndDrawsAxesAndReferenceFrc) {
     EXPECT_EQ(PixelAt(image, 400, 115), kSilver);
 }
 
+// 6 + 1.52 t percent of the width can fall exactly on a half pixel: on a plot
+// 625 pixels wide the 26 s tick lies at 625 x 45.52 % = 284.5 pixels and the
+// half goes to the even 284. Computed as 6.0 + 1.52 * 26 in binary, the
+// position would come out a hair above the half and round to 285.
+TEST(VolumeTimePlot, TicksOnExactHalvesRoundToTheEvenPixel) {
+    auto history = EmptyHistory();
+    QImage image = BlankImage(625, kHeight);
+    VolumeTimePlot plot;
+    DrawVolumeTimeStep(image, plot, history->Slots, 1);
+    EXPECT_TRUE(AllOf(image, QRect(284, kAxisY + 1, 1, 3), Qt::black));
+    EXPECT_EQ(PixelAt(image, 285, kAxisY + 2), QColor(Qt::white));
+
+    // 1875 pixels: the 12, 24 and 48 s ticks at 454.5, 796.5 and 1480.5.
+    image = BlankImage(1875, kHeight);
+    plot.VolumeTimeCursor = 1;
+    DrawVolumeTimeStep(image, plot, history->Slots, 1);
+    for (int x : {454, 796, 1480}) {
+        EXPECT_TRUE(AllOf(image, QRect(x, kAxisY + 1, 1, 3), Qt::black)) << x;
+        EXPECT_EQ(PixelAt(image, x + 1, kAxisY + 2), QColor(Qt::white)) << x;
+    }
+}
+
 TEST(VolumeTimePlot, EachLaterStepAddsOneSegmentInTheSlotsColour) {
     auto history = EmptyHistory();
     FillLevelRecording(history->Slots[1], 4);
