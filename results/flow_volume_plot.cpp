@@ -139,6 +139,7 @@ void DrawFlowVolumeCurve(QPainter& painter, const ResultHistory& records, int sl
     const VolumeRange range = SampledVolumeRange(record);
     const bool replaying = replayStep && penWidth >= 2;
 
+    const SmoothLines smooth(painter);
     painter.setPen(PlotPen(colour, penWidth));
     std::optional<QPoint> penAt = CurvePoint(painter, range.Max, volume[0], flow[0]);
     for (int n = 2; n <= kSampleCapacity; ++n) {
@@ -164,6 +165,7 @@ void DrawFev1Mark(QPainter& painter, const ResultHistory& records, int slot, con
     const int width = painter.pen().width();
     const QPoint foot(HundredthsX(painter, kOriginX + kPercentPerLitre * record.FEV1),
                       HundredthsY(painter, kOriginY + kPercentPerLitrePerSecond * record.FlowAtFev1));
+    const SmoothLines smooth(painter);
     painter.setPen(PlotPen(colour, width));
     DrawLineTo(painter, foot, foot - QPoint(0, kFev1MarkLength));
     painter.setPen(PlotPen(Qt::black, width));

@@ -83,6 +83,17 @@ QPen PlotPen(const QColor& colour, int width) {
 }
 
 void DrawLineTo(QPainter& painter, QPoint from, QPoint to) {
+    // Level and upright lines need no smoothing; drawn without it, a wide pen
+    // covers its rows in full rather than almost.
+    const bool smooth = painter.testRenderHint(QPainter::Antialiasing);
+    if (smooth && (from.x() == to.x() || from.y() == to.y())) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.translate(-0.5, -0.5);
+        DrawLineTo(painter, from, to);
+        painter.translate(0.5, 0.5);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        return;
+    }
     if (painter.pen().width() > 1) {
         painter.drawLine(from, to);
         return;
@@ -94,6 +105,17 @@ void DrawLineTo(QPainter& painter, QPoint from, QPoint to) {
     const QPointF lastStep(static_cast<double>(span.x()) / steps,
                            static_cast<double>(span.y()) / steps);
     painter.drawLine(from, to - lastStep.toPoint());
+}
+
+SmoothLines::SmoothLines(QPainter& painter)
+    : painter_(painter), wasSmooth_(painter.testRenderHint(QPainter::Antialiasing)) {
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.translate(0.5, 0.5);
+}
+
+SmoothLines::~SmoothLines() {
+    painter_.translate(-0.5, -0.5);
+    painter_.setRenderHint(QPainter::Antialiasing, wasSmooth_);
 }
 
 } // namespace breathlab

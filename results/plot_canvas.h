@@ -52,4 +52,20 @@ QPen PlotPen(const QColor& colour, int width);
 // long" covers 4 pixels and a polyline sets each joint once.
 void DrawLineTo(QPainter& painter, QPoint from, QPoint to);
 
+// While it lives, slanted lines of DrawLineTo are drawn anti-aliased on the
+// same pixels as without (the painter aims at pixel centres); level and
+// upright lines keep their exact pixels. The pen is left as the drawing
+// leaves it.
+class SmoothLines {
+  public:
+    explicit SmoothLines(QPainter& painter);
+    ~SmoothLines();
+    SmoothLines(const SmoothLines&) = delete;
+    SmoothLines& operator=(const SmoothLines&) = delete;
+
+  private:
+    QPainter& painter_;
+    bool wasSmooth_;
+};
+
 } // namespace breathlab

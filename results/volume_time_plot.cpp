@@ -109,6 +109,7 @@ void DrawSegmentTo(QPainter& painter, VolumeTimePlot& plot, const ResultRecord& 
     const auto next = RecordingPoint(painter, record, point);
     if (!next) return;
     if (plot.PenPosition) {
+        const SmoothLines smooth(painter);
         painter.setPen(PlotPen(colour, 1));
         DrawLineTo(painter, *plot.PenPosition, *next);
     }

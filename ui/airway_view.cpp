@@ -276,6 +276,9 @@ void AirwayView(QPainter& canvas, int left, int top, int width, int height, int 
     else
         bitmap.drawImage(whole, backgroundPicture);
 
+    // Smooth walls on the same geometry: the painter aims at pixel centres.
+    bitmap.setRenderHint(QPainter::Antialiasing, true);
+    bitmap.translate(0.5, 0.5);
     const AirwayLayout layout = ComputeAirwayLayout(width, height, inputs);
     const double u = 0.8 * layout.Scale;
     std::array<LobeBranchBases, kLobeCount> lobes;

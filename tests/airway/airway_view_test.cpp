@@ -214,6 +214,26 @@ TEST(AirwayView, ComposesOverTheBackgroundAndCopiesToTheTargetRectangle) {
     EXPECT_EQ(window.copy(20, 30, 200, 150), offscreen);
 }
 
+// The walls and balloons are smoothed: besides pure black and red the
+// schematic has edge pixels between them and the white ground.
+TEST(AirwayView, WallsAreDrawnSmooth) {
+    QImage window = WhiteImage(486, 277);
+    QImage offscreen;
+    QPainter painter(&window);
+    AirwayView(painter, 0, 0, 486, 277, 2, Qt::black, UniformInputs(0.5), QImage(), offscreen);
+    painter.end();
+    int edges = 0;
+    for (int y = 0; y < window.height(); ++y) {
+        for (int x = 0; x < window.width(); ++x) {
+            const QColor c = ColourAt(window, {x, y});
+            const bool grey = c.red() == c.green() && c.green() == c.blue();
+            const bool pink = c.red() == 255 && c.green() == c.blue();
+            if ((grey || pink) && c.green() > 40 && c.green() < 215) ++edges;
+        }
+    }
+    EXPECT_GT(edges, 200);
+}
+
 TEST(AirwayView, EmptyRectangleDrawsNothing) {
     QImage window = WhiteImage(50, 50);
     QImage offscreen;

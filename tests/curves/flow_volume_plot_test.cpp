@@ -148,6 +148,26 @@ TEST(FlowVolumePlot, ZeroFlowSampleLeavesAGap) {
     EXPECT_TRUE(ColourNear(image, {222, 278}, 2, kRed));
 }
 
+// Slanted stretches of a curve are smoothed: beside full-colour pixels the
+// line has edge pixels of partial coverage, while level stretches keep
+// their exact pixels.
+TEST(FlowVolumePlot, SlantedCurvesAreDrawnSmooth) {
+    auto history = EmptyHistory();
+    FillSamples(history->Slots[1], {6, 5, 4, 3, 2}, {-5, -6, -7, -8, -9});
+    const QImage image = PlotOf(*history);
+    int full = 0;
+    int partial = 0;
+    for (int y = 100; y < 300; ++y) {
+        for (int x = 40; x < 330; ++x) {
+            const double coverage = test::CoverageOf(PixelAt(image, x, y), kRed);
+            if (coverage > 0.95) ++full;
+            if (coverage > 0.15 && coverage < 0.85) ++partial;
+        }
+    }
+    EXPECT_GT(full, 10);
+    EXPECT_GT(partial, 50);
+}
+
 TEST(FlowVolumePlot, MarksFev1WithTheCurvesPen) {
     auto history = EmptyHistory();
     ResultRecord& run = history->Slots[1];
