@@ -23,6 +23,7 @@
 #include "program_icon.h"
 #include "slot_colours.h"
 #include "string_grid.h"
+#include "window_font.h"
 
 using namespace breathlab;
 
@@ -33,10 +34,6 @@ const QColor kGrey(128, 128, 128);
 const QColor kLime(0, 255, 0);
 const QColor kButtonFace(240, 240, 240);
 const QColor kMenuColour(240, 240, 240);
-
-const char* const kWindowFontFamily = "MS Sans Serif";
-constexpr int kDesignWindowFontPx = 11;
-constexpr int kDesignLabel26FontPx = 13;
 
 const char* const kTitleTexts[kSliderTitleCount] = {"R",           "VDc", " R(1/lumen)", "Stiff",
                                                     " R(1/lumen)", "CCC", "Size",        "Cm"};
@@ -68,25 +65,6 @@ constexpr SliderRange kSliderRanges[9] = {
     {100, 500, 200}, {100, 500, 200}, {100, 600, 200}, {100, 500, 200}, {100, 500, 200},
     {100, 500, 200}, {100, 500, 300}, {100, 500, 300}, {0, 400, 200},
 };
-
-QFont WindowFont(int pixelSize) {
-    QFont font(kWindowFontFamily);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-QRect ToQRect(const ControlRect& r) {
-    return QRect(r.Left, r.Top, std::max(r.Width, 0), std::max(r.Height, 0));
-}
-
-// Labels size themselves to their text: the scaled design size can fall a
-// pixel or two short of the text in the scaled font.
-void Place(QWidget* widget, const ControlRect& rect) {
-    QRect place = ToQRect(rect);
-    if (const auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
-        place.setSize(place.size().expandedTo(label->sizeHint()));
-    widget->setGeometry(place);
-}
 
 void Fill(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -127,10 +105,6 @@ PictureArea* NewPicture(const char* name, QWidget* parent) {
     auto* picture = new PictureArea(parent);
     picture->setObjectName(name);
     return picture;
-}
-
-TextSize Measure(const QFontMetrics& metrics, const QLabel* label) {
-    return {metrics.horizontalAdvance(label->text()), metrics.height()};
 }
 
 } // namespace
@@ -499,153 +473,4 @@ bool TForm1::SliderPanelClick(QWidget* widget) {
         return true;
     }
     return false;
-}
-
-QSize TForm1::StartupClientSize() const {
-    const QRect available = screen()->availableGeometry();
-    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const int menu = menuBar()->sizeHint().height();
-    return {available.width(), available.height() - titleBar - menu};
-}
-
-DesignSizes TForm1::MeasureDesignSizes() const {
-    DesignSizes d;
-    const QFontMetrics plain(WindowFont(kDesignWindowFontPx));
-    QFont boldFont = WindowFont(kDesignWindowFontPx);
-    boldFont.setBold(true);
-    const QFontMetrics bold(boldFont);
-    d.CaptionMain = Measure(bold, CaptionMain);
-    d.CaptionMiddle = Measure(bold, CaptionMiddle);
-    d.CaptionPeripheral = Measure(bold, CaptionPeripheral);
-    d.CaptionLungs = Measure(bold, CaptionLungs);
-    for (int t = 0; t < kSliderTitleCount; ++t)
-        d.Titles[t] = Measure(plain, Titles[t]);
-    for (int c = 0; c < kScaleColumnCount; ++c)
-        for (int i = 0; i < kScaleLabelsPerColumn; ++i)
-            d.ScaleLabels[c][i] = Measure(plain, ScaleLabels[c][i]);
-    d.Label26 = Measure(QFontMetrics(WindowFont(kDesignLabel26FontPx)), Label26);
-    d.Label50 = {0, plain.height()};
-    return d;
-}
-
-void TForm1::ApplyStartupLayout() {
-    const QSize client = StartupClientSize();
-    LayoutInput input;
-    input.ClientWidth = client.width();
-    input.ClientHeight = client.height();
-    input.ScreenWidth = screen()->geometry().width();
-    input.ScreenHeight = screen()->geometry().height();
-    input.Design = MeasureDesignSizes();
-    layout_ = breathlab::ApplyStartupLayout(input);
-
-    // The window takes at once the size it will have maximized, so that it
-    // fills the screen even where nothing maximizes it.
-    resize(client.width(), client.height() + menuBar()->sizeHint().height());
-    startupClientHeight_ = client.height();
-    ApplyFonts();
-    ApplyGeometry();
-    ApplyGrids();
-    ShapePanel6();
-    RichEdit1->clear();
-    laidOut_ = true;
-}
-
-void TForm1::ApplyFonts() {
-    const LayoutFonts& fonts = layout_.Fonts;
-    setFont(WindowFont(fonts.WindowPx));
-    for (QLabel* caption : {CaptionMain, CaptionMiddle, CaptionPeripheral, CaptionLungs}) {
-        QFont bold = WindowFont(fonts.WindowPx);
-        bold.setBold(true);
-        caption->setFont(bold);
-    }
-    Label26->setFont(WindowFont(fonts.Label26Px));
-    RichEdit1->setFont(WindowFont(fonts.RichEdit1Px));
-    Memo1->setFont(WindowFont(fonts.Memo1Px));
-    if (fonts.StringGrid1Points) {
-        QFont gridFont = WindowFont(fonts.WindowPx);
-        gridFont.setPointSize(*fonts.StringGrid1Points);
-        StringGrid1->setFont(gridFont);
-    }
-}
-
-void TForm1::ApplyGeometry() {
-    const StartupLayout& L = layout_;
-    const std::pair<QWidget*, ControlRect> places[] = {
-        {Image1, L.Image1},
-        {Image2, L.Image2},
-        {Image3, L.Image3},
-        {Panel6, L.Panel6},
-        {Label50, L.Label50},
-        {Panel5, L.Panel5},
-        {Panel7, L.Panel7},
-        {Panel1, L.Panel1},
-        {Panel8, L.Panel8},
-        {Panel2, L.Panel2},
-        {Panel3, L.Panel3},
-        {Panel4, L.Panel4},
-        {Button2, L.Button2},
-        {Button1, L.Button1},
-        {Button11, L.Button11},
-        {Button9, L.Button9},
-        {Button10, L.Button10},
-        {Button8, L.Button8},
-        {GroupBox1, L.GroupBox1},
-        {Button3, L.Button3},
-        {Button6, L.Button6},
-        {Button12, L.Button12},
-        {StringGrid1, L.StringGrid1},
-        {StringGrid2, L.StringGrid2},
-        {StringGrid3, L.StringGrid3},
-        {RichEdit1, L.RichEdit1},
-        {ComboBox1, L.ComboBox1},
-        {TrackBar9, L.TrackBar9},
-        {LabelExpirationDepth, L.LabelExpirationDepth},
-        {LabelDepthMin, L.LabelDepthMin},
-        {LabelDepthMax, L.LabelDepthMax},
-        {Label56, L.Label56},
-        {CheckBox1, L.CheckBox1},
-        {tparm, L.tparm},
-        {Memo1, L.Memo1},
-        {CaptionMain, L.CaptionMain},
-        {CaptionMiddle, L.CaptionMiddle},
-        {CaptionPeripheral, L.CaptionPeripheral},
-        {CaptionLungs, L.CaptionLungs},
-    };
-    for (const auto& [widget, rect] : places)
-        Place(widget, rect);
-    for (int k = 0; k < 8; ++k)
-        Place(trackBars_[k], L.TrackBars[k]);
-    for (int t = 0; t < kSliderTitleCount; ++t)
-        Place(Titles[t], L.Titles[t]);
-    for (int c = 0; c < kScaleColumnCount; ++c)
-        for (int i = 0; i < kScaleLabelsPerColumn; ++i)
-            Place(ScaleLabels[c][i], L.ScaleLabels[c][i]);
-
-    // The data-source line gets longer when a file is opened; give it the room
-    // up to the right end of the grey background.
-    Place(Label26, L.Label26);
-    Label26->resize(std::max(Label26->width(), L.Panel6.Width - L.Label26.Left - 15),
-                    Label26->height());
-}
-
-void TForm1::ApplyGrids() {
-    const std::pair<StringGrid*, const GridMetrics*> grids[] = {
-        {StringGrid1, &layout_.StringGrid1Grid},
-        {StringGrid2, &layout_.StringGrid2Grid},
-        {StringGrid3, &layout_.StringGrid3Grid},
-    };
-    for (const auto& [grid, metrics] : grids) {
-        for (int c = 0; c < metrics->ColCount; ++c)
-            grid->SetColWidth(c, metrics->ColWidths[c]);
-        grid->SetRowHeight(metrics->RowHeight);
-    }
-    StringGrid2->SetCurrentCell(0, 0);
-    StringGrid3->SetCurrentCell(0, 0);
-}
-
-void TForm1::ShapePanel6() {
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, Panel6->width(), Panel6->height()),
-                        layout_.Panel6CornerWidth / 2.0, layout_.Panel6CornerHeight / 2.0);
-    Panel6->setMask(QRegion(path.toFillPolygon().toPolygon()));
 }

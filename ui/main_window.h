@@ -43,6 +43,9 @@ class TForm1 : public QMainWindow {
     // have; runs once, from FormCreate. Later resizing leaves the controls
     // where they are, except Label50, which keeps its distance to the bottom.
     void ApplyStartupLayout();
+    // The same for a screen of the given size and available area; the window
+    // is laid out as it would be there (its fonts included).
+    void LayOutForScreen(const QSize& screenSize, const QSize& available);
     const breathlab::StartupLayout& Layout() const { return layout_; }
 
     // False when start-up met a condition that ends the program (a second
@@ -256,9 +259,13 @@ class TForm1 : public QMainWindow {
     void ConnectSliders();
     void WatchMouse();
 
-    QSize StartupClientSize() const;
+    QSize StartupClientSize(const QSize& available) const;
     breathlab::DesignSizes MeasureDesignSizes() const;
-    void ApplyFonts();
+    breathlab::TextFits MeasureTextFits() const;
+    int ThumbCentre(int k, int value, int height) const;
+    int ReadableTablePixels() const;
+    void ApplyFonts(const breathlab::LayoutFonts& fonts);
+    void ApplyTableFonts();
     void ApplyGeometry();
     void ApplyGrids();
     void ShapePanel6();

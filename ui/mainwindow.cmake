@@ -5,6 +5,7 @@ add_library(breathlab_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/picture_area.cpp
     ${CMAKE_CURRENT_LIST_DIR}/system_sound.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_layout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_startup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_results.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_sliders.cpp

@@ -1,6 +1,7 @@
 #include "startup_layout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -85,18 +86,30 @@ void PlaceUpperHalf(int W, int H, StartupLayout& L) {
     L.Label50.Top = L.Panel6.Bottom();
 }
 
-FrameMeasures PlaceFrames(int W, int comboBoxHeight, int designPanel8Left, StartupLayout& L) {
+// The band at the top of the airway frame that holds the group captions: the
+// slider panels start below it, so it must be as tall as the captions.
+struct CaptionBand {
+    int Height = 15;       // from the frame's top to the slider panels
+    int BottomMargin = 5;  // below the slider panels
+};
+
+CaptionBand CaptionBandFor(const ScreenScale& scale, int captionHeight) {
+    return {std::max(scale(15), 1 + captionHeight + 1), scale(5)};
+}
+
+FrameMeasures PlaceFrames(int W, int comboBoxHeight, int designPanel8Left, CaptionBand band,
+                          StartupLayout& L) {
     L.Panel5 = {20, L.Panel6.Top + comboBoxHeight + 10, MulDiv(W, 38, 100),
                 L.Panel6.Height / 2 - 5};
     FrameMeasures m;
     m.UnitWidth = MulDiv(L.Panel5.Width - 40, 1, 3);
     m.HalfUnit = m.UnitWidth / 2;
-    const int h = L.Panel5.Height - 20;
+    const int h = L.Panel5.Height - band.Height - band.BottomMargin;
     m.SliderHeight = MulDiv(h, 4, 5);
     m.SliderTop = h - m.SliderHeight - 1;
 
     L.Panel7 = {L.Panel5.Right() + 5, L.Panel5.Top, m.UnitWidth + 10, L.Panel5.Height};
-    const int top = L.Panel5.Top + 15;
+    const int top = L.Panel5.Top + band.Height;
     L.Panel1 = {L.Panel5.Left + 5, top, (m.UnitWidth - 5) / 2 + 3, h};
     L.Panel8 = {designPanel8Left, top, (m.UnitWidth - 5) / 2, h};
     L.Panel2 = {L.Panel5.Left + L.Panel1.Width + 20, top, Round(1.5 * m.UnitWidth), h};
@@ -132,45 +145,97 @@ void PlaceCaptions(const ScreenScale& scale, const DesignSizes& d, StartupLayout
     L.CaptionLungs.Left = L.Panel7.Width / 2 - L.CaptionLungs.Width / 2;
 }
 
-void PlaceTitles(const ScreenScale& scale, const DesignSizes& d, StartupLayout& L) {
-    // Each title stands over its own slider (TrackBar1..8 in title order).
+// The panel (1 to 4 for Panel1 to Panel4) that slider k stands in.
+int PanelOfSlider(int k) {
+    constexpr int panels[8] = {1, 2, 2, 2, 3, 3, 4, 4};
+    return panels[k - 1];
+}
+
+// The top of the highest scale label in slider k's panel that stands under
+// the title's columns; the title must end above it.
+int TopOfLabelsUnder(const StartupLayout& L, int k, const ControlRect& title) {
+    int top = L.TrackBars[k - 1].Top;
+    for (int c = 0; c < kScaleColumnCount; ++c) {
+        if (PanelOfSlider(SliderOfScaleColumn(c)) != PanelOfSlider(k)) continue;
+        for (const ControlRect& label : L.ScaleLabels[c])
+            if (label.Left < title.Right() && title.Left < label.Right())
+                top = std::min(top, label.Top);
+    }
+    return top;
+}
+
+// Each title stands over its own slider (TrackBar1..8 in title order), wholly
+// above it and above the scale label next to its top.
+void PlaceTitles(const ScreenScale& scale, const LayoutInput& in, StartupLayout& L) {
     for (int k = 0; k < kSliderTitleCount; ++k) {
         ControlRect& title = L.Titles[k];
-        title = scale.Sized(L.TrackBars[k].Left, 0, d.Titles[k]);
-        title.Top = L.TrackBars[k].Top - title.Height + 2;
+        title = scale.Sized(L.TrackBars[k].Left, 0, in.Design.Titles[k]);
+        title.Height = std::max(title.Height, in.Fits.LabelHeight);
     }
     L.Titles[kTitlePeripheralR].Left = 1;
     L.Titles[kTitleCCC].Left = L.Panel3.Width - L.Titles[kTitleCCC].Width - 5;
     L.Titles[kTitleCm].Left = L.TrackBars[7].Left - 2;
+    for (int k = 0; k < kSliderTitleCount; ++k) {
+        ControlRect& title = L.Titles[k];
+        title.Top = TopOfLabelsUnder(L, k + 1, title) - title.Height;
+    }
 }
 
-void PlaceScaleLabels(const ScreenScale& scale, const DesignSizes& d, const FrameMeasures& m,
-                      StartupLayout& L) {
+// With the sliders' own thumbs, the labels of the largest values are centred
+// on a thumb near the slider's bottom; the sliders stand high enough in their
+// panels for those labels to stay inside.
+void RaiseSlidersForTheirLabels(const LayoutInput& in, int labelHeight, int panelHeight,
+                                FrameMeasures& m) {
+    if (!in.ThumbCentreAt) return;
+    for (int c = 0; c < kScaleColumnCount; ++c) {
+        const int centre = in.ThumbCentreAt(SliderOfScaleColumn(c),
+                                            ScaleLabelValue(c, kScaleLabelsPerColumn - 1),
+                                            m.SliderHeight);
+        m.SliderTop = std::min(m.SliderTop, panelHeight - centre - (labelHeight - labelHeight / 2));
+    }
+}
+
+// Top of a label centred on the thumb of slider k at `value`. Without a
+// measured slider the thumbs stand at the design's even steps.
+int ScaleLabelTop(const LayoutInput& in, const FrameMeasures& m, int column, int i, int height) {
+    if (in.ThumbCentreAt) {
+        const int k = SliderOfScaleColumn(column);
+        return m.SliderTop + in.ThumbCentreAt(k, ScaleLabelValue(column, i), m.SliderHeight) -
+               height / 2;
+    }
     const int first = m.SliderTop + MulDiv(m.SliderHeight, 1, 25);
-    const int quarterStep = Round(0.8 * m.SliderHeight / 4);
     // The middle resistance runs one doubling further, so its five labels
     // take five smaller steps and leave the topmost position unlabelled.
-    const int fifthStep = Round(0.8 * m.SliderHeight / 5);
+    if (column == kScaleMiddleR) return first + (i + 1) * Round(0.8 * m.SliderHeight / 5);
+    return first + i * Round(0.8 * m.SliderHeight / 4);
+}
+
+void PlaceScaleLabels(const LayoutInput& in, const ScreenScale& scale, const FrameMeasures& m,
+                      StartupLayout& L) {
+    // Tick marks stand right of each slider; a gap keeps them from reading as
+    // a minus sign in front of the label ("-50%").
+    const int gap = scale(kDesignScaleLabelGap);
     for (int c = 0; c < kScaleColumnCount; ++c) {
         for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
             ControlRect& label = L.ScaleLabels[c][i];
-            label = scale.Sized(0, 0, d.ScaleLabels[c][i]);
-            label.Top = c == kScaleMiddleR ? first + (i + 1) * fifthStep : first + i * quarterStep;
+            label = scale.Sized(0, 0, in.Design.ScaleLabels[c][i]);
+            label.Height = std::max(label.Height, in.Fits.LabelHeight);
+            label.Top = ScaleLabelTop(in, m, c, i, label.Height);
             switch (c) {
             case kScaleMainR:
-                label.Left = L.TrackBars[0].Right();
+                label.Left = L.TrackBars[0].Right() + gap;
                 break;
             case kScaleVDc:
-                label.Left = L.TrackBars[1].Right();
+                label.Left = L.TrackBars[1].Right() + gap;
                 break;
             case kScaleMiddleR:
-                label.Left = L.TrackBars[2].Right();
+                label.Left = L.TrackBars[2].Right() + gap;
                 break;
             case kScalePeripheralR:
                 label.Left = 2;
                 break;
             case kScaleCCC:
-                label.Left = L.TrackBars[5].Right();
+                label.Left = L.TrackBars[5].Right() + gap;
                 break;
             case kScaleLungs:
                 label.Left = (L.Panel4.Width - label.Width) / 2;
@@ -180,27 +245,46 @@ void PlaceScaleLabels(const ScreenScale& scale, const DesignSizes& d, const Fram
     }
 }
 
+int Fit(int scaled, int measured) {
+    return std::max(scaled, measured);
+}
+
 // The command buttons stand in a column right of the LUNGS frame; returns the
-// column's left edge.
-int PlaceButtons(StartupLayout& L) {
+// column's left edge. Every size grows with the fonts and is at least as
+// large as the button's text needs.
+int PlaceButtons(const ScreenScale& f, const TextFits& fit, StartupLayout& L) {
     const int x0 = L.Panel7.Right() + 5;
-    L.Button2 = {x0, L.Panel7.Top, 90, 40};
-    L.Button1 = {x0, L.Button2.Bottom() + 6, 43, 27};
-    L.Button11 = {L.Button1.Right() + 2, L.Button1.Top, 45, 27};
-    L.Button9 = {x0, L.Button1.Bottom() + 6, 43, 25};
-    L.Button10 = {L.Button9.Right() + 5, L.Button9.Top, 43, 25};
-    L.Button8 = {x0, L.Button9.Bottom() + 1, 90, 25};
+    const int pauseWidth = Fit(f(43), fit.Button9.Width);
+    const int speedWidth = Fit(f(43), fit.Button10.Width);
+    const int column = std::max({f(90), fit.Button2.Width, fit.Button8.Width,
+                                 fit.Button9.Width + f(5) + fit.Button10.Width});
+    L.Button2 = {x0, L.Panel7.Top, column, Fit(f(40), fit.Button2.Height)};
+    L.Button1 = {x0, L.Button2.Bottom() + f(6), Fit(f(43), fit.Button1.Width),
+                 Fit(f(27), fit.Button1.Height)};
+    L.Button11 = {L.Button1.Right() + f(2), L.Button1.Top, Fit(f(45), fit.Button11.Width),
+                  L.Button1.Height};
+    const int rowHeight = Fit(f(25), std::max(fit.Button9.Height, fit.Button10.Height));
+    L.Button9 = {x0, L.Button1.Bottom() + f(6), pauseWidth, rowHeight};
+    L.Button10 = {L.Button9.Right() + f(5), L.Button9.Top, speedWidth, rowHeight};
+    L.Button8 = {x0, L.Button9.Bottom() + f(1), column, Fit(f(25), fit.Button8.Height)};
     return x0;
 }
 
-void PlaceSelectedRowGroup(int x0, StartupLayout& L) {
+void PlaceSelectedRowGroup(const ScreenScale& f, const TextFits& fit, int x0, StartupLayout& L) {
     const int top = L.Panel5.Bottom() + 5;
-    L.GroupBox1 = {x0, top, 90, L.Panel6.Bottom() - top - 5};
+    // The buttons take 80 % of the group's width, which must hold their texts.
+    const int widestButton =
+        std::max({fit.Button3.Width, fit.Button6.Width, fit.Button12.Width});
+    const int width = std::max({f(90), L.Button2.Width, fit.GroupBox1Width,
+                                static_cast<int>(std::ceil(widestButton / 0.8)) + 1});
+    L.GroupBox1 = {x0, top, width, L.Panel6.Bottom() - top - 5};
     const int left = Round(0.1 * L.GroupBox1.Width);
-    const int width = Round(0.8 * L.GroupBox1.Width);
-    L.Button3 = {left, Round(0.2 * L.GroupBox1.Height), width, 20};
-    L.Button6 = {left, L.Button3.Bottom() + 10, width, 20};
-    L.Button12 = {left, L.Button6.Bottom() + 10, width, 20};
+    const int buttonWidth = Round(0.8 * L.GroupBox1.Width);
+    const int height = Fit(f(20), std::max({fit.Button3.Height, fit.Button6.Height,
+                                            fit.Button12.Height}));
+    L.Button3 = {left, Round(0.2 * L.GroupBox1.Height), buttonWidth, height};
+    L.Button6 = {left, L.Button3.Bottom() + f(10), buttonWidth, height};
+    L.Button12 = {left, L.Button6.Bottom() + f(10), buttonWidth, height};
 }
 
 void PlaceIndicesTable(const LayoutInput& in, StartupLayout& L) {
@@ -254,35 +338,50 @@ void PlaceHiddenControls(const ScreenScale& scale, int comboBoxHeight, StartupLa
     L.Memo1 = scale(kDesignMemo1);
 }
 
-LayoutFonts ScaledFonts(const ScreenScale& scale) {
+} // namespace
+
+LayoutFonts ScaledLayoutFonts(int screenWidth) {
+    const ScreenScale scale(screenWidth);
     LayoutFonts f;
     f.WindowPx = scale.Font(kWindowFontPx);
     f.Label26Px = scale.Font(kLabel26FontPx);
     f.RichEdit1Px = scale.Font(kRichEdit1FontPx);
     f.Memo1Px = scale.Font(kMemo1FontPx);
+    f.TablePx = f.WindowPx;
     return f;
 }
 
-} // namespace
+int ScaleLabelValue(int column, int i) {
+    // The middle resistance is labelled from 100 % (position 200) upwards.
+    return (column == kScaleMiddleR ? 200 : 100) + 100 * i;
+}
+
+int SliderOfScaleColumn(int column) {
+    constexpr int sliders[kScaleColumnCount] = {1, 2, 3, 5, 6, 7};
+    return sliders[column];
+}
 
 StartupLayout ApplyStartupLayout(const LayoutInput& in) {
     const ScreenScale scale(in.ScreenWidth);
     const DesignSizes& d = in.Design;
     const int comboBoxHeight = scale(d.ComboBoxHeight);
     StartupLayout L;
-    L.Fonts = ScaledFonts(scale);
+    L.Fonts = ScaledLayoutFonts(in.ScreenWidth);
+    L.Fonts.TablePx = std::max(L.Fonts.WindowPx, in.ReadableTablePx);
     L.Label50 = scale.Sized(0, 0, d.Label50);
     PlaceHiddenControls(scale, comboBoxHeight, L);
 
     PlaceUpperHalf(in.ClientWidth, in.ClientHeight, L);
-    const FrameMeasures m =
-        PlaceFrames(in.ClientWidth, comboBoxHeight, scale(kDesignPanel8Left), L);
+    FrameMeasures m = PlaceFrames(in.ClientWidth, comboBoxHeight, scale(kDesignPanel8Left),
+                                  CaptionBandFor(scale, in.Fits.CaptionHeight), L);
+    RaiseSlidersForTheirLabels(in, std::max(scale(d.ScaleLabels[0][0].Height), in.Fits.LabelHeight),
+                               L.Panel1.Height, m);
     PlaceSliders(m, scale(d.TrackBarWidth), L);
     PlaceCaptions(scale, d, L);
-    PlaceTitles(scale, d, L);
-    PlaceScaleLabels(scale, d, m, L);
-    const int x0 = PlaceButtons(L);
-    PlaceSelectedRowGroup(x0, L);
+    PlaceScaleLabels(in, scale, m, L);
+    PlaceTitles(scale, in, L);
+    const int x0 = PlaceButtons(scale, in.Fits, L);
+    PlaceSelectedRowGroup(scale, in.Fits, x0, L);
     L.Label26 = scale.Sized(L.Button2.Left, 5, d.Label26);
     PlaceIndicesTable(in, L);
     PlaceResultsTables(m, L);

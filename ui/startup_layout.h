@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace breathlab {
@@ -78,12 +79,33 @@ struct DesignSizes {
     TextSize Label50; // empty bottom label
 };
 
+// The smallest sizes that show texts whole in the fonts the window will
+// have (see ScaledLayoutFonts), measured by the window; zero where nothing
+// was measured. Buttons include the style's margins around their text.
+struct TextFits {
+    TextSize Button2, Button1, Button11, Button9, Button10, Button8; // START .. animation
+    TextSize Button3, Button6, Button12; // inside "Selected row"
+    int GroupBox1Width = 0;              // the group's title with its frame
+    int CaptionHeight = 0;               // the bold captions over the slider panels
+    int LabelHeight = 0;                 // a slider title or scale label
+};
+
+// Where the thumb of slider k (1..8) is centred, measured from the slider's
+// top, when it stands at `value` and the slider is `height` pixels long; the
+// scale labels are placed level with it. Empty: the design's even steps.
+using ThumbCentre = std::function<int(int k, int value, int height)>;
+
 struct LayoutInput {
     int ClientWidth = 0;  // W
     int ClientHeight = 0; // H
     int ScreenWidth = kDesignScreenWidth;
     int ScreenHeight = 1024;
     DesignSizes Design;
+    TextFits Fits;
+    ThumbCentre ThumbCentreAt;
+    // The smallest pixel size of a table text that is still readable
+    // (about 8 points at the screen's resolution).
+    int ReadableTablePx = 0;
 };
 
 // Column widths and the common row height of a grid.
@@ -102,7 +124,15 @@ struct LayoutFonts {
     // On screens taller than 768 pixels the indices table gets a 10-point
     // font; otherwise it keeps the window's font.
     std::optional<int> StringGrid1Points;
+    // The tables' pixel size where no point size is set: the window's font,
+    // or the readable minimum where that is larger.
+    int TablePx = 11;
 };
+
+// The fonts of a screen of the given width: the design's pixel sizes scaled
+// by screenWidth / 1280. The window measures its texts in these before the
+// layout is computed.
+LayoutFonts ScaledLayoutFonts(int screenWidth);
 
 // Every control's rectangle. Unless noted, positions are in the window's
 // client area; controls that live inside a panel or group box are relative to
@@ -142,6 +172,15 @@ struct StartupLayout {
 constexpr int kStringGrid1Rows = 16;
 constexpr int kStringGrid2Rows = 5;
 constexpr int kGridLineWidth = 1;
+
+// The scale labels keep this gap to the tick marks beside their slider, at the
+// design width.
+constexpr int kDesignScaleLabelGap = 4;
+
+// The slider position that scale label i (0..4) of a column names.
+int ScaleLabelValue(int column, int i);
+// The slider (1..8) a column of scale labels stands beside.
+int SliderOfScaleColumn(int column);
 
 // Computes the whole start-up layout for the given client and screen size.
 StartupLayout ApplyStartupLayout(const LayoutInput& input);

@@ -20,6 +20,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QStyleOptionSlider>
+
+#include <functional>
 
 #include "main_window.h"
 #include "picture_area.h"
@@ -42,6 +47,9 @@ class MainWindowTest : public QObject {
     void IndicesBandsFillWholeCells();
     void DescriptionShowsItsTopAndItsRuleFitsOneLine();
     void LeftClickOnAScaleLabelSelectsItsGroup();
+    void EveryTextFitsAndNothingOverlapsOnEveryScreen_data();
+    void EveryTextFitsAndNothingOverlapsOnEveryScreen();
+    void ScaleLabelsStandLevelWithTheThumb();
 
     void GridKeepsTextsWhenItGrows();
     void GridCellsFollowWidthsAndGridLines();
@@ -182,7 +190,8 @@ void MainWindowTest::LayoutIsAppliedToTheControls() {
     const breathlab::StartupLayout& L = form.Layout();
     QCOMPARE(form.Image1->geometry(),
              QRect(L.Image1.Left, L.Image1.Top, L.Image1.Width, L.Image1.Height));
-    QCOMPARE(form.Button2->geometry(), QRect(L.Button2.Left, L.Button2.Top, 90, 40));
+    QCOMPARE(form.Button2->geometry(),
+             QRect(L.Button2.Left, L.Button2.Top, L.Button2.Width, L.Button2.Height));
     QCOMPARE(form.TrackBar3->geometry().left(), L.TrackBars[2].Left);
     QCOMPARE(form.StringGrid2->ColWidth(2), 15);
     QCOMPARE(form.StringGrid2->RowHeight(), L.StringGrid2Grid.RowHeight);
@@ -299,6 +308,165 @@ void MainWindowTest::LeftClickOnAScaleLabelSelectsItsGroup() {
     QTest::mouseClick(form.Titles[kTitleSize], Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(form.State().Parameters.SliderGroup, 5);
     QVERIFY(!form.TrackBar6->isEnabled());
+}
+
+namespace {
+
+QString Name(const QWidget* w) {
+    return w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
+}
+
+QRect InClient(const TForm1& form, const QWidget* w) {
+    return QRect(w->mapTo(form.Client, QPoint(0, 0)), w->size());
+}
+
+// A text must fit the area a widget shows it in, and the widget must lie
+// inside its parent, which would cut it off otherwise.
+void CheckTextFits(QStringList& problems, const QWidget* w, const QString& text, const QRect& area) {
+    const QFontMetrics metrics(w->font());
+    if (metrics.horizontalAdvance(text) > area.width() || metrics.height() > area.height())
+        problems << QString("%1: \"%2\" needs %3x%4 in %5x%6")
+                        .arg(Name(w), text)
+                        .arg(metrics.horizontalAdvance(text))
+                        .arg(metrics.height())
+                        .arg(area.width())
+                        .arg(area.height());
+    if (w->parentWidget() && !w->parentWidget()->rect().contains(w->geometry()))
+        problems << Name(w) + " reaches outside " + Name(w->parentWidget());
+}
+
+void CheckTexts(QStringList& problems, const TForm1& form) {
+    for (const QLabel* label : form.Client->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty()) continue;
+        CheckTextFits(problems, label, label->text(), label->contentsRect());
+    }
+    for (const QPushButton* button : form.Client->findChildren<QPushButton*>()) {
+        if (!button->isVisible()) continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        CheckTextFits(problems, button, button->text(),
+                      button->style()->subElementRect(QStyle::SE_PushButtonContents, &option,
+                                                      button));
+    }
+    QStyleOptionGroupBox option;
+    option.initFrom(form.GroupBox1);
+    option.text = form.GroupBox1->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect title = form.style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                     QStyle::SC_GroupBoxLabel, form.GroupBox1);
+    if (!form.GroupBox1->rect().contains(title))
+        problems << "GroupBox1: its title is cut";
+}
+
+// Header and data texts of the tables in their cells.
+void CheckGrid(QStringList& problems, StringGrid* grid,
+               const std::function<QString(int, int)>& text) {
+    const QFontMetrics metrics(grid->font());
+    for (int row = 0; row < grid->RowCount(); ++row) {
+        for (int col = 0; col < grid->ColCount(); ++col) {
+            const QString t = text(col, row);
+            if (metrics.horizontalAdvance(t) + 2 > grid->ColWidth(col) ||
+                metrics.height() + 2 > grid->RowHeight())
+                problems << QString("%1 (%2, %3): \"%4\" does not fit")
+                                .arg(Name(grid))
+                                .arg(col)
+                                .arg(row)
+                                .arg(t);
+        }
+    }
+    if (QFontInfo(grid->font()).pixelSize() < 10) problems << Name(grid) + ": unreadably small";
+}
+
+// Controls that the window puts on top of each other on purpose: the grey
+// background under the lower half, the frames under their slider panels.
+bool MayOverlap(const TForm1& form, const QWidget* a, const QWidget* b) {
+    for (const QWidget* background : {form.Panel6, form.Panel5, form.Panel7})
+        if (a == background || b == background) return true;
+    return a->isAncestorOf(b) || b->isAncestorOf(a);
+}
+
+void CheckOverlaps(QStringList& problems, const TForm1& form) {
+    QList<QWidget*> controls;
+    for (QWidget* w : form.Client->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->width() == 0 || w->height() == 0) continue;
+        // Parts of composite controls belong to their control.
+        if (qobject_cast<QScrollBar*>(w) || w->objectName().startsWith("qt_")) continue;
+        if (w->parentWidget() != form.Client && !qobject_cast<QFrame*>(w->parentWidget()) &&
+            !qobject_cast<QGroupBox*>(w->parentWidget()))
+            continue;
+        controls << w;
+    }
+    for (int i = 0; i < controls.size(); ++i)
+        for (int j = i + 1; j < controls.size(); ++j)
+            if (!MayOverlap(form, controls[i], controls[j]) &&
+                InClient(form, controls[i]).intersects(InClient(form, controls[j])))
+                problems << Name(controls[i]) + " overlaps " + Name(controls[j]);
+}
+
+} // namespace
+
+void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen_data() {
+    QTest::addColumn<QSize>("screen");
+    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
+                             QSize(1920, 1080), QSize(2560, 1440)})
+        QTest::newRow(qPrintable(QString("%1x%2").arg(size.width()).arg(size.height()))) << size;
+}
+
+// Every visible label, button, group title and table text fits its
+// rectangle, and no two controls overlap unless the window stacks them, on
+// the screens classrooms have (run once more at a device pixel ratio of 2).
+void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
+    QFETCH(QSize, screen);
+    TForm1 form;
+    // A desktop keeps a panel of about 40 pixels.
+    form.LayOutForScreen(screen, screen - QSize(0, 40));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QApplication::processEvents();
+    QStringList problems;
+    CheckTexts(problems, form);
+    CheckOverlaps(problems, form);
+    breathlab::AppState& s = form.State();
+    CheckGrid(problems, form.StringGrid1, [&](int c, int r) { return s.Indices.Cells[r][c]; });
+    CheckGrid(problems, form.StringGrid2, [&](int c, int r) { return s.Results.Cells[r][c]; });
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    QVERIFY(form.Client->height() <= screen.height());
+}
+
+// A thumb level with a scale label stands at the value the label names.
+void MainWindowTest::ScaleLabelsStandLevelWithTheThumb() {
+    TForm1 form;
+    form.LayOutForScreen(QSize(1280, 1024), QSize(1280, 984));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    using namespace breathlab;
+    for (int c = 0; c < kScaleColumnCount; ++c) {
+        QSlider* slider = form.TrackBar(SliderOfScaleColumn(c));
+        for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
+            slider->setSliderPosition(ScaleLabelValue(c, i));
+            QStyleOptionSlider option;
+            option.initFrom(slider);
+            option.orientation = Qt::Vertical;
+            option.minimum = slider->minimum();
+            option.maximum = slider->maximum();
+            option.sliderPosition = slider->sliderPosition();
+            option.tickPosition = slider->tickPosition();
+            option.upsideDown = false;
+            const QRect handle = slider->style()->subControlRect(
+                QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+            QLabel* label = form.ScaleLabels[c][i];
+            const int thumb = slider->y() + handle.center().y();
+            const int labelCentre = label->y() + label->height() / 2;
+            QVERIFY2(std::abs(thumb - labelCentre) <= 1,
+                     qPrintable(QString("%1: thumb at %2, label at %3")
+                                    .arg(label->text())
+                                    .arg(thumb)
+                                    .arg(labelCentre)));
+            // A gap separates the label from the tick marks at the slider's right.
+            if (label->x() > slider->x()) QVERIFY(label->x() >= slider->geometry().right() + 3);
+        }
+    }
 }
 
 void MainWindowTest::GridKeepsTextsWhenItGrows() {

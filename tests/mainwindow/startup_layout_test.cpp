@@ -2,7 +2,9 @@
 // by hand from the placement rules, and the MulDiv rounding it rests on.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <vector>
 
 #include "startup_layout.h"
 
@@ -98,7 +100,8 @@ TEST(StartupLayout, FramesSlidersAndLabelsOnA1280Screen) {
     EXPECT_EQ(L.CaptionMiddle.Left, 176);
     EXPECT_EQ(L.CaptionPeripheral.Left, 396);
     EXPECT_EQ(L.CaptionLungs.Left, 59);
-    EXPECT_EQ(L.Titles[kTitleMiddleR], (ControlRect{89, 24, 60, 13}));
+    // Titles stand wholly above their sliders.
+    EXPECT_EQ(L.Titles[kTitleMiddleR], (ControlRect{89, 22, 60, 13}));
     EXPECT_EQ(L.Titles[kTitlePeripheralR].Left, 1);
     EXPECT_EQ(L.Titles[kTitleCCC].Left, 119);
     EXPECT_EQ(L.Titles[kTitleCm].Left, 114);
@@ -107,9 +110,10 @@ TEST(StartupLayout, FramesSlidersAndLabelsOnA1280Screen) {
     const int middleTops[] = {64, 87, 110, 133, 156};
     for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
         EXPECT_EQ(L.ScaleLabels[kScaleMainR][i].Top, mainTops[i]);
-        EXPECT_EQ(L.ScaleLabels[kScaleMainR][i].Left, 33);
+        // Right of the slider's ticks, with a gap of 4.
+        EXPECT_EQ(L.ScaleLabels[kScaleMainR][i].Left, 37);
         EXPECT_EQ(L.ScaleLabels[kScaleMiddleR][i].Top, middleTops[i]);
-        EXPECT_EQ(L.ScaleLabels[kScaleMiddleR][i].Left, 119);
+        EXPECT_EQ(L.ScaleLabels[kScaleMiddleR][i].Left, 123);
         EXPECT_EQ(L.ScaleLabels[kScalePeripheralR][i].Left, 2);
         EXPECT_EQ(L.ScaleLabels[kScaleLungs][i].Left, 59);
     }
@@ -146,17 +150,20 @@ TEST(StartupLayout, A1024ScreenScalesDesignSizesAndFontsTo80Percent) {
     EXPECT_EQ(L.Panel6, (ControlRect{10, 407, 1004, 294}));
     // The hidden combo box shrinks from 21 to 17 pixels.
     EXPECT_EQ(L.Panel5, (ControlRect{20, 434, 389, 142}));
-    EXPECT_EQ(L.Panel2, (ControlRect{98, 449, 174, 122}));
-    EXPECT_EQ(L.TrackBars[2], (ControlRect{73, 23, 24, 98})); // TrackBar3
+    // The caption band above the slider panels (15 + 5 at the design width)
+    // scales with the fonts too: 12 + 4, so the panels are 142 - 16 high.
+    EXPECT_EQ(L.Panel2, (ControlRect{98, 446, 174, 126}));
+    EXPECT_EQ(L.TrackBars[2], (ControlRect{73, 24, 24, 101})); // TrackBar3
     EXPECT_EQ(L.TrackBars[4].Left, 34);                       // TrackBar5
-    EXPECT_EQ(L.Titles[kTitleR].Top, 15);
+    EXPECT_EQ(L.Titles[kTitleR].Top, 14);
     EXPECT_EQ(L.Titles[kTitleCCC].Left, 91);
-    EXPECT_EQ(L.ScaleLabels[kScaleMainR][4].Top, 27 + 4 * 20);
-    EXPECT_EQ(L.ScaleLabels[kScaleMiddleR][0].Top, 27 + 16);
+    EXPECT_EQ(L.ScaleLabels[kScaleMainR][4].Top, 28 + 4 * 20);
+    EXPECT_EQ(L.ScaleLabels[kScaleMiddleR][0].Top, 28 + 16);
     EXPECT_EQ(L.ScaleLabels[kScaleLungs][0].Left, 45);
     EXPECT_EQ(L.CaptionMiddle.Left, 140);
     EXPECT_EQ(L.CaptionLungs.Left, 47);
-    EXPECT_EQ(L.Button2, (ControlRect{545, 434, 90, 40}));
+    // The buttons' design sizes scale with the fonts (no texts measured here).
+    EXPECT_EQ(L.Button2, (ControlRect{545, 434, 72, 32}));
     EXPECT_EQ(L.StringGrid1Grid.ColWidths[0], 68);
     EXPECT_EQ(L.StringGrid1Grid.ColWidths[4], 23);
     EXPECT_EQ(L.StringGrid1Grid.RowHeight, 23);
@@ -191,4 +198,73 @@ TEST(StartupLayout, ResultsTableSeparatorsStayNarrowWhateverTheWidth) {
             sum += w[c] + 1;
         EXPECT_EQ(L.StringGrid2.Width, sum) << width;
     }
+}
+
+// At 1920 pixels the fonts grow by half, and so do the buttons, the
+// "Selected row" group and the caption band, so that their texts stay whole.
+TEST(StartupLayout, DesignSizesGrowWithTheFontsOnAWideScreen) {
+    const StartupLayout L = Layout(1920, 1025, 1920, 1080);
+    EXPECT_EQ(L.Fonts.WindowPx, 17); // 11 * 1.5 = 16.5, halves away from zero
+    EXPECT_EQ(L.Button2.Width, 135);
+    EXPECT_EQ(L.Button2.Height, 60);
+    EXPECT_EQ(L.Button1.Top, L.Button2.Bottom() + 9);
+    EXPECT_EQ(L.Button10.Left, L.Button9.Right() + 8);
+    EXPECT_EQ(L.Button8.Width, 135);
+    EXPECT_EQ(L.GroupBox1.Width, 135);
+    EXPECT_EQ(L.Button3.Height, 30);
+    EXPECT_EQ(L.Button6.Top, L.Button3.Bottom() + 15);
+    EXPECT_EQ(L.Panel1.Top, L.Panel5.Top + 23); // 15 * 1.5 = 22.5 -> 23
+    EXPECT_EQ(L.Panel1.Height, L.Panel5.Height - 23 - 8);
+    EXPECT_EQ(L.RichEdit1.Left, L.Button2.Right() + 5);
+}
+
+// Where a text needs more than the scaled design size, the text wins.
+TEST(StartupLayout, MeasuredTextsWidenButtonsAndDeepenTheCaptionBand) {
+    LayoutInput in;
+    in.ClientWidth = 1280;
+    in.ClientHeight = 977;
+    in.Design = FixedDesign();
+    in.Fits.Button2 = {100, 20};
+    in.Fits.Button9 = {50, 30};
+    in.Fits.Button10 = {20, 20};
+    in.Fits.Button3 = {96, 18};
+    in.Fits.CaptionHeight = 20;
+    in.ReadableTablePx = 12;
+    const StartupLayout L = ApplyStartupLayout(in);
+    EXPECT_EQ(L.Button2.Width, 100);
+    EXPECT_EQ(L.Button8.Width, 100); // the column keeps one width
+    EXPECT_EQ(L.Button9.Width, 50);
+    EXPECT_EQ(L.Button9.Height, 30);
+    EXPECT_EQ(L.Button10.Height, 30);
+    EXPECT_EQ(L.Button10.Width, 43);
+    EXPECT_EQ(L.GroupBox1.Width, 121);  // 96 / 0.8 = 120, and one to spare
+    EXPECT_EQ(L.Button3.Width, 97);     // 0.8 * 121 = 96.8
+    EXPECT_EQ(L.Panel1.Top, L.Panel5.Top + 22); // caption 1 + 20 + 1
+    EXPECT_EQ(L.Fonts.TablePx, 12);
+    EXPECT_EQ(L.Fonts.WindowPx, 11);
+}
+
+// With the slider's own thumb positions, each scale label is centred on the
+// thumb of the value it names; the middle resistance starts at 100 %.
+TEST(StartupLayout, ScaleLabelsStandLevelWithTheThumb) {
+    LayoutInput in;
+    in.ClientWidth = 1280;
+    in.ClientHeight = 977;
+    in.Design = FixedDesign();
+    std::vector<std::array<int, 3>> asked;
+    in.ThumbCentreAt = [&](int k, int value, int height) {
+        asked.push_back({k, value, height});
+        return 7 + (value - 100) / 4 + k;
+    };
+    const StartupLayout L = ApplyStartupLayout(in);
+    const int sliderTop = L.TrackBars[0].Top;
+    // Labels are 13 high: the top lies 6 above the thumb's centre.
+    EXPECT_EQ(L.ScaleLabels[kScaleMainR][0].Top, sliderTop + 7 + 0 + 1 - 6);
+    EXPECT_EQ(L.ScaleLabels[kScaleMainR][4].Top, sliderTop + 7 + 100 + 1 - 6);
+    EXPECT_EQ(L.ScaleLabels[kScaleMiddleR][0].Top, sliderTop + 7 + 25 + 3 - 6);
+    EXPECT_EQ(L.ScaleLabels[kScaleMiddleR][4].Top, sliderTop + 7 + 125 + 3 - 6);
+    EXPECT_EQ(L.ScaleLabels[kScaleLungs][2].Top, sliderTop + 7 + 50 + 7 - 6);
+    // Once per label, and once per column for the room its last label needs.
+    ASSERT_EQ(asked.size(), size_t(kScaleColumnCount * (kScaleLabelsPerColumn + 1)));
+    EXPECT_EQ(asked.front()[2], L.TrackBars[0].Height);
 }
