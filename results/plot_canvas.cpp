@@ -20,6 +20,8 @@ namespace {
 constexpr double kPixelLimit = 16000.0;
 
 constexpr int kScreenDpi = 96;
+// Smaller plot texts cannot be read on a classroom screen.
+constexpr int kReadablePlotPoints = 8;
 constexpr int kPointsPerInch = 72;
 
 } // namespace
@@ -30,18 +32,27 @@ int HundredthsPixel(int extent, double hundredths) {
     return static_cast<int>(RoundHalfEven(std::clamp(pixel, -kPixelLimit, kPixelLimit)));
 }
 
+int LogicalWidth(const QPaintDevice& device) {
+    return static_cast<int>(std::lround(device.width() / device.devicePixelRatioF()));
+}
+
+int LogicalHeight(const QPaintDevice& device) {
+    return static_cast<int>(std::lround(device.height() / device.devicePixelRatioF()));
+}
+
 int HundredthsX(const QPainter& painter, double hundredths) {
-    return HundredthsPixel(painter.device()->width(), hundredths);
+    return HundredthsPixel(LogicalWidth(*painter.device()), hundredths);
 }
 
 int HundredthsY(const QPainter& painter, double hundredths) {
-    return HundredthsPixel(painter.device()->height(), hundredths);
+    return HundredthsPixel(LogicalHeight(*painter.device()), hundredths);
 }
 
 QFont PlotFont(const QString& family, int pointSize) {
     QFont font(family);
+    const int points = std::max(pointSize, kReadablePlotPoints);
     font.setPixelSize(static_cast<int>(
-        RoundHalfEven(static_cast<double>(pointSize) * kScreenDpi / kPointsPerInch)));
+        RoundHalfEven(static_cast<double>(points) * kScreenDpi / kPointsPerInch)));
     return font;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPoint>
 #include <QString>
@@ -22,11 +23,17 @@ namespace breathlab {
 // non-finite position, which callers skip, lands on 0.
 int HundredthsPixel(int extent, double hundredths);
 
+// A plot is laid out in logical pixels: on a device with a pixel ratio of 2
+// (a HiDPI screen) it is drawn at twice the resolution on the same layout.
+int LogicalWidth(const QPaintDevice& device);
+int LogicalHeight(const QPaintDevice& device);
+
 int HundredthsX(const QPainter& painter, double hundredths);
 int HundredthsY(const QPainter& painter, double hundredths);
 
 // A plot font of the given family and point size, sized as a 96 dpi screen
-// shows it so that the layout does not depend on the device's resolution.
+// shows it so that the layout does not depend on the device's resolution;
+// never below 8 points, the smallest size that reads well.
 QFont PlotFont(const QString& family, int pointSize);
 
 // Width of "H" and height of "I" of the painter's font: the units the labels

@@ -23,7 +23,7 @@ void DrawRunClock(QImage& image, double displayTime) {
     if (image.isNull()) return;
     QPainter painter(&image);
     painter.setFont(PlotFont(QStringLiteral("Arial"), kClockFontSize));
-    const int left = image.width() - TextWidth(painter, QStringLiteral("000,00"));
+    const int left = LogicalWidth(image) - TextWidth(painter, QStringLiteral("000,00"));
     DrawTextAt(painter, left, 0, RunClockText(displayTime), kYellow);
 }
 

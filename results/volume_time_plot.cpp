@@ -70,7 +70,8 @@ void DrawReferenceFrc(QPainter& painter, double referenceFrc) {
 }
 
 void DrawEmptyPlot(QPainter& painter, double referenceFrc) {
-    painter.fillRect(QRect(0, 0, painter.device()->width(), painter.device()->height()), Qt::white);
+    painter.fillRect(
+        QRect(0, 0, LogicalWidth(*painter.device()), LogicalHeight(*painter.device())), Qt::white);
     painter.setPen(PlotPen(Qt::black, 1));
     painter.setFont(PlotFont(QStringLiteral("MS Serif"), kLabelFontSize));
 

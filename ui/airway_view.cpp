@@ -265,8 +265,13 @@ void AirwayView(QPainter& canvas, int left, int top, int width, int height, int 
                 const QColor& penColour, const SchematicInputs& inputs,
                 const QImage& backgroundPicture, QImage& offscreenBitmap) {
     if (width <= 0 || height <= 0) return;
-    if (offscreenBitmap.size() != QSize(width, height))
-        offscreenBitmap = QImage(width, height, QImage::Format_RGB32);
+    // Composed at the canvas's resolution (twice the pixels on a HiDPI screen).
+    const qreal ratio = canvas.device() ? canvas.device()->devicePixelRatioF() : 1.0;
+    if (offscreenBitmap.deviceIndependentSize() != QSizeF(width, height) ||
+        offscreenBitmap.devicePixelRatio() != ratio) {
+        offscreenBitmap = QImage(QSize(width, height) * ratio, QImage::Format_RGB32);
+        offscreenBitmap.setDevicePixelRatio(ratio);
+    }
     if (offscreenBitmap.isNull()) return;
 
     const QRect whole(0, 0, width, height);

@@ -145,7 +145,8 @@ void TForm1::DrawSchematic(int slot) {
     const SchematicInputs inputs =
         SchematicInputsForSlot(slot, *s.Model, s.History->Slots, s.Animation.AnimationSample);
     QPainter painter(&s.AirwayImage);
-    AirwayView(painter, 0, 0, s.AirwayImage.width(), s.AirwayImage.height(), kSchematicPenWidth,
+    const QSize size = s.AirwayImage.deviceIndependentSize().toSize();
+    AirwayView(painter, 0, 0, size.width(), size.height(), kSchematicPenWidth,
                Qt::black, inputs, s.BackgroundPicture, s.OffscreenBitmap);
     painter.end();
     Image1->SetStretch(false);

@@ -66,8 +66,9 @@ void TForm1::FormCreate() {
     StringGrid2->SetCurrentCell(0, 1);
     s.Parameters.SetAll(100.0);
 
-    s.FlowVolumeImage = QImage(Image2->size(), QImage::Format_RGB32);
-    s.VolumeTimeImage = QImage(Image3->size(), QImage::Format_RGB32);
+    // The plots are drawn at the screen's resolution, on the logical layout.
+    s.FlowVolumeImage = NewDeviceImage(Image2->size(), devicePixelRatioF());
+    s.VolumeTimeImage = NewDeviceImage(Image3->size(), devicePixelRatioF());
     DrawFlowVolumePlot();
     s.VolumeTime.VolumeTimeCursor = 1;
     DrawVolumeTimeStep(1);
@@ -107,13 +108,15 @@ void TForm1::LoadPictures() {
     DecodedPicture background = LoadJpegFile(DataPath(s, "datfiles1/tlo.dat"));
     // The schematic is drawn over the background at every live trace point;
     // stretched once to the picture's size here, it is only copied there.
-    if (background.Ok())
-        s.BackgroundPicture = background.Image.scaled(Image1->size(), Qt::IgnoreAspectRatio,
+    if (background.Ok()) {
+        s.BackgroundPicture = background.Image.scaled(Image1->size() * devicePixelRatioF(),
+                                                      Qt::IgnoreAspectRatio,
                                                       Qt::SmoothTransformation);
-    else
+        s.BackgroundPicture.setDevicePixelRatio(devicePixelRatioF());
+    } else
         ShowError(this, background.Error);
-    s.OffscreenBitmap = QImage(Image1->size(), QImage::Format_RGB32);
-    s.AirwayImage = QImage(Image1->size(), QImage::Format_RGB32);
+    s.OffscreenBitmap = NewDeviceImage(Image1->size(), devicePixelRatioF());
+    s.AirwayImage = NewDeviceImage(Image1->size(), devicePixelRatioF());
     s.AirwayImage.fill(Qt::white);
     Image1->SetPicture(s.AirwayImage);
 }

@@ -3,6 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+QImage NewDeviceImage(const QSize& logicalSize, qreal devicePixelRatio) {
+    QImage image(logicalSize * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
+}
+
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {}
 
 void PictureArea::SetPicture(const QImage& picture) {

@@ -6,6 +6,11 @@
 #include <QImage>
 #include <QWidget>
 
+// An image of the given logical size at the device's resolution: on a HiDPI
+// screen it has devicePixelRatio pixels per logical pixel, so that it is
+// shown pixel for pixel rather than scaled up.
+QImage NewDeviceImage(const QSize& logicalSize, qreal devicePixelRatio);
+
 class PictureArea : public QWidget {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "plot_canvas.h"
 #include "plot_test_support.h"
 #include "slot_colours.h"
 
@@ -76,6 +77,31 @@ TEST(VolumeTimePlot, TicksOnExactHalvesRoundToTheEvenPixel) {
         EXPECT_TRUE(AllOf(image, QRect(x, kAxisY + 1, 1, 3), Qt::black)) << x;
         EXPECT_EQ(PixelAt(image, x + 1, kAxisY + 2), QColor(Qt::white)) << x;
     }
+}
+
+// On a HiDPI screen the plot image has two pixels per logical pixel: the
+// layout stays that of the logical size and every position doubles.
+TEST(VolumeTimePlot, DrawsAtTheDeviceResolutionOnTheLogicalLayout) {
+    auto history = EmptyHistory();
+    QImage image = BlankImage(2 * kWidth, 2 * kHeight);
+    image.setDevicePixelRatio(2);
+    VolumeTimePlot plot;
+    DrawVolumeTimeStep(image, plot, history->Slots, 1);
+    // A line one logical pixel wide covers two device pixels around its
+    // doubled position: the time axis rows 267 and 268 (2 x 134), the 10 s
+    // tick columns 271 and 272 (2 x 136), 8 rows long.
+    EXPECT_TRUE(AllOf(image, QRect(100, 2 * kAxisY - 1, 1000, 2), Qt::black));
+    EXPECT_TRUE(AllOf(image, QRect(2 * 136 - 1, 2 * kAxisY - 1, 2, 8), Qt::black));
+    EXPECT_EQ(PixelAt(image, 2 * 136 + 2, 2 * kAxisY + 3), QColor(Qt::white));
+    EXPECT_EQ(PixelAt(image, 2 * 136 - 2, 2 * kAxisY + 3), QColor(Qt::white));
+    EXPECT_EQ(PixelAt(image, 1279, 319), QColor(Qt::white)); // the whole image is cleared
+}
+
+// Its 7-point labels are raised to the readable 8 points (11 pixels at 96 dpi).
+TEST(VolumeTimePlot, LabelsAreNeverSmallerThanEightPoints) {
+    EXPECT_EQ(PlotFont(QStringLiteral("MS Serif"), 7).pixelSize(), 11);
+    EXPECT_EQ(PlotFont(QStringLiteral("Arial"), 8).pixelSize(), 11);
+    EXPECT_EQ(PlotFont(QStringLiteral("Arial"), 10).pixelSize(), 13);
 }
 
 TEST(VolumeTimePlot, EachLaterStepAddsOneSegmentInTheSlotsColour) {

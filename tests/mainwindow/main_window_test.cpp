@@ -50,6 +50,7 @@ class MainWindowTest : public QObject {
     void EveryTextFitsAndNothingOverlapsOnEveryScreen_data();
     void EveryTextFitsAndNothingOverlapsOnEveryScreen();
     void ScaleLabelsStandLevelWithTheThumb();
+    void PicturesAreDrawnAtTheDeviceResolution();
 
     void GridKeepsTextsWhenItGrows();
     void GridCellsFollowWidthsAndGridLines();
@@ -467,6 +468,29 @@ void MainWindowTest::ScaleLabelsStandLevelWithTheThumb() {
             if (label->x() > slider->x()) QVERIFY(label->x() >= slider->geometry().right() + 3);
         }
     }
+}
+
+// On a HiDPI screen (the test runs again with QT_SCALE_FACTOR=2) the plots
+// and the airway picture have two pixels per logical pixel: no picture is
+// scaled up from the logical size.
+void MainWindowTest::PicturesAreDrawnAtTheDeviceResolution() {
+    TForm1 form;
+    const qreal ratio = form.devicePixelRatioF();
+    if (ratio == 1.0) QSKIP("needs a device pixel ratio above 1 (QT_SCALE_FACTOR=2)");
+    breathlab::AppState& s = form.State();
+    const std::pair<const QImage*, QWidget*> pictures[] = {
+        {&s.FlowVolumeImage, form.Image2},
+        {&s.VolumeTimeImage, form.Image3},
+        {&s.AirwayImage, form.Image1},
+    };
+    for (const auto& [image, area] : pictures) {
+        QCOMPARE(image->devicePixelRatio(), ratio);
+        QCOMPARE(image->size(), area->size() * ratio);
+    }
+    QCOMPARE(s.BackgroundPicture.size(), form.Image1->size() * ratio);
+    // The plot keeps its logical layout: its axes span the same share of it.
+    const QImage& plot = s.FlowVolumeImage;
+    QCOMPARE(plot.pixelColor(plot.width() / 2, qRound(plot.height() * 0.72)), QColor(Qt::black));
 }
 
 void MainWindowTest::GridKeepsTextsWhenItGrows() {
