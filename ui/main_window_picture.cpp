@@ -17,6 +17,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 using namespace breathlab;
@@ -128,7 +130,13 @@ void TForm1::ApplyRegionLabel() {
     const RegionLabel& label = state_->Region.Label();
     if (label.Visible) {
         Memo1->setText(label.Text);
-        Memo1->setGeometry(label.Left, label.Top, label.Width, Memo1->height());
+        // The design's 10 pixels per character grow with the label's font,
+        // and the label is never narrower than its text.
+        const double fontScale = layout_.Fonts.Memo1Px / double(kDesignMemo1FontPx);
+        const int width = std::max(static_cast<int>(std::lround(label.Width * fontScale)),
+                                   Memo1->fontMetrics().horizontalAdvance(label.Text) + 4);
+        Memo1->setGeometry(label.Left, label.Top, width,
+                           std::max(Memo1->height(), Memo1->fontMetrics().height()));
         Memo1->show();
         Memo1->raise();
     } else {

@@ -44,7 +44,6 @@ constexpr int kDesignPanel8Left = 95; // the hidden half of the MAIN frame
 constexpr int kWindowFontPx = 11;
 constexpr int kLabel26FontPx = 13;
 constexpr int kRichEdit1FontPx = 16;
-constexpr int kMemo1FontPx = 16;
 
 // Multiplies design values by screenWidth / 1280.
 class ScreenScale {
@@ -346,7 +345,7 @@ LayoutFonts ScaledLayoutFonts(int screenWidth) {
     f.WindowPx = scale.Font(kWindowFontPx);
     f.Label26Px = scale.Font(kLabel26FontPx);
     f.RichEdit1Px = scale.Font(kRichEdit1FontPx);
-    f.Memo1Px = scale.Font(kMemo1FontPx);
+    f.Memo1Px = scale.Font(kDesignMemo1FontPx);
     f.TablePx = f.WindowPx;
     return f;
 }

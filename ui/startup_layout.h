@@ -19,6 +19,9 @@ namespace breathlab {
 // does, so the layout never divides by zero.
 int MulDiv(int a, int b, int c);
 
+// The region-name label's font at the design width.
+constexpr int kDesignMemo1FontPx = 16;
+
 // The screen width at which the window was designed; other widths scale every
 // design position, size and font by screenWidth / kDesignScreenWidth.
 constexpr int kDesignScreenWidth = 1280;
