@@ -178,7 +178,7 @@ constexpr int kGridLineWidth = 1;
 
 // The scale labels keep this gap to the tick marks beside their slider, at the
 // design width.
-constexpr int kDesignScaleLabelGap = 4;
+constexpr int kDesignScaleLabelGap = 6;
 
 // The slider position that scale label i (0..4) of a column names.
 int ScaleLabelValue(int column, int i);

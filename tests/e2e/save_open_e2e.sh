@@ -4,25 +4,30 @@
 # start it again, open the saved file with File > Open, and check that the
 # indices table shows the same run as right after START.
 #
-# Usage: save_open_e2e.sh PROGRAM_FOLDER SCREEN_GRAB_TOOL
+# Last, the window is shown on the screens of a laptop (1366 x 768) and of a
+# classroom projector or monitor (1920 x 1080), and pictures of both are left
+# in the output folder (OUTPUT_FOLDER, by default ./e2e-output) to look at.
+#
+# Usage: save_open_e2e.sh PROGRAM_FOLDER SCREEN_GRAB_TOOL [OUTPUT_FOLDER]
 # Needs Xvfb and xdotool. Exits 0 only when every check passed.
 set -uo pipefail
 
-if [ $# -ne 2 ]; then
-    echo "usage: $0 PROGRAM_FOLDER SCREEN_GRAB_TOOL" >&2
+if [ $# -lt 2 ] || [ $# -gt 3 ]; then
+    echo "usage: $0 PROGRAM_FOLDER SCREEN_GRAB_TOOL [OUTPUT_FOLDER]" >&2
     exit 2
 fi
 program_folder=$1
 grab_tool=$2
+output_folder=${3:-$PWD/e2e-output}
 
 # Never hang: the whole session gets a time limit; on expiry the TERM trap
 # below still stops the program and the X server.
-readonly time_limit=150
+readonly time_limit=210
 if [ -z "${BREATHLAB_E2E_LIMITED:-}" ]; then
     BREATHLAB_E2E_LIMITED=1 exec timeout -k 10 "$time_limit" bash "$0" "$@"
 fi
 
-readonly screen_width=1280 screen_height=1024
+screen_width=1280 screen_height=1024
 readonly history_file_size=621360
 # Slot 1 starts after one record of 124272 bytes; its RunStatus float lies
 # 123628 bytes into the record. 1.0f is 00 00 80 3f in little-endian.
@@ -393,6 +398,32 @@ cmp -s "$work/table_opened.ppm" "$work/table_after_run.ppm" ||
 say "the indices table after Open equals the one after the run"
 
 quit_program 2
+
+# ------------------------------------------------------------ screenshots --
+
+# The window as it starts on a screen of the given size, grabbed whole.
+screenshot_at() { # width height
+    stop_process "$xvfb_pid"
+    x_ready=0
+    screen_width=$1 screen_height=$2
+    start_x_server
+    "$work/app/breathlab" >"$work/program_${1}x${2}.log" 2>&1 &
+    app_pid=$!
+    main_window=$(wait_for_main_window 30) ||
+        fail "${1}x${2}: the main window did not appear ($(cat "$work/program_${1}x${2}.log"))"
+    read_geometry "$main_window"
+    xdotool mousemove $((screen_width - 2)) $((screen_height - 2))
+    measure_menu_height
+    find_menu_items
+    sleep 1
+    grab 0 0 "$1" "$2" "$output_folder/window_${1}x${2}.png"
+    quit_program "${1}x${2}"
+    say "picture of the window on ${1}x${2}: $output_folder/window_${1}x${2}.png"
+}
+
+mkdir -p "$output_folder" || fail "cannot create $output_folder"
+screenshot_at 1366 768
+screenshot_at 1920 1080
 
 keep_work=0
 say "passed"

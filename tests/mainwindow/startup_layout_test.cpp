@@ -110,10 +110,10 @@ TEST(StartupLayout, FramesSlidersAndLabelsOnA1280Screen) {
     const int middleTops[] = {64, 87, 110, 133, 156};
     for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
         EXPECT_EQ(L.ScaleLabels[kScaleMainR][i].Top, mainTops[i]);
-        // Right of the slider's ticks, with a gap of 4.
-        EXPECT_EQ(L.ScaleLabels[kScaleMainR][i].Left, 37);
+        // Right of the slider's ticks, with a gap of 6.
+        EXPECT_EQ(L.ScaleLabels[kScaleMainR][i].Left, 39);
         EXPECT_EQ(L.ScaleLabels[kScaleMiddleR][i].Top, middleTops[i]);
-        EXPECT_EQ(L.ScaleLabels[kScaleMiddleR][i].Left, 123);
+        EXPECT_EQ(L.ScaleLabels[kScaleMiddleR][i].Left, 125);
         EXPECT_EQ(L.ScaleLabels[kScalePeripheralR][i].Left, 2);
         EXPECT_EQ(L.ScaleLabels[kScaleLungs][i].Left, 59);
     }
