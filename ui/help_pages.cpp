@@ -1,5 +1,7 @@
 #include "help_pages.h"
 
+#include "data_path.h"
+
 #include <algorithm>
 
 namespace breathlab {
@@ -75,10 +77,7 @@ QString ContextHelpPage(const QString& controlName) {
 }
 
 QString HelpPagePath(const QString& programFolder, const QString& page) {
-    const bool separated =
-        programFolder.isEmpty() || programFolder.endsWith(u'/') || programFolder.endsWith(u'\\');
-    return programFolder + (separated ? QString() : QStringLiteral("/")) +
-           QStringLiteral("helpfiles/") + page;
+    return ResolveDataPath(programFolder, QStringLiteral("helpfiles/") + page);
 }
 
 PictureHelp PictureHelpPage(const std::optional<QString>& regionCode) {

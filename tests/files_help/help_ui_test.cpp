@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QTableWidget>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -140,6 +143,14 @@ class HelpUiTest : public QObject {
         QVERIFY(perPage == expected);
         QCOMPARE(HelpPagePath("/opt/b/", kResultsTableHelpPage),
                  QString("/opt/b/helpfiles/H0005.rtf"));
+        // The help folder is found whatever its letter case, as every data folder.
+        QTemporaryDir program;
+        QDir(program.path()).mkpath("HelpFiles");
+        QFile page(program.path() + "/HelpFiles/H0005.rtf");
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        QCOMPARE(HelpPagePath(program.path() + "/", kResultsTableHelpPage),
+                 program.path() + "/HelpFiles/H0005.rtf");
     }
 
     void pictureHelpFollowsTheRegionCode() {
