@@ -117,4 +117,41 @@ bool SelectRunRow(RunHistory& history, ParameterSet& parameters, int row) {
     return true;
 }
 
+bool IsSlotOccupied(const ResultRecord& record) {
+    return record.SampleVolume[0] != 0.0f;
+}
+
+void CountRunsAfterOpen(RunHistory& history) {
+    history.SelectedRun = -1;
+    history.RunCount = 0;
+    for (int slot = 1; slot < kHistorySlots; ++slot) {
+        if (IsSlotOccupied(history.Slots[slot])) {
+            history.RunCount = slot;
+            history.SelectedRun = 1;
+        }
+    }
+    history.RunCount = std::min(history.RunCount, kMaxListedRuns);
+}
+
+void ReexpressRunsAgainstNormal(RunHistory& history) {
+    constexpr int kReexpressedGlobals = 16; // entries 17..20 keep their meaning
+    const ResultRecord& reference = history.Slots[0];
+    const int listed = std::clamp(history.RunCount, 0, kHistorySlots - 1);
+    for (int slot = 1; slot <= listed; ++slot) {
+        ResultRecord& run = history.Slots[slot];
+        for (int row = 0; row < kRegionRows; ++row)
+            for (int k = 0; k < kParameterCount; ++k)
+                run.ParameterBlock[row][k] =
+                    run.ParameterBlock[row][k] * reference.ParameterBlock[row][k] / 100.0f;
+        for (int j = 0; j < kReexpressedGlobals; ++j)
+            run.GlobalParamBlock[j] =
+                run.GlobalParamBlock[j] * reference.GlobalParamBlock[j] / 100.0f;
+    }
+}
+
+void RestoreDefaultReference(RunHistory& history, const ResultRecord& defaultReference) {
+    ReexpressRunsAgainstNormal(history);
+    history.Slots[0] = defaultReference;
+}
+
 } // namespace breathlab
