@@ -25,6 +25,7 @@ interface PageModel {
   traces: SlotTraces[];
   live: LiveRun | null;
   lastRunSeconds: number | null;
+  livePointsOfLastRun: number;
 }
 
 const page: PageModel = {
@@ -35,6 +36,7 @@ const page: PageModel = {
   traces: [],
   live: null,
   lastRunSeconds: null,
+  livePointsOfLastRun: 0,
 };
 
 const worker = new Worker(new URL("worker.js", import.meta.url));
@@ -122,6 +124,7 @@ function sliderRow(k: number): HTMLElement {
   const id = `slider-${parameter.name}`;
   const label = element("label", "slider-caption");
   label.htmlFor = id;
+  label.title = `${parameter.name}: ${parameter.meaning}`;
   label.append(element("b", "", parameter.caption), element("span", "meaning", parameter.meaning));
   if (k === 2) label.append(helpButton(kDeadSpaceHelpPage, "Help on the dead space"));
   const output = element("output", "slider-value");
@@ -141,7 +144,9 @@ function sliderRow(k: number): HTMLElement {
   });
   const ticks = element("div", "ticks");
   for (const [position, text] of parameter.labels) {
-    const tick = element("span", "", text);
+    // "200 (mild)" reads "200" under the slider; the words stay in its tooltip.
+    const tick = element("span", "", text.split(" ")[0]);
+    tick.title = text;
     tick.style.left = `${((position - scale.minimum) / (scale.maximum - scale.minimum)) * 100}%`;
     ticks.append(tick);
   }
@@ -213,19 +218,19 @@ function renderRunsTable(): void {
   const head = element("tr");
   head.append(element("th", "", ""));
   for (const parameter of kParameters) {
-    const cell = element("th", "", parameter.name);
-    cell.title = parameter.meaning;
+    const cell = element("th", "", parameter.shortName);
+    cell.title = `${parameter.name}: ${parameter.meaning}`;
     head.append(cell);
   }
   const body = element("tbody");
   const rowIndex = regionRow(page.region);
-  const next = runRow("Next run", page.working[rowIndex], -1, "#000");
+  const next = runRow("Next", page.working[rowIndex], -1, "#000");
   next.classList.add("settings");
   body.append(next);
   if (history) {
     for (let slot = 1; slot <= history.RunCount; ++slot) {
       const record = history.Slots[slot];
-      const status = record.RunStatus === 1 ? "" : record.RunStatus === 0 ? " (dead)" : " (error)";
+      const status = record.RunStatus === 1 ? "" : record.RunStatus === 0 ? " dead" : " error";
       const row = runRow(`Run ${slot}${status}`, record.Parameters[rowIndex], slot, kSlotColours[slot]);
       row.classList.add("run");
       row.tabIndex = 0;
@@ -242,7 +247,7 @@ function renderRunsTable(): void {
       });
       body.append(row);
     }
-    const reference = runRow("Reference", history.Slots[0].Parameters[rowIndex], 0, "#000");
+    const reference = runRow("Ref.", history.Slots[0].Parameters[rowIndex], 0, "#000");
     reference.classList.add("reference");
     body.append(reference);
   }
@@ -425,12 +430,14 @@ function onMessage(message: FromWorker): void {
       return;
     case "runStarted":
       page.live = { time: [], volume: [], clock: 0 };
+      page.livePointsOfLastRun = 0;
       document.body.dataset.state = "running";
       say("Running the examination…");
       renderPlots();
       return;
     case "trace":
       if (!page.live) return;
+      ++page.livePointsOfLastRun;
       page.live.time.push(message.time);
       page.live.volume.push(message.volume);
       scheduleLiveDraw();
@@ -465,12 +472,14 @@ function scheduleLiveDraw(): void {
 
 declare global {
   interface Window {
-    breathlabPage: { state(): HistoryState | null; shareLink(): string };
+    // What the browser tests read: the history as the worker reported it,
+    // the share link, and how many trace points arrived during the last run.
+    breathlabPage: { state(): HistoryState | null; shareLink(): string; livePoints(): number };
   }
 }
 
 function startUp(): void {
-  window.breathlabPage = { state: () => page.history, shareLink };
+  window.breathlabPage = { state: () => page.history, shareLink, livePoints: () => page.livePointsOfLastRun };
   buildRegionPicker();
   wireCommands();
   wireHelpDialog();

@@ -29,6 +29,7 @@ export interface Parameter {
   k: number; // 1..8, also the number of its slider
   name: string; // as breathlab-cli's --set names it
   caption: string; // the slider's caption in the window
+  shortName: string; // column heading of the runs table
   meaning: string;
   labels: [position: number, text: string][];
 }
@@ -44,17 +45,17 @@ const kQuarters: [number, string][] = [
 ];
 
 export const kParameters: Parameter[] = [
-  { k: 1, name: "RMain", caption: "R", meaning: "main airway resistance", labels: kDoubling },
-  { k: 2, name: "VDc", caption: "VDc", meaning: "dead space of the central airways", labels: kHalves },
+  { k: 1, name: "RMain", shortName: "R main", caption: "R", meaning: "main airway resistance", labels: kDoubling },
+  { k: 2, name: "VDc", shortName: "VDc", caption: "VDc", meaning: "dead space of the central airways", labels: kHalves },
   {
-    k: 3, name: "RMiddle", caption: "R(1/lumen)", meaning: "middle airway resistance",
+    k: 3, name: "RMiddle", shortName: "R mid.", caption: "R(1/lumen)", meaning: "middle airway resistance",
     labels: [[200, "100 (norm)"], [300, "200 (mild)"], [400, "400 (moder.)"], [500, "800 (heavy)"], [600, "1600 (v. heavy)"]],
   },
-  { k: 4, name: "StiffMiddle", caption: "Stiff", meaning: "middle airway stiffness", labels: kDoubling },
-  { k: 5, name: "RPeripheral", caption: "R(1/lumen)", meaning: "peripheral airway resistance", labels: kDoubling },
-  { k: 6, name: "CCC", caption: "CCC", meaning: "closing volume of the small airways", labels: kHalves },
-  { k: 7, name: "Size", caption: "Size", meaning: "lung size", labels: kQuarters },
-  { k: 8, name: "Cm", caption: "Cm", meaning: "lung compliance", labels: kQuarters },
+  { k: 4, name: "StiffMiddle", shortName: "Stiff", caption: "Stiff", meaning: "middle airway stiffness", labels: kDoubling },
+  { k: 5, name: "RPeripheral", shortName: "R per.", caption: "R(1/lumen)", meaning: "peripheral airway resistance", labels: kDoubling },
+  { k: 6, name: "CCC", shortName: "CCC", caption: "CCC", meaning: "closing volume of the small airways", labels: kHalves },
+  { k: 7, name: "Size", shortName: "Size", caption: "Size", meaning: "lung size", labels: kQuarters },
+  { k: 8, name: "Cm", shortName: "Cm", caption: "Cm", meaning: "lung compliance", labels: kQuarters },
 ];
 
 export interface Panel {

@@ -103,6 +103,9 @@ describe("the page", () => {
     const state = await pressStart(page, 1);
     assert.equal(state.SelectedRun, 1);
     assertSameAsCli(state.Slots[1], cliRun([]));
+    // The volume-time curve grew point by point while the worker ran.
+    const livePoints = await page.evaluate(() => window.breathlabPage.livePoints());
+    assert.ok(livePoints > 100 && livePoints <= 1000, `${livePoints} trace points arrived during the run`);
     assert.equal(await indexCell(page, "FEV1", 3), "2.84");
     assert.equal(await indexCell(page, "FEV1", 4), "100");
     assert.equal(await indexCell(page, "FET", 2), "");
