@@ -321,7 +321,7 @@ function download(bytes: ArrayBuffer): void {
 
 function openFile(file: File): void {
   file.arrayBuffer().then((bytes) => {
-    byId("data-source").textContent = `File: ${file.name.replace(/\.[^.]*$/, "")}`;
+    pendingDataSource = `File: ${file.name.replace(/\.[^.]*$/, "")}`;
     send({ type: "open", bytes }, [bytes]);
   });
 }
@@ -392,6 +392,8 @@ function wireCommands(): void {
 // --- Messages from the worker ---------------------------------------------
 
 let linkedPatientPending = false;
+// The data-source line of a file being opened, shown once the worker took it.
+let pendingDataSource: string | null = null;
 
 function onState(state: HistoryState, traces: SlotTraces[], ranSeconds?: number): void {
   const wasRunning = page.live !== null;
@@ -410,6 +412,10 @@ function onState(state: HistoryState, traces: SlotTraces[], ranSeconds?: number)
     say(status === 1 ? `Run finished in ${page.lastRunSeconds?.toFixed(1)} s.` : status === 0 ? "The patient could not inspire: the run is dead." : "The run failed.");
   }
   document.body.dataset.state = "ready";
+  if (pendingDataSource) {
+    byId("data-source").textContent = pendingDataSource;
+    pendingDataSource = null;
+  }
   if (linkedPatientPending) {
     linkedPatientPending = false;
     start();
@@ -452,6 +458,7 @@ function onMessage(message: FromWorker): void {
       say(`Saved as ${kSaveName}.`);
       return;
     case "failed":
+      pendingDataSource = null;
       say(message.message);
       setBusy(false);
       return;

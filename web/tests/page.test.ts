@@ -158,6 +158,50 @@ describe("the page", () => {
     }
     await page.setViewportSize({ width: 1366, height: 768 });
   });
+
+  test("ref.Default brings back the program's reference and re-expresses the runs against it", async () => {
+    const { page } = shared;
+    await page.click("button[data-command=restoreDefault]");
+    await page.waitForFunction(() => window.breathlabPage.state()!.Slots[0].Parameters[2][4] === 100);
+    const state = await pageState(page);
+    assert.equal(state.Slots[1].Parameters[kBothLungsRow][kRPeripheral], 200);
+    assert.equal(state.Slots[2].Parameters[kBothLungsRow][kRPeripheral], 100);
+    assert.equal(await indexCell(page, "FEV1", 2), "2.84");
+    assert.equal(await page.textContent("#slider-RPeripheral-value"), "200 %");
+  });
+
+  test("the help pages open from the menu and from a panel, with the desktop's content", async () => {
+    const { page } = shared;
+    await page.click("button[data-command=help]");
+    await page.waitForSelector("#help-body h2");
+    const general = await page.textContent("#help-body h2");
+    await page.click("#help-close");
+    await page.click("section.panel:has-text('MAIN') .help-button");
+    await page.waitForFunction((previous) => {
+      const heading = document.querySelector("#help-body h2");
+      return heading !== null && heading.textContent !== previous;
+    }, general);
+    assert.match((await page.textContent("#help-body"))!, /main bronchi/);
+    await page.keyboard.press("Escape");
+    assert.equal(await page.locator("#help[open]").count(), 0);
+  });
+
+  test("Delete removes the selected run and selects the next one", async () => {
+    const { page } = shared;
+    const before = await pageState(page);
+    await page.click("button[data-command=delete]");
+    await page.waitForFunction(() => window.breathlabPage.state()!.RunCount === 1);
+    const state = await pageState(page);
+    assert.equal(state.SelectedRun, 1);
+    assert.deepEqual(state.Slots[1], before.Slots[2]);
+    assert.equal(await page.locator("#runs tr.run").count(), 1);
+    await page.click("button[data-command=delete]");
+    await page.waitForFunction(() => window.breathlabPage.state()!.RunCount === 0);
+    assert.equal((await pageState(page)).SelectedRun, -1);
+    assert.ok(await page.locator("button[data-command=delete]").isDisabled());
+    assert.equal(await indexCell(page, "FEV1", 3), "");
+    assert.deepEqual(shared.errors, []);
+  });
 });
 
 describe("files and links", () => {
