@@ -477,6 +477,13 @@ function scheduleLiveDraw(): void {
 
 // --- Start-up --------------------------------------------------------------
 
+// The default history set, which the build ships gzip-compressed.
+async function fetchDefaultSet(): Promise<ArrayBuffer> {
+  const response = await fetch("standard.dat.gz");
+  if (!response.ok || !response.body) throw new Error(`standard.dat.gz: ${response.status}`);
+  return new Response(response.body.pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
+}
+
 declare global {
   interface Window {
     // What the browser tests read: the history as the worker reported it,
@@ -499,11 +506,7 @@ function startUp(): void {
   }
   worker.onmessage = (event: MessageEvent<FromWorker>) => onMessage(event.data);
   worker.onerror = (event) => say(`The simulator could not start: ${event.message}`);
-  fetch("standard.dat")
-    .then((response) => {
-      if (!response.ok) throw new Error(`standard.dat: ${response.status}`);
-      return response.arrayBuffer();
-    })
+  fetchDefaultSet()
     .then((defaultSet) => send({ type: "init", defaultSet }, [defaultSet]))
     .catch((error: unknown) => say(String(error)));
   let resizeQueued = false;
