@@ -267,7 +267,7 @@ function updateCommandStates(): void {
 function renderPlots(): void {
   const history = page.history;
   if (!history || page.traces.length === 0) return;
-  const listed = page.live ? 0 : Math.min(history.RunCount, kMaxListedRuns);
+  const listed = Math.min(history.RunCount, kMaxListedRuns);
   drawFlowVolume(byId<HTMLCanvasElement>("flow-volume"), {
     traces: page.traces,
     fev1: history.Slots.map((s) => s.FEV1),
