@@ -217,6 +217,23 @@ describe("files and links", () => {
     await page.close();
   });
 
+  test("a patient who cannot inspire is a dead run, and a collapsed lung an error, as in breathlab-cli", async () => {
+    for (const [fragment, args, word, label] of [
+      ["#RPeripheral=800&RMiddle=1600", ["--set", "RPeripheral=800", "--set", "RMiddle=1600"], "dead", "Run 1 dead"],
+      ["#Size=10", ["--set", "Size=10"], "error", "Run 1 error"],
+    ] as const) {
+      const { page, errors } = await openPage(fragment);
+      const state = await waitForRuns(page, 1);
+      assertSameAsCli(state.Slots[1], cliRun([...args]));
+      assert.equal(await indexCell(page, "FEV1", 2), "2.84");
+      assert.equal(await indexCell(page, "FEV1", 3), word);
+      assert.equal(await indexCell(page, "FEV1", 4), "");
+      assert.equal(await page.textContent("#runs tr[data-slot='1'] th"), label);
+      assert.deepEqual(errors, []);
+      await page.close();
+    }
+  });
+
   test("a saved .spi holds the reference that breathlab-cli --reference reproduces, and opens again", async () => {
     const { page, errors } = await openPage("#RPeripheral=400");
     await waitForRuns(page, 1);
