@@ -76,8 +76,9 @@ function percentText(value: number): string {
 }
 
 function positionFor(k: number, percent: number): number {
-  // The inverse of the slider's own table: the nearest position whose
-  // rounded percentage is closest, as the desktop's inverse mapping gives.
+  // The slider's own table read backwards: the position whose rounded
+  // percentage lies nearest in ratio; a stored value between two positions
+  // is shown at the nearer one and kept as it is.
   const scale = page.scales[k - 1];
   let best = scale.defaultPosition;
   let bestDistance = Infinity;

@@ -13,7 +13,6 @@ export interface PageExports {
   page_slider_maximum(k: number): number;
   page_slider_default(k: number): number;
   page_percent_at(k: number, position: number): number;
-  page_position_for(k: number, percent: number): number;
   page_start(): void;
   page_select_run(row: number): number;
   page_delete_selected(): number;
@@ -58,6 +57,7 @@ export async function loadPageModule(bytes: ArrayBuffer, hooks: PageHooks): Prom
 // Copies bytes into the module's memory; the caller frees the pointer.
 export function copyIn(wasm: PageExports, bytes: ArrayBuffer): number {
   const pointer = wasm.page_alloc(bytes.byteLength);
+  if (pointer === 0) throw new Error(`no memory for ${bytes.byteLength} bytes`);
   new Uint8Array(wasm.memory.buffer, pointer, bytes.byteLength).set(new Uint8Array(bytes));
   return pointer;
 }

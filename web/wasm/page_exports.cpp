@@ -51,6 +51,10 @@ bool ValidParameter(int k) {
     return k >= 1 && k <= kParameterCount;
 }
 
+const SliderScale& SliderScaleOf(int k) {
+    return Slider(k >= 1 && k <= kSliderCount ? k : 1).Scale;
+}
+
 } // namespace
 
 PAGE_EXPORT(page_alloc) void* PageAlloc(int bytes) {
@@ -79,15 +83,13 @@ PAGE_EXPORT(page_set_global) void PageSetGlobal(int entry, double percent) {
         Session().Parameters().GlobalParams[entry - 1] = ApplyPercentFloor(percent);
 }
 
-// Slider k = 1..8 of the parameters, 9 of the expiration depth.
-PAGE_EXPORT(page_slider_minimum) int PageSliderMinimum(int k) { return Slider(k).Scale.Minimum; }
-PAGE_EXPORT(page_slider_maximum) int PageSliderMaximum(int k) { return Slider(k).Scale.Maximum; }
-PAGE_EXPORT(page_slider_default) int PageSliderDefault(int k) { return Slider(k).Scale.Default; }
+// Slider k = 1..8 of the parameters, 9 of the expiration depth; any other k
+// reads as the first slider.
+PAGE_EXPORT(page_slider_minimum) int PageSliderMinimum(int k) { return SliderScaleOf(k).Minimum; }
+PAGE_EXPORT(page_slider_maximum) int PageSliderMaximum(int k) { return SliderScaleOf(k).Maximum; }
+PAGE_EXPORT(page_slider_default) int PageSliderDefault(int k) { return SliderScaleOf(k).Default; }
 PAGE_EXPORT(page_percent_at) int PagePercentAt(int k, int position) {
-    return Slider(k).Scale.PercentAt(position);
-}
-PAGE_EXPORT(page_position_for) int PagePositionFor(int k, double percent) {
-    return Slider(k).Scale.PositionFor(percent);
+    return SliderScaleOf(k).PercentAt(position);
 }
 
 PAGE_EXPORT(page_start) void PageStart() { Session().Start(); }
