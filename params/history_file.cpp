@@ -8,12 +8,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <algorithm>
 #include <memory>
+#include <string>
 
 namespace breathlab {
 
 namespace {
+
+constexpr qint64 kSetBytes = static_cast<qint64>(kHistorySetBytes);
 
 QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -39,20 +41,19 @@ FileOutcome ReadHistorySet(const QString& path, ResultHistory& into) {
         return FileOutcome::Failure(
             QStringLiteral("Cannot open file %1. %2").arg(Shown(path), file.errorString()));
 
-    // A history is too large for the stack, and a half-read one must never
-    // reach the caller.
-    auto buffer = std::make_unique<ResultHistory>();
-    const qint64 got = ReadFully(file, reinterpret_cast<char*>(buffer.get()), kHistorySetBytes);
+    // Qt reads the file (its paths and error texts); the core knows the format.
+    QByteArray bytes(kSetBytes, Qt::Uninitialized);
+    const qint64 got = ReadFully(file, bytes.data(), kSetBytes);
     if (got < 0)
         return FileOutcome::Failure(
             QStringLiteral("Cannot read file %1. %2").arg(Shown(path), file.errorString()));
-    if (got < kHistorySetBytes)
+    std::string error;
+    if (!HistorySetFromBytes(bytes.constData(), static_cast<std::size_t>(got), into, error))
         return FileOutcome::Failure(
             QStringLiteral("The file %1 is not a simulation file: it holds %2 bytes, not %3.")
                 .arg(Shown(path))
                 .arg(got)
-                .arg(kHistorySetBytes));
-    into = *buffer;
+                .arg(kSetBytes));
     return {};
 }
 
@@ -61,27 +62,12 @@ FileOutcome WriteHistorySet(const QString& path, const ResultHistory& history) {
     if (!file.open(QIODevice::WriteOnly))
         return FileOutcome::Failure(
             QStringLiteral("Cannot create file %1. %2").arg(Shown(path), file.errorString()));
-    const qint64 written = file.write(reinterpret_cast<const char*>(&history), kHistorySetBytes);
-    if (written != kHistorySetBytes || !file.commit())
+    const qint64 written =
+        file.write(reinterpret_cast<const char*>(HistorySetBytes(history)), kSetBytes);
+    if (written != kSetBytes || !file.commit())
         return FileOutcome::Failure(
             QStringLiteral("Cannot write file %1. %2").arg(Shown(path), file.errorString()));
     return {};
-}
-
-bool IsSlotOccupied(const ResultRecord& record) {
-    return record.SampleVolume[0] != 0.0f;
-}
-
-void CountRunsAfterOpen(RunHistory& history) {
-    history.SelectedRun = -1;
-    history.RunCount = 0;
-    for (int slot = 1; slot < kHistorySlots; ++slot) {
-        if (IsSlotOccupied(history.Slots[slot])) {
-            history.RunCount = slot;
-            history.SelectedRun = 1;
-        }
-    }
-    history.RunCount = std::min(history.RunCount, kMaxListedRuns);
 }
 
 QString DataSourceLineForFile(const QString& path) {
@@ -134,37 +120,12 @@ FileCommandResult SaveHistoryFileAs(const QString& chosenPath, QString& saveName
     return result;
 }
 
-// run x reference / 100 from the stored singles: their product is exact in
-// double, so the result is rounded once, when it is stored, as "Use as
-// reference" rounds its quotients.
-float ValueAgainstNormal(float run, float reference) {
-    return ToStoredSingle(double(run) * double(reference) / 100.0);
-}
-
-void ReexpressRunsAgainstNormal(RunHistory& history) {
-    constexpr int kRegionParameters = 8;
-    constexpr int kReexpressedGlobals = 16; // entries 17..20 keep their meaning
-    const ResultRecord& reference = history.Slots[0];
-    const int listed = std::clamp(history.RunCount, 0, kHistorySlots - 1);
-    for (int slot = 1; slot <= listed; ++slot) {
-        ResultRecord& run = history.Slots[slot];
-        for (int row = 0; row < kRegionRows; ++row)
-            for (int k = 0; k < kRegionParameters; ++k)
-                run.ParameterBlock[row][k] =
-                    ValueAgainstNormal(run.ParameterBlock[row][k], reference.ParameterBlock[row][k]);
-        for (int j = 0; j < kReexpressedGlobals; ++j)
-            run.GlobalParamBlock[j] =
-                ValueAgainstNormal(run.GlobalParamBlock[j], reference.GlobalParamBlock[j]);
-    }
-}
-
 FileCommandResult RestoreDefaultReference(const QString& programFolder, RunHistory& history) {
     auto defaults = std::make_unique<ResultHistory>();
     FileCommandResult result{
         ReadHistorySet(ResolveDataPath(programFolder, kStandardHistoryFile), *defaults), {}, {}};
     if (!result.Outcome.Ok) return result;
-    ReexpressRunsAgainstNormal(history);
-    history.Slots[0] = (*defaults)[0];
+    RestoreDefaultReference(history, (*defaults)[0]);
     result.DataSourceLine = kStandardDataSourceLine;
     return result;
 }

@@ -6,6 +6,8 @@
 // history "datfiles1/standard.dat" and every ".spi" file the user saves.
 #pragma once
 
+#include "history_commands.h"
+#include "history_set_io.h"
 #include "result_record.h"
 #include "run_history.h"
 
@@ -15,8 +17,6 @@
 #include <utility>
 
 namespace breathlab {
-
-constexpr qint64 kHistorySetBytes = sizeof(ResultHistory);
 
 inline const QString kDefaultSaveName = QStringLiteral("data_default.spi");
 inline const QString kSimulationFolderName = QStringLiteral("simulations");
@@ -48,14 +48,6 @@ FileOutcome ReadHistorySet(const QString& path, ResultHistory& into);
 // that replaces the target only once it is complete, so a failed write (full
 // disk, read-only file or folder, missing folder) leaves any earlier file whole.
 FileOutcome WriteHistorySet(const QString& path, const ResultHistory& history);
-
-// A run slot holds a run when the first sample of its volume trace is not 0.
-bool IsSlotOccupied(const ResultRecord& record);
-
-// After a history has been loaded: runs are listed up to the last occupied
-// slot (at most three), and the newest run is selected when any slot is
-// occupied, -1 otherwise. Slots 2 and 4 occupied give RunCount 3, SelectedRun 1.
-void CountRunsAfterOpen(RunHistory& history);
 
 // "Plik:  " and the file's name without folder and without its last extension.
 QString DataSourceLineForFile(const QString& path);
@@ -95,11 +87,6 @@ FileCommandResult SaveHistoryFile(const QString& programFolder, const QString& s
 // target of later "Save" commands.
 FileCommandResult SaveHistoryFileAs(const QString& chosenPath, QString& saveName,
                                     const ResultHistory& history);
-
-// Re-expresses the percentages of the listed runs against normal values:
-// every ParameterBlock value of parameters 1..8 and GlobalParamBlock entries
-// 1..16 of slots 1..RunCount are multiplied by the reference's value / 100.
-void ReexpressRunsAgainstNormal(RunHistory& history);
 
 // "ref.Default": replaces the reference (slot 0) with the first record of
 // the program's "datfiles1/standard.dat" and re-expresses the listed runs.

@@ -7,5 +7,5 @@ add_library(breathlab_simfiles STATIC
 target_include_directories(breathlab_simfiles PUBLIC
     ${CMAKE_CURRENT_LIST_DIR}
     ${CMAKE_SOURCE_DIR}/results)
-target_link_libraries(breathlab_simfiles PUBLIC breathlab_model breathlab_parameters breathlab_datapath Qt6::Core)
+target_link_libraries(breathlab_simfiles PUBLIC breathlab_core breathlab_datapath Qt6::Core)
 set_target_properties(breathlab_simfiles PROPERTIES AUTOMOC OFF)

@@ -9,5 +9,5 @@ add_library(breathlab_curves STATIC
 target_include_directories(breathlab_curves
     PUBLIC ${CMAKE_CURRENT_LIST_DIR}
     PRIVATE ${PROJECT_SOURCE_DIR}/params)
-target_link_libraries(breathlab_curves PUBLIC breathlab_model Qt6::Gui PRIVATE breathlab_history)
+target_link_libraries(breathlab_curves PUBLIC breathlab_model breathlab_core Qt6::Gui PRIVATE breathlab_history)
 set_target_properties(breathlab_curves PROPERTIES AUTOMOC OFF)

@@ -1,89 +1,17 @@
 #include "indices_table.h"
 
 #include "number_format.h"
-#include "run_status.h"
 #include "slot_colours.h"
 
 namespace breathlab {
 
 namespace {
 
-struct IndexRowLayout {
-    int Row;
-    const char* Name;
-    const char* Unit;
-    float ResultRecord::*Field;
-};
-
-// Rows 9, 10 and 14 stay empty: they space the flow indices from the
-// volumes and the signal row.
-constexpr std::array<IndexRowLayout, 11> kIndexRows = {{
-    {1, "FEV1", "l", &ResultRecord::FEV1},
-    {2, "FVCEX", "l", &ResultRecord::FVCEX},
-    {3, "FEV1%FVC", "%", &ResultRecord::FEV1PercentFVC},
-    {4, "PEF", "l/s", &ResultRecord::PEF},
-    {5, "MEF75", "l/s", &ResultRecord::MEF75},
-    {6, "MEF50", "l/s", &ResultRecord::MEF50},
-    {7, "MEF25", "l/s", &ResultRecord::MEF25},
-    {8, "ERV", "l", &ResultRecord::ERV},
-    {11, "FET", "s", &ResultRecord::FET},
-    {12, "FRC", "l", &ResultRecord::FRC},
-    {13, "TLC", "l", &ResultRecord::TLC},
-}};
-
-const QString kFetName = QStringLiteral("FET");
-const QString kVariableName = QStringLiteral("Variable");
-
 bool IsValidSlot(int slot) {
     return slot >= 0 && slot < kHistorySlots;
 }
 
-// The status that decides what the observed column shows is that of the
-// selected run, or of the reference while no run is selected.
-float ShownStatus(const RunHistory& history) {
-    const int slot =
-        history.SelectedRun > 0 && IsValidSlot(history.SelectedRun) ? history.SelectedRun : 0;
-    return history.Slots[slot].RunStatus;
-}
-
-// FEV1, FVCEX, FEV1%FVC and ERV are volumes, which stay comparable whatever
-// signal the run recorded; the flow indices only mean something against the
-// reference while the run recorded a flow (signals below 4).
-bool IsVolumeIndexRow(int row) {
-    return row == 1 || row == 2 || row == 3 || row == 8;
-}
-
-QString PercentText(const IndexRowContext& context, int row, const QString& name, float reference,
-                    float observed, float status) {
-    const float signal = context.History.Slots[context.Slot].SignalSelection;
-    const bool comparable = signal < 4.0f || IsVolumeIndexRow(row);
-    if (reference > 0.0f && RunCompleted(status) && name != kFetName && comparable)
-        return FormatPercentOfReference(double(observed) / double(reference) * 100.0,
-                                        context.Locale);
-    return QStringLiteral(" ");
-}
-
-QString ObservedText(float observed, float status, const QLocale& locale) {
-    const std::optional<int> code = RunStatusCode(status);
-    if (code == kRunCompleted) return FormatIndexValue(observed, locale);
-    if (code == kRunDead) return QStringLiteral("dead");
-    return QStringLiteral("error");
-}
-
 } // namespace
-
-std::optional<int> StatusDescription(float runStatus) {
-    switch (RunStatusCode(runStatus).value_or(2)) {
-    case kRunError:
-        return 10;
-    case kRunDead:
-        return 9;
-    case kRunCompleted:
-        return 11;
-    default:
-        return std::nullopt;
-    }
-}
 
 std::optional<int> ShowIndexRow(IndicesTable& table, const IndexRowContext& context, int row,
                                 const QString& name, const QString& unit, float reference,
@@ -92,22 +20,12 @@ std::optional<int> ShowIndexRow(IndicesTable& table, const IndexRowContext& cont
     auto& cells = table.Cells[row];
     cells[kIndexNameColumn] = name;
     cells[kIndexUnitColumn] = unit;
-    // Neither the expiration time nor the signal number has a reference
-    // value worth comparing.
-    if (name != kFetName && name != kVariableName)
-        cells[kReferenceColumn] = FormatIndexValue(reference, context.Locale);
-
-    const float status = ShownStatus(context.History);
-    if (!context.WithObserved) {
-        cells[kObservedColumn].clear();
-        cells[kPercentColumn].clear();
-    } else if (name == kVariableName) {
-        cells[kObservedColumn] = FormatSignalSelection(observed, context.Locale);
-    } else {
-        cells[kObservedColumn] = ObservedText(observed, status, context.Locale);
-        cells[kPercentColumn] = PercentText(context, row, name, reference, observed, status);
-    }
-    return StatusDescription(status);
+    const IndexRowTexts texts = IndexRowCells(context.History, context.Slot, context.WithObserved,
+                                              row, name.toStdString(), reference, observed);
+    if (texts.Reference) cells[kReferenceColumn] = Localized(*texts.Reference, context.Locale);
+    if (texts.Observed) cells[kObservedColumn] = Localized(*texts.Observed, context.Locale);
+    if (texts.Percent) cells[kPercentColumn] = Localized(*texts.Percent, context.Locale);
+    return StatusDescription(ShownStatus(context.History));
 }
 
 std::optional<int> ShowIndices(IndicesTable& table, const RunHistory& history, int slot,
@@ -126,8 +44,8 @@ std::optional<int> ShowIndices(IndicesTable& table, const RunHistory& history, i
         ShowIndexRow(table, context, layout.Row, QString::fromLatin1(layout.Name),
                      QString::fromLatin1(layout.Unit), reference.*layout.Field,
                      shown.*layout.Field);
-    return ShowIndexRow(table, context, kVariableRow, kVariableName, QStringLiteral(" "), 0.0f,
-                        shown.SignalSelection);
+    return ShowIndexRow(table, context, kVariableRow, QString::fromLatin1(kVariableName.data()),
+                        QStringLiteral(" "), 0.0f, shown.SignalSelection);
 }
 
 QColor IndicesCellBackground(int row) {

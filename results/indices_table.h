@@ -9,27 +9,15 @@
 #include <array>
 #include <optional>
 
+#include "index_texts.h"
 #include "run_history.h"
 
 namespace breathlab {
-
-constexpr int kIndicesColumns = 5;
-constexpr int kIndicesRows = 16;
-constexpr int kIndexNameColumn = 0;
-constexpr int kIndexUnitColumn = 1;
-constexpr int kReferenceColumn = 2;
-constexpr int kObservedColumn = 3;
-constexpr int kPercentColumn = 4;
-constexpr int kVariableRow = 15;
 
 // Cells[row][column]. Cells that nothing writes keep their text.
 struct IndicesTable {
     std::array<std::array<QString, kIndicesColumns>, kIndicesRows> Cells;
 };
-
-// Description text block for a run status: 11 completed, 9 dead, 10 error;
-// none for a status that is none of these.
-std::optional<int> StatusDescription(float runStatus);
 
 // What every row of one filling of the table shares.
 struct IndexRowContext {

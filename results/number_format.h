@@ -7,7 +7,13 @@
 #include <QLocale>
 #include <QString>
 
+#include <string>
+
 namespace breathlab {
+
+// A number written with '.' and '-' (as the core writes them) in the
+// locale's decimal point and minus sign.
+QString Localized(const std::string& ascii, const QLocale& locale = QLocale());
 
 // `value` rounded to at most `significantDigits` significant digits and written
 // with exactly `decimals` decimals, e.g. (1234.567, 4, 2) -> "1235.00" and

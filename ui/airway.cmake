@@ -7,5 +7,5 @@ add_library(breathlab_airway STATIC
     ${CMAKE_CURRENT_LIST_DIR}/region_picture.cpp)
 target_include_directories(breathlab_airway PUBLIC ${CMAKE_CURRENT_LIST_DIR}
     PRIVATE ${CMAKE_SOURCE_DIR}/params)
-target_link_libraries(breathlab_airway PUBLIC breathlab_model Qt6::Gui)
+target_link_libraries(breathlab_airway PUBLIC breathlab_model breathlab_core Qt6::Gui)
 set_target_properties(breathlab_airway PROPERTIES AUTOMOC OFF)

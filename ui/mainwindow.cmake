@@ -16,7 +16,7 @@ target_include_directories(breathlab_mainwindow PUBLIC
     ${CMAKE_CURRENT_LIST_DIR}
     ${CMAKE_SOURCE_DIR}/params)
 target_link_libraries(breathlab_mainwindow PUBLIC
-    Qt6::Widgets breathlab_model breathlab_parameters breathlab_history breathlab_curves
+    Qt6::Widgets breathlab_model breathlab_core breathlab_history breathlab_curves
     breathlab_datafiles breathlab_simfiles breathlab_airway breathlab_animation breathlab_help
     breathlab_icon)
 

@@ -1,6 +1,6 @@
 #include "headless_session.h"
 
-#include "parameter_record.h"
+#include "history_commands.h"
 #include "simulation_run.h"
 
 #include <algorithm>
@@ -8,19 +8,18 @@
 namespace breathlab {
 
 HeadlessSession::HeadlessSession(const ResultHistory* initialHistory)
-    : model_(std::make_unique<LungModel>()), history_(std::make_unique<ResultHistory>()),
-      previousNewest_(std::make_unique<ResultRecord>()) {
+    : model_(std::make_unique<LungModel>()), history_(std::make_unique<RunHistory>()) {
     if (initialHistory) {
-        *history_ = *initialHistory;
+        history_->Slots = *initialHistory;
     } else {
         // Without a default set the reference's further percentages are normal.
-        for (ResultRecord& r : *history_) std::fill(std::begin(r.GlobalParamBlock), std::end(r.GlobalParamBlock), 100.0f);
+        for (ResultRecord& r : history_->Slots) std::fill(std::begin(r.GlobalParamBlock), std::end(r.GlobalParamBlock), 100.0f);
     }
-    ResetModel(*model_, *history_);
+    ResetModel(*model_, history_->Slots);
 }
 
 void HeadlessSession::UseReferencePercentages(const ResultRecord& reference) {
-    ResultRecord& slot0 = (*history_)[0];
+    ResultRecord& slot0 = history_->Slots[0];
     std::copy(&reference.ParameterBlock[0][0], &reference.ParameterBlock[0][0] + kRegionRows * kParameterColumns,
               &slot0.ParameterBlock[0][0]);
     std::copy(std::begin(reference.GlobalParamBlock), std::end(reference.GlobalParamBlock),
@@ -28,14 +27,9 @@ void HeadlessSession::UseReferencePercentages(const ResultRecord& reference) {
 }
 
 void HeadlessSession::Start(const ParameterSet& parameters) {
-    ResultHistory& h = *history_;
-    *previousNewest_ = h[1];
-    ClearRunTraces(h[1]);
-    StoreParameterSet(h[1], parameters);
-    RunManoeuvre(*model_, h);
-    h[4] = h[3];
-    h[3] = h[2];
-    h[2] = *previousNewest_;
+    const auto previousNewest = PrepareWorkingSlot(*history_, parameters);
+    RunManoeuvre(*model_, history_->Slots);
+    StoreFinishedRun(*history_, *previousNewest);
 }
 
 } // namespace breathlab

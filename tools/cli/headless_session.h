@@ -5,6 +5,7 @@
 #include "lung_model.h"
 #include "parameter_set.h"
 #include "result_record.h"
+#include "run_history.h"
 
 #include <memory>
 
@@ -24,12 +25,11 @@ public:
     void Start(const ParameterSet& parameters);
 
     const LungModel& Model() const { return *model_; }
-    const ResultHistory& History() const { return *history_; }
+    const ResultHistory& History() const { return history_->Slots; }
 
 private:
     std::unique_ptr<LungModel> model_;
-    std::unique_ptr<ResultHistory> history_;
-    std::unique_ptr<ResultRecord> previousNewest_;
+    std::unique_ptr<RunHistory> history_;
 };
 
 } // namespace breathlab

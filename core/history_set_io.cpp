@@ -17,14 +17,17 @@ bool ReadHistorySet(const std::string& path, ResultHistory& history, std::string
         return false;
     }
     auto buffer = std::make_unique<ResultHistory>();
-    in.read(reinterpret_cast<char*>(buffer.get()), sizeof(ResultHistory));
-    if (in.gcount() != static_cast<std::streamsize>(sizeof(ResultHistory))) {
-        error = path + " is not a history set: " + std::to_string(in.gcount()) +
-                " bytes, a history set has " + std::to_string(sizeof(ResultHistory));
+    in.read(reinterpret_cast<char*>(buffer.get()), kHistorySetBytes);
+    if (in.gcount() != static_cast<std::streamsize>(kHistorySetBytes)) {
+        error = ShortHistorySetMessage(path, static_cast<std::size_t>(in.gcount()));
         return false;
     }
     history = *buffer;
     return true;
+}
+
+bool WriteHistorySet(const std::string& path, const ResultHistory& history, std::string& error) {
+    return WriteFileAtomically(path, HistorySetBytes(history), kHistorySetBytes, error);
 }
 
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,

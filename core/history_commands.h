@@ -46,4 +46,21 @@ bool UseSelectedAsReference(RunHistory& history);
 // ones. Returns whether a run was selected; any other row changes nothing.
 bool SelectRunRow(RunHistory& history, ParameterSet& parameters, int row);
 
+// A run slot holds a run when the first sample of its volume trace is not 0.
+bool IsSlotOccupied(const ResultRecord& record);
+
+// After a history has been loaded: runs are listed up to the last occupied
+// slot (at most three), and the newest run is selected when any slot is
+// occupied, -1 otherwise. Slots 2 and 4 occupied give RunCount 3, SelectedRun 1.
+void CountRunsAfterOpen(RunHistory& history);
+
+// Re-expresses the percentages of the listed runs against normal values:
+// every ParameterBlock value of parameters 1..8 and GlobalParamBlock entries
+// 1..16 of slots 1..RunCount are multiplied by the reference's value / 100.
+void ReexpressRunsAgainstNormal(RunHistory& history);
+
+// "ref.Default" once the default history has been read: the listed runs are
+// re-expressed against normal and `defaultReference` becomes slot 0.
+void RestoreDefaultReference(RunHistory& history, const ResultRecord& defaultReference);
+
 } // namespace breathlab

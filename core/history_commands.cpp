@@ -117,4 +117,48 @@ bool SelectRunRow(RunHistory& history, ParameterSet& parameters, int row) {
     return true;
 }
 
+bool IsSlotOccupied(const ResultRecord& record) {
+    return record.SampleVolume[0] != 0.0f;
+}
+
+void CountRunsAfterOpen(RunHistory& history) {
+    history.SelectedRun = -1;
+    history.RunCount = 0;
+    for (int slot = 1; slot < kHistorySlots; ++slot) {
+        if (IsSlotOccupied(history.Slots[slot])) {
+            history.RunCount = slot;
+            history.SelectedRun = 1;
+        }
+    }
+    history.RunCount = std::min(history.RunCount, kMaxListedRuns);
+}
+
+// run x reference / 100 from the stored singles: their product is exact in
+// double, so the result is rounded once, when it is stored, as "Use as
+// reference" rounds its quotients.
+static float ValueAgainstNormal(float run, float reference) {
+    return ToStoredSingle(double(run) * double(reference) / 100.0);
+}
+
+void ReexpressRunsAgainstNormal(RunHistory& history) {
+    constexpr int kReexpressedGlobals = 16; // entries 17..20 keep their meaning
+    const ResultRecord& reference = history.Slots[0];
+    const int listed = std::clamp(history.RunCount, 0, kHistorySlots - 1);
+    for (int slot = 1; slot <= listed; ++slot) {
+        ResultRecord& run = history.Slots[slot];
+        for (int row = 0; row < kRegionRows; ++row)
+            for (int k = 0; k < kParameterCount; ++k)
+                run.ParameterBlock[row][k] =
+                    ValueAgainstNormal(run.ParameterBlock[row][k], reference.ParameterBlock[row][k]);
+        for (int j = 0; j < kReexpressedGlobals; ++j)
+            run.GlobalParamBlock[j] =
+                ValueAgainstNormal(run.GlobalParamBlock[j], reference.GlobalParamBlock[j]);
+    }
+}
+
+void RestoreDefaultReference(RunHistory& history, const ResultRecord& defaultReference) {
+    ReexpressRunsAgainstNormal(history);
+    history.Slots[0] = defaultReference;
+}
+
 } // namespace breathlab

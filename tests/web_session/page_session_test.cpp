@@ -1,0 +1,76 @@
+// The page's session natively: the same code the WebAssembly build runs.
+#include "page_session.h"
+
+#include "history_set_io.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace breathlab {
+namespace {
+
+constexpr int kBothLungsRow = 2;
+constexpr int kRPeripheral = 4;
+
+class PageSessionTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(ReadHistorySet(STANDARD_HISTORY_FILE, *standard, error)) << error;
+        ASSERT_TRUE(session->StartUp(standard.get(), kHistorySetBytes, error)) << error;
+    }
+
+    std::unique_ptr<ResultHistory> standard = std::make_unique<ResultHistory>();
+    std::unique_ptr<PageSession> session = std::make_unique<PageSession>();
+};
+
+TEST_F(PageSessionTest, ShortDataIsRefusedAtStartUpAndOnOpen) {
+    std::string error;
+    auto fresh = std::make_unique<PageSession>();
+    EXPECT_FALSE(fresh->StartUp(standard.get(), kHistorySetBytes - 4, error));
+    EXPECT_NE(error.find("621356 bytes"), std::string::npos) << error;
+
+    const float referenceFev1 = session->History().Slots[0].FEV1;
+    EXPECT_FALSE(session->Open(standard.get(), 100, error));
+    EXPECT_EQ(session->History().Slots[0].FEV1, referenceFev1);
+    EXPECT_EQ(session->History().RunCount, 0);
+}
+
+TEST_F(PageSessionTest, CommandsBringTheShownRunsPercentagesBackIntoTheWorkingSet) {
+    session->Parameters().At(0, 5) = 200.0; // RPeripheral of both lungs
+    session->Start();
+    EXPECT_EQ(session->History().RunCount, 1);
+    EXPECT_EQ(session->History().SelectedRun, 1);
+    EXPECT_EQ(session->History().Slots[1].ParameterBlock[kBothLungsRow][kRPeripheral], 200.0f);
+    EXPECT_EQ(session->History().Slots[1].RunStatus, 1.0f);
+
+    session->Parameters().At(0, 5) = 50.0;
+    EXPECT_TRUE(session->SelectRun(1));
+    EXPECT_EQ(session->Parameters().At(0, 5), 200.0);
+    EXPECT_FALSE(session->SelectRun(2)); // not listed
+
+    EXPECT_TRUE(session->UseSelectedAsReference());
+    EXPECT_EQ(session->Parameters().At(0, 5), 100.0);
+    EXPECT_EQ(session->History().Slots[0].ParameterBlock[kBothLungsRow][kRPeripheral], 200.0f);
+
+    session->RestoreDefaultReference();
+    EXPECT_EQ(session->Parameters().At(0, 5), 200.0);
+    EXPECT_EQ(session->History().Slots[0].FEV1, (*standard)[0].FEV1);
+
+    EXPECT_TRUE(session->DeleteSelected());
+    EXPECT_EQ(session->History().SelectedRun, -1);
+    EXPECT_FALSE(session->DeleteSelected());
+}
+
+TEST_F(PageSessionTest, StateNamesTheSelectionAndTheShownIndices) {
+    const std::string before = session->StateJson();
+    EXPECT_NE(before.find("\"SelectedRun\":-1,\"RunCount\":0"), std::string::npos);
+    EXPECT_NE(before.find("[\"FEV1\",\"l\",\"2.84\",\"\",\"\"]"), std::string::npos) << before;
+    session->Start();
+    const std::string after = session->StateJson();
+    EXPECT_NE(after.find("[\"FEV1\",\"l\",\"2.84\",\"2.84\",\"100\"]"), std::string::npos) << after;
+}
+
+} // namespace
+} // namespace breathlab

@@ -1,0 +1,524 @@
+// The page: controls, tables and plots around the worker that runs the model.
+import type { FromWorker, HistoryState, SliderScale, SlotTraces, ToWorker } from "./messages";
+import {
+  kBothLungs, kDeadSpaceHelpPage, kGeneralHelpPage, kIndicesHelpPage, kPanels, kParameters,
+  kRegions, kResultsHelpPage, normalParameters, regionRow,
+} from "./parameters";
+import { drawFlowVolume, drawVolumeTime, kSlotColours, tracePoints } from "./plots";
+import { decodeSettings, encodeSettings } from "./share_link";
+import { showHelp, wireHelpDialog } from "./help_dialog";
+
+const kSaveName = "data_default.spi";
+const kMaxListedRuns = 3;
+
+interface LiveRun {
+  time: number[];
+  volume: number[];
+  clock: number | null;
+}
+
+interface PageModel {
+  scales: SliderScale[];
+  working: number[][];
+  region: number;
+  history: HistoryState | null;
+  traces: SlotTraces[];
+  live: LiveRun | null;
+  lastRunSeconds: number | null;
+  livePointsOfLastRun: number;
+}
+
+const page: PageModel = {
+  scales: [],
+  working: normalParameters(),
+  region: kBothLungs,
+  history: null,
+  traces: [],
+  live: null,
+  lastRunSeconds: null,
+  livePointsOfLastRun: 0,
+};
+
+const worker = new Worker(new URL("worker.js", import.meta.url));
+
+function send(message: ToWorker, transfer: Transferable[] = []): void {
+  worker.postMessage(message, transfer);
+}
+
+function byId<T extends HTMLElement>(id: string): T {
+  return document.getElementById(id) as T;
+}
+
+function element<K extends keyof HTMLElementTagNameMap>(
+  tag: K, className = "", text = "",
+): HTMLElementTagNameMap[K] {
+  const node = document.createElement(tag);
+  if (className) node.className = className;
+  if (text) node.textContent = text;
+  return node;
+}
+
+function say(text: string): void {
+  byId("status").textContent = text;
+}
+
+function setBusy(busy: boolean): void {
+  document.body.dataset.busy = busy ? "yes" : "no";
+  for (const control of document.querySelectorAll<HTMLButtonElement | HTMLInputElement>("[data-command], input[type=range]"))
+    control.disabled = busy;
+  if (!busy) updateCommandStates();
+}
+
+// --- Sliders ---------------------------------------------------------------
+
+function percentText(value: number): string {
+  return `${Number(value.toPrecision(5))} %`;
+}
+
+function positionFor(k: number, percent: number): number {
+  // The slider's own table read backwards: the position whose rounded
+  // percentage lies nearest in ratio; a stored value between two positions
+  // is shown at the nearer one and kept as it is.
+  const scale = page.scales[k - 1];
+  let best = scale.defaultPosition;
+  let bestDistance = Infinity;
+  scale.percentAt.forEach((value, i) => {
+    const distance = Math.abs(Math.log(value) - Math.log(percent));
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = scale.minimum + i;
+    }
+  });
+  return best;
+}
+
+function buildRegionPicker(): void {
+  const picker = byId<HTMLSelectElement>("region");
+  for (const region of kRegions) {
+    const option = element("option", "", region.label);
+    option.value = String(region.index);
+    picker.append(option);
+  }
+  picker.addEventListener("change", () => {
+    page.region = Number(picker.value);
+    showWorkingParameters();
+    renderRunsTable();
+  });
+}
+
+function buildSliders(): void {
+  const host = byId("panels");
+  for (const panel of kPanels) {
+    const box = element("section", "panel");
+    const heading = element("h2");
+    heading.append(element("span", "", panel.title), helpButton(panel.helpPage, `Help on ${panel.title}`));
+    box.append(heading);
+    for (const k of panel.parameters) box.append(sliderRow(k));
+    host.append(box);
+  }
+}
+
+function sliderRow(k: number): HTMLElement {
+  const parameter = kParameters[k - 1];
+  const scale = page.scales[k - 1];
+  const row = element("div", "slider");
+  const id = `slider-${parameter.name}`;
+  const label = element("label", "slider-caption");
+  label.htmlFor = id;
+  label.title = `${parameter.name}: ${parameter.meaning}`;
+  label.append(element("b", "", parameter.caption), element("span", "meaning", parameter.meaning));
+  if (k === 2) label.append(helpButton(kDeadSpaceHelpPage, "Help on the dead space"));
+  const output = element("output", "slider-value");
+  output.id = `${id}-value`;
+  const input = element("input");
+  input.type = "range";
+  input.id = id;
+  input.min = String(scale.minimum);
+  input.max = String(scale.maximum);
+  input.step = "1";
+  input.dataset.k = String(k);
+  input.addEventListener("input", () => {
+    const percent = scale.percentAt[Number(input.value) - scale.minimum];
+    page.working[regionRow(page.region)][k - 1] = percent;
+    showSliderValue(k);
+    renderRunsTable();
+  });
+  const ticks = element("div", "ticks");
+  for (const [position, text] of parameter.labels) {
+    // "200 (mild)" reads "200" under the slider; the words stay in its tooltip.
+    const tick = element("span", "", text.split(" ")[0]);
+    tick.title = text;
+    tick.style.left = `${((position - scale.minimum) / (scale.maximum - scale.minimum)) * 100}%`;
+    ticks.append(tick);
+  }
+  row.append(label, output, input, ticks);
+  return row;
+}
+
+function showSliderValue(k: number): void {
+  const parameter = kParameters[k - 1];
+  const value = page.working[regionRow(page.region)][k - 1];
+  const input = byId<HTMLInputElement>(`slider-${parameter.name}`);
+  byId(`slider-${parameter.name}-value`).textContent = percentText(value);
+  input.setAttribute("aria-valuetext", percentText(value));
+}
+
+function showWorkingParameters(): void {
+  for (const parameter of kParameters) {
+    const value = page.working[regionRow(page.region)][parameter.k - 1];
+    byId<HTMLInputElement>(`slider-${parameter.name}`).value = String(positionFor(parameter.k, value));
+    showSliderValue(parameter.k);
+  }
+}
+
+// --- Tables ----------------------------------------------------------------
+
+function renderIndicesTable(): void {
+  const table = byId<HTMLTableElement>("indices");
+  const history = page.history;
+  table.replaceChildren();
+  if (!history) return;
+  const shown = history.SelectedRun > 0 ? history.SelectedRun : 0;
+  const colour = kSlotColours[shown];
+  const head = element("thead");
+  const headRow = element("tr");
+  history.IndexTable[0].forEach((text, column) => {
+    const cell = element("th", column >= 3 ? "run" : "", text);
+    if (column >= 3 && shown > 0) cell.style.color = colour;
+    headRow.append(cell);
+  });
+  head.append(headRow);
+  const body = element("tbody");
+  history.IndexTable.slice(1).forEach((cells) => {
+    if (cells[0] === "") return; // spacer rows of the desktop table
+    const row = element("tr");
+    cells.forEach((text, column) => {
+      const cell = element(column === 0 ? "th" : "td", column >= 2 ? "number" : "", text.trim() === "" ? "" : text);
+      if (column >= 3 && shown > 0) cell.style.color = colour;
+      if (text === "dead" || text === "error") cell.classList.add("failed");
+      row.append(cell);
+    });
+    body.append(row);
+  });
+  table.append(head, body);
+}
+
+function runRow(label: string, values: number[], slot: number, colour: string): HTMLTableRowElement {
+  const row = element("tr");
+  row.append(element("th", "", label));
+  for (const value of values) row.append(element("td", "number", String(Number(value.toPrecision(5)))));
+  row.style.color = colour;
+  row.dataset.slot = String(slot);
+  return row;
+}
+
+function renderRunsTable(): void {
+  const table = byId<HTMLTableElement>("runs");
+  const history = page.history;
+  table.replaceChildren();
+  const head = element("tr");
+  head.append(element("th", "", ""));
+  for (const parameter of kParameters) {
+    const cell = element("th", "", parameter.shortName);
+    cell.title = `${parameter.name}: ${parameter.meaning}`;
+    head.append(cell);
+  }
+  const body = element("tbody");
+  const rowIndex = regionRow(page.region);
+  const next = runRow("Next", page.working[rowIndex], -1, "#000");
+  next.classList.add("settings");
+  body.append(next);
+  if (history) {
+    for (let slot = 1; slot <= history.RunCount; ++slot) {
+      const record = history.Slots[slot];
+      const status = record.RunStatus === 1 ? "" : record.RunStatus === 0 ? " dead" : " error";
+      const row = runRow(`Run ${slot}${status}`, record.Parameters[rowIndex], slot, kSlotColours[slot]);
+      row.classList.add("run");
+      row.tabIndex = 0;
+      row.setAttribute("role", "button");
+      row.setAttribute("aria-pressed", String(slot === history.SelectedRun));
+      if (slot === history.SelectedRun) row.classList.add("selected");
+      const select = () => send({ type: "select", row: slot });
+      row.addEventListener("click", select);
+      row.addEventListener("keydown", (event) => {
+        if (event.key === "Enter" || event.key === " ") {
+          event.preventDefault();
+          select();
+        }
+      });
+      body.append(row);
+    }
+    const reference = runRow("Ref.", history.Slots[0].Parameters[rowIndex], 0, "#000");
+    reference.classList.add("reference");
+    body.append(reference);
+  }
+  const thead = element("thead");
+  thead.append(head);
+  table.append(thead, body);
+}
+
+function updateCommandStates(): void {
+  const selected = (page.history?.SelectedRun ?? -1) >= 1;
+  for (const name of ["delete", "useAsReference"])
+    document.querySelector<HTMLButtonElement>(`[data-command=${name}]`)!.disabled = !selected;
+}
+
+// --- Plots -----------------------------------------------------------------
+
+function renderPlots(): void {
+  const history = page.history;
+  if (!history || page.traces.length === 0) return;
+  const listed = Math.min(history.RunCount, kMaxListedRuns);
+  drawFlowVolume(byId<HTMLCanvasElement>("flow-volume"), {
+    traces: page.traces,
+    fev1: history.Slots.map((s) => s.FEV1),
+    flowAtFev1: history.Slots.map((s) => s.FlowAtFev1),
+    frc: history.Slots.map((s) => s.FRC),
+    listed,
+    selected: history.SelectedRun,
+  });
+  renderVolumeTime();
+}
+
+function renderVolumeTime(): void {
+  const history = page.history;
+  if (!history) return;
+  const canvas = byId<HTMLCanvasElement>("volume-time");
+  const referenceFrc = history.Slots[0].FRC;
+  if (page.live) {
+    drawVolumeTime(canvas, {
+      time: page.live.time, volume: page.live.volume, points: page.live.time.length,
+      colour: kSlotColours[1], referenceFrc, clock: page.live.clock,
+    });
+    return;
+  }
+  const slot = history.SelectedRun;
+  const traces = slot >= 1 ? page.traces[slot] : null;
+  drawVolumeTime(canvas, {
+    time: traces?.time ?? [], volume: traces?.volume ?? [],
+    points: traces ? tracePoints(traces.time) : 0,
+    colour: kSlotColours[Math.max(slot, 0)], referenceFrc, clock: null,
+  });
+}
+
+// --- Commands --------------------------------------------------------------
+
+function start(): void {
+  if (document.body.dataset.busy === "yes") return;
+  setBusy(true);
+  send({ type: "start", working: page.working });
+}
+
+function download(bytes: ArrayBuffer): void {
+  const url = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
+  const link = element("a");
+  link.href = url;
+  link.download = kSaveName;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 10_000);
+}
+
+function openFile(file: File): void {
+  file.arrayBuffer().then((bytes) => {
+    pendingDataSource = `File: ${file.name.replace(/\.[^.]*$/, "")}`;
+    send({ type: "open", bytes }, [bytes]);
+  });
+}
+
+function shareLink(): string {
+  const url = new URL(window.location.href);
+  url.hash = encodeSettings(page.working);
+  return url.toString();
+}
+
+function showShareDialog(): void {
+  const link = shareLink();
+  history.replaceState(null, "", link);
+  const dialog = byId<HTMLDialogElement>("share");
+  const field = byId<HTMLInputElement>("share-link");
+  field.value = link;
+  dialog.showModal();
+  field.select();
+  navigator.clipboard?.writeText(link).then(
+    () => say("The link to this patient is on the clipboard."),
+    () => say("Copy the link from the box."),
+  );
+}
+
+function helpButton(pageName: string, label: string): HTMLButtonElement {
+  const button = element("button", "help-button", "?");
+  button.type = "button";
+  button.setAttribute("aria-label", label);
+  button.title = label;
+  button.addEventListener("click", (event) => {
+    event.preventDefault();
+    showHelp(pageName);
+  });
+  return button;
+}
+
+function wireCommands(): void {
+  const commands: Record<string, () => void> = {
+    start,
+    delete: () => send({ type: "delete" }),
+    useAsReference: () => send({ type: "useAsReference" }),
+    restoreDefault: () => {
+      byId("data-source").textContent = "Data from file: Standard";
+      send({ type: "restoreDefault" });
+    },
+    reset: () => {
+      page.working[regionRow(page.region)] = kParameters.map(() => 100);
+      showWorkingParameters();
+      renderRunsTable();
+    },
+    open: () => byId<HTMLInputElement>("open-file").click(),
+    save: () => send({ type: "save" }),
+    share: showShareDialog,
+    help: () => showHelp(kGeneralHelpPage),
+  };
+  for (const button of document.querySelectorAll<HTMLButtonElement>("[data-command]"))
+    button.addEventListener("click", () => commands[button.dataset.command!]());
+  const input = byId<HTMLInputElement>("open-file");
+  input.addEventListener("change", () => {
+    if (input.files?.[0]) openFile(input.files[0]);
+    input.value = "";
+  });
+  byId("indices-help").append(helpButton(kIndicesHelpPage, "Help on the indices"));
+  byId("runs-help").append(helpButton(kResultsHelpPage, "Help on the runs table"));
+  byId("share-close").addEventListener("click", () => byId<HTMLDialogElement>("share").close());
+}
+
+// --- Messages from the worker ---------------------------------------------
+
+let linkedPatientPending = false;
+// The data-source line of a file being opened, shown once the worker took it.
+let pendingDataSource: string | null = null;
+
+function onState(state: HistoryState, traces: SlotTraces[], ranSeconds?: number): void {
+  const wasRunning = page.live !== null;
+  page.history = state;
+  page.traces = traces;
+  page.live = null;
+  page.working = state.Working.map((row) => row.slice());
+  if (ranSeconds !== undefined) page.lastRunSeconds = ranSeconds;
+  showWorkingParameters();
+  renderIndicesTable();
+  renderRunsTable();
+  renderPlots();
+  setBusy(false);
+  if (wasRunning) {
+    const status = state.Slots[1].RunStatus;
+    say(status === 1 ? `Run finished in ${page.lastRunSeconds?.toFixed(1)} s.` : status === 0 ? "The patient could not inspire: the run is dead." : "The run failed.");
+  }
+  document.body.dataset.state = "ready";
+  if (pendingDataSource) {
+    byId("data-source").textContent = pendingDataSource;
+    pendingDataSource = null;
+  }
+  if (linkedPatientPending) {
+    linkedPatientPending = false;
+    start();
+  }
+}
+
+function onMessage(message: FromWorker): void {
+  switch (message.type) {
+    case "ready":
+      page.scales = message.scales;
+      buildSliders();
+      showWorkingParameters();
+      return;
+    case "state":
+      // A fresh page opened from a share link takes the linked patient once.
+      if (linkedPatientPending) message.state.Working = page.working;
+      onState(message.state, message.traces, message.ranSeconds);
+      return;
+    case "runStarted":
+      page.live = { time: [], volume: [], clock: 0 };
+      page.livePointsOfLastRun = 0;
+      document.body.dataset.state = "running";
+      say("Running the examination…");
+      renderPlots();
+      return;
+    case "trace":
+      if (!page.live) return;
+      ++page.livePointsOfLastRun;
+      page.live.time.push(message.time);
+      page.live.volume.push(message.volume);
+      scheduleLiveDraw();
+      return;
+    case "clock":
+      if (page.live) page.live.clock = message.seconds;
+      scheduleLiveDraw();
+      return;
+    case "saved":
+      download(message.bytes);
+      byId("data-source").textContent = `File: ${kSaveName.replace(/\.spi$/, "")}`;
+      say(`Saved as ${kSaveName}.`);
+      return;
+    case "failed":
+      pendingDataSource = null;
+      say(message.message);
+      setBusy(false);
+      return;
+  }
+}
+
+let liveDrawQueued = false;
+function scheduleLiveDraw(): void {
+  if (liveDrawQueued) return;
+  liveDrawQueued = true;
+  requestAnimationFrame(() => {
+    liveDrawQueued = false;
+    renderVolumeTime();
+  });
+}
+
+// --- Start-up --------------------------------------------------------------
+
+// The default history set, which the build ships gzip-compressed.
+async function fetchDefaultSet(): Promise<ArrayBuffer> {
+  const response = await fetch("standard.dat.gz");
+  if (!response.ok || !response.body) throw new Error(`standard.dat.gz: ${response.status}`);
+  return new Response(response.body.pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
+}
+
+declare global {
+  interface Window {
+    // What the browser tests read: the history as the worker reported it,
+    // the share link, and how many trace points arrived during the last run.
+    breathlabPage: { state(): HistoryState | null; shareLink(): string; livePoints(): number };
+  }
+}
+
+function startUp(): void {
+  window.breathlabPage = { state: () => page.history, shareLink, livePoints: () => page.livePointsOfLastRun };
+  buildRegionPicker();
+  wireCommands();
+  wireHelpDialog();
+  setBusy(true);
+  if (window.location.hash.length > 1) {
+    const decoded = decodeSettings(window.location.hash);
+    page.working = decoded.rows;
+    linkedPatientPending = true;
+    if (decoded.unknown.length > 0) say(`Ignored in the link: ${decoded.unknown.join(", ")}`);
+  }
+  worker.onmessage = (event: MessageEvent<FromWorker>) => onMessage(event.data);
+  worker.onerror = (event) => say(`The simulator could not start: ${event.message}`);
+  fetchDefaultSet()
+    .then((defaultSet) => send({ type: "init", defaultSet }, [defaultSet]))
+    .catch((error: unknown) => say(String(error)));
+  let resizeQueued = false;
+  window.addEventListener("resize", () => {
+    if (resizeQueued) return;
+    resizeQueued = true;
+    requestAnimationFrame(() => {
+      resizeQueued = false;
+      renderPlots();
+    });
+  });
+}
+
+startUp();

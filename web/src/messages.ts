@@ -1,0 +1,71 @@
+// What the page and its worker say to each other. The worker owns the model
+// and the history; the page owns the controls and the drawing.
+
+export const kRegionCount = 8;
+export const kParameterCount = 8;
+export const kHistorySlots = 5;
+
+// [region row 0..7 for regions -2..5][parameter 0..7], percentages.
+export type ParameterRows = number[][];
+
+export interface SliderScale {
+  minimum: number;
+  maximum: number;
+  defaultPosition: number;
+  // percentAt[position - minimum]: the rounded percentage the core gives.
+  percentAt: number[];
+}
+
+export interface SlotRecord {
+  RunStatus: number | null;
+  FEV1: number | null;
+  FVCEX: number | null;
+  "FEV1%FVC": number | null;
+  PEF: number | null;
+  MEF75: number | null;
+  MEF50: number | null;
+  MEF25: number | null;
+  ERV: number | null;
+  FET: number | null;
+  FRC: number | null;
+  TLC: number | null;
+  FlowAtFev1: number | null;
+  SignalSelection: number | null;
+  Parameters: ParameterRows;
+  Globals: number[];
+}
+
+export interface HistoryState {
+  SelectedRun: number;
+  RunCount: number;
+  IndexTable: string[][];
+  Slots: SlotRecord[];
+  Working: ParameterRows;
+  WorkingGlobals: number[];
+}
+
+export interface SlotTraces {
+  sampleVolume: Float32Array;
+  sampleFlow: Float32Array;
+  time: Float32Array;
+  volume: Float32Array;
+}
+
+export type ToWorker =
+  | { type: "init"; defaultSet: ArrayBuffer }
+  | { type: "start"; working: ParameterRows }
+  | { type: "select"; row: number }
+  | { type: "delete" }
+  | { type: "useAsReference" }
+  | { type: "restoreDefault" }
+  | { type: "open"; bytes: ArrayBuffer }
+  | { type: "save" };
+
+export type FromWorker =
+  | { type: "ready"; scales: SliderScale[] }
+  | { type: "state"; state: HistoryState; traces: SlotTraces[]; ranSeconds?: number }
+  | { type: "runStarted" }
+  | { type: "trace"; index: number; time: number; volume: number }
+  | { type: "clock"; seconds: number }
+  | { type: "saved"; bytes: ArrayBuffer }
+  | { type: "failed"; message: string };

@@ -1,0 +1,132 @@
+// The examination runs here, off the page's thread, so the page keeps
+// drawing while the model integrates; each 100 ms trace point and each tick
+// of the run clock is posted as it is made.
+import { copyIn, lastText, loadPageModule, PageExports } from "./wasm_module";
+import type { FromWorker, HistoryState, SliderScale, SlotTraces, ToWorker } from "./messages";
+import { kHistorySlots, kParameterCount, kRegionCount } from "./messages";
+
+const kSampleCount = 1500;
+const kTracePointCount = 1000;
+const kSliderCount = 9;
+
+const kClockStepSeconds = 0.1;
+
+let wasm: PageExports | undefined;
+let lastClock = -1;
+const pending: ToWorker[] = [];
+
+function post(message: FromWorker, transfer: Transferable[] = []): void {
+  (self as unknown as Worker).postMessage(message, transfer);
+}
+
+function copyTrace(slot: number, which: number, length: number): Float32Array {
+  const pointer = wasm!.page_trace(slot, which);
+  return new Float32Array(wasm!.memory.buffer, pointer, length).slice();
+}
+
+function postState(ranSeconds?: number): void {
+  wasm!.page_state();
+  const state = JSON.parse(lastText(wasm!)) as HistoryState;
+  const traces: SlotTraces[] = [];
+  for (let slot = 0; slot < kHistorySlots; ++slot)
+    traces.push({
+      sampleVolume: copyTrace(slot, 0, kSampleCount),
+      sampleFlow: copyTrace(slot, 1, kSampleCount),
+      time: copyTrace(slot, 2, kTracePointCount),
+      volume: copyTrace(slot, 3, kTracePointCount),
+    });
+  const transfer = traces.flatMap((t) => [t.sampleVolume.buffer, t.sampleFlow.buffer, t.time.buffer, t.volume.buffer]);
+  post({ type: "state", state, traces, ranSeconds }, transfer);
+}
+
+function sliderScales(): SliderScale[] {
+  const scales: SliderScale[] = [];
+  for (let k = 1; k <= kSliderCount; ++k) {
+    const minimum = wasm!.page_slider_minimum(k);
+    const maximum = wasm!.page_slider_maximum(k);
+    const percentAt: number[] = [];
+    for (let p = minimum; p <= maximum; ++p) percentAt.push(wasm!.page_percent_at(k, p));
+    scales.push({ minimum, maximum, defaultPosition: wasm!.page_slider_default(k), percentAt });
+  }
+  return scales;
+}
+
+function withBytes(bytes: ArrayBuffer, use: (pointer: number) => number): number {
+  const pointer = copyIn(wasm!, bytes);
+  try {
+    return use(pointer);
+  } finally {
+    wasm!.page_free(pointer);
+  }
+}
+
+function handle(message: ToWorker): void {
+  const w = wasm!;
+  switch (message.type) {
+    case "init":
+      if (!withBytes(message.defaultSet, (p) => w.page_start_up(p, message.defaultSet.byteLength)))
+        post({ type: "failed", message: lastText(w) });
+      post({ type: "ready", scales: sliderScales() });
+      postState();
+      return;
+    case "start": {
+      for (let row = 0; row < kRegionCount; ++row)
+        for (let k = 0; k < kParameterCount; ++k) w.page_set_percent(row - 2, k + 1, message.working[row][k]);
+      post({ type: "runStarted" });
+      const began = performance.now();
+      w.page_start();
+      postState((performance.now() - began) / 1000);
+      return;
+    }
+    case "select":
+      if (w.page_select_run(message.row)) postState();
+      return;
+    case "delete":
+      if (w.page_delete_selected()) postState();
+      return;
+    case "useAsReference":
+      if (w.page_use_as_reference()) postState();
+      return;
+    case "restoreDefault":
+      w.page_restore_default();
+      postState();
+      return;
+    case "open":
+      if (withBytes(message.bytes, (p) => w.page_open(p, message.bytes.byteLength))) postState();
+      else post({ type: "failed", message: lastText(w) });
+      return;
+    case "save": {
+      const view = new Uint8Array(w.memory.buffer, w.page_history_bytes(), w.page_history_size());
+      const bytes = view.slice().buffer;
+      post({ type: "saved", bytes }, [bytes]);
+      return;
+    }
+  }
+}
+
+self.onmessage = (event: MessageEvent<ToWorker>) => {
+  if (wasm) handle(event.data);
+  else pending.push(event.data);
+};
+
+fetch(new URL("breathlab.wasm", self.location.href))
+  .then((response) => {
+    if (!response.ok) throw new Error(`breathlab.wasm: ${response.status} ${response.statusText}`);
+    return response.arrayBuffer();
+  })
+  .then((bytes) =>
+    loadPageModule(bytes, {
+      tracePoint: (index, time, volume) => post({ type: "trace", index, time, volume }),
+      runClock: (seconds) => {
+        // The model calls the clock far more often than a person can read it.
+        if (Math.abs(seconds - lastClock) < kClockStepSeconds) return;
+        lastClock = seconds;
+        post({ type: "clock", seconds });
+      },
+    }),
+  )
+  .then((module) => {
+    wasm = module;
+    for (const message of pending.splice(0)) handle(message);
+  })
+  .catch((error: unknown) => post({ type: "failed", message: String(error) }));

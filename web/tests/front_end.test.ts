@@ -1,0 +1,82 @@
+// The front end's own logic under node: the share link, the help pages'
+// conversion, and the test server's refusal to leave its folder.
+import assert from "node:assert/strict";
+import { mkdtempSync, mkdirSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { describe, test } from "node:test";
+import { decodeSettings, encodeSettings } from "../src/share_link";
+import { normalParameters, regionRow } from "../src/parameters";
+import { rtfToHtml } from "../src/rtf_to_html";
+import { fileFor } from "./static_server";
+
+describe("share link", () => {
+  test("carries every percentage that is not 100 and gives it back exactly", () => {
+    const rows = normalParameters();
+    rows[regionRow(0)][4] = 400; // RPeripheral of both lungs
+    rows[regionRow(1)][5] = 200; // CCC of the upper left lobe
+    rows[regionRow(-2)][0] = Math.fround(149.123451); // a stored single
+    const fragment = encodeSettings(rows);
+    assert.equal(fragment.split("&").length, 3);
+    assert.match(fragment, /(^|&)RPeripheral=400(&|$)/);
+    assert.match(fragment, /(^|&)UpperLeftLobe\.CCC=200(&|$)/);
+    const decoded = decodeSettings(`#${fragment}`);
+    assert.deepEqual(decoded.unknown, []);
+    assert.equal(Math.fround(decoded.rows[regionRow(-2)][0]), rows[regionRow(-2)][0]);
+    decoded.rows[regionRow(-2)][0] = rows[regionRow(-2)][0];
+    assert.deepEqual(decoded.rows, rows);
+  });
+
+  test("a normal patient is an empty link, and names ignore letter case", () => {
+    assert.equal(encodeSettings(normalParameters()), "");
+    const decoded = decodeSettings("#rperipheral=250&lowerrightlobe.size=75");
+    assert.equal(decoded.rows[regionRow(0)][4], 250);
+    assert.equal(decoded.rows[regionRow(5)][6], 75);
+  });
+
+  test("parts that name nothing or hold no positive number are reported, not used", () => {
+    const decoded = decodeSettings("#Foo=3&RMain=-5&Cm=abc&Size&VDc=1=2&Heart.RMain=200&RMain=300");
+    assert.deepEqual(decoded.unknown, ["Foo=3", "RMain=-5", "Cm=abc", "Size", "VDc=1=2", "Heart.RMain=200"]);
+    const expected = normalParameters();
+    expected[regionRow(0)][0] = 300;
+    assert.deepEqual(decoded.rows, expected);
+  });
+});
+
+describe("help pages", () => {
+  test("headings, bold text, bullets and escapes become HTML; tables of fonts and colours vanish", () => {
+    const rtf =
+      "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue128;}\n" +
+      "\\pard\\plain\\f0\\fs20 {\\qc\\fs32\\b\\cf1 Main airways\\par}\n" +
+      "{\\fs24\\b\\cf1 The slider R\\par}\n" +
+      "{\\b R} sets the resistance: 50 \\'96 800 % <fast> & \\{x\\}.\\par\n" +
+      "\\bullet  {\\b PEF falls first.} The peak\\par\n" +
+      "\\bullet  Second\\par\n" +
+      "After.\\par}";
+    assert.equal(
+      rtfToHtml(rtf),
+      "<h2>Main airways</h2><h3>The slider R</h3>" +
+        "<p><strong>R</strong> sets the resistance: 50 \u2013 800 % &lt;fast&gt; &amp; {x}.</p>" +
+        "<ul><li><strong>PEF falls first.</strong> The peak</li><li>Second</li></ul><p>After.</p>",
+    );
+  });
+
+  test("an unknown destination is skipped whole", () => {
+    assert.equal(rtfToHtml("{\\rtf1{\\*\\generator Some Writer;}Text\\par}"), "<p>Text</p>");
+  });
+});
+
+describe("static server", () => {
+  test("serves files inside its folder only", () => {
+    const root = mkdtempSync(join(tmpdir(), "breathlab-serve-"));
+    mkdirSync(join(root, "sub"));
+    writeFileSync(join(root, "index.html"), "x");
+    writeFileSync(join(root, "sub", "a.js"), "x");
+    assert.equal(fileFor(root, "/"), join(root, "index.html"));
+    assert.equal(fileFor(root, "/sub/a.js?v=1"), join(root, "sub", "a.js"));
+    assert.equal(fileFor(root, "/../etc/passwd"), undefined);
+    assert.equal(fileFor(root, "/%2e%2e/%2e%2e/etc/passwd"), undefined);
+    assert.equal(fileFor(root, "/sub"), undefined); // a folder is not a file
+    assert.equal(fileFor(root, "/missing.css"), undefined);
+  });
+});

@@ -1,0 +1,264 @@
+// The page in a real browser: it loads cleanly, runs the same examination as
+// breathlab-cli, and its history commands, files and share links work.
+import assert from "node:assert/strict";
+import { mkdirSync, readFileSync, statSync } from "node:fs";
+import { join } from "node:path";
+import { after, before, describe, test } from "node:test";
+import type { BrowserContext, Page } from "playwright-core";
+import type { HistoryState } from "../src/messages";
+import { launchChromium } from "./browser";
+import { cliRun, indexDifferences } from "./cli_equality";
+import { RunningServer, startStaticServer } from "./static_server";
+
+const kRunTimeoutMs = 60_000;
+const kHistorySetBytes = 621360;
+const kBothLungsRow = 2;
+const kRPeripheral = 4; // column of the parameter in a region row
+
+let server: RunningServer;
+let context: BrowserContext;
+let closeBrowser: () => Promise<void>;
+const outFolder = process.env.BREATHLAB_WEB_OUT ?? ".";
+
+interface WatchedPage {
+  page: Page;
+  errors: string[];
+}
+
+async function openPage(fragment = ""): Promise<WatchedPage> {
+  const page = await context.newPage();
+  const errors: string[] = [];
+  page.on("console", (message) => {
+    if (message.type() === "error") errors.push(message.text());
+  });
+  page.on("pageerror", (error) => errors.push(error.message));
+  await page.goto(server.url + fragment);
+  await page.waitForSelector("body[data-state=ready]", { timeout: kRunTimeoutMs });
+  return { page, errors };
+}
+
+function pageState(page: Page): Promise<HistoryState> {
+  return page.evaluate(() => window.breathlabPage.state()!);
+}
+
+async function waitForRuns(page: Page, runCount: number): Promise<HistoryState> {
+  await page.waitForFunction(
+    (count) => document.body.dataset.busy === "no" && window.breathlabPage.state()!.RunCount >= count,
+    runCount,
+    { timeout: kRunTimeoutMs },
+  );
+  return pageState(page);
+}
+
+async function pressStart(page: Page, expectedRuns: number): Promise<HistoryState> {
+  await page.click("button[data-command=start]");
+  await page.waitForSelector("body[data-busy=no]", { timeout: kRunTimeoutMs });
+  return waitForRuns(page, expectedRuns);
+}
+
+function assertSameAsCli(page: object, cli: object): void {
+  assert.deepEqual(indexDifferences(page, cli), []);
+}
+
+function indexCell(page: Page, name: string, column: number): Promise<string> {
+  return page.$eval(
+    "#indices",
+    (table, [rowName, col]) => {
+      for (const row of (table as HTMLTableElement).rows)
+        if (row.cells[0].textContent === rowName) return row.cells[col as number].textContent ?? "";
+      return "";
+    },
+    [name, column] as const,
+  );
+}
+
+before(async () => {
+  const folder = process.env.BREATHLAB_WEB_DIR;
+  assert.ok(folder, "BREATHLAB_WEB_DIR names the built page");
+  server = await startStaticServer(folder);
+  ({ context, close: closeBrowser } = await launchChromium());
+});
+
+after(async () => {
+  await closeBrowser?.();
+  await server?.close();
+});
+
+describe("the page", () => {
+  let shared: WatchedPage;
+
+  test("loads without a console error and shows the reference alone", async () => {
+    shared = await openPage();
+    const state = await pageState(shared.page);
+    assert.equal(state.RunCount, 0);
+    assert.equal(state.SelectedRun, -1);
+    assert.equal(await indexCell(shared.page, "FEV1", 2), "2.84");
+    assert.equal(await indexCell(shared.page, "FEV1", 3), "");
+    assert.equal(await shared.page.locator("input[type=range]").count(), 8);
+    assert.deepEqual(shared.errors, []);
+  });
+
+  test("a default START gives breathlab-cli's indices and shows them against the reference", async () => {
+    const { page } = shared;
+    const state = await pressStart(page, 1);
+    assert.equal(state.SelectedRun, 1);
+    assertSameAsCli(state.Slots[1], cliRun([]));
+    // The volume-time curve grew point by point while the worker ran.
+    const livePoints = await page.evaluate(() => window.breathlabPage.livePoints());
+    assert.ok(livePoints > 100 && livePoints <= 1000, `${livePoints} trace points arrived during the run`);
+    assert.equal(await indexCell(page, "FEV1", 3), "2.84");
+    assert.equal(await indexCell(page, "FEV1", 4), "100");
+    assert.equal(await indexCell(page, "FET", 2), "");
+  });
+
+  test("a slider moved with the keyboard changes the next run, and a second START lists both", async () => {
+    const { page } = shared;
+    const slider = page.locator("#slider-RPeripheral");
+    await slider.focus();
+    for (let i = 0; i < 100; ++i) await page.keyboard.press("ArrowRight"); // one doubling
+    assert.equal(await page.textContent("#slider-RPeripheral-value"), "200 %");
+    const state = await pressStart(page, 2);
+    assert.equal(state.Slots[1].Parameters[kBothLungsRow][kRPeripheral], 200);
+    assert.equal(state.Slots[2].Parameters[kBothLungsRow][kRPeripheral], 100);
+    assert.ok(state.Slots[1].MEF25! < state.Slots[2].MEF25!, "higher peripheral resistance lowers MEF25");
+    assert.equal(await page.locator("#runs tr.run").count(), 2);
+    assert.equal(await page.locator("#runs tr.selected").getAttribute("data-slot"), "1");
+  });
+
+  test("Use as reference makes the selected run the reference and re-expresses the others", async () => {
+    const { page } = shared;
+    const before = await pageState(page);
+    await page.click("#runs tr[data-slot='2']");
+    await page.waitForFunction(() => window.breathlabPage.state()!.SelectedRun === 2);
+    await page.click("#runs tr[data-slot='1']");
+    await page.waitForFunction(() => window.breathlabPage.state()!.SelectedRun === 1);
+    await page.click("button[data-command=useAsReference]");
+    await page.waitForFunction(() => window.breathlabPage.state()!.Slots[0].Parameters[2][4] === 200);
+    const state = await pageState(page);
+    assert.equal(state.Slots[0].FEV1, before.Slots[1].FEV1);
+    assert.equal(state.Slots[1].Parameters[kBothLungsRow][kRPeripheral], 100);
+    assert.equal(state.Slots[2].Parameters[kBothLungsRow][kRPeripheral], 50);
+    assert.equal(await indexCell(page, "FEV1", 4), "100");
+    assert.deepEqual(shared.errors, []);
+  });
+
+  test("fits and is drawn at a laptop's, a projector's and an upright tablet's size", async () => {
+    const { page } = shared;
+    mkdirSync(join(outFolder, "screenshots"), { recursive: true });
+    for (const [width, height] of [[1366, 768], [1920, 1080], [768, 1024]]) {
+      await page.setViewportSize({ width, height });
+      await page.waitForTimeout(200);
+      const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+      assert.ok(overflow <= 0, `${width}x${height}: ${overflow} px wider than the window`);
+      const canvas = await page.locator("#flow-volume").boundingBox();
+      assert.ok(canvas && canvas.width > 300 && canvas.height > 150, `${width}x${height}: plot ${JSON.stringify(canvas)}`);
+      const file = join(outFolder, "screenshots", `page-${width}x${height}.png`);
+      await page.screenshot({ path: file });
+      assert.ok(statSync(file).size > 20_000);
+    }
+    await page.setViewportSize({ width: 1366, height: 768 });
+  });
+
+  test("ref.Default brings back the program's reference and re-expresses the runs against it", async () => {
+    const { page } = shared;
+    await page.click("button[data-command=restoreDefault]");
+    await page.waitForFunction(() => window.breathlabPage.state()!.Slots[0].Parameters[2][4] === 100);
+    const state = await pageState(page);
+    assert.equal(state.Slots[1].Parameters[kBothLungsRow][kRPeripheral], 200);
+    assert.equal(state.Slots[2].Parameters[kBothLungsRow][kRPeripheral], 100);
+    assert.equal(await indexCell(page, "FEV1", 2), "2.84");
+    assert.equal(await page.textContent("#slider-RPeripheral-value"), "200 %");
+  });
+
+  test("the help pages open from the menu and from a panel, with the desktop's content", async () => {
+    const { page } = shared;
+    await page.click("button[data-command=help]");
+    await page.waitForSelector("#help-body h2");
+    const general = await page.textContent("#help-body h2");
+    await page.click("#help-close");
+    await page.click("section.panel:has-text('MAIN') .help-button");
+    await page.waitForFunction((previous) => {
+      const heading = document.querySelector("#help-body h2");
+      return heading !== null && heading.textContent !== previous;
+    }, general);
+    assert.match((await page.textContent("#help-body"))!, /main bronchi/);
+    await page.keyboard.press("Escape");
+    assert.equal(await page.locator("#help[open]").count(), 0);
+  });
+
+  test("Delete removes the selected run and selects the next one", async () => {
+    const { page } = shared;
+    const before = await pageState(page);
+    await page.click("button[data-command=delete]");
+    await page.waitForFunction(() => window.breathlabPage.state()!.RunCount === 1);
+    const state = await pageState(page);
+    assert.equal(state.SelectedRun, 1);
+    assert.deepEqual(state.Slots[1], before.Slots[2]);
+    assert.equal(await page.locator("#runs tr.run").count(), 1);
+    await page.click("button[data-command=delete]");
+    await page.waitForFunction(() => window.breathlabPage.state()!.RunCount === 0);
+    assert.equal((await pageState(page)).SelectedRun, -1);
+    assert.ok(await page.locator("button[data-command=delete]").isDisabled());
+    assert.equal(await indexCell(page, "FEV1", 3), "");
+    assert.deepEqual(shared.errors, []);
+  });
+});
+
+describe("files and links", () => {
+  test("a share link reproduces the patient and breathlab-cli's run on a fresh page", async () => {
+    const { page, errors } = await openPage("#RPeripheral=400&UpperLeftLobe.CCC=200");
+    const state = await waitForRuns(page, 1);
+    assert.equal(state.Slots[1].Parameters[kBothLungsRow][kRPeripheral], 400);
+    assert.equal(state.Slots[1].Parameters[3][5], 200);
+    assertSameAsCli(state.Slots[1], cliRun(["--set", "RPeripheral=400", "--set", "UpperLeftLobe.CCC=200"]));
+    const link = await page.evaluate(() => window.breathlabPage.shareLink());
+    assert.match(link, /#RPeripheral=400&UpperLeftLobe\.CCC=200$/);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+
+  test("a patient who cannot inspire is a dead run, and a collapsed lung an error, as in breathlab-cli", async () => {
+    for (const [fragment, args, word, label] of [
+      ["#RPeripheral=800&RMiddle=1600", ["--set", "RPeripheral=800", "--set", "RMiddle=1600"], "dead", "Run 1 dead"],
+      ["#Size=10", ["--set", "Size=10"], "error", "Run 1 error"],
+    ] as const) {
+      const { page, errors } = await openPage(fragment);
+      const state = await waitForRuns(page, 1);
+      assertSameAsCli(state.Slots[1], cliRun([...args]));
+      assert.equal(await indexCell(page, "FEV1", 2), "2.84");
+      assert.equal(await indexCell(page, "FEV1", 3), word);
+      assert.equal(await indexCell(page, "FEV1", 4), "");
+      assert.equal(await page.textContent("#runs tr[data-slot='1'] th"), label);
+      assert.deepEqual(errors, []);
+      await page.close();
+    }
+  });
+
+  test("a saved .spi holds the reference that breathlab-cli --reference reproduces, and opens again", async () => {
+    const { page, errors } = await openPage("#RPeripheral=400");
+    await waitForRuns(page, 1);
+    await page.click("button[data-command=useAsReference]");
+    await page.waitForFunction(() => window.breathlabPage.state()!.Slots[0].Parameters[2][4] === 400);
+    const saved = await pageState(page);
+    const [download] = await Promise.all([
+      page.waitForEvent("download"),
+      page.click("button[data-command=save]"),
+    ]);
+    assert.equal(download.suggestedFilename(), "data_default.spi");
+    const file = join(outFolder, "reference.spi");
+    await download.saveAs(file);
+    assert.equal(readFileSync(file).length, kHistorySetBytes);
+    // Sliders at 100 against that reference are the linked patient again.
+    assertSameAsCli(saved.Slots[0], cliRun(["--reference", file]));
+
+    const fresh = await openPage();
+    await fresh.page.setInputFiles("#open-file", file);
+    await fresh.page.waitForFunction(() => window.breathlabPage.state()!.RunCount === 1);
+    const opened = await pageState(fresh.page);
+    assert.deepEqual(opened.Slots, saved.Slots);
+    assert.equal(opened.SelectedRun, 1);
+    assert.deepEqual([...errors, ...fresh.errors], []);
+    await fresh.page.close();
+    await page.close();
+  });
+});

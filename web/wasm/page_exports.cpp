@@ -1,0 +1,129 @@
+// The C functions the page's worker calls, and the two it provides: one for
+// each 100 ms point of the volume-time trace and one for the run clock, so
+// the plots grow while the examination runs.
+#include "page_session.h"
+
+#include "history_set_io.h"
+#include "parameter_scales.h"
+#include "slider_table.h"
+
+#include <cstdlib>
+#include <string>
+
+#define PAGE_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+#define PAGE_IMPORT(name) __attribute__((import_module("page"), import_name(#name)))
+
+extern "C" {
+PAGE_IMPORT(trace_point) void PageTracePoint(int index, float time, float volume);
+PAGE_IMPORT(run_clock) void PageRunClock(double seconds);
+}
+
+namespace {
+
+using namespace breathlab;
+
+PageSession& Session() {
+    static PageSession* session = new PageSession;
+    return *session;
+}
+
+std::string& LastText() {
+    static std::string* text = new std::string;
+    return *text;
+}
+
+void TraceHook(void*) {
+    LungModel& m = Session().Model();
+    const int index = m.RecordingMs / 100;
+    const ResultRecord& working = Session().History().Slots[1];
+    PageTracePoint(index, working.TimeAxis[index - 1], working.VolumeTrace[index - 1]);
+}
+
+void RunClockHook(void*) {
+    PageRunClock(Session().Model().DisplayTime);
+}
+
+bool ValidRegion(int region) {
+    return region >= kLeftLung && region < kLeftLung + kRegionCount;
+}
+
+bool ValidParameter(int k) {
+    return k >= 1 && k <= kParameterCount;
+}
+
+const SliderScale& SliderScaleOf(int k) {
+    return Slider(k >= 1 && k <= kSliderCount ? k : 1).Scale;
+}
+
+} // namespace
+
+PAGE_EXPORT(page_alloc) void* PageAlloc(int bytes) {
+    return std::malloc(static_cast<std::size_t>(bytes));
+}
+
+PAGE_EXPORT(page_free) void PageFree(void* pointer) {
+    std::free(pointer);
+}
+
+// Returns 1 when the bytes held a default history set; the message of a
+// failure is in page_text.
+PAGE_EXPORT(page_start_up) int PageStartUp(const void* bytes, int size) {
+    const bool ok = Session().StartUp(bytes, static_cast<std::size_t>(size), LastText());
+    Session().Model().Hooks = {nullptr, nullptr, TraceHook, RunClockHook};
+    return ok;
+}
+
+PAGE_EXPORT(page_set_percent) void PageSetPercent(int region, int k, double percent) {
+    if (ValidRegion(region) && ValidParameter(k))
+        Session().Parameters().At(region, k) = ApplyPercentFloor(percent);
+}
+
+PAGE_EXPORT(page_set_global) void PageSetGlobal(int entry, double percent) {
+    if (entry >= 1 && entry <= kGlobalParamCount)
+        Session().Parameters().GlobalParams[entry - 1] = ApplyPercentFloor(percent);
+}
+
+// Slider k = 1..8 of the parameters, 9 of the expiration depth; any other k
+// reads as the first slider.
+PAGE_EXPORT(page_slider_minimum) int PageSliderMinimum(int k) { return SliderScaleOf(k).Minimum; }
+PAGE_EXPORT(page_slider_maximum) int PageSliderMaximum(int k) { return SliderScaleOf(k).Maximum; }
+PAGE_EXPORT(page_slider_default) int PageSliderDefault(int k) { return SliderScaleOf(k).Default; }
+PAGE_EXPORT(page_percent_at) int PagePercentAt(int k, int position) {
+    return SliderScaleOf(k).PercentAt(position);
+}
+
+PAGE_EXPORT(page_start) void PageStart() { Session().Start(); }
+PAGE_EXPORT(page_select_run) int PageSelectRun(int row) { return Session().SelectRun(row); }
+PAGE_EXPORT(page_delete_selected) int PageDeleteSelected() { return Session().DeleteSelected(); }
+PAGE_EXPORT(page_use_as_reference) int PageUseAsReference() {
+    return Session().UseSelectedAsReference();
+}
+PAGE_EXPORT(page_restore_default) void PageRestoreDefault() { Session().RestoreDefaultReference(); }
+
+PAGE_EXPORT(page_open) int PageOpen(const void* bytes, int size) {
+    return Session().Open(bytes, static_cast<std::size_t>(size), LastText());
+}
+
+// The history set as it would be saved: 621360 bytes from this address.
+PAGE_EXPORT(page_history_bytes) const void* PageHistoryBytes() { return &Session().History().Slots; }
+PAGE_EXPORT(page_history_size) int PageHistorySize() { return static_cast<int>(kHistorySetBytes); }
+
+// Traces of a slot: 0 sample volume, 1 sample flow (1500 values each),
+// 2 time axis, 3 volume trace (1000 values each).
+PAGE_EXPORT(page_trace) const float* PageTrace(int slot, int which) {
+    if (slot < 0 || slot >= kHistorySlots) return nullptr;
+    const ResultRecord& r = Session().History().Slots[slot];
+    switch (which) {
+    case 0: return r.SampleVolume;
+    case 1: return r.SampleSignal;
+    case 2: return r.TimeAxis;
+    case 3: return r.VolumeTrace;
+    default: return nullptr;
+    }
+}
+
+// page_state fills the text that page_text then points at (UTF-8, no NUL
+// needed: page_text_size gives its length).
+PAGE_EXPORT(page_state) void PageState() { LastText() = Session().StateJson(); }
+PAGE_EXPORT(page_text) const char* PageText() { return LastText().data(); }
+PAGE_EXPORT(page_text_size) int PageTextSize() { return static_cast<int>(LastText().size()); }

@@ -1,0 +1,152 @@
+#include "page_session.h"
+
+#include "history_commands.h"
+#include "history_set_io.h"
+#include "index_texts.h"
+#include "simulation_run.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace breathlab {
+
+namespace {
+
+// JSON numbers: 9 significant digits give back the stored single exactly;
+// JSON has no NaN or infinity.
+void AppendNumber(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        out += "null";
+        return;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    out += text;
+}
+
+void AppendString(std::string& out, const std::string& text) {
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        if (static_cast<unsigned char>(c) >= 0x20) out += c;
+    }
+    out += '"';
+}
+
+template <typename Each>
+void AppendArray(std::string& out, int count, Each each) {
+    out += '[';
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) out += ',';
+        each(i);
+    }
+    out += ']';
+}
+
+void AppendRecord(std::string& out, const ResultRecord& r) {
+    out += "{\"RunStatus\":";
+    AppendNumber(out, r.RunStatus);
+    for (const IndexRowLayout& layout : kIndexRows) {
+        out += ",\"";
+        out += layout.Name;
+        out += "\":";
+        AppendNumber(out, r.*layout.Field);
+    }
+    out += ",\"FlowAtFev1\":";
+    AppendNumber(out, r.FlowAtFev1);
+    out += ",\"SignalSelection\":";
+    AppendNumber(out, r.SignalSelection);
+    out += ",\"Parameters\":";
+    AppendArray(out, kRegionRows, [&](int row) {
+        AppendArray(out, kParameterCount,
+                    [&](int k) { AppendNumber(out, r.ParameterBlock[row][k]); });
+    });
+    out += ",\"Globals\":";
+    AppendArray(out, kGlobalParams, [&](int j) { AppendNumber(out, r.GlobalParamBlock[j]); });
+    out += '}';
+}
+
+} // namespace
+
+bool PageSession::StartUp(const void* defaultSet, std::size_t size, std::string& error) {
+    const bool ok = HistorySetFromBytes(defaultSet, size, history_->Slots, error);
+    if (ok) *defaultReference_ = history_->Slots[0];
+    history_->SelectedRun = -1;
+    history_->RunCount = 0;
+    parameters_ = ParameterSet{};
+    ResetModel(*model_, history_->Slots);
+    return ok;
+}
+
+void PageSession::Start() {
+    const auto previousNewest = PrepareWorkingSlot(*history_, parameters_);
+    RunManoeuvre(*model_, history_->Slots);
+    StoreFinishedRun(*history_, *previousNewest);
+}
+
+void PageSession::LoadParametersFromSlot(int slot) {
+    const ResultRecord& record = history_->Slots[slot < 0 ? 0 : slot];
+    for (int row = 0; row < kRegionRows; ++row)
+        for (int k = 0; k < kParameterCount; ++k)
+            parameters_.RegionParams[row][k] = record.ParameterBlock[row][k];
+}
+
+bool PageSession::SelectRun(int row) {
+    if (!SelectRunRow(*history_, parameters_, row)) return false;
+    LoadParametersFromSlot(row);
+    return true;
+}
+
+bool PageSession::DeleteSelected() {
+    const DeletionOutcome outcome = DeleteSelectedRun(*history_, parameters_.CurrentRegion);
+    if (outcome == DeletionOutcome::NothingSelected) return false;
+    if (outcome == DeletionOutcome::FirstRunSelected) SelectRun(1);
+    return true;
+}
+
+bool PageSession::UseSelectedAsReference() {
+    if (!breathlab::UseSelectedAsReference(*history_)) return false;
+    LoadParametersFromSlot(history_->SelectedRun);
+    return true;
+}
+
+void PageSession::RestoreDefaultReference() {
+    breathlab::RestoreDefaultReference(*history_, *defaultReference_);
+    LoadParametersFromSlot(history_->SelectedRun > 0 ? history_->SelectedRun : 0);
+}
+
+bool PageSession::Open(const void* data, std::size_t size, std::string& error) {
+    if (!HistorySetFromBytes(data, size, history_->Slots, error)) return false;
+    CountRunsAfterOpen(*history_);
+    if (history_->SelectedRun >= 1) {
+        SelectRun(history_->SelectedRun);
+    } else {
+        LoadParametersFromSlot(0);
+    }
+    return true;
+}
+
+std::string PageSession::StateJson() const {
+    const RunHistory& h = *history_;
+    const bool runShown = h.SelectedRun >= 1;
+    const IndexTableCells cells = IndexTableTexts(h, runShown ? h.SelectedRun : 0, runShown);
+    std::string out = "{\"SelectedRun\":" + std::to_string(h.SelectedRun) +
+                      ",\"RunCount\":" + std::to_string(h.RunCount) + ",\"IndexTable\":";
+    AppendArray(out, kIndicesRows, [&](int row) {
+        AppendArray(out, kIndicesColumns, [&](int column) { AppendString(out, cells[row][column]); });
+    });
+    out += ",\"Slots\":";
+    AppendArray(out, kHistorySlots, [&](int slot) { AppendRecord(out, h.Slots[slot]); });
+    out += ",\"Working\":";
+    AppendArray(out, kRegionRows, [&](int row) {
+        AppendArray(out, kParameterCount,
+                    [&](int k) { AppendNumber(out, parameters_.RegionParams[row][k]); });
+    });
+    out += ",\"WorkingGlobals\":";
+    AppendArray(out, kGlobalParams,
+                [&](int j) { AppendNumber(out, parameters_.GlobalParams[j]); });
+    out += '}';
+    return out;
+}
+
+} // namespace breathlab

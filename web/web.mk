@@ -1,0 +1,23 @@
+# The web page: `make web` builds it into $(BUILD)/web/, `make serve-web`
+# serves that folder on 127.0.0.1 for a look in a browser.
+.PHONY: web serve-web web-npm
+WEB_PORT ?= 8080
+
+# The page's npm packages, exactly as the committed lock file names them.
+# Node and npm come from Debian only where the machine has none of its own.
+web-npm:
+	@if ! command -v node >/dev/null || ! command -v npm >/dev/null; then \
+	  sudo=""; [ "$$(id -u)" -ne 0 ] && sudo="sudo"; \
+	  $$sudo apt-get update -qq && $$sudo apt-get install -y -qq --no-install-recommends nodejs npm; \
+	fi
+	@cd web && if [ ! -f node_modules/.package-lock.json ] || \
+	  [ package-lock.json -nt node_modules/.package-lock.json ]; then \
+	  npm ci --no-audit --no-fund; fi
+
+setup: web-npm
+
+web: setup configure
+	cmake --build $(BUILD) --target web -j $(JOBS)
+
+serve-web: web
+	node $(BUILD)/web-tools/serve.mjs $(BUILD)/web $(WEB_PORT)
