@@ -1,5 +1,7 @@
 #include "history_file.h"
 
+#include "translated.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,19 +41,20 @@ qint64 ReadFully(QFile& file, char* buffer, qint64 size) {
 FileOutcome ReadHistorySet(const QString& path, ResultHistory& into) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return FileOutcome::Failure(
-            QStringLiteral("Cannot open file %1. %2").arg(Shown(path), file.errorString()));
+        return FileOutcome::Failure(Translated("HistoryFile", "Cannot open file %1. %2")
+                                        .arg(Shown(path), file.errorString()));
 
     // A history is too large for the stack, and a half-read one must never
     // reach the caller.
     auto buffer = std::make_unique<ResultHistory>();
     const qint64 got = ReadFully(file, reinterpret_cast<char*>(buffer.get()), kHistorySetBytes);
     if (got < 0)
-        return FileOutcome::Failure(
-            QStringLiteral("Cannot read file %1. %2").arg(Shown(path), file.errorString()));
+        return FileOutcome::Failure(Translated("HistoryFile", "Cannot read file %1. %2")
+                                        .arg(Shown(path), file.errorString()));
     if (got < kHistorySetBytes)
         return FileOutcome::Failure(
-            QStringLiteral("The file %1 is not a simulation file: it holds %2 bytes, not %3.")
+            Translated("HistoryFile",
+                       "The file %1 is not a simulation file: it holds %2 bytes, not %3.")
                 .arg(Shown(path))
                 .arg(got)
                 .arg(kHistorySetBytes));
@@ -62,12 +65,12 @@ FileOutcome ReadHistorySet(const QString& path, ResultHistory& into) {
 FileOutcome WriteHistorySet(const QString& path, const ResultHistory& history) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return FileOutcome::Failure(
-            QStringLiteral("Cannot create file %1. %2").arg(Shown(path), file.errorString()));
+        return FileOutcome::Failure(Translated("HistoryFile", "Cannot create file %1. %2")
+                                        .arg(Shown(path), file.errorString()));
     const qint64 written = file.write(reinterpret_cast<const char*>(&history), kHistorySetBytes);
     if (written != kHistorySetBytes || !file.commit())
-        return FileOutcome::Failure(
-            QStringLiteral("Cannot write file %1. %2").arg(Shown(path), file.errorString()));
+        return FileOutcome::Failure(Translated("HistoryFile", "Cannot write file %1. %2")
+                                        .arg(Shown(path), file.errorString()));
     return {};
 }
 
@@ -88,7 +91,7 @@ void CountRunsAfterOpen(RunHistory& history) {
 }
 
 QString DataSourceLineForFile(const QString& path) {
-    return QStringLiteral("Plik:  ") + QFileInfo(path).completeBaseName();
+    return Translated("HistoryFile", "Plik:  ") + QFileInfo(path).completeBaseName();
 }
 
 QString SimulationFolder(const QString& programFolder) {
@@ -124,7 +127,7 @@ FileCommandResult SaveHistoryFile(const QString& programFolder, const QString& s
     FileCommandResult result{WriteHistorySet(path, history), {}, {}};
     if (!result.Outcome.Ok) return result;
     result.DataSourceLine = DataSourceLineForFile(saveName);
-    result.Notice = QStringLiteral("File saved in") + Shown(path);
+    result.Notice = Translated("HistoryFile", "File saved in") + Shown(path);
     return result;
 }
 
@@ -161,7 +164,7 @@ FileCommandResult RestoreDefaultReference(const QString& programFolder, RunHisto
     if (!result.Outcome.Ok) return result;
     ReexpressRunsAgainstNormal(history);
     history.Slots[0] = (*defaults)[0];
-    result.DataSourceLine = kStandardDataSourceLine;
+    result.DataSourceLine = Translated("HistoryFile", kStandardDataSourceLine);
     return result;
 }
 

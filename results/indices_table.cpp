@@ -1,5 +1,7 @@
 #include "indices_table.h"
 
+#include "translated.h"
+
 #include "number_format.h"
 #include "run_status.h"
 #include "slot_colours.h"
@@ -18,21 +20,32 @@ struct IndexRowLayout {
 // Rows 9, 10 and 14 stay empty: they space the flow indices from the
 // volumes and the signal row.
 constexpr std::array<IndexRowLayout, 11> kIndexRows = {{
-    {1, "FEV1", "l", &ResultRecord::FEV1},
-    {2, "FVCEX", "l", &ResultRecord::FVCEX},
-    {3, "FEV1%FVC", "%", &ResultRecord::FEV1PercentFVC},
-    {4, "PEF", "l/s", &ResultRecord::PEF},
-    {5, "MEF75", "l/s", &ResultRecord::MEF75},
-    {6, "MEF50", "l/s", &ResultRecord::MEF50},
-    {7, "MEF25", "l/s", &ResultRecord::MEF25},
-    {8, "ERV", "l", &ResultRecord::ERV},
-    {11, "FET", "s", &ResultRecord::FET},
-    {12, "FRC", "l", &ResultRecord::FRC},
-    {13, "TLC", "l", &ResultRecord::TLC},
+    {1, QT_TRANSLATE_NOOP("IndicesTable", "FEV1"), QT_TRANSLATE_NOOP("IndicesTable", "l"),
+     &ResultRecord::FEV1},
+    {2, QT_TRANSLATE_NOOP("IndicesTable", "FVCEX"), QT_TRANSLATE_NOOP("IndicesTable", "l"),
+     &ResultRecord::FVCEX},
+    {3, QT_TRANSLATE_NOOP("IndicesTable", "FEV1%FVC"), QT_TRANSLATE_NOOP("IndicesTable", "%"),
+     &ResultRecord::FEV1PercentFVC},
+    {4, QT_TRANSLATE_NOOP("IndicesTable", "PEF"), QT_TRANSLATE_NOOP("IndicesTable", "l/s"),
+     &ResultRecord::PEF},
+    {5, QT_TRANSLATE_NOOP("IndicesTable", "MEF75"), QT_TRANSLATE_NOOP("IndicesTable", "l/s"),
+     &ResultRecord::MEF75},
+    {6, QT_TRANSLATE_NOOP("IndicesTable", "MEF50"), QT_TRANSLATE_NOOP("IndicesTable", "l/s"),
+     &ResultRecord::MEF50},
+    {7, QT_TRANSLATE_NOOP("IndicesTable", "MEF25"), QT_TRANSLATE_NOOP("IndicesTable", "l/s"),
+     &ResultRecord::MEF25},
+    {8, QT_TRANSLATE_NOOP("IndicesTable", "ERV"), QT_TRANSLATE_NOOP("IndicesTable", "l"),
+     &ResultRecord::ERV},
+    {11, QT_TRANSLATE_NOOP("IndicesTable", "FET"), QT_TRANSLATE_NOOP("IndicesTable", "s"),
+     &ResultRecord::FET},
+    {12, QT_TRANSLATE_NOOP("IndicesTable", "FRC"), QT_TRANSLATE_NOOP("IndicesTable", "l"),
+     &ResultRecord::FRC},
+    {13, QT_TRANSLATE_NOOP("IndicesTable", "TLC"), QT_TRANSLATE_NOOP("IndicesTable", "l"),
+     &ResultRecord::TLC},
 }};
 
 const QString kFetName = QStringLiteral("FET");
-const QString kVariableName = QStringLiteral("Variable");
+const QString kVariableName = QStringLiteral(QT_TRANSLATE_NOOP("IndicesTable", "Variable"));
 
 bool IsValidSlot(int slot) {
     return slot >= 0 && slot < kHistorySlots;
@@ -66,8 +79,8 @@ QString PercentText(const IndexRowContext& context, int row, const QString& name
 QString ObservedText(float observed, float status, const QLocale& locale) {
     const std::optional<int> code = RunStatusCode(status);
     if (code == kRunCompleted) return FormatIndexValue(observed, locale);
-    if (code == kRunDead) return QStringLiteral("dead");
-    return QStringLiteral("error");
+    if (code == kRunDead) return Translated("IndicesTable", "dead");
+    return Translated("IndicesTable", "error");
 }
 
 } // namespace
@@ -90,8 +103,8 @@ std::optional<int> ShowIndexRow(IndicesTable& table, const IndexRowContext& cont
                                 float observed) {
     if (row < 0 || row >= kIndicesRows || !IsValidSlot(context.Slot)) return std::nullopt;
     auto& cells = table.Cells[row];
-    cells[kIndexNameColumn] = name;
-    cells[kIndexUnitColumn] = unit;
+    cells[kIndexNameColumn] = Translated("IndicesTable", name);
+    cells[kIndexUnitColumn] = Translated("IndicesTable", unit);
     // Neither the expiration time nor the signal number has a reference
     // value worth comparing.
     if (name != kFetName && name != kVariableName)
@@ -114,10 +127,10 @@ std::optional<int> ShowIndices(IndicesTable& table, const RunHistory& history, i
                                bool withObserved, const QLocale& locale) {
     if (!IsValidSlot(slot)) return std::nullopt;
     auto& header = table.Cells[0];
-    header[kIndexUnitColumn] = QStringLiteral("Unit");
-    header[kReferenceColumn] = QStringLiteral("Ref.");
-    header[kObservedColumn] = QStringLiteral("Obs.");
-    header[kPercentColumn] = QStringLiteral("%");
+    header[kIndexUnitColumn] = Translated("IndicesTable", "Unit");
+    header[kReferenceColumn] = Translated("IndicesTable", "Ref.");
+    header[kObservedColumn] = Translated("IndicesTable", "Obs.");
+    header[kPercentColumn] = Translated("IndicesTable", "%");
 
     const IndexRowContext context{history, slot, withObserved, locale};
     const ResultRecord& reference = history.Slots[0];

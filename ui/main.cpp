@@ -2,10 +2,25 @@
 // event loop; the program ends when the main window closes.
 #include <QApplication>
 #include <QFont>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
 
 #include "about_box.h"
+#include "app_language.h"
 #include "help_window.h"
 #include "main_window.h"
+#include "program_arguments.h"
+#include "user_data_folder.h"
+
+namespace {
+
+void Complain(const QString& text) {
+    std::fputs(qPrintable(QStringLiteral("breathlab: ") + text + '\n'), stderr);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,6 +30,20 @@ int main(int argc, char* argv[]) {
     QFont::insertSubstitution("MS Serif", "Liberation Serif");
     QFont::insertSubstitution("Arial", "Liberation Sans");
 
+    using namespace breathlab;
+    const ProgramArguments arguments = ParseProgramArguments(app.arguments().mid(1));
+    if (!arguments.Error.isEmpty()) {
+        Complain(arguments.Error);
+        std::fputs(qPrintable(ProgramUsage()), stderr);
+        return 2;
+    }
+    QTranslator translator;
+    const QString language =
+        ChooseLanguage(arguments.Language, KeptLanguageSetting(), QLocale::system());
+    if (!InstallLanguage(language, RunningProgramDataFolders().Data + "translations", translator))
+        Complain(QStringLiteral("no translation for language %1; the built-in texts are shown")
+                     .arg(language));
+
     TForm1 form1;
     // A start-up condition that ends the program has shown its message.
     if (!form1.StartupSucceeded()) return 1;
@@ -23,5 +52,9 @@ int main(int argc, char* argv[]) {
     form1.SetAboutBox(&aboutBox);
     form1.SetHelpWindow(&form4);
     form1.showMaximized();
+    // A file named on the command line opens once the window stands, so that
+    // a message about it appears over the window.
+    if (!arguments.File.isEmpty())
+        QTimer::singleShot(0, &form1, [&] { form1.OpenFileFromCommandLine(arguments.File); });
     return app.exec();
 }

@@ -176,6 +176,8 @@ class HelpUiTest : public QObject {
         QCOMPARE(normal.windowTitle(), QString("Autorzy"));
         QCOMPARE(normal.ProductName->text(), QString(" Varo.e-breathlab"));
         QCOMPARE(normal.Version->text(), QString("Version: " EXPECTED_VERSION));
+        QVERIFY(normal.Licence->text().contains("MIT licence"));
+        QVERIFY(normal.Licence->geometry().bottom() < normal.Copyright->geometry().top());
 
         TAboutBox wide(2048);
         QCOMPARE(wide.size(), QSize(920, 670));
