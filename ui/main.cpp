@@ -24,6 +24,8 @@ void Complain(const QString& text) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Ties the window to its desktop entry (icon, name, the .spi file type).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.breathlab.breathlab"));
     // The window's faces are Windows fonts; Liberation Sans and Serif have the
     // metrics of the Windows faces and keep the labels' widths close.
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
