@@ -310,16 +310,16 @@
         <translation>Version: </translation>
     </message>
     <message>
-        <source>Free software under the MIT licence (see LICENSE).</source>
-        <translation>Free software under the MIT licence (see LICENSE).</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Autorzy</source>
         <translation>Authors</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>Free software under the MIT licence.</translation>
     </message>
 </context>
 <context>

@@ -90,7 +90,7 @@ TAboutBox::TAboutBox(int screenWidth, QWidget* parent)
       Copyright(MakeLabel(Panel1, tr(kAuthorsLine), true)),
       Comments(MakeLabel(Panel1, tr(kCreditText), true)),
       Comments2(MakeLabel(Panel1, tr(kCreditText2), true)),
-      Licence(MakeLabel(Panel1, tr("Free software under the MIT licence (see LICENSE)."))),
+      Licence(MakeLabel(Panel1, tr("Free software under the MIT licence."))),
       OKButton(new QPushButton(tr("OK"), this)), PaintBox1(new CreditPaintBox(this)) {
     const double scale = ScaleForScreenWidth(screenWidth);
     setWindowTitle(tr("Autorzy"));
