@@ -96,6 +96,7 @@ class EnglishTranslationTest : public QObject {
     void NoEnglishTextKeepsAnotherLanguage();
     void WindowMenusAndDialogsShowOnlyTranslatedTexts();
     void MessageBoxesAndDataSourceLineAreEnglish();
+    void NumbersKeepTheLocalesDecimalSeparator();
     void UnknownLanguageKeepsTheBuiltInTexts();
 
   private:
@@ -177,6 +178,20 @@ void EnglishTranslationTest::MessageBoxesAndDataSourceLineAreEnglish() {
     QVERIFY(catcher.Seen.size() > 2);
     const QStringList left = Untranslated(catalogue_, catcher.Seen);
     QVERIFY2(left.isEmpty(), qPrintable("Untranslated: " + left.join(" | ")));
+}
+
+void EnglishTranslationTest::NumbersKeepTheLocalesDecimalSeparator() {
+    // The translation changes words, never how numbers are written.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    {
+        TForm1 form;
+        QVERIFY(form.StartupSucceeded());
+        QCOMPARE(form.State().Indices.Cells[1][0], QString("FEV1"));
+        QCOMPARE(form.State().Indices.Cells[1][2], QString("2,84"));
+        QCOMPARE(form.State().Indices.Cells[0][2], QString("Ref."));
+    }
+    QLocale::setDefault(before);
 }
 
 void EnglishTranslationTest::UnknownLanguageKeepsTheBuiltInTexts() {
