@@ -1,5 +1,7 @@
 #include "data_files.h"
 
+#include "translated.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -73,19 +75,23 @@ bool SimulationFolderWritable(const QString& programFolder) {
 }
 
 std::optional<QString> CheckDataFiles(const QString& programFolder) {
-    const int missing = MissingDataFilesNumber(programFolder);
+    return CheckDataFiles(programFolder, programFolder);
+}
+
+std::optional<QString> CheckDataFiles(const QString& dataFolder, const QString& userFolder) {
+    const int missing = MissingDataFilesNumber(dataFolder);
     if (missing != 0) return MissingDataFilesMessage(missing);
-    if (!SimulationFolderWritable(programFolder)) return ReadOnlyDiskMessage();
+    if (!SimulationFolderWritable(userFolder)) return ReadOnlyDiskMessage();
     return std::nullopt;
 }
 
 QString MissingDataFilesMessage(int missingNumber) {
-    return QStringLiteral("One of the application files is missing or corrupted ") +
+    return Translated("DataFiles", "One of the application files is missing or corrupted ") +
            QString::number(missingNumber);
 }
 
 QString ReadOnlyDiskMessage() {
-    return QStringLiteral("This application cannot work on the read only disk.");
+    return Translated("DataFiles", "This application cannot work on the read only disk.");
 }
 
 bool RemoveScratchFile(const QString& programFolder) {

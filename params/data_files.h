@@ -29,6 +29,9 @@ bool SimulationFolderWritable(const QString& programFolder);
 // The message that must end the program, or nothing when the data files are all
 // there and the simulation folder can be written.
 std::optional<QString> CheckDataFiles(const QString& programFolder);
+// The same when the data are read from dataFolder and simulations are written
+// under userFolder (an installed program).
+std::optional<QString> CheckDataFiles(const QString& dataFolder, const QString& userFolder);
 
 QString MissingDataFilesMessage(int missingNumber);
 QString ReadOnlyDiskMessage();

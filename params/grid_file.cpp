@@ -1,5 +1,7 @@
 #include "grid_file.h"
 
+#include "translated.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -83,11 +85,11 @@ std::optional<QString> SaveGridToFile(const QString& path, const TextGrid& grid)
 }
 
 QString FileNotFoundMessage(const QString& path) {
-    return QStringLiteral("File not found:") + path;
+    return Translated("GridFile", "File not found:") + path;
 }
 
 QString GridWriteFailedMessage(const QString& path) {
-    return QStringLiteral("Could not write the parameter table.") + path;
+    return Translated("GridFile", "Could not write the parameter table.") + path;
 }
 
 } // namespace breathlab

@@ -2,6 +2,7 @@
 
 #include "data_path.h"
 #include "parameter_record.h"
+#include "translated.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,19 +39,20 @@ qint64 ReadFully(QFile& file, char* buffer, qint64 size) {
 FileOutcome ReadHistorySet(const QString& path, ResultHistory& into) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return FileOutcome::Failure(
-            QStringLiteral("Cannot open file %1. %2").arg(Shown(path), file.errorString()));
+        return FileOutcome::Failure(Translated("HistoryFile", "Cannot open file %1. %2")
+                                        .arg(Shown(path), file.errorString()));
 
     // Qt reads the file (its paths and error texts); the core knows the format.
     QByteArray bytes(kSetBytes, Qt::Uninitialized);
     const qint64 got = ReadFully(file, bytes.data(), kSetBytes);
     if (got < 0)
         return FileOutcome::Failure(
-            QStringLiteral("Cannot read file %1. %2").arg(Shown(path), file.errorString()));
+            Translated("HistoryFile", "Cannot read file %1. %2").arg(Shown(path), file.errorString()));
     std::string error;
     if (!HistorySetFromBytes(bytes.constData(), static_cast<std::size_t>(got), into, error))
         return FileOutcome::Failure(
-            QStringLiteral("The file %1 is not a simulation file: it holds %2 bytes, not %3.")
+            Translated("HistoryFile",
+                       "The file %1 is not a simulation file: it holds %2 bytes, not %3.")
                 .arg(Shown(path))
                 .arg(got)
                 .arg(kSetBytes));
@@ -61,17 +63,17 @@ FileOutcome WriteHistorySet(const QString& path, const ResultHistory& history) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return FileOutcome::Failure(
-            QStringLiteral("Cannot create file %1. %2").arg(Shown(path), file.errorString()));
+            Translated("HistoryFile", "Cannot create file %1. %2").arg(Shown(path), file.errorString()));
     const qint64 written =
         file.write(reinterpret_cast<const char*>(HistorySetBytes(history)), kSetBytes);
     if (written != kSetBytes || !file.commit())
         return FileOutcome::Failure(
-            QStringLiteral("Cannot write file %1. %2").arg(Shown(path), file.errorString()));
+            Translated("HistoryFile", "Cannot write file %1. %2").arg(Shown(path), file.errorString()));
     return {};
 }
 
 QString DataSourceLineForFile(const QString& path) {
-    return QStringLiteral("Plik:  ") + QFileInfo(path).completeBaseName();
+    return Translated("HistoryFile", "Plik:  ") + QFileInfo(path).completeBaseName();
 }
 
 QString SimulationFolder(const QString& programFolder) {
@@ -107,7 +109,7 @@ FileCommandResult SaveHistoryFile(const QString& programFolder, const QString& s
     FileCommandResult result{WriteHistorySet(path, history), {}, {}};
     if (!result.Outcome.Ok) return result;
     result.DataSourceLine = DataSourceLineForFile(saveName);
-    result.Notice = QStringLiteral("File saved in") + Shown(path);
+    result.Notice = Translated("HistoryFile", "File saved in") + Shown(path);
     return result;
 }
 
@@ -126,7 +128,7 @@ FileCommandResult RestoreDefaultReference(const QString& programFolder, RunHisto
         ReadHistorySet(ResolveDataPath(programFolder, kStandardHistoryFile), *defaults), {}, {}};
     if (!result.Outcome.Ok) return result;
     RestoreDefaultReference(history, (*defaults)[0]);
-    result.DataSourceLine = kStandardDataSourceLine;
+    result.DataSourceLine = Translated("HistoryFile", kStandardDataSourceLine);
     return result;
 }
 

@@ -9,7 +9,9 @@
 #include "history_commands.h"
 #include "history_set_io.h"
 #include "result_record.h"
+
 #include "run_history.h"
+#include "translated.h"
 
 #include <QString>
 
@@ -25,10 +27,12 @@ inline const QString kStandardHistoryFile = QStringLiteral("datfiles1/standard.d
 inline const QString kReservedSaveName = QStringLiteral("STANDARD.SPI");
 
 // What the file dialogs offer.
-inline const QString kSpirometryFilesFilter = QStringLiteral("Spirometry files (*.spi)");
+inline const QString kSpirometryFilesFilter =
+    QStringLiteral(QT_TRANSLATE_NOOP("HistoryFile", "Spirometry files (*.spi)"));
 inline const QString kSpirometryFileSuffix = QStringLiteral("spi");
 
-inline const QString kStandardDataSourceLine = QStringLiteral("Data from file:  Standard");
+inline const QString kStandardDataSourceLine =
+    QStringLiteral(QT_TRANSLATE_NOOP("HistoryFile", "Data from file:  Standard"));
 
 // Outcome of a file operation. On failure `Message` says what went wrong, for
 // the error box; nothing the caller owns has been changed.

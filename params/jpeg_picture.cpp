@@ -1,5 +1,7 @@
 #include "jpeg_picture.h"
 
+#include "translated.h"
+
 #include "data_files.h"
 
 #include <QFile>
@@ -66,7 +68,7 @@ bool ReadScanlines(JpegDecoding& d) {
     d.Info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&d.Info);
     if (!AllocateTarget(d.Target, d.Info.output_width, d.Info.output_height)) {
-        SetMessage(d, "The picture is too large.");
+        SetMessage(d, QT_TRANSLATE_NOOP("JpegPicture", "The picture is too large."));
         return false;
     }
     JSAMPARRAY row = (*d.Info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&d.Info),
@@ -84,7 +86,7 @@ bool RunDecoding(JpegDecoding& d) {
     d.Info.err = jpeg_std_error(&d.Errors.Base);
     d.Errors.Base.error_exit = JumpBackOnError;
     d.Errors.Base.emit_message = JumpBackOnWarning;
-    SetMessage(d, "The picture could not be decoded.");
+    SetMessage(d, QT_TRANSLATE_NOOP("JpegPicture", "The picture could not be decoded."));
     if (setjmp(d.Errors.Jump) != 0) {
         jpeg_destroy_decompress(&d.Info);
         return false;
@@ -109,7 +111,7 @@ DecodedPicture DecodeJpeg(const QByteArray& bytes) {
     decoding.Data = reinterpret_cast<const unsigned char*>(bytes.constData());
     decoding.Size = static_cast<unsigned long>(bytes.size());
     decoding.Target = &image;
-    if (!RunDecoding(decoding)) return Failure(QString::fromLocal8Bit(decoding.Errors.Message));
+    if (!RunDecoding(decoding)) return Failure(Translated("JpegPicture", decoding.Errors.Message));
     return {image, QString()};
 }
 
@@ -126,8 +128,9 @@ DecodedPicture LoadRegionPicture(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return Failure(path + ": " + file.errorString());
     QByteArray bytes = file.readAll();
     if (!ReverseHead(bytes))
-        return Failure(path + QStringLiteral(": the picture file is shorter than %1 bytes.")
-                                  .arg(kReversedHeadLength));
+        return Failure(path +
+                       Translated("JpegPicture", ": the picture file is shorter than %1 bytes.")
+                           .arg(kReversedHeadLength));
     DecodedPicture picture = DecodeJpeg(bytes);
     if (!picture.Ok()) picture.Error = path + ": " + picture.Error;
     return picture;

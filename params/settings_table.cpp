@@ -1,5 +1,7 @@
 #include "settings_table.h"
 
+#include "translated.h"
+
 #include "rounding.h"
 
 #include <cmath>
@@ -11,21 +13,26 @@ namespace {
 constexpr int kStiffnessColumn = 4;
 constexpr double kLargestFixedPoint = 99999.5; // five integer digits after rounding
 
-const std::array<QString, kSettingsTableColumns> kColumnHeaders = {QString(),
-                                                                   QStringLiteral("R"),
-                                                                   QStringLiteral("VDc"),
-                                                                   QStringLiteral("R(1/swiat)"),
-                                                                   QStringLiteral("--stiff--"),
-                                                                   QStringLiteral("OBW. R(1/swia)"),
-                                                                   QStringLiteral("CCC"),
-                                                                   QStringLiteral("Rozmiar"),
-                                                                   QStringLiteral("Cm")};
+const std::array<QString, kSettingsTableColumns> kColumnHeaders = {
+    QString(),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "R")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "VDc")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "R(1/swiat)")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "--stiff--")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "OBW. R(1/swia)")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "CCC")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "Rozmiar")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "Cm"))};
 
 const std::array<QString, kSettingsTableRows - 1> kRowHeaders = {
-    QStringLiteral("Both lungs"),      QStringLiteral("Left lung"),
-    QStringLiteral("Right lung"),      QStringLiteral("Upper Left L."),
-    QStringLiteral("Lower Left L."),   QStringLiteral("Upper Right L."),
-    QStringLiteral("Middle Right L."), QStringLiteral("Lower Right L.")};
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "Both lungs")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "Left lung")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "Right lung")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "Upper Left L.")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "Lower Left L.")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "Upper Right L.")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "Middle Right L.")),
+    QStringLiteral(QT_TRANSLATE_NOOP("SettingsTable", "Lower Right L."))};
 
 float StoredPercent(const ResultRecord& record, int region, int column) {
     return record.ParameterBlock[RegionRow(region)][column - 1];
@@ -49,12 +56,13 @@ QString FormatSettingsPercent(double percent) {
 
 SettingsTableText SettingsTableCells(const RunHistory& history) {
     SettingsTableText cells;
-    cells[0] = kColumnHeaders;
+    for (int column = 0; column < kSettingsTableColumns; ++column)
+        cells[0][column] = Translated("SettingsTable", kColumnHeaders[column]);
     const ResultRecord& shown = history.Slots[SettingsShownSlot(history)];
     const ResultRecord& reference = history.Slots[0];
     for (int row = 1; row < kSettingsTableRows; ++row) {
         const int region = kSettingsRowRegions[row - 1];
-        cells[row][0] = kRowHeaders[row - 1];
+        cells[row][0] = Translated("SettingsTable", kRowHeaders[row - 1]);
         for (int column = 1; column < kSettingsTableColumns; ++column) {
             if (column == kStiffnessColumn) continue;
             cells[row][column] = FormatSettingsPercent(StoredPercent(shown, region, column)) +

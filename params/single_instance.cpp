@@ -1,5 +1,7 @@
 #include "single_instance.h"
 
+#include "translated.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -34,7 +36,7 @@ QString SingleInstanceLock::DefaultLockFolder() {
 }
 
 QString AlreadyRunningMessage() {
-    return QStringLiteral("This program is already running.");
+    return Translated("SingleInstance", "This program is already running.");
 }
 
 } // namespace breathlab

@@ -1,5 +1,7 @@
 #include "flow_volume_plot.h"
 
+#include "translated.h"
+
 #include <cmath>
 #include <optional>
 
@@ -60,15 +62,15 @@ void DrawAxes(QPainter& painter) {
 // The flow captions name the airway flow that the run recorded; other signals
 // have no caption.
 void DrawCaptions(QPainter& painter, int recordedSignal) {
-    const QString volumeCaption = QStringLiteral("Vol (l)");
+    const QString volumeCaption = Translated("FlowVolumePlot", "Vol (l)");
     DrawTextAt(painter, HundredthsX(painter, kVolumeAxisEnd) - TextWidth(painter, volumeCaption),
                HundredthsY(painter, kOriginY) - LetterHeightI(painter), volumeCaption);
     if (recordedSignal < 1 || recordedSignal > 3) return;
     const int left = HundredthsX(painter, kOriginX) + 4;
     DrawTextAt(painter, left, HundredthsY(painter, kExpiratoryAxisEnd) - HalfLetterHeight(painter),
-               QStringLiteral("Flow exp. (l/s)"));
+               Translated("FlowVolumePlot", "Flow exp. (l/s)"));
     DrawTextAt(painter, left, HundredthsY(painter, kInspiratoryAxisEnd) - HalfLetterHeight(painter),
-               QStringLiteral("Flow insp. (l/s)"));
+               Translated("FlowVolumePlot", "Flow insp. (l/s)"));
 }
 
 void DrawVolumeTicks(QPainter& painter) {

@@ -1,5 +1,7 @@
 #include "volume_time_plot.h"
 
+#include "translated.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -65,7 +67,7 @@ void DrawReferenceFrc(QPainter& painter, double referenceFrc) {
     const int right = HundredthsX(painter, kTimeAxisEnd);
     painter.setPen(PlotPen(kSilver, 1));
     DrawLineTo(painter, QPoint(HundredthsX(painter, kOriginX) + 1, y), QPoint(right, y));
-    const QString caption = QStringLiteral("FRC(ref)");
+    const QString caption = Translated("VolumeTimePlot", "FRC(ref)");
     DrawTextAt(painter, right - TextWidth(painter, caption), y - LetterHeightI(painter), caption);
 }
 
@@ -80,12 +82,12 @@ void DrawEmptyPlot(QPainter& painter, double referenceFrc) {
     DrawLineTo(painter, origin, QPoint(timeAxisEnd, origin.y()));
     DrawLineTo(painter, origin, QPoint(origin.x(), HundredthsY(painter, kVolumeAxisEnd)));
 
-    const QString timeCaption = QStringLiteral("t (s)");
+    const QString timeCaption = Translated("VolumeTimePlot", "t (s)");
     DrawTextAt(painter, timeAxisEnd - TextWidth(painter, timeCaption),
                origin.y() - LetterHeightI(painter), timeCaption);
     DrawTextAt(painter, origin.x() + 4,
                HundredthsY(painter, kVolumeAxisEnd) - HalfLetterHeight(painter),
-               QStringLiteral("Vol (l)"));
+               Translated("VolumeTimePlot", "Vol (l)"));
     DrawTimeTicks(painter);
     DrawVolumeTicks(painter);
     DrawReferenceFrc(painter, referenceFrc);

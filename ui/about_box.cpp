@@ -23,16 +23,16 @@ constexpr int kDesignFontPixels = 11;
 const QColor kSilver(192, 192, 192);
 const QColor kLime(0, 255, 0);
 
-const QString kAuthorsLine =
-    QStringLiteral("Model of forced expiration and program: the Varo.e-breathlab team");
-const QString kCreditText =
-    QStringLiteral("A teaching simulator of the forced expiration: move the sliders, press "
-                   "START and compare the flow-volume curves of your patients with the "
-                   "reference.");
-const QString kCreditText2 =
-    QStringLiteral("Thanks to the students and teachers of physiology who tried it first and "
-                   "told us what was missing.");
-const QString kHiddenCreditText = QStringLiteral("Breathe out, hard and long!");
+const char* const kAuthorsLine = QT_TRANSLATE_NOOP(
+    "TAboutBox", "Model of forced expiration and program: the Varo.e-breathlab team");
+const char* const kCreditText = QT_TRANSLATE_NOOP(
+    "TAboutBox", "A teaching simulator of the forced expiration: move the sliders, press "
+                 "START and compare the flow-volume curves of your patients with the "
+                 "reference.");
+const char* const kCreditText2 = QT_TRANSLATE_NOOP(
+    "TAboutBox", "Thanks to the students and teachers of physiology who tried it first and "
+                 "told us what was missing.");
+const char* const kHiddenCreditText = QT_TRANSLATE_NOOP("TAboutBox", "Breathe out, hard and long!");
 
 int Scaled(int value, double scale) {
     return int(breathlab::RoundHalfEven(value * scale));
@@ -70,7 +70,7 @@ class CreditPaintBox : public QWidget {
         painter.setBackgroundMode(Qt::OpaqueMode);
         painter.setBackground(kLime);
         painter.drawText(QRect(40, 50, width() - 40, height() - 50), Qt::AlignLeft | Qt::AlignTop,
-                         kHiddenCreditText);
+                         TAboutBox::tr(kHiddenCreditText));
     }
 };
 
@@ -87,14 +87,15 @@ TAboutBox::TAboutBox(int screenWidth, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Panel1(new QFrame(this)), ProgramIcon(new QLabel(Panel1)),
-      ProductName(MakeLabel(Panel1, QStringLiteral(" Varo.e-breathlab"))),
-      Version(MakeLabel(Panel1, QStringLiteral("Version: ") + QStringLiteral(BREATHLAB_VERSION))),
-      Copyright(MakeLabel(Panel1, kAuthorsLine, true)),
-      Comments(MakeLabel(Panel1, kCreditText, true)),
-      Comments2(MakeLabel(Panel1, kCreditText2, true)),
-      OKButton(new QPushButton(QStringLiteral("OK"), this)), PaintBox1(new CreditPaintBox(this)) {
+      ProductName(MakeLabel(Panel1, tr(" Varo.e-breathlab"))),
+      Version(MakeLabel(Panel1, tr("Version: ") + QStringLiteral(BREATHLAB_VERSION))),
+      Copyright(MakeLabel(Panel1, tr(kAuthorsLine), true)),
+      Comments(MakeLabel(Panel1, tr(kCreditText), true)),
+      Comments2(MakeLabel(Panel1, tr(kCreditText2), true)),
+      Licence(MakeLabel(Panel1, tr("Free software under the MIT licence."))),
+      OKButton(new QPushButton(tr("OK"), this)), PaintBox1(new CreditPaintBox(this)) {
     const double scale = ScaleForScreenWidth(screenWidth);
-    setWindowTitle(QStringLiteral("Autorzy"));
+    setWindowTitle(tr("Autorzy"));
     setFixedSize(Scaled(460, scale), Scaled(335, scale));
     QPalette silver = palette();
     silver.setColor(QPalette::Window, kSilver);
@@ -110,6 +111,7 @@ TAboutBox::TAboutBox(int screenWidth, QWidget* parent)
     ProgramIcon->setPixmap(breathlab::ProgramIconPixmap(64, devicePixelRatioF()));
     Place(ProductName, {88, 16, 330, 20}, scale, true);
     Place(Version, {88, 40, 330, 20}, scale, true);
+    Place(Licence, {88, 60, 330, 16}, scale);
     Place(Copyright, {8, 80, 420, 36}, scale);
     Place(Comments, {8, 124, 420, 70}, scale);
     Place(Comments2, {8, 200, 420, 70}, scale);

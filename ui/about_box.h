@@ -25,6 +25,7 @@ class TAboutBox : public QDialog {
     QLabel* Copyright; // the authors line
     QLabel* Comments;
     QLabel* Comments2;
+    QLabel* Licence;
     QPushButton* OKButton;
     QWidget* PaintBox1; // shows the hidden credit text in place of the panel
 

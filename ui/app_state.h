@@ -14,6 +14,7 @@
 #include "run_history.h"
 #include "single_instance.h"
 #include "slider_bank.h"
+#include "user_data_folder.h"
 #include "volume_time_plot.h"
 
 #include <QImage>
@@ -28,7 +29,8 @@ constexpr int kPictureSlots = 11; // region pictures in slots 1..5, the rest sta
 
 struct AppState {
     std::unique_ptr<SingleInstanceLock> InstanceLock;
-    QString ProgramFolder; // ends with "/"
+    QString ProgramFolder; // where the fixed data are read; ends with "/"
+    DataFolders Folders;   // the same, and where the user's files are written
     QString SaveName = "data_default.spi";
 
     std::unique_ptr<LungModel> Model = std::make_unique<LungModel>();

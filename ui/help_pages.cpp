@@ -1,6 +1,7 @@
 #include "help_pages.h"
 
 #include "data_path.h"
+#include "translated.h"
 
 #include <algorithm>
 
@@ -101,11 +102,11 @@ PictureHelp PictureHelpPage(const std::optional<QString>& regionCode) {
 }
 
 QString CannotOpenFileMessage(const QString& path) {
-    return QStringLiteral("Cannot open file %1").arg(path);
+    return Translated("HelpPages", "Cannot open file %1").arg(path);
 }
 
 QString InvalidIntegerMessage(const QString& text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return Translated("HelpPages", "'%1' is not a valid integer value").arg(text);
 }
 
 } // namespace breathlab

@@ -18,7 +18,7 @@ TForm4::TForm4(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       RichEdit1(new QTextEdit(this)) {
-    setWindowTitle(QStringLiteral("Spirometry help"));
+    setWindowTitle(tr("Spirometry help"));
     resize(kDesignWidth, kDesignHeight);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);

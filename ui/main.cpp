@@ -2,14 +2,27 @@
 // event loop; the program ends when the main window closes.
 #include <QApplication>
 #include <QFont>
+#include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 
 #include "about_box.h"
+#include "app_language.h"
 #include "display_check.h"
 #include "help_window.h"
 #include "main_window.h"
+#include "program_arguments.h"
 #include "program_icon.h"
+#include "user_data_folder.h"
+
+namespace {
+
+void Complain(const QString& text) {
+    std::fputs(qPrintable(QStringLiteral("breathlab: ") + text + '\n'), stderr);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (const auto message = breathlab::MissingDisplayMessage(
@@ -19,11 +32,27 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     app.setWindowIcon(breathlab::ProgramIcon());
+    // Ties the window to its desktop entry (icon, name, the .spi file type).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.breathlab.breathlab"));
     // The window's faces are Windows fonts; Liberation Sans and Serif have the
     // metrics of the Windows faces and keep the labels' widths close.
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
     QFont::insertSubstitution("MS Serif", "Liberation Serif");
     QFont::insertSubstitution("Arial", "Liberation Sans");
+
+    using namespace breathlab;
+    const ProgramArguments arguments = ParseProgramArguments(app.arguments().mid(1));
+    if (!arguments.Error.isEmpty()) {
+        Complain(arguments.Error);
+        std::fputs(qPrintable(ProgramUsage()), stderr);
+        return 2;
+    }
+    QTranslator translator;
+    const QString language =
+        ChooseLanguage(arguments.Language, KeptLanguageSetting(), QLocale::system());
+    if (!InstallLanguage(language, RunningProgramDataFolders().Data + "translations", translator))
+        Complain(QStringLiteral("no translation for language %1; the built-in texts are shown")
+                     .arg(language));
 
     TForm1 form1;
     // A start-up condition that ends the program has shown its message.
@@ -33,5 +62,9 @@ int main(int argc, char* argv[]) {
     form1.SetAboutBox(&aboutBox);
     form1.SetHelpWindow(&form4);
     form1.showMaximized();
+    // A file named on the command line opens once the window stands, so that
+    // a message about it appears over the window.
+    if (!arguments.File.isEmpty())
+        QTimer::singleShot(0, &form1, [&] { form1.OpenFileFromCommandLine(arguments.File); });
     return app.exec();
 }

@@ -35,20 +35,35 @@ const QColor kLime(0, 255, 0);
 const QColor kButtonFace(240, 240, 240);
 const QColor kMenuColour(240, 240, 240);
 
-const char* const kTitleTexts[kSliderTitleCount] = {"R",           "VDc", " R(1/lumen)", "Stiff",
-                                                    " R(1/lumen)", "CCC", "Size",        "Cm"};
+const char* const kTitleTexts[kSliderTitleCount] = {
+    QT_TRANSLATE_NOOP("TForm1", "R"),           QT_TRANSLATE_NOOP("TForm1", "VDc"),
+    QT_TRANSLATE_NOOP("TForm1", " R(1/lumen)"), QT_TRANSLATE_NOOP("TForm1", "Stiff"),
+    QT_TRANSLATE_NOOP("TForm1", " R(1/lumen)"), QT_TRANSLATE_NOOP("TForm1", "CCC"),
+    QT_TRANSLATE_NOOP("TForm1", "Size"),        QT_TRANSLATE_NOOP("TForm1", "Cm")};
 // Object names: the help pages are chosen by them.
 const char* const kTitleNames[kSliderTitleCount] = {
     "MainTitle",       "VDcTitle", "MiddleTitle", "StiffTitle",
     "PeripheralTitle", "CCCTitle", "SizeTitle",   "CmTitle"};
 
 const char* const kScaleTexts[kScaleColumnCount][kScaleLabelsPerColumn] = {
-    {"50%", "100%", "200%", "400%", "800%"},
-    {"50%", "100%", "150%", "200%", "250%"},
-    {"100 (norm)", "200 (mild)", "400 (moder.)", "800 (heavy)", "1600 (v. heavy)"},
-    {"50%", "100%", "200%", "400%", "800%"},
-    {"50%", "100%", "150%", "200%", "250%"},
-    {"50%", "75%", "100%", "125%", "150%"},
+    {QT_TRANSLATE_NOOP("TForm1", "50%"), QT_TRANSLATE_NOOP("TForm1", "100%"),
+     QT_TRANSLATE_NOOP("TForm1", "200%"), QT_TRANSLATE_NOOP("TForm1", "400%"),
+     QT_TRANSLATE_NOOP("TForm1", "800%")},
+    {QT_TRANSLATE_NOOP("TForm1", "50%"), QT_TRANSLATE_NOOP("TForm1", "100%"),
+     QT_TRANSLATE_NOOP("TForm1", "150%"), QT_TRANSLATE_NOOP("TForm1", "200%"),
+     QT_TRANSLATE_NOOP("TForm1", "250%")},
+    {QT_TRANSLATE_NOOP("TForm1", "100 (norm)"), QT_TRANSLATE_NOOP("TForm1", "200 (mild)"),
+     QT_TRANSLATE_NOOP("TForm1", "400 (moder.)"), QT_TRANSLATE_NOOP("TForm1", "800 (heavy)"),
+     QT_TRANSLATE_NOOP("TForm1", "1600 (v. heavy)")},
+    {QT_TRANSLATE_NOOP("TForm1", "50%"), QT_TRANSLATE_NOOP("TForm1", "100%"),
+     QT_TRANSLATE_NOOP("TForm1", "200%"), QT_TRANSLATE_NOOP("TForm1", "400%"),
+     QT_TRANSLATE_NOOP("TForm1", "800%")},
+    {QT_TRANSLATE_NOOP("TForm1", "50%"), QT_TRANSLATE_NOOP("TForm1", "100%"),
+     QT_TRANSLATE_NOOP("TForm1", "150%"), QT_TRANSLATE_NOOP("TForm1", "200%"),
+     QT_TRANSLATE_NOOP("TForm1", "250%")},
+    {QT_TRANSLATE_NOOP("TForm1", "50%"), QT_TRANSLATE_NOOP("TForm1", "75%"),
+     QT_TRANSLATE_NOOP("TForm1", "100%"), QT_TRANSLATE_NOOP("TForm1", "125%"),
+     QT_TRANSLATE_NOOP("TForm1", "150%")},
 };
 // A scale label's object name is this prefix and the number its text starts with.
 const char* const kScaleNames[kScaleColumnCount] = {"MainScale",       "VDcScale", "MiddleScale",
@@ -138,15 +153,15 @@ QList<QAction*> TForm1::MainMenuItems() const {
 }
 
 void TForm1::CreateMenus() {
-    File1 = menuBar()->addMenu("File");
+    File1 = menuBar()->addMenu(tr("File"));
     File1->setObjectName("File1");
-    Open1 = File1->addAction("Open");
-    Save1 = File1->addAction("Save");
-    Saveas1 = File1->addAction("Save as");
-    refDefault1 = menuBar()->addAction("ref.Default");
-    Help1 = menuBar()->addAction("Help");
-    About1 = menuBar()->addAction("About");
-    Quit1 = menuBar()->addAction("Quit");
+    Open1 = File1->addAction(tr("Open"));
+    Save1 = File1->addAction(tr("Save"));
+    Saveas1 = File1->addAction(tr("Save as"));
+    refDefault1 = menuBar()->addAction(tr("ref.Default"));
+    Help1 = menuBar()->addAction(tr("Help"));
+    About1 = menuBar()->addAction(tr("About"));
+    Quit1 = menuBar()->addAction(tr("Quit"));
     Open1->setObjectName("Open1");
     Save1->setObjectName("Save1");
     Saveas1->setObjectName("Saveas1");
@@ -157,10 +172,10 @@ void TForm1::CreateMenus() {
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    DE1 = PopupMenu1->addAction("Delete selected row");
-    Useasref1 = PopupMenu1->addAction("Use as reference");
-    Settins1 = PopupMenu1->addAction("Settins");
-    Pomoc1 = PopupMenu1->addAction("Pomoc");
+    DE1 = PopupMenu1->addAction(tr("Delete selected row"));
+    Useasref1 = PopupMenu1->addAction(tr("Use as reference"));
+    Settins1 = PopupMenu1->addAction(tr("Settins"));
+    Pomoc1 = PopupMenu1->addAction(tr("Pomoc"));
     DE1->setObjectName("DE1");
     Useasref1->setObjectName("Useasref1");
     Settins1->setObjectName("Settins1");
@@ -186,7 +201,7 @@ void TForm1::CreateUpperHalf() {
 void TForm1::CreateLowerHalf() {
     Panel6 = NewPanel("Panel6", Client, kGrey);
     Panel6->setFrameStyle(QFrame::NoFrame);
-    Label26 = NewLabel("Label26", "Data from file:  Standard", Panel6);
+    Label26 = NewLabel("Label26", tr("Data from file:  Standard"), Panel6);
     QPalette lime = Label26->palette();
     lime.setColor(QPalette::WindowText, kLime);
     Label26->setPalette(lime);
@@ -217,10 +232,10 @@ void TForm1::CreateSliderPanels() {
     Panel3 = NewPanel("Panel3", Client, kButtonFace);
     Panel4 = NewPanel("Panel4", Client, kButtonFace);
 
-    CaptionMain = NewLabel("MainCaption", "MAIN", Panel5);
-    CaptionMiddle = NewLabel("MiddleCaption", "MIDDLE", Panel5);
-    CaptionPeripheral = NewLabel("PeripheralCaption", "PERIPHERAL", Panel5);
-    CaptionLungs = NewLabel("LungsCaption", "LUNGS", Panel7);
+    CaptionMain = NewLabel("MainCaption", tr("MAIN"), Panel5);
+    CaptionMiddle = NewLabel("MiddleCaption", tr("MIDDLE"), Panel5);
+    CaptionPeripheral = NewLabel("PeripheralCaption", tr("PERIPHERAL"), Panel5);
+    CaptionLungs = NewLabel("LungsCaption", tr("LUNGS"), Panel7);
 }
 
 QWidget* TForm1::PanelOfSlider(int k) const {
@@ -287,32 +302,32 @@ void TForm1::CreateSliders() {
 
 void TForm1::CreateSliderLabels() {
     for (int t = 0; t < kSliderTitleCount; ++t)
-        Titles[t] = NewLabel(kTitleNames[t], kTitleTexts[t], PanelOfSlider(t + 1));
+        Titles[t] = NewLabel(kTitleNames[t], tr(kTitleTexts[t]), PanelOfSlider(t + 1));
     Titles[kTitleStiff]->hide();
     for (int c = 0; c < kScaleColumnCount; ++c) {
         for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
             const QString text = kScaleTexts[c][i];
             const QString name = kScaleNames[c] + text.section(QRegularExpression("[^0-9]"), 0, 0);
             ScaleLabels[c][i] =
-                NewLabel(name.toLatin1().constData(), kScaleTexts[c][i], PanelOfScaleColumn(c));
+                NewLabel(name.toLatin1().constData(), tr(kScaleTexts[c][i]), PanelOfScaleColumn(c));
         }
     }
 }
 
 void TForm1::CreateButtons() {
-    Button2 = NewButton("Button2", "START", Client);
-    Button1 = NewButton("Button1", "reset", Client);
-    Button11 = NewButton("Button11", "reset all", Client);
+    Button2 = NewButton("Button2", tr("START"), Client);
+    Button1 = NewButton("Button1", tr("reset"), Client);
+    Button11 = NewButton("Button11", tr("reset all"), Client);
     Button11->hide();
-    Button9 = NewButton("Button9", "pause", Client);
+    Button9 = NewButton("Button9", tr("pause"), Client);
     Button10 = NewButton("Button10", "3", Client);
-    Button8 = NewButton("Button8", "animation", Client);
+    Button8 = NewButton("Button8", tr("animation"), Client);
 
-    GroupBox1 = new QGroupBox("Selected row", Client);
+    GroupBox1 = new QGroupBox(tr("Selected row"), Client);
     GroupBox1->setObjectName("GroupBox1");
-    Button3 = NewButton("Button3", "Delete row", GroupBox1);
-    Button6 = NewButton("Button6", "Use as ref.", GroupBox1);
-    Button12 = NewButton("Button12", "Settings", GroupBox1);
+    Button3 = NewButton("Button3", tr("Delete row"), GroupBox1);
+    Button6 = NewButton("Button6", tr("Use as ref."), GroupBox1);
+    Button12 = NewButton("Button12", tr("Settings"), GroupBox1);
     Button12->hide();
 }
 
@@ -326,16 +341,16 @@ void TForm1::CreateHiddenControls() {
 
     ComboBox1 = new QComboBox(Client);
     ComboBox1->setObjectName("ComboBox1");
-    ComboBox1->addItems({"Both lungs", "Left lung", "Right lung"});
+    ComboBox1->addItems({tr("Both lungs"), tr("Left lung"), tr("Right lung")});
     ComboBox1->hide();
-    Label56 = NewLabel("Label56", "Both lungs", Client);
+    Label56 = NewLabel("Label56", tr("Both lungs"), Client);
     Label56->hide();
-    CheckBox1 = new QCheckBox("tab", Client);
+    CheckBox1 = new QCheckBox(tr("tab"), Client);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->hide();
-    LabelExpirationDepth = NewLabel("LabelExpirationDepth", "expiration deepness", Client);
-    LabelDepthMin = NewLabel("LabelDepthMin", "25%", Client);
-    LabelDepthMax = NewLabel("LabelDepthMax", "400 %", Client);
+    LabelExpirationDepth = NewLabel("LabelExpirationDepth", tr("expiration deepness"), Client);
+    LabelDepthMin = NewLabel("LabelDepthMin", tr("25%"), Client);
+    LabelDepthMax = NewLabel("LabelDepthMax", tr("400 %"), Client);
     LabelExpirationDepth->hide();
     LabelDepthMin->hide();
     LabelDepthMax->hide();

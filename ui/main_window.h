@@ -55,6 +55,11 @@ class TForm1 : public QMainWindow {
     // The program's state: model, runs, parameter set, tables, plots, pictures.
     breathlab::AppState& State() { return *state_; }
 
+    // What "Open" does once its dialog has given a path, for a file named on
+    // the command line (a double click in the file manager). A missing or
+    // unreadable file shows the usual message and changes nothing.
+    void OpenFileFromCommandLine(const QString& path);
+
     // The help and about windows, created by the program entry after this one.
     void SetHelpWindow(TForm4* helpWindow) { helpWindow_ = helpWindow; }
     void SetAboutBox(TAboutBox* aboutBox) { aboutBox_ = aboutBox; }
@@ -246,6 +251,7 @@ class TForm1 : public QMainWindow {
     TForm4* HelpWindow();
     void ShowHelpPage(const QString& page);
     void AfterHistoryReplaced();
+    void OpenHistoryPath(const QString& path);
 
     void CreateMenus();
     void CreateUpperHalf();

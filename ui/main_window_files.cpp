@@ -1,6 +1,8 @@
 // Simulation files, the default reference, the settings view, help and about.
 #include "main_window.h"
 
+#include "translated.h"
+
 #include "about_box.h"
 #include "help_pages.h"
 #include "help_window.h"
@@ -32,16 +34,25 @@ bool Report(QWidget* parent, QLabel* dataSourceLine, const FileCommandResult& re
 } // namespace
 
 void TForm1::Open1Click() {
+    const QString path = AskOpenHistoryPath(this, state_->Folders.User);
+    if (!path.isEmpty()) OpenHistoryPath(path);
+    RichEdit1->clear();
+}
+
+void TForm1::OpenHistoryPath(const QString& path) {
     AppState& s = *state_;
-    const QString path = AskOpenHistoryPath(this, s.ProgramFolder);
-    if (!path.isEmpty() && Report(this, Label26, OpenHistoryFile(path, *s.History))) {
-        // A file without runs shows the reference alone, as after deleting
-        // the last run, rather than a run of zeros.
-        const bool runListed = s.History->SelectedRun == 1;
-        ShowIndices(runListed ? 1 : 0, runListed);
-        if (runListed) StringGrid2->SetCurrentCell(StringGrid2->Col(), 1);
-        AfterHistoryReplaced();
-    }
+    if (!Report(this, Label26, OpenHistoryFile(path, *s.History))) return;
+    // A file without runs shows the reference alone, as after deleting
+    // the last run, rather than a run of zeros.
+    const bool runListed = s.History->SelectedRun == 1;
+    ShowIndices(runListed ? 1 : 0, runListed);
+    if (runListed) StringGrid2->SetCurrentCell(StringGrid2->Col(), 1);
+    AfterHistoryReplaced();
+}
+
+void TForm1::OpenFileFromCommandLine(const QString& path) {
+    if (!startupSucceeded_) return;
+    OpenHistoryPath(path);
     RichEdit1->clear();
 }
 
@@ -64,12 +75,12 @@ void TForm1::AfterHistoryReplaced() {
 
 void TForm1::Save1Click() {
     const AppState& s = *state_;
-    Report(this, Label26, SaveHistoryFile(s.ProgramFolder, s.SaveName, s.History->Slots));
+    Report(this, Label26, SaveHistoryFile(s.Folders.User, s.SaveName, s.History->Slots));
 }
 
 void TForm1::Saveas1Click() {
     AppState& s = *state_;
-    const QString path = AskSaveAsHistoryPath(this, s.ProgramFolder);
+    const QString path = AskSaveAsHistoryPath(this, s.Folders.User);
     if (path.isEmpty()) return;
     Report(this, Label26, SaveHistoryFileAs(path, s.SaveName, s.History->Slots));
 }
@@ -86,7 +97,7 @@ void TForm1::refDefault1Click() {
     s.Sliders.LoadSlidersFromSlot(h.Slots, h.SelectedRun > 0 ? h.SelectedRun : 0);
     RepaintTables();
     RichEdit1->clear();
-    Label26->setText(kStandardDataSourceLine);
+    Label26->setText(Translated("HistoryFile", kStandardDataSourceLine));
 }
 
 void TForm1::Settins1Click() {

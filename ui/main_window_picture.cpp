@@ -27,6 +27,11 @@ namespace {
 
 constexpr int kSchematicPenWidth = 2;
 
+// The texts the animation's pause button takes from Button9Click, for the
+// translations (tr() below turns them into the user's language).
+[[maybe_unused]] const char* const kPauseButtonTexts[] = {QT_TRANSLATE_NOOP("TForm1", "go"),
+                                                          QT_TRANSLATE_NOOP("TForm1", "pauza")};
+
 } // namespace
 
 // The window's side of the replay: its controls, plots, message loop and clock.
@@ -98,7 +103,7 @@ void TForm1::Button8Click() {
 }
 
 void TForm1::Button9Click() {
-    Button9->setText(breathlab::Button9Click(state_->Animation));
+    Button9->setText(tr(breathlab::Button9Click(state_->Animation)));
 }
 
 void TForm1::Button10Click() {

@@ -92,5 +92,5 @@ void TForm1::Button11Click() {
 void TForm1::ComboBox1Change(int) {
     const QSignalBlocker blocker(ComboBox1);
     ComboBox1->setCurrentIndex(0);
-    ComboBox1->setCurrentText("Both lungs");
+    ComboBox1->setCurrentText(tr("Both lungs"));
 }

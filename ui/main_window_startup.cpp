@@ -39,8 +39,10 @@ bool TForm1::StartupChecks() {
         ShowError(this, AlreadyRunningMessage());
         return false;
     }
-    s.ProgramFolder = breathlab::ProgramFolder();
-    if (auto failure = CheckDataFiles(s.ProgramFolder)) {
+    s.Folders = RunningProgramDataFolders();
+    s.ProgramFolder = s.Folders.Data;
+    PrepareUserFolder(s.Folders);
+    if (auto failure = CheckDataFiles(s.Folders.Data, s.Folders.User)) {
         ShowError(this, *failure);
         return false;
     }
@@ -50,7 +52,7 @@ bool TForm1::StartupChecks() {
 void TForm1::FormCreate() {
     if (!StartupChecks()) return;
     AppState& s = *state_;
-    setWindowTitle("Varo e-breathlab ");
+    setWindowTitle(tr("Varo e-breathlab "));
     s.SaveName = kDefaultSaveName;
     ApplyStartupLayout();
     LoadHotSpotTable();
@@ -82,7 +84,7 @@ void TForm1::FormCreate() {
 
 void TForm1::LoadHotSpotTable() {
     TextGrid grid(tparm->ColCount(), tparm->RowCount());
-    if (auto failure = LoadGridFromFile(DataPath(*state_, "datfiles1/F000.dat"), grid)) {
+    if (auto failure = LoadGridFromFile(HotSpotTableToRead(state_->Folders), grid)) {
         ShowError(this, *failure);
         return;
     }
@@ -129,7 +131,7 @@ void TForm1::FormDestroy() {
         for (int row = 0; row < tparm->RowCount(); ++row)
             for (int col = 0; col < tparm->ColCount(); ++col)
                 grid.SetCell(col, row, tparm->Cell(col, row));
-        if (auto failure = SaveGridToFile(DataPath(*state_, "datfiles1/F000.dat"), grid))
+        if (auto failure = SaveGridToFile(HotSpotTableToWrite(state_->Folders), grid))
             ShowError(this, *failure);
     }
 }

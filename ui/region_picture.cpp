@@ -1,5 +1,7 @@
 #include "region_picture.h"
 
+#include "translated.h"
+
 namespace breathlab {
 
 namespace {
@@ -12,13 +14,13 @@ constexpr int kLabelGap = 5;
 QString RegionName(int region) {
     switch (region) {
     case kRegionMain:
-        return " main";
+        return Translated("RegionPicture", " main");
     case kRegionMiddle:
-        return " middle";
+        return Translated("RegionPicture", " middle");
     case kRegionPeripheral:
-        return " peripheral";
+        return Translated("RegionPicture", " peripheral");
     case kRegionLungs:
-        return " lungs ";
+        return Translated("RegionPicture", " lungs ");
     default:
         return {};
     }

@@ -1,5 +1,7 @@
 #include "simulation_file_dialog.h"
 
+#include "translated.h"
+
 #include "history_file.h"
 
 #include <QFileDialog>
@@ -12,7 +14,7 @@ QString AskPath(QWidget* parent, const QString& programFolder, QFileDialog::Acce
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setDirectory(breathlab::SimulationFolder(programFolder));
-    dialog.setNameFilter(breathlab::kSpirometryFilesFilter);
+    dialog.setNameFilter(breathlab::Translated("HistoryFile", breathlab::kSpirometryFilesFilter));
     dialog.setDefaultSuffix(breathlab::kSpirometryFileSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();

@@ -187,6 +187,8 @@ class HelpUiTest : public QObject {
         QCOMPARE(normal.windowTitle(), QString("Autorzy"));
         QCOMPARE(normal.ProductName->text(), QString(" Varo.e-breathlab"));
         QCOMPARE(normal.Version->text(), QString("Version: " EXPECTED_VERSION));
+        QVERIFY(normal.Licence->text().contains("MIT licence"));
+        QVERIFY(normal.Licence->geometry().bottom() < normal.Copyright->geometry().top());
 
         // The program's icon, drawn from its SVG, not an empty picture.
         const QImage icon = normal.ProgramIcon->pixmap().toImage();

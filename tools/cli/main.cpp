@@ -40,13 +40,15 @@ std::filesystem::path ProgramFolder() {
     return ec ? std::filesystem::current_path() : exe.parent_path();
 }
 
-// The default history set shipped beside the program, as the window loads it
-// at start-up; without it the history starts empty.
+// The default history set shipped beside the program (or, installed, in
+// PREFIX/share/breathlab), as the window loads it at start-up; without it the
+// history starts empty.
 std::unique_ptr<ResultHistory> LoadDefaultHistory() {
     auto history = std::make_unique<ResultHistory>();
     std::string error;
-    if (ReadHistorySet((ProgramFolder() / "datfiles1" / "standard.dat").string(), *history, error))
-        return history;
+    for (const auto& data : {ProgramFolder(), ProgramFolder() / ".." / "share" / "breathlab"})
+        if (ReadHistorySet((data / "datfiles1" / "standard.dat").string(), *history, error))
+            return history;
     return nullptr;
 }
 

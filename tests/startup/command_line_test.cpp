@@ -1,0 +1,144 @@
+// `breathlab [--lang CODE] [FILE.spi]`: the arguments, the language they and
+// the kept setting and the locale choose, and the file opened after start-up,
+// a missing or foreign one giving the usual message and changing nothing.
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstring>
+#include <memory>
+
+#include "app_language.h"
+#include "history_file.h"
+#include "main_window.h"
+#include "program_arguments.h"
+
+using namespace breathlab;
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void ArgumentsNameALanguageAndOneFile();
+    void BadArgumentsAreRefused();
+    void LanguageComesFromCommandLineThenSettingThenLocale();
+    void NamedFileOpensLikeOpen();
+    void MissingOrForeignFileShowsTheMessageAndChangesNothing();
+};
+
+void CommandLineTest::ArgumentsNameALanguageAndOneFile() {
+    ProgramArguments a = ParseProgramArguments({});
+    QVERIFY(a.Error.isEmpty() && a.File.isEmpty() && a.Language.isEmpty());
+
+    a = ParseProgramArguments({"case.spi"});
+    QCOMPARE(a.File, QString("case.spi"));
+    QVERIFY(a.Error.isEmpty());
+
+    a = ParseProgramArguments({"--lang", "en", "/home/t/My Cases/a.spi"});
+    QCOMPARE(a.Language, QString("en"));
+    QCOMPARE(a.File, QString("/home/t/My Cases/a.spi"));
+
+    a = ParseProgramArguments({"--lang=C"});
+    QCOMPARE(a.Language, QString("C"));
+    QVERIFY(a.File.isEmpty());
+
+    // After "--" a name may start with a dash; the file may also come first.
+    a = ParseProgramArguments({"--", "-odd.spi"});
+    QCOMPARE(a.File, QString("-odd.spi"));
+    a = ParseProgramArguments({"b.spi", "--lang", "en"});
+    QCOMPARE(a.File, QString("b.spi"));
+    QCOMPARE(a.Language, QString("en"));
+}
+
+void CommandLineTest::BadArgumentsAreRefused() {
+    for (const QStringList& line : {QStringList{"--lang"}, QStringList{"--lang="},
+                                    QStringList{"--colour"}, QStringList{"a.spi", "b.spi"},
+                                    QStringList{"a.spi", "--", "b.spi"}})
+        QVERIFY2(!ParseProgramArguments(line).Error.isEmpty(), qPrintable(line.join(' ')));
+    QVERIFY(ParseProgramArguments({"--colour"}).Error.contains("--colour"));
+    QVERIFY(ProgramUsage().contains("--lang"));
+}
+
+void CommandLineTest::LanguageComesFromCommandLineThenSettingThenLocale() {
+    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale c = QLocale::c();
+    QCOMPARE(ChooseLanguage("", "", english), QString("en"));
+    QCOMPARE(ChooseLanguage("", "", german), QString("C"));
+    QCOMPARE(ChooseLanguage("", "", c), QString("C"));
+    QCOMPARE(ChooseLanguage("", "en", german), QString("en"));
+    QCOMPARE(ChooseLanguage("", "C", english), QString("C"));
+    QCOMPARE(ChooseLanguage("C", "en", english), QString("C"));
+    QCOMPARE(ChooseLanguage("en_US.UTF-8", "C", c), QString("en"));
+    QCOMPARE(ChooseLanguage("EN-gb", "", c), QString("en"));
+    QCOMPARE(ChooseLanguage("POSIX", "", english), QString("C"));
+    QCOMPARE(TranslationFile("/usr/share/breathlab/translations", "en"),
+             QString("/usr/share/breathlab/translations/breathlab_en.qm"));
+}
+
+void CommandLineTest::NamedFileOpensLikeOpen() {
+    QTemporaryDir folder;
+    TForm1 form;
+    QVERIFY(form.StartupSucceeded());
+    AppState& s = form.State();
+    // A saved case: the default history with runs in slots 2 and 4.
+    auto history = std::make_unique<ResultHistory>(s.History->Slots);
+    (*history)[2].SampleVolume[0] = 1.0f;
+    (*history)[4].SampleVolume[0] = 1.0f;
+    const QString path = folder.path() + "/asthma case.spi";
+    QVERIFY(WriteHistorySet(path, *history).Ok);
+
+    form.OpenFileFromCommandLine(path);
+    QCOMPARE(form.Label26->text(), QString("Plik:  asthma case"));
+    QCOMPARE(s.History->RunCount, 3);
+    QCOMPARE(s.History->SelectedRun, 1);
+    QCOMPARE(s.History->Slots[4].SampleVolume[0], 1.0f);
+    // "Save" afterwards still writes the default name, not the opened file.
+    QCOMPARE(s.SaveName, QString("data_default.spi"));
+}
+
+void CommandLineTest::MissingOrForeignFileShowsTheMessageAndChangesNothing() {
+    QTemporaryDir folder;
+    const QString foreign = folder.path() + "/notes.spi";
+    QFile file(foreign);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a simulation");
+    file.close();
+
+    TForm1 form;
+    QVERIFY(form.StartupSucceeded());
+    AppState& s = form.State();
+    const auto before = std::make_unique<ResultHistory>(s.History->Slots);
+    for (const QString& path : {folder.path() + "/gone.spi", foreign}) {
+        QString shown;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->done(QMessageBox::Ok);
+            }
+        });
+        poll.start(10);
+        form.OpenFileFromCommandLine(path);
+        poll.stop();
+        QVERIFY2(shown.contains(path), qPrintable(shown));
+        QCOMPARE(form.Label26->text(), QString("Data from file:  Standard"));
+        QCOMPARE(s.History->RunCount, 0);
+        QCOMPARE(s.History->SelectedRun, -1);
+        QVERIFY(std::memcmp(before.get(), &s.History->Slots, sizeof(ResultHistory)) == 0);
+    }
+    QVERIFY(form.isEnabled());
+}
+
+// Each test process keeps its single-instance lock in a folder of its own, so
+// that a window test running beside it never finds the program "running".
+int main(int argc, char* argv[]) {
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    CommandLineTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "command_line_test.moc"
