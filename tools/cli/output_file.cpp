@@ -56,8 +56,11 @@ mode_t NewFileMode() {
 } // namespace
 
 bool FlushChecked(std::ostream& out, const std::string& name, std::string& error) {
-    errno = 0;
-    out.flush();
+    // A write that failed before the flush left its reason in errno.
+    if (out) {
+        errno = 0;
+        out.flush();
+    }
     if (out) return true;
     error = "cannot write " + name + ": " + Reason(errno);
     return false;

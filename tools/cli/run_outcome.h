@@ -16,8 +16,8 @@ struct RunOutcome {
 };
 
 // The model's status, or -1 with the reason when the indices of a completed
-// run are impossible: one not finite, FVC not above 0 or above TLC, FEV1
-// below 0 or above FVC, TLC not above FRC.
+// run are impossible: one not finite, TLC not above FRC, FVC not above 0 or
+// above TLC, FEV1 below 0 or above FVC.
 RunOutcome JudgeRun(const ResultRecord& record);
 
 // Exit code of `run` when a run did not complete.
