@@ -163,6 +163,10 @@ struct LungModel {
     double Vmax, Vmin;
     int iVmax;
     std::int64_t SubstepsIntegrated; // substeps since the run began, for reports
+    // Model time after which a run ends, finished or not. An examination needs
+    // far less than 110 s; harnesses that only explore the start of a run
+    // (fuzzing) set a shorter bound.
+    double RunTimeLimit = 110;
 
     // Cube root of each lobe's LobeResidualVolume and the volume it was taken
     // of (a zero-filled cache is valid: the cube root of 0 is 0).

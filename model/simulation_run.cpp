@@ -290,7 +290,7 @@ void RunDisplay(LungModel& m) {
 
 bool RunGoesOn(const LungModel& m) {
     const double tE = m.CycleStart + 7 + m.DeepInspirationDuration + m.BlastDuration;
-    if (m.Time > 110 || m.Time > tE + 30) return false;
+    if (m.Time > m.RunTimeLimit || m.Time > tE + 30) return false;
     return m.Time <= tE + 5 || m.Recording || std::fabs(m.TrachealFlow) >= 0.003;
 }
 
