@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
+#include <sys/wait.h>
 #include <filesystem>
 #include <fstream>
 #include <streambuf>
@@ -122,6 +124,40 @@ TEST_F(TemporaryOutput, AnUncommittedFileGoesAndTheTargetStays) {
     TemporaryOutputFile nowhere((folder_ / "missing" / "out.csv").string());
     EXPECT_FALSE(nowhere.Open(error));
     EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
+}
+
+// A child process writes half a sweep and gets `signal`; returns its wait status.
+int StatusOfInterruptedWriter(const std::string& target, int signal, bool ignoreFirst) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (ignoreFirst) std::signal(signal, SIG_IGN);
+        TemporaryOutputFile out(target);
+        std::string error;
+        if (!out.Open(error)) ::_exit(10);
+        out.Stream() << "half a sweep" << std::flush;
+        ::raise(signal);
+        ::_exit(out.Commit(error) ? 0 : 11);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return status;
+}
+
+TEST_F(TemporaryOutput, SigintAndSigtermRemoveTheTemporaryFile) {
+    for (int signal : {SIGINT, SIGTERM}) {
+        const int status = StatusOfInterruptedWriter(target_, signal, false);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(Entries(), 1u) << signal;
+        EXPECT_EQ(Target(), "previous");
+    }
+}
+
+// nohup's ignored hang-up stays ignored: the sweep goes on and completes.
+TEST_F(TemporaryOutput, AnIgnoredSignalStaysIgnored) {
+    const int status = StatusOfInterruptedWriter(target_, SIGHUP, true);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(Target(), "half a sweep");
+    EXPECT_EQ(Entries(), 1u);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <iostream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,6 +31,10 @@ extern "C" void RemovePendingAndEnd(int signal) {
     ::raise(signal);
 }
 
+// What the signals did before: a signal that was ignored (nohup, a
+// background job) stays ignored, and each gets its old action back.
+struct sigaction gPreviousActions[std::size(kEndingSignals)];
+
 void ArmSignalCleanup(const std::string& path) {
     if (path.size() >= sizeof gPendingPath) return;
     std::memcpy(gPendingPath, path.c_str(), path.size() + 1);
@@ -38,12 +43,18 @@ void ArmSignalCleanup(const std::string& path) {
     action.sa_handler = RemovePendingAndEnd;
     action.sa_flags = SA_RESETHAND;
     sigemptyset(&action.sa_mask);
-    for (int signal : kEndingSignals) ::sigaction(signal, &action, nullptr);
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+        ::sigaction(kEndingSignals[i], nullptr, &gPreviousActions[i]);
+        if (gPreviousActions[i].sa_handler != SIG_IGN)
+            ::sigaction(kEndingSignals[i], &action, nullptr);
+    }
 }
 
 void DisarmSignalCleanup() {
+    if (!gPendingArmed) return;
     gPendingArmed = 0;
-    for (int signal : kEndingSignals) std::signal(signal, SIG_DFL);
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i)
+        ::sigaction(kEndingSignals[i], &gPreviousActions[i], nullptr);
 }
 
 // The mode a plain new file gets: 0666 less the process's umask.
