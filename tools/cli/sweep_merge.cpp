@@ -4,12 +4,13 @@
 #include "sweep.h"
 #include "sweep_definition.h"
 
+#include "output_file.h"
 #include "strict_number.h"
 
-#include <fstream>
-#include <map>
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <map>
 
 namespace breathlab {
 
@@ -160,7 +161,7 @@ bool MergeSweepFiles(const std::vector<std::string>& files, std::ostream& out, s
     for (const std::string& line : first.Definition) out << "# " << line << '\n';
     out << first.Header << '\n';
     for (const auto& row : rows) out << row.second << '\n';
-    return static_cast<bool>(out);
+    return FlushChecked(out, "the merged table", error);
 }
 
 } // namespace breathlab
