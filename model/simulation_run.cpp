@@ -296,7 +296,7 @@ bool RunGoesOn(const LungModel& m) {
 
 void FinishRun(LungModel& m, ResultRecord& r) {
     if (m.ManoeuvrePhase < 8 && r.RunStatus == 1) r.RunStatus = -1; // manoeuvre incomplete
-    if (m.NumericalFailure) ResetModelState(m);
+    if (m.NumericalFailure && m.ResetAfterFailure) ResetModelState(m);
     if (r.RunStatus != 1) {
         for (float& v : r.SampleVolume) v = 0;
     } else {
