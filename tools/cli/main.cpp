@@ -34,6 +34,8 @@ void PrintUsage(std::ostream& out) {
            "NAME: RMain VDc RMiddle StiffMiddle RPeripheral CCC Size Cm, or G1..G20\n"
            "REGION: LeftLung RightLung BothLungs (default) UpperLeftLobe LowerLeftLobe\n"
            "        UpperRightLobe MiddleRightLobe LowerRightLobe\n"
+           "Numbers are plain decimals. Bounds: --runs 1..10000, STEPS 1..100000, --jobs\n"
+           "1..1024, --shard N and the grid's patients up to 10000000.\n"
            "A run that the model could not finish (RunStatus 0 dead, -1 error), or that it\n"
            "finished with impossible indices (reported as -1), has null indices.\n"
            "Exit codes: 0 done; 1 a file could not be read or written (standard output\n"
