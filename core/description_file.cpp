@@ -1,5 +1,7 @@
 #include "description_file.h"
 
+#include "data_file_limit.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -71,9 +73,14 @@ DescriptionResult ReadDescription(const std::string& path, int n) {
         if (reason != 0) message += std::string(" ") + std::strerror(reason) + ".";
         return {{}, message};
     }
-    std::ostringstream content;
-    content << file.rdbuf();
-    return ParseDescription(content.str(), n);
+    std::string content;
+    char chunk[65536];
+    while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
+        content.append(chunk, static_cast<std::size_t>(file.gcount()));
+        if (static_cast<std::int64_t>(content.size()) > kMaxDataFileBytes)
+            return {{}, path + ": " + DataFileTooLargeText()};
+    }
+    return ParseDescription(content, n);
 }
 
 std::string BuildRule(const std::function<int(const std::string&)>& measureWidth, int panelWidth) {

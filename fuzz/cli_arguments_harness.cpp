@@ -32,6 +32,13 @@ void CheckSweepGrid(const SweepOptions& options) {
                           value <= std::max(a.From, a.To) * (1 + 1e-9),
                       "a swept value lies between the axis's ends");
         }
+    std::vector<const ParameterSetting*> settings;
+    for (const SweepAxis& a : options.Axes) settings.push_back(&a.Setting);
+    for (const auto& fixed : options.Fixed) settings.push_back(&fixed.second);
+    for (std::size_t i = 0; i < settings.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            FuzzCheck(!SameParameter(*settings[i], *settings[j]),
+                      "an accepted sweep labels each percentage once");
 }
 
 void MergeShards(const std::string& text) {
@@ -43,8 +50,17 @@ void MergeShards(const std::string& text) {
         WriteScratchFile("shard2.csv", second.data(), second.size()).toStdString()};
     std::ostringstream merged;
     std::string error;
-    if (!MergeSweepFiles(files, merged, error))
+    if (!MergeSweepFiles(files, merged, error)) {
         FuzzCheck(!error.empty(), "a refused merge says why");
+        return;
+    }
+    // A merged table is itself a whole, valid part of its sweep.
+    const std::string table = merged.str();
+    std::ostringstream again;
+    FuzzCheck(MergeSweepFiles({WriteScratchFile("merged.csv", table.data(), table.size()).toStdString()},
+                              again, error),
+              "a merged table merges again");
+    FuzzCheck(again.str() == table, "merging a merged table changes nothing");
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "fuzz_bytes.h"
 
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -16,7 +16,8 @@ void EnsureGuiApplication() {
     static int argc = 1;
     static char name[] = "breathlab-fuzz";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    // A widget application, as the window's own grid is a widget.
+    static QApplication application(argc, argv);
 }
 
 QString WriteScratchFile(const QString& name, const void* data, std::size_t size) {

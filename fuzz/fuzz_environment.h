@@ -1,5 +1,5 @@
-// What the harnesses need around a reader: an off-screen GUI application for
-// images, fonts and text documents, and scratch files for readers that only
+// What the harnesses need around a reader: an off-screen application for
+// images, fonts, text documents and the window's grid, and scratch files for readers that only
 // take a path.
 #pragma once
 

@@ -32,4 +32,10 @@ void FuzzRtfPage(const std::uint8_t* data, std::size_t size);
 // The headless program's command line and the sweep shard files it merges.
 void FuzzCliArguments(const std::uint8_t* data, std::size_t size);
 
+// The hot-spot file read into the window's own grid, and the rows the picture sees.
+void FuzzHotSpotGrid(const std::uint8_t* data, std::size_t size);
+
+// A history set read by the headless program, and its reports of each record.
+void FuzzCliHistorySet(const std::uint8_t* data, std::size_t size);
+
 } // namespace breathlab

@@ -5,7 +5,8 @@ set(BREATHLAB_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 set(BREATHLAB_FUZZ_HARNESSES
     hot_spot_table jpeg_picture description
-    history_tables history_pictures history_start rtf_page cli_arguments)
+    history_tables history_pictures history_start rtf_page cli_arguments
+    hot_spot_grid cli_history_set)
 
 set(hot_spot_table_entry FuzzHotSpotTable)
 set(hot_spot_table_libraries breathlab_datafiles breathlab_airway)
@@ -23,6 +24,10 @@ set(rtf_page_entry FuzzRtfPage)
 set(rtf_page_libraries breathlab_help)
 set(cli_arguments_entry FuzzCliArguments)
 set(cli_arguments_libraries breathlab_headless)
+set(hot_spot_grid_entry FuzzHotSpotGrid)
+set(hot_spot_grid_libraries breathlab_mainwindow)
+set(cli_history_set_entry FuzzCliHistorySet)
+set(cli_history_set_libraries breathlab_headless)
 
 # The harnesses whose libraries this build has.
 function(breathlab_available_harnesses out)
@@ -48,7 +53,7 @@ function(breathlab_add_harness_support target)
         ${BREATHLAB_FUZZ_DIR}/fuzz_environment.cpp
         ${BREATHLAB_FUZZ_DIR}/history_input.cpp)
     target_include_directories(${target} PRIVATE ${BREATHLAB_FUZZ_DIR})
-    target_link_libraries(${target} PRIVATE breathlab_model Qt6::Gui)
+    target_link_libraries(${target} PRIVATE breathlab_model Qt6::Widgets)
     target_compile_definitions(${target} PRIVATE BREATHLAB_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
     set_target_properties(${target} PROPERTIES AUTOMOC OFF)
 endfunction()

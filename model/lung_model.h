@@ -163,6 +163,14 @@ struct LungModel {
     double Vmax, Vmin;
     int iVmax;
     std::int64_t SubstepsIntegrated; // substeps since the run began, for reports
+    // Model time after which a run ends, finished or not. An examination needs
+    // far less than 110 s; harnesses that only explore the start of a run
+    // (fuzzing) set a shorter bound.
+    double RunTimeLimit = 110;
+    // A numerical failure leaves the model unusable, so the run resets it
+    // (2.5 s of settling). A harness that discards the model after one run
+    // switches this off.
+    bool ResetAfterFailure = true;
 
     // Cube root of each lobe's LobeResidualVolume and the volume it was taken
     // of (a zero-filled cache is valid: the cube root of 0 is 0).

@@ -290,13 +290,13 @@ void RunDisplay(LungModel& m) {
 
 bool RunGoesOn(const LungModel& m) {
     const double tE = m.CycleStart + 7 + m.DeepInspirationDuration + m.BlastDuration;
-    if (m.Time > 110 || m.Time > tE + 30) return false;
+    if (m.Time > m.RunTimeLimit || m.Time > tE + 30) return false;
     return m.Time <= tE + 5 || m.Recording || std::fabs(m.TrachealFlow) >= 0.003;
 }
 
 void FinishRun(LungModel& m, ResultRecord& r) {
     if (m.ManoeuvrePhase < 8 && r.RunStatus == 1) r.RunStatus = -1; // manoeuvre incomplete
-    if (m.NumericalFailure) ResetModelState(m);
+    if (m.NumericalFailure && m.ResetAfterFailure) ResetModelState(m);
     if (r.RunStatus != 1) {
         for (float& v : r.SampleVolume) v = 0;
     } else {

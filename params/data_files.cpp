@@ -1,10 +1,12 @@
 #include "data_files.h"
 
+#include "data_file_limit.h"
 #include "translated.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <array>
@@ -64,14 +66,15 @@ int MissingDataFilesNumber(const QString& programFolder) {
 }
 
 bool SimulationFolderWritable(const QString& programFolder) {
-    const QString path = ResolveDataPath(programFolder, "Simulations/test.dat");
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
-    const bool written = probe.write("test") == 4 && probe.flush();
+    // The probe gets a new file of its own name (created exclusively), so it
+    // can never write through a link or over a file that someone put there.
+    QTemporaryFile probe(ResolveDataPath(programFolder, "Simulations/") + "test-XXXXXX.dat");
+    const bool written = probe.open() && probe.write("test") == 4 && probe.flush();
     probe.close();
     const bool closed = probe.error() == QFileDevice::NoError;
     // Remove the probe even after a failed write, so no stray file is left.
-    return QFile::remove(path) && written && closed;
+    const bool removed = probe.remove();
+    return removed && written && closed;
 }
 
 std::optional<QString> CheckDataFiles(const QString& programFolder) {
@@ -104,6 +107,20 @@ bool ReverseFileHead(const QString& source, const QString& target) {
     const bool inPlace = target == "*" || IsSameFile(source, target);
     if (!inPlace && !CopyOverTarget(source, target)) return false;
     return ReverseHeadOfFile(inPlace ? source : target);
+}
+
+std::optional<QByteArray> ReadDataFile(const QString& path, QString& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = path + ": " + file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(kMaxDataFileBytes + 1);
+    if (bytes.size() > kMaxDataFileBytes) {
+        error = path + ": " + QString::fromStdString(DataFileTooLargeText());
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 bool ReverseHead(QByteArray& bytes) {

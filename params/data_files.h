@@ -22,8 +22,9 @@ QString ProgramFolder();
 // (standard.dat) for every file of "datfiles1" that is missing; 0 when all exist.
 int MissingDataFilesNumber(const QString& programFolder);
 
-// Creates "Simulations/test.dat" holding "test" and deletes it again; false when
-// any of this fails, the folder missing included.
+// Creates a new file "Simulations/test-XXXXXX.dat" (a unique name) holding
+// "test" and deletes it again; false when any of this fails, the folder
+// missing included. No existing file or link is opened.
 bool SimulationFolderWritable(const QString& programFolder);
 
 // The message that must end the program, or nothing when the data files are all
@@ -49,5 +50,10 @@ bool ReverseFileHead(const QString& source, const QString& target);
 
 // The same on bytes in memory; false, leaving them alone, when they are too short.
 bool ReverseHead(QByteArray& bytes);
+
+// The whole content of a data file, or nothing and the message to show: the
+// path with the reason it cannot be opened, or that it is larger than a data
+// file may be (data_file_limit.h).
+std::optional<QByteArray> ReadDataFile(const QString& path, QString& error);
 
 } // namespace breathlab

@@ -1,5 +1,6 @@
 #include "grid_file.h"
 
+#include "data_files.h"
 #include "translated.h"
 
 #include <QFile>
@@ -52,10 +53,11 @@ QStringList SplitTextLines(const QString& text) {
 }
 
 std::optional<QString> LoadGridFromFile(const QString& path, TextGrid& grid) {
-    QFile file(path);
     if (!QFileInfo(path).isFile()) return FileNotFoundMessage(path);
-    if (!file.open(QIODevice::ReadOnly)) return path + ": " + file.errorString();
-    const QStringList lines = SplitTextLines(QString::fromUtf8(file.readAll()));
+    QString error;
+    const std::optional<QByteArray> bytes = ReadDataFile(path, error);
+    if (!bytes) return error;
+    const QStringList lines = SplitTextLines(QString::fromUtf8(*bytes));
     for (qsizetype row = 0; row < lines.size(); ++row) {
         grid.EnsureSize(0, static_cast<int>(row) + 1);
         const QStringList fields = SplitGridLine(lines[row]);

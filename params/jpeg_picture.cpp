@@ -116,17 +116,19 @@ DecodedPicture DecodeJpeg(const QByteArray& bytes) {
 }
 
 DecodedPicture LoadJpegFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return Failure(path + ": " + file.errorString());
-    DecodedPicture picture = DecodeJpeg(file.readAll());
+    QString error;
+    const std::optional<QByteArray> bytes = ReadDataFile(path, error);
+    if (!bytes) return Failure(error);
+    DecodedPicture picture = DecodeJpeg(*bytes);
     if (!picture.Ok()) picture.Error = path + ": " + picture.Error;
     return picture;
 }
 
 DecodedPicture LoadRegionPicture(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return Failure(path + ": " + file.errorString());
-    QByteArray bytes = file.readAll();
+    QString error;
+    std::optional<QByteArray> read = ReadDataFile(path, error);
+    if (!read) return Failure(error);
+    QByteArray& bytes = *read;
     if (!ReverseHead(bytes))
         return Failure(path +
                        Translated("JpegPicture", ": the picture file is shorter than %1 bytes.")

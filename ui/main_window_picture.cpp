@@ -5,6 +5,7 @@
 #include "airway_view.h"
 #include "flow_volume_plot.h"
 #include "help_window.h"
+#include "hot_spot_grid.h"
 #include "picture_area.h"
 #include "recording.h"
 #include "string_grid.h"
@@ -168,13 +169,7 @@ void TForm1::DrawSchematic(int slot) {
 }
 
 HotSpotTable TForm1::HotSpotRows() const {
-    HotSpotTable rows;
-    for (int row = 0; row < tparm->RowCount(); ++row) {
-        QStringList cells;
-        for (int col = 0; col < tparm->ColCount(); ++col) cells << tparm->Cell(col, row);
-        rows << cells;
-    }
-    return rows;
+    return HotSpotRowsOf(*tparm);
 }
 
 bool TForm1::PictureIgnoresMouse() const {

@@ -5,6 +5,7 @@
 
 #include "data_files.h"
 #include "grid_file.h"
+#include "hot_spot_grid.h"
 #include "flow_volume_plot.h"
 #include "history_file.h"
 #include "jpeg_picture.h"
@@ -83,16 +84,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::LoadHotSpotTable() {
-    TextGrid grid(tparm->ColCount(), tparm->RowCount());
-    if (auto failure = LoadGridFromFile(HotSpotTableToRead(state_->Folders), grid)) {
+    if (auto failure = LoadHotSpotGrid(HotSpotTableToRead(state_->Folders), *tparm))
         ShowError(this, *failure);
-        return;
-    }
-    tparm->SetColCount(grid.ColumnCount());
-    tparm->SetRowCount(grid.RowCount());
-    for (int row = 0; row < grid.RowCount(); ++row)
-        for (int col = 0; col < grid.ColumnCount(); ++col)
-            tparm->SetCell(col, row, grid.Cell(col, row));
 }
 
 void TForm1::LoadPictures() {

@@ -1,11 +1,12 @@
 #include "cli_arguments.h"
 
+#include "strict_number.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string_view>
 
 namespace breathlab {
@@ -43,11 +44,8 @@ std::optional<int> ParseWhole(std::string_view text) {
 }
 
 std::optional<double> ParsePercent(const std::string& text) {
-    if (text.empty()) return std::nullopt;
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(value) || value <= 0)
-        return std::nullopt;
+    const auto value = ParseStrictDouble(text);
+    if (!value || *value <= 0) return std::nullopt;
     return value;
 }
 
@@ -105,6 +103,19 @@ std::optional<ParameterSetting> ParseSetting(const std::string& text, std::strin
     return s;
 }
 
+std::string SettingName(const ParameterSetting& s) {
+    if (s.Global) return "G" + std::to_string(s.Index);
+    std::string name(kParameterNames[static_cast<std::size_t>(s.Index - 1)]);
+    if (s.Region == kBothLungs) return name;
+    auto it = std::find_if(kRegionNames.begin(), kRegionNames.end(),
+                           [&](const RegionName& r) { return r.region == s.Region; });
+    return std::string(it->name) + "." + name;
+}
+
+bool SameParameter(const ParameterSetting& a, const ParameterSetting& b) {
+    return a.Global == b.Global && a.Index == b.Index && (a.Global || a.Region == b.Region);
+}
+
 void ApplySetting(const ParameterSetting& s, ParameterSet& p) {
     if (s.Global)
         p.GlobalParams[s.Index - 1] = s.Percent;
@@ -136,12 +147,13 @@ std::optional<RunOptions> ParseRunOptions(const std::vector<std::string>& args, 
             } else if (arg == "--reference") {
                 options.ReferenceFile = *v;
             } else if (arg == "--runs") {
-                auto runs = ParseWhole(*v);
-                if (!runs || *runs < 1) {
-                    error = "bad --runs '" + *v + "': expected a whole number of at least 1";
+                auto runs = ParseBoundedCount(*v, 1, kMaxRuns);
+                if (!runs) {
+                    error = "bad --runs '" + *v + "': expected a whole number from 1 to " +
+                            std::to_string(kMaxRuns);
                     return std::nullopt;
                 }
-                options.Runs = *runs;
+                options.Runs = static_cast<int>(*runs);
             } else if (arg == "--csv") {
                 options.CsvPrefix = *v;
             } else {

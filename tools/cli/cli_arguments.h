@@ -9,6 +9,9 @@
 
 namespace breathlab {
 
+// Longest series of runs of one patient that `run --runs` accepts.
+constexpr int kMaxRuns = 10000;
+
 struct RunOptions {
     ParameterSet Parameters;
     std::optional<std::string> ReferenceFile;
@@ -29,6 +32,13 @@ struct ParameterSetting {
 // Returns the setting, or an error message naming the bad argument.
 std::optional<ParameterSetting> ParseSetting(const std::string& text, std::string& error);
 void ApplySetting(const ParameterSetting& setting, ParameterSet& parameters);
+
+// The setting's parameter as one name: "RMain", "LeftLung.Cm", "G3"; the
+// region is left out for both lungs, letter case is the program's own.
+std::string SettingName(const ParameterSetting& setting);
+
+// Whether two settings change the same percentage.
+bool SameParameter(const ParameterSetting& a, const ParameterSetting& b);
 
 // Parses the arguments after "run"; on a bad argument returns nullopt with a
 // one-line message.

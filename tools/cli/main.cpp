@@ -3,6 +3,8 @@
 #include "cli_arguments.h"
 #include "headless_session.h"
 #include "history_set_io.h"
+#include "output_file.h"
+#include "run_outcome.h"
 #include "run_report.h"
 #include "sweep.h"
 
@@ -31,7 +33,13 @@ void PrintUsage(std::ostream& out) {
            "  breathlab-cli make-standard FILE\n"
            "NAME: RMain VDc RMiddle StiffMiddle RPeripheral CCC Size Cm, or G1..G20\n"
            "REGION: LeftLung RightLung BothLungs (default) UpperLeftLobe LowerLeftLobe\n"
-           "        UpperRightLobe MiddleRightLobe LowerRightLobe\n";
+           "        UpperRightLobe MiddleRightLobe LowerRightLobe\n"
+           "Numbers are plain decimals. Bounds: --runs 1..10000, STEPS 1..100000, --jobs\n"
+           "1..1024, --shard N and the grid's patients up to 10000000.\n"
+           "A run that the model could not finish (RunStatus 0 dead, -1 error), or that it\n"
+           "finished with impossible indices (reported as -1), has null indices.\n"
+           "Exit codes: 0 done; 1 a file could not be read or written (standard output\n"
+           "included); 2 bad arguments; 3 (run) a run did not complete.\n";
 }
 
 std::filesystem::path ProgramFolder() {
@@ -66,16 +74,22 @@ int Run(const RunOptions& options) {
     HeadlessSession session(defaults.get());
     if (reference) session.UseReferencePercentages((*reference)[0]);
 
+    bool allCompleted = true;
+    std::string error;
     for (int run = 1; run <= options.Runs; ++run) {
         session.Start(options.Parameters);
         const ResultRecord& r = session.History()[1];
+        allCompleted = allCompleted && JudgeRun(r).Completed();
         if (options.Json)
             PrintJsonLine(std::cout, r, session.Model());
         else
             PrintIndexTable(std::cout, run, r, session.Model());
+        if (!FinishStandardOutput(error)) {
+            std::cerr << "breathlab-cli: " << error << '\n';
+            return kExitFileError;
+        }
     }
 
-    std::string error;
     if (options.CsvPrefix && !WriteTraceCsv(*options.CsvPrefix, session.History()[1], error)) {
         std::cerr << "breathlab-cli: " << error << '\n';
         return kExitFileError;
@@ -85,7 +99,7 @@ int Run(const RunOptions& options) {
         std::cerr << "breathlab-cli: " << error << '\n';
         return kExitFileError;
     }
-    return 0;
+    return allCompleted ? 0 : kExitRunIncomplete;
 }
 
 // The default history set: slot 0 is the first START with every percentage
@@ -118,27 +132,38 @@ int Sweep(const SweepOptions& options) {
         std::cerr << "breathlab-cli: " << error << '\n';
         return kExitFileError;
     }
-    // Written under a temporary name and renamed, so a cut-off sweep never
-    // looks like a finished one.
-    const std::string temp = *options.OutFile + ".part";
-    std::ofstream out(temp, std::ios::trunc);
-    bool ok = out && RunSweep(options, defaults.get(), out, progress, error);
-    out.close();
-    std::error_code ec;
-    if (ok) std::filesystem::rename(temp, *options.OutFile, ec);
-    if (!ok || ec || !out) {
-        std::cerr << "breathlab-cli: cannot write " << *options.OutFile
-                  << (error.empty() ? "" : ": " + error) << '\n';
-        std::filesystem::remove(temp, ec);
+    // Written under a temporary name of its own and renamed, so a cut-off
+    // sweep never looks like a finished one and never replaces a finished one.
+    TemporaryOutputFile out(*options.OutFile);
+    if (!out.Open(error) || !RunSweep(options, defaults.get(), out.Stream(), progress, error) ||
+        !out.Commit(error)) {
+        std::cerr << "breathlab-cli: " << error << '\n';
         return kExitFileError;
     }
     return 0;
 }
 
-} // namespace
+int Merge(const std::vector<std::string>& files) {
+    if (files.empty()) {
+        std::cerr << "breathlab-cli: merge needs at least one file\n";
+        return kExitUsage;
+    }
+    std::string error;
+    if (MergeSweepFiles(files, std::cout, error)) return 0;
+    std::cerr << "breathlab-cli: " << error << '\n';
+    return kExitFileError;
+}
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+// Whatever a command printed must have reached standard output, or the
+// command failed, however well it went otherwise.
+int CheckedExit(int code) {
+    std::string error;
+    if (code == kExitFileError || code == kExitUsage || FinishStandardOutput(error)) return code;
+    std::cerr << "breathlab-cli: " << error << '\n';
+    return kExitFileError;
+}
+
+int Dispatch(const std::vector<std::string>& args) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         PrintUsage(args.empty() ? std::cerr : std::cout);
         return args.empty() ? kExitUsage : 0;
@@ -168,13 +193,14 @@ int main(int argc, char** argv) {
         }
         return Sweep(*options);
     }
-    if (args[0] == "merge") {
-        std::string error;
-        if (MergeSweepFiles({args.begin() + 1, args.end()}, std::cout, error)) return 0;
-        std::cerr << "breathlab-cli: " << error << '\n';
-        return kExitFileError;
-    }
+    if (args[0] == "merge") return Merge({args.begin() + 1, args.end()});
     std::cerr << "breathlab-cli: unknown command '" << args[0] << "'\n";
     PrintUsage(std::cerr);
     return kExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return CheckedExit(Dispatch(std::vector<std::string>(argv + 1, argv + argc)));
 }

@@ -1,6 +1,7 @@
 #include "run_report.h"
 
 #include "history_set_io.h"
+#include "run_outcome.h"
 
 #include <cmath>
 #include <cstdio>
@@ -28,6 +29,8 @@ std::string NumberText(double value, int significantDigits) {
 }
 
 std::string JsonNumber(double value) { return std::isfinite(value) ? NumberText(value) : "null"; }
+
+std::string CsvNumber(double value) { return std::isfinite(value) ? NumberText(value) : ""; }
 
 namespace {
 
@@ -75,16 +78,22 @@ const char* RunStatusWord(float status) {
 }
 
 void PrintIndexTable(std::ostream& out, int run, const ResultRecord& r, const LungModel& m) {
-    out << "Run " << run << ": " << RunStatusWord(r.RunStatus) << " (model time "
-        << NumberText(m.Time, 6) << " s, " << m.SubstepsIntegrated << " substeps)\n";
+    const RunOutcome outcome = JudgeRun(r);
+    out << "Run " << run << ": " << RunStatusWord(outcome.Status);
+    if (outcome.Problem) out << ", impossible results: " << outcome.Problem;
+    out << " (model time " << NumberText(m.Time, 6) << " s, " << m.SubstepsIntegrated
+        << " substeps)\n";
     for (const IndexField& f : kIndexFields)
-        out << "  " << std::left << std::setw(11) << f.Name << std::setw(5) << f.Unit
-            << std::right << std::setw(12) << NumberText(r.*f.Field, 6) << '\n';
+        out << "  " << std::left << std::setw(11) << f.Name << std::setw(5) << f.Unit << std::right
+            << std::setw(12) << (outcome.Completed() ? NumberText(r.*f.Field, 6) : "-") << '\n';
 }
 
 void PrintJsonLine(std::ostream& out, const ResultRecord& r, const LungModel& m) {
-    out << "{\"RunStatus\":" << JsonNumber(r.RunStatus);
-    for (const IndexField& f : kIndexFields) out << ",\"" << f.Name << "\":" << JsonNumber(r.*f.Field);
+    const RunOutcome outcome = JudgeRun(r);
+    out << "{\"RunStatus\":" << JsonNumber(outcome.Status);
+    if (outcome.Problem) out << ",\"Problem\":\"" << outcome.Problem << '"';
+    for (const IndexField& f : kIndexFields)
+        out << ",\"" << f.Name << "\":" << (outcome.Completed() ? JsonNumber(r.*f.Field) : "null");
     out << ",\"ModelTime\":" << JsonNumber(m.Time) << ",\"Substeps\":" << m.SubstepsIntegrated
         << "}\n";
 }

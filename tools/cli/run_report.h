@@ -25,9 +25,14 @@ std::string NumberText(double value, int significantDigits = 9);
 // JSON has no NaN or infinity; they are written as null.
 std::string JsonNumber(double value);
 
+// CSV has no null either: a non-finite value is an empty field.
+std::string CsvNumber(double value);
+
 // "completed", "dead" or "error".
 const char* RunStatusWord(float status);
 
+// Both reports give the indices only of a run that completed with possible
+// results (run_outcome.h); otherwise "-" in the table and null in JSON.
 void PrintIndexTable(std::ostream& out, int run, const ResultRecord& r, const LungModel& m);
 
 // One JSON object on one line; floats with 9 significant digits so that the

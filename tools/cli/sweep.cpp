@@ -1,7 +1,11 @@
 #include "sweep.h"
 
 #include "headless_session.h"
+#include "output_file.h"
+#include "run_outcome.h"
 #include "run_report.h"
+#include "strict_number.h"
+#include "sweep_definition.h"
 
 #include <algorithm>
 #include <atomic>
@@ -19,8 +23,6 @@ namespace breathlab {
 
 namespace {
 
-constexpr const char* kGridMark = "# breathlab sweep, patients: ";
-
 // "NAME=FROM:TO:STEPS"
 std::optional<SweepAxis> ParseAxis(const std::string& text, std::string& error) {
     const auto eq = text.find('=');
@@ -30,40 +32,60 @@ std::optional<SweepAxis> ParseAxis(const std::string& text, std::string& error) 
         error = "bad --vary '" + text + "': expected NAME=FROM:TO:STEPS";
         return std::nullopt;
     }
-    SweepAxis axis;
-    axis.Name = text.substr(0, eq);
-    auto from = ParseSetting(axis.Name + "=" + text.substr(eq + 1, c1 - eq - 1), error);
-    auto to = from ? ParseSetting(axis.Name + "=" + text.substr(c1 + 1, c2 - c1 - 1), error)
+    const std::string name = text.substr(0, eq);
+    auto from = ParseSetting(name + "=" + text.substr(eq + 1, c1 - eq - 1), error);
+    auto to = from ? ParseSetting(name + "=" + text.substr(c1 + 1, c2 - c1 - 1), error)
                    : std::nullopt;
     if (!from || !to) {
         error = "bad --vary '" + text + "': " + error;
         return std::nullopt;
     }
-    char* end = nullptr;
-    const std::string steps = text.substr(c2 + 1);
-    const long n = std::strtol(steps.c_str(), &end, 10);
-    if (steps.empty() || *end != '\0' || n < 1 || n > 100000) {
-        error = "bad --vary '" + text + "': STEPS must be a whole number from 1 to 100000";
+    const auto steps = ParseBoundedCount(std::string_view(text).substr(c2 + 1), 1, kMaxAxisSteps);
+    if (!steps) {
+        error = "bad --vary '" + text + "': STEPS must be a whole number from 1 to " +
+                std::to_string(kMaxAxisSteps);
         return std::nullopt;
     }
+    SweepAxis axis;
+    axis.Name = SettingName(*from);
     axis.Setting = *from;
     axis.From = from->Percent;
     axis.To = to->Percent;
-    axis.Steps = static_cast<int>(n);
+    axis.Steps = static_cast<int>(*steps);
     return axis;
 }
 
+// "I/N", both whole numbers, 1 <= I <= N.
 bool ParseShard(const std::string& text, SweepOptions& options, std::string& error) {
-    int index = 0, count = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%d/%d%c", &index, &count, &tail) != 2 || count < 1 ||
-        index < 1 || index > count) {
-        error = "bad --shard '" + text + "': expected I/N with 1 <= I <= N";
+    const auto slash = text.find('/');
+    const std::string_view whole(text);
+    const auto count = slash == std::string::npos
+                           ? std::nullopt
+                           : ParseBoundedCount(whole.substr(slash + 1), 1, kMaxGridPatients);
+    const auto index = count ? ParseBoundedCount(whole.substr(0, slash), 1, *count) : std::nullopt;
+    if (!index) {
+        error = "bad --shard '" + text + "': expected I/N with 1 <= I <= N <= " +
+                std::to_string(kMaxGridPatients);
         return false;
     }
-    options.ShardIndex = index;
-    options.ShardCount = count;
+    options.ShardIndex = static_cast<int>(*index);
+    options.ShardCount = static_cast<int>(*count);
     return true;
+}
+
+// A percentage on two axes, or on an axis and in --set, or twice in --set,
+// would label rows with values the patient never had.
+bool RefuseRepeatedParameter(const SweepOptions& o, std::string& error) {
+    std::vector<const ParameterSetting*> seen;
+    for (const SweepAxis& a : o.Axes) seen.push_back(&a.Setting);
+    for (const auto& fixed : o.Fixed) seen.push_back(&fixed.second);
+    for (std::size_t i = 0; i < seen.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (SameParameter(*seen[i], *seen[j])) {
+                error = SettingName(*seen[i]) + " is given twice (in --vary or --set)";
+                return true;
+            }
+    return false;
 }
 
 ParameterSet PatientParameters(const SweepOptions& o, long patient) {
@@ -91,8 +113,10 @@ std::string CsvRow(const SweepOptions& o, long patient, const ResultRecord& r) {
     for (std::size_t a = 0; a < o.Axes.size(); ++a)
         row += "," + NumberText(AxisValue(o, static_cast<int>(a), patient));
     for (const auto& fixed : o.Fixed) row += "," + NumberText(fixed.second.Percent);
-    row += "," + NumberText(r.RunStatus);
-    for (const IndexField& f : kIndexFields) row += "," + NumberText(r.*f.Field);
+    const RunOutcome outcome = JudgeRun(r);
+    row += "," + NumberText(outcome.Status);
+    for (const IndexField& f : kIndexFields)
+        row += "," + (outcome.Completed() ? CsvNumber(r.*f.Field) : std::string());
     return row;
 }
 
@@ -102,31 +126,41 @@ std::string JsonRow(const SweepOptions& o, long patient, const ResultRecord& r) 
     for (std::size_t a = 0; a < o.Axes.size(); ++a)
         out << ",\"" << o.Axes[a].Name << "\":" << NumberText(AxisValue(o, static_cast<int>(a), patient));
     for (const auto& fixed : o.Fixed) out << ",\"" << fixed.first << "\":" << NumberText(fixed.second.Percent);
-    out << ",\"RunStatus\":" << NumberText(r.RunStatus);
-    for (const IndexField& f : kIndexFields) out << ",\"" << f.Name << "\":" << JsonNumber(r.*f.Field);
+    const RunOutcome outcome = JudgeRun(r);
+    out << ",\"RunStatus\":" << NumberText(outcome.Status);
+    for (const IndexField& f : kIndexFields)
+        out << ",\"" << f.Name << "\":" << (outcome.Completed() ? JsonNumber(r.*f.Field) : "null");
     out << "}";
     return out.str();
 }
 
 // Rows are computed out of order by the workers and written in grid order.
+// Each row is flushed as it is written, so that a full disk stops the sweep at
+// once instead of after the whole grid has been computed.
 class OrderedWriter {
 public:
     OrderedWriter(std::ostream& out, long first) : out_(out), next_(first) {}
     void Put(long slotIndex, std::string row) {
         std::lock_guard lock(mutex_);
         pending_.emplace(slotIndex, std::move(row));
-        for (auto it = pending_.find(next_); it != pending_.end(); it = pending_.find(next_)) {
+        for (auto it = pending_.find(next_); it != pending_.end() && !failed_;
+             it = pending_.find(next_)) {
             out_ << it->second << '\n';
+            if (!FlushChecked(out_, "the sweep's output", error_)) failed_ = true;
             pending_.erase(it);
             ++next_;
         }
     }
+    bool Failed() const { return failed_; }
+    const std::string& Error() const { return error_; }
 
 private:
     std::ostream& out_;
     std::mutex mutex_;
     long next_;
     std::map<long, std::string> pending_;
+    std::atomic<bool> failed_{false};
+    std::string error_;
 };
 
 void ShowProgress(long done, long total, std::chrono::steady_clock::time_point start) {
@@ -158,17 +192,16 @@ std::optional<SweepOptions> ParseSweepOptions(const std::vector<std::string>& ar
         } else if (arg == "--set") {
             auto s = ParseSetting(v, error);
             if (!s) return std::nullopt;
-            o.Fixed.emplace_back(v.substr(0, v.find('=')), *s);
+            o.Fixed.emplace_back(SettingName(*s), *s);
         } else if (arg == "--scale" && (v == "log" || v == "linear")) {
             o.Scale = v == "log" ? SweepScale::Log : SweepScale::Linear;
         } else if (arg == "--jobs") {
-            char* end = nullptr;
-            const long jobs = std::strtol(v.c_str(), &end, 10);
-            if (v.empty() || *end != '\0' || jobs < 1 || jobs > 1024) {
+            const auto jobs = ParseBoundedCount(v, 1, 1024);
+            if (!jobs) {
                 error = "bad --jobs '" + v + "': expected a whole number from 1 to 1024";
                 return std::nullopt;
             }
-            o.Jobs = static_cast<int>(jobs);
+            o.Jobs = static_cast<int>(*jobs);
         } else if (arg == "--shard") {
             if (!ParseShard(v, o, error)) return std::nullopt;
         } else if (arg == "--out") {
@@ -184,7 +217,8 @@ std::optional<SweepOptions> ParseSweepOptions(const std::vector<std::string>& ar
         error = "a sweep needs at least one --vary";
         return std::nullopt;
     }
-    if (GridSize(o) > 10'000'000) {
+    if (RefuseRepeatedParameter(o, error)) return std::nullopt;
+    if (GridSize(o) > kMaxGridPatients) {
         error = "the grid is larger than ten million patients";
         return std::nullopt;
     }
@@ -216,7 +250,8 @@ bool RunSweep(const SweepOptions& o, const ResultHistory* defaults, std::ostream
     for (long p = o.ShardIndex - 1; p < total; p += o.ShardCount) patients.push_back(p);
 
     const bool csv = o.Format == SweepFormat::Csv;
-    if (csv) out << kGridMark << total << '\n' << CsvHeader(o) << '\n';
+    if (csv) out << GridDefinitionText(o) << CsvHeader(o) << '\n';
+    if (!FlushChecked(out, "the sweep's output", error)) return false;
     OrderedWriter writer(out, 0);
     std::atomic<long> next{0}, done{0};
     const auto start = std::chrono::steady_clock::now();
@@ -224,7 +259,8 @@ bool RunSweep(const SweepOptions& o, const ResultHistory* defaults, std::ostream
 
     auto work = [&] {
         auto record = std::make_unique<ResultRecord>();
-        for (long k = next++; k < static_cast<long>(patients.size()); k = next++) {
+        for (long k = next++; k < static_cast<long>(patients.size()) && !writer.Failed();
+             k = next++) {
             {
                 HeadlessSession session(defaults);
                 session.Start(PatientParameters(o, patients[k]));
@@ -243,64 +279,11 @@ bool RunSweep(const SweepOptions& o, const ResultHistory* defaults, std::ostream
     for (int t = 1; t < jobs; ++t) threads.emplace_back(work);
     work();
     for (std::thread& t : threads) t.join();
-    out.flush();
-    if (!out) {
-        error = "cannot write the sweep's output";
+    if (writer.Failed()) {
+        error = writer.Error();
         return false;
     }
     return true;
-}
-
-bool MergeSweepFiles(const std::vector<std::string>& files, std::ostream& out, std::string& error) {
-    std::string mark, header;
-    std::map<long, std::string> rows;
-    for (const std::string& file : files) {
-        std::ifstream in(file);
-        std::string fileMark, fileHeader, line;
-        if (!in || !std::getline(in, fileMark) || !std::getline(in, fileHeader) ||
-            fileMark.rfind(kGridMark, 0) != 0) {
-            error = file + " is not a sweep CSV file";
-            return false;
-        }
-        if (mark.empty()) {
-            mark = fileMark;
-            header = fileHeader;
-        } else if (fileMark != mark || fileHeader != header) {
-            error = file + " belongs to another sweep (its grid or columns differ)";
-            return false;
-        }
-        while (std::getline(in, line)) {
-            if (line.empty()) continue;
-            char* end = nullptr;
-            const long patient = std::strtol(line.c_str(), &end, 10);
-            if (end == line.c_str() || *end != ',' || patient < 0) {
-                error = file + ": bad row '" + line.substr(0, 40) + "'";
-                return false;
-            }
-            if (!rows.emplace(patient, line).second) {
-                error = "patient " + std::to_string(patient) + " appears twice (" + file + ")";
-                return false;
-            }
-        }
-    }
-    if (files.empty()) {
-        error = "merge needs at least one file";
-        return false;
-    }
-    const long total = std::strtol(mark.c_str() + std::string(kGridMark).size(), nullptr, 10);
-    for (long p = 0; p < total; ++p) {
-        if (!rows.count(p)) {
-            error = "patient " + std::to_string(p) + " is missing";
-            return false;
-        }
-    }
-    if (static_cast<long>(rows.size()) != total) {
-        error = "rows beyond the grid's " + std::to_string(total) + " patients";
-        return false;
-    }
-    out << mark << '\n' << header << '\n';
-    for (const auto& row : rows) out << row.second << '\n';
-    return static_cast<bool>(out);
 }
 
 } // namespace breathlab

@@ -13,8 +13,13 @@
 
 namespace breathlab {
 
+// Bounds of a grid: steps of one axis, and patients of the whole grid (and
+// thus shards).
+constexpr long kMaxAxisSteps = 100000;
+constexpr long kMaxGridPatients = 10'000'000;
+
 struct SweepAxis {
-    std::string Name; // as written, e.g. "RPeripheral" or "UpperLeftLobe.CCC"
+    std::string Name; // the program's spelling, e.g. "RPeripheral" or "UpperLeftLobe.CCC"
     ParameterSetting Setting;
     double From = 100, To = 100;
     int Steps = 1;
@@ -25,7 +30,7 @@ enum class SweepFormat { Csv, JsonLines };
 
 struct SweepOptions {
     std::vector<SweepAxis> Axes;
-    std::vector<std::pair<std::string, ParameterSetting>> Fixed; // the --set values
+    std::vector<std::pair<std::string, ParameterSetting>> Fixed; // the --set values, by name
     SweepScale Scale = SweepScale::Linear;
     int Jobs = 0;          // 0: every core
     int ShardIndex = 1;    // 1-based
@@ -44,11 +49,15 @@ long GridSize(const SweepOptions& options);
 double AxisValue(const SweepOptions& options, int axis, long patient);
 
 // Runs this shard's patients and writes them in grid order. `defaults` is the
-// start-up history (may be null). Returns false with a message on an output error.
+// start-up history (may be null). Returns false with a message at the first
+// output error, without computing the patients still to come.
 bool RunSweep(const SweepOptions& options, const ResultHistory* defaults, std::ostream& out,
               bool showProgress, std::string& error);
 
-// Puts shards back together in grid order; refuses overlapping or missing rows.
+// Puts shards back together in grid order (sweep_merge.cpp). Refuses parts of
+// different grids, naming the first difference of their definitions, rows
+// that overlap or are missing, and rows that are cut short or hold anything
+// but numbers, naming file and line.
 bool MergeSweepFiles(const std::vector<std::string>& files, std::ostream& out, std::string& error);
 
 } // namespace breathlab
