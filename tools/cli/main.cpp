@@ -5,6 +5,9 @@
 #include "history_set_io.h"
 #include "run_report.h"
 #include "sweep.h"
+#ifdef BREATHLAB_HAVE_CASES
+#include "case_commands.h"
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -25,10 +28,12 @@ void PrintUsage(std::ostream& out) {
     out << "usage:\n"
            "  breathlab-cli run [--set [REGION.]NAME=PERCENT]... [--reference FILE.spi] [--runs N]\n"
            "                    [--json] [--csv PREFIX] [--save FILE.spi]\n"
+           "                    [--case NAME] [--plot FILE.svg|FILE.png|FILE.pdf]\n"
            "  breathlab-cli sweep --vary NAME=FROM:TO:STEPS [--vary ...] [--set ...]\n"
            "                      [--scale log|linear] [--jobs N] [--shard I/N] [--out FILE.csv|.jsonl]\n"
            "  breathlab-cli merge A.csv B.csv ... > all.csv\n"
            "  breathlab-cli make-standard FILE\n"
+           "  breathlab-cli make-cases CASE_TABLE FOLDER\n"
            "NAME: RMain VDc RMiddle StiffMiddle RPeripheral CCC Size Cm, or G1..G20\n"
            "REGION: LeftLung RightLung BothLungs (default) UpperLeftLobe LowerLeftLobe\n"
            "        UpperRightLobe MiddleRightLobe LowerRightLobe\n";
@@ -50,7 +55,19 @@ std::unique_ptr<ResultHistory> LoadDefaultHistory() {
     return nullptr;
 }
 
-int Run(const RunOptions& options) {
+int Run(RunOptions options) {
+    if (options.CaseName) {
+#ifdef BREATHLAB_HAVE_CASES
+        std::string error;
+        if (!ApplyCase(options, ProgramFolder() / "cases" / "case_table.txt", error)) {
+            std::cerr << "breathlab-cli: " << error << '\n';
+            return kExitFileError;
+        }
+#else
+        std::cerr << "breathlab-cli: this build has no case library\n";
+        return kExitUsage;
+#endif
+    }
     std::unique_ptr<ResultHistory> reference;
     if (options.ReferenceFile) {
         reference = std::make_unique<ResultHistory>();
@@ -148,6 +165,19 @@ int main(int argc, char** argv) {
         }
         return MakeStandard(args[1]);
     }
+#ifdef BREATHLAB_HAVE_CASES
+    if (args[0] == "make-cases") {
+        if (args.size() != 3) {
+            std::cerr << "breathlab-cli: make-cases takes the case table and a folder\n";
+            return kExitUsage;
+        }
+        std::string error;
+        const auto defaults = LoadDefaultHistory();
+        if (MakeCaseFiles(args[1], args[2], defaults.get(), error)) return 0;
+        std::cerr << "breathlab-cli: " << error << '\n';
+        return kExitFileError;
+    }
+#endif
     if (args[0] == "run") {
         std::string error;
         auto options = ParseRunOptions({args.begin() + 1, args.end()}, error);
