@@ -8,6 +8,9 @@
 #ifdef BREATHLAB_HAVE_CASES
 #include "case_commands.h"
 #endif
+#ifdef BREATHLAB_HAVE_FIGURES
+#include "plot_command.h"
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -99,6 +102,18 @@ int Run(RunOptions options) {
                                                  sizeof(ResultHistory), error)) {
         std::cerr << "breathlab-cli: " << error << '\n';
         return kExitFileError;
+    }
+    if (options.PlotFile) {
+#ifdef BREATHLAB_HAVE_FIGURES
+        const std::string source = options.CaseName ? "case " + *options.CaseName : "breathlab-cli run";
+        if (!WritePlotFile(*options.PlotFile, session.History(), options.Runs, source, error)) {
+            std::cerr << "breathlab-cli: " << error << '\n';
+            return kExitFileError;
+        }
+#else
+        std::cerr << "breathlab-cli: this build draws no figures\n";
+        return kExitUsage;
+#endif
     }
     return 0;
 }
