@@ -137,6 +137,14 @@ void PaintReport(QPainter& painter, const RunHistory& history, const FigureSizes
 
 } // namespace
 
+QString ParameterKeyName(int parameter) {
+    return QLatin1String(kParameterNames[parameter - 1]);
+}
+
+QString RegionKeyName(int region) {
+    return QLatin1String(kRegionNames[RegionRow(region)]);
+}
+
 QStringList SettingsLines(const RunHistory& history) {
     QStringList lines{SettingsLine(QStringLiteral("Reference"), history.Slots[0])};
     for (int run = 1; run <= std::min(history.RunCount, kMaxListedRuns); ++run)

@@ -10,6 +10,11 @@
 
 namespace breathlab {
 
+// "RMain" .. "Cm" for parameters 1..8, "LeftLung" .. "LowerRightLobe" for
+// regions -2..5, as the command line names them.
+QString ParameterKeyName(int parameter);
+QString RegionKeyName(int region);
+
 // The lines of the settings section: one per listed run and one for the
 // reference, with the sliders' percentages and any region that differs from
 // 100 %.

@@ -32,17 +32,20 @@ bool Report(QWidget* parent, QLabel* dataSourceLine, const FileCommandResult& re
 } // namespace
 
 void TForm1::Open1Click() {
-    AppState& s = *state_;
-    const QString path = AskOpenHistoryPath(this, s.ProgramFolder);
-    if (!path.isEmpty() && Report(this, Label26, OpenHistoryFile(path, *s.History))) {
-        // A file without runs shows the reference alone, as after deleting
-        // the last run, rather than a run of zeros.
-        const bool runListed = s.History->SelectedRun == 1;
-        ShowIndices(runListed ? 1 : 0, runListed);
-        if (runListed) StringGrid2->SetCurrentCell(StringGrid2->Col(), 1);
-        AfterHistoryReplaced();
-    }
+    const QString path = AskOpenHistoryPath(this, state_->ProgramFolder);
+    if (!path.isEmpty()) OpenHistoryPath(path);
     RichEdit1->clear();
+}
+
+void TForm1::OpenHistoryPath(const QString& path) {
+    AppState& s = *state_;
+    if (!Report(this, Label26, OpenHistoryFile(path, *s.History))) return;
+    // A file without runs shows the reference alone, as after deleting the
+    // last run, rather than a run of zeros.
+    const bool runListed = s.History->SelectedRun == 1;
+    ShowIndices(runListed ? 1 : 0, runListed);
+    if (runListed) StringGrid2->SetCurrentCell(StringGrid2->Col(), 1);
+    AfterHistoryReplaced();
 }
 
 // Every view of the history after it was read from a file.
