@@ -70,4 +70,6 @@ void TExportDialog::Export() {
         return;
     }
     Status->setText(tr("Written: %1").arg(written.join(QStringLiteral(", "))));
+    // A long path wraps onto more lines; the dialog grows to show them all.
+    adjustSize();
 }
