@@ -4,6 +4,7 @@
 #include "case_measures.h"
 #include "case_runs.h"
 #include "case_test_support.h"
+#include "exercise_session.h"
 #include "history_set_io.h"
 
 #include <filesystem>
@@ -38,6 +39,20 @@ TEST(CasePatterns, ExercisePatientsKeepThePatternAtBothEndsOfTheirFamily) {
         ExpectPattern(c, c.FamilyCorner(false), "low corner");
         ExpectPattern(c, c.FamilyCorner(true), "high corner");
     }
+}
+
+// What students actually get: the random patients of the first exercise
+// numbers, with every range drawn somewhere inside, not only at its ends.
+TEST(CasePatterns, RandomExercisePatientsShowTheirCasesPattern) {
+    ExerciseSession session(CommittedCases(), 1);
+    int randomPatients = 0;
+    for (std::uint32_t seed = 1; randomPatients < 12 && seed < 200; ++seed) {
+        const ExerciseRound round = session.RoundForSeed(seed);
+        if (!round.RandomPatient) continue;
+        ++randomPatients;
+        ExpectPattern(*round.Case, round.Patient, ("exercise " + std::to_string(seed)).c_str());
+    }
+    EXPECT_EQ(randomPatients, 12);
 }
 
 TEST(CasePatterns, TheLibraryCoversEveryPatternAndEverySite) {
