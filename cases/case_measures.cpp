@@ -34,7 +34,8 @@ constexpr const char* kPercentSuffix = "%ref";
 // Samples of the forced manoeuvre that the run filled.
 int FilledSamples(const ResultRecord& r) {
     int n = 0;
-    while (n < kSampleCapacity && r.SampleVolume[n] != 0) ++n;
+    while (n < kSampleCapacity && r.SampleVolume[n] != 0)
+        ++n;
     return n;
 }
 
@@ -52,7 +53,8 @@ double LobeVolumeAt(const ResultRecord& r, int sample, int lobe) {
 
 double LobeSmallestAfter(const ResultRecord& r, int from, int filled, int lobe) {
     double smallest = LobeVolumeAt(r, from, lobe);
-    for (int i = from; i < filled; ++i) smallest = std::min(smallest, LobeVolumeAt(r, i, lobe));
+    for (int i = from; i < filled; ++i)
+        smallest = std::min(smallest, LobeVolumeAt(r, i, lobe));
     return smallest;
 }
 
@@ -84,15 +86,15 @@ std::optional<double> EmptiedByFev1(const ResultRecord& r, int first, int last) 
 std::optional<double> PlainMeasure(const ResultRecord& r, const std::string& name) {
     for (const IndexMeasure& m : kIndexMeasures)
         if (name == m.Name) return r.*m.Field;
-    if (name.rfind("LobeSwing", 0) == 0 && name.size() == 10)
-        return LobeSwing(r, name[9] - '1');
+    if (name.rfind("LobeSwing", 0) == 0 && name.size() == 10) return LobeSwing(r, name[9] - '1');
     if (name == "LeftEmptied") return EmptiedByFev1(r, 0, 1);
     if (name == "RightEmptied") return EmptiedByFev1(r, 2, 4);
     return std::nullopt;
 }
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 double PercentOf(double value, double reference) {
@@ -133,7 +135,8 @@ Pattern ClassifyPattern(const ResultRecord& run, const ResultRecord& reference) 
 
 std::vector<std::string> UnmetExpectations(const TeachingCase& c, const ResultRecord& run,
                                            const ResultRecord& reference) {
-    if (run.RunStatus != 1) return {"the run did not complete (status " + NumberText(run.RunStatus) + ")"};
+    if (run.RunStatus != 1)
+        return {"the run did not complete (status " + NumberText(run.RunStatus) + ")"};
     std::vector<std::string> unmet;
     const Pattern shown = ClassifyPattern(run, reference);
     if (shown != c.ExpectedPattern)

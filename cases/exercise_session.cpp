@@ -2,8 +2,7 @@
 
 namespace breathlab {
 
-ExerciseSession::ExerciseSession(const std::vector<TeachingCase>& cases,
-                                 std::uint32_t sessionSeed)
+ExerciseSession::ExerciseSession(const std::vector<TeachingCase>& cases, std::uint32_t sessionSeed)
     : sessionRandom_(sessionSeed) {
     for (const TeachingCase& c : cases)
         if (c.InExercise) exerciseCases_.push_back(&c);
@@ -18,8 +17,8 @@ ExerciseRound ExerciseSession::RoundForSeed(std::uint32_t seed) const {
     // Half of the rounds take a random member of the case's family, so that
     // a student cannot learn the library's numbers by heart.
     round.RandomPatient = !round.Case->Family.empty() && random() % 2 == 0;
-    round.Patient = round.RandomPatient ? round.Case->FamilyMember(random())
-                                        : round.Case->Parameters();
+    round.Patient =
+        round.RandomPatient ? round.Case->FamilyMember(random()) : round.Case->Parameters();
     return round;
 }
 

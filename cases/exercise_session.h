@@ -51,7 +51,7 @@ class ExerciseSession {
     ExerciseAnswer Answer(Pattern pattern, FaultSite site);
 
     const std::optional<ExerciseRound>& Current() const { return current_; }
-    int Points() const { return points_; }                 // right answers so far
+    int Points() const { return points_; } // right answers so far
     int PossiblePoints() const { return 2 * answeredRounds_; }
     int AnsweredRounds() const { return answeredRounds_; }
 

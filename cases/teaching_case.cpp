@@ -12,8 +12,7 @@ namespace breathlab {
 
 namespace {
 
-constexpr const char* kPatternKeys[] = {"normal", "obstructive", "restrictive", "mixed",
-                                        "central"};
+constexpr const char* kPatternKeys[] = {"normal", "obstructive", "restrictive", "mixed", "central"};
 constexpr const char* kSiteKeys[] = {"none", "central", "middle", "peripheral", "tissue"};
 
 std::string Trimmed(const std::string& text) {
@@ -24,7 +23,8 @@ std::string Trimmed(const std::string& text) {
 }
 
 std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
@@ -52,7 +52,8 @@ std::optional<FamilyRange> ParseRange(const std::string& text, std::string& erro
     auto setting = ParseSetting(text.substr(0, colon), error);
     const auto high = Number(text.substr(colon + 1));
     if (!setting || !high || *high < setting->Percent) {
-        if (setting) error = "bad range '" + text + "': the high end must be a number >= the low end";
+        if (setting)
+            error = "bad range '" + text + "': the high end must be a number >= the low end";
         return std::nullopt;
     }
     return FamilyRange{text, *setting, setting->Percent, *high};
@@ -85,8 +86,10 @@ bool ApplyLine(TeachingCase& c, const std::string& key, const std::string& value
         AppendSentence(c.LookFor, value);
     } else if (key == "pattern") {
         const auto pattern = PatternFromKey(value);
-        if (!pattern) error = "unknown pattern '" + value + "'";
-        else c.ExpectedPattern = *pattern;
+        if (!pattern)
+            error = "unknown pattern '" + value + "'";
+        else
+            c.ExpectedPattern = *pattern;
     } else if (key == "site") {
         std::istringstream keys(value);
         for (std::string one; std::getline(keys, one, ',');) {
@@ -159,7 +162,8 @@ std::optional<FaultSite> SiteFromKey(const std::string& key) {
 
 ParameterSet TeachingCase::Parameters() const {
     ParameterSet p;
-    for (const ParameterSetting& s : Settings) ApplySetting(s, p);
+    for (const ParameterSetting& s : Settings)
+        ApplySetting(s, p);
     return p;
 }
 

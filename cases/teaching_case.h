@@ -50,10 +50,10 @@ struct Expectation {
 };
 
 struct TeachingCase {
-    std::string Name;  // file name without extension, and the --case name
+    std::string Name; // file name without extension, and the --case name
     std::string Title;
-    std::string Condition;   // what the patient has
-    std::string LookFor;     // what to look for in the curves and indices
+    std::string Condition; // what the patient has
+    std::string LookFor;   // what to look for in the curves and indices
     Pattern ExpectedPattern = Pattern::Normal;
     std::vector<FaultSite> Sites; // every site that counts as the right answer
     bool InExercise = false;

@@ -1,5 +1,6 @@
 #include "figure_export.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -24,7 +25,8 @@ QSize CombinedSize(const FigureSizes& sizes) {
 void PaintFigures(QPainter& painter, const RunHistory& history, const FigureSizes& sizes) {
     painter.fillRect(QRect(QPoint(0, 0), CombinedSize(sizes)), Qt::white);
     painter.drawPicture(0, 0, RecordFlowVolumePlot(history, sizes.FlowVolume));
-    painter.drawPicture(sizes.FlowVolume.width(), 0, RecordVolumeTimePlot(history, sizes.VolumeTime));
+    painter.drawPicture(sizes.FlowVolume.width(), 0,
+                        RecordVolumeTimePlot(history, sizes.VolumeTime));
 }
 
 bool SelectedRunHasPoints(const RunHistory& history) {
@@ -42,7 +44,8 @@ bool WriteSvg(QSaveFile& file, const RunHistory& history, const FigureSizes& siz
     svg.setResolution(PictureDpi());
     svg.setSize(CombinedSize(sizes));
     svg.setViewBox(QRect(QPoint(0, 0), CombinedSize(sizes)));
-    svg.setTitle(QStringLiteral("breathlab: flow-volume and volume-time curves"));
+    svg.setTitle(QCoreApplication::translate("FigureExport",
+                                             "breathlab: flow-volume and volume-time curves"));
     QPainter painter;
     if (!painter.begin(&svg)) return false;
     PaintFigures(painter, history, sizes);
@@ -101,17 +104,21 @@ bool WriteFigureFile(const QString& path, const RunHistory& history, const Figur
                      const ReportInfo& info, QString& error) {
     const auto format = FigureFormatForPath(path);
     if (!format) {
-        error = QStringLiteral("%1: a figure file ends in .png, .svg or .pdf").arg(path);
+        error = QCoreApplication::translate("FigureExport",
+                                            "%1: a figure file ends in .png, .svg or .pdf")
+                    .arg(path);
         return false;
     }
     if (*format == FigureFormat::Pdf) return WriteReportPdf(path, history, sizes, info, error);
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) ok = *format == FigureFormat::Png ? WritePng(file, history, sizes)
-                                              : WriteSvg(file, history, sizes);
+    if (ok)
+        ok = *format == FigureFormat::Png ? WritePng(file, history, sizes)
+                                          : WriteSvg(file, history, sizes);
     if (ok) ok = file.commit();
     if (!ok) {
-        error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        error = QCoreApplication::translate("FigureExport", "cannot write %1: %2")
+                    .arg(path, file.errorString());
         file.cancelWriting();
     }
     return ok;

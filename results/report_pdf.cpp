@@ -1,5 +1,6 @@
 #include "report_pdf.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPageSize>
@@ -23,8 +24,8 @@ constexpr int kGap = 16;
 constexpr std::array<const char*, kParameterCount> kParameterNames = {
     "RMain", "VDc", "RMiddle", "StiffMiddle", "RPeripheral", "CCC", "Size", "Cm"};
 constexpr std::array<const char*, kRegionCount> kRegionNames = {
-    "LeftLung",       "RightLung",       "BothLungs",     "UpperLeftLobe",
-    "LowerLeftLobe",  "UpperRightLobe",  "MiddleRightLobe", "LowerRightLobe"};
+    "LeftLung",      "RightLung",      "BothLungs",       "UpperLeftLobe",
+    "LowerLeftLobe", "UpperRightLobe", "MiddleRightLobe", "LowerRightLobe"};
 // The parameters that have a slider, in the order of the sliders.
 constexpr std::array<int, 7> kSliderParameters = {1, 2, 3, 5, 6, 7, 8};
 
@@ -36,8 +37,10 @@ QString SettingsLine(const QString& label, const ResultRecord& record) {
     const auto& both = record.ParameterBlock[RegionRow(kBothLungs)];
     QStringList parts;
     for (int k : kSliderParameters)
-        parts << QStringLiteral("%1 %2").arg(QLatin1String(kParameterNames[k - 1]), Percent(both[k - 1]));
-    parts << QStringLiteral("expiration depth %1").arg(Percent(record.GlobalParamBlock[0]));
+        parts << QStringLiteral("%1 %2").arg(QLatin1String(kParameterNames[k - 1]),
+                                             Percent(both[k - 1]));
+    parts << QCoreApplication::translate("ReportPdf", "expiration depth %1")
+                 .arg(Percent(record.GlobalParamBlock[0]));
     // Settings that no slider shows: the middle-airway stiffness and the rows
     // of single lungs and lobes.
     QStringList further;
@@ -46,9 +49,9 @@ QString SettingsLine(const QString& label, const ResultRecord& record) {
             const float value = record.ParameterBlock[row][k - 1];
             const bool sliderCell = row == RegionRow(kBothLungs) && k != 4;
             if (!sliderCell && value != 100.0f)
-                further << QStringLiteral("%1.%2 %3").arg(QLatin1String(kRegionNames[row]),
-                                                          QLatin1String(kParameterNames[k - 1]),
-                                                          Percent(value));
+                further << QStringLiteral("%1.%2 %3")
+                               .arg(QLatin1String(kRegionNames[row]),
+                                    QLatin1String(kParameterNames[k - 1]), Percent(value));
         }
     QString line = label + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
     if (!further.isEmpty()) line += QStringLiteral("; ") + further.join(QStringLiteral(", "));
@@ -58,8 +61,8 @@ QString SettingsLine(const QString& label, const ResultRecord& record) {
 // Draws text lines from the top, wrapped to the width; returns the next top.
 int DrawLines(QPainter& painter, int left, int top, int width, const QStringList& lines) {
     for (const QString& line : lines) {
-        const QRect bounds = painter.boundingRect(QRect(left, top, width, 10000),
-                                                  Qt::TextWordWrap, line);
+        const QRect bounds =
+            painter.boundingRect(QRect(left, top, width, 10000), Qt::TextWordWrap, line);
         painter.drawText(bounds, Qt::TextWordWrap, line);
         top = bounds.bottom() + 2;
     }
@@ -71,7 +74,7 @@ int DrawIndicesTable(QPainter& painter, int left, int top, const RunHistory& his
     IndicesTable table;
     const bool runSelected = history.SelectedRun > 0 && history.SelectedRun < kHistorySlots;
     ShowIndices(table, history, runSelected ? history.SelectedRun : 0, runSelected);
-    table.Cells[0][kIndexNameColumn] = QStringLiteral("Index");
+    table.Cells[0][kIndexNameColumn] = QCoreApplication::translate("ReportPdf", "Index");
     const QFontMetrics metrics = painter.fontMetrics();
     const std::array<int, kIndicesColumns> widths = {110, 50, 80, 80, 60};
     const int rowHeight = metrics.height() + 4;
@@ -100,13 +103,16 @@ void PaintReport(QPainter& painter, const RunHistory& history, const FigureSizes
     title.setPointSize(16);
     title.setBold(true);
     painter.setFont(title);
-    top = DrawLines(painter, kMargin, top, width, {QStringLiteral("breathlab: forced expiration report")});
+    top = DrawLines(
+        painter, kMargin, top, width,
+        {QCoreApplication::translate("ReportPdf", "breathlab: forced expiration report")});
     QFont body(QStringLiteral("Arial"));
     body.setPointSize(9);
     painter.setFont(body);
     top = DrawLines(painter, kMargin, top + 4, width,
-                    {QStringLiteral("Runs from: %1").arg(info.Source),
-                     QStringLiteral("Date: %1").arg(QLocale().toString(info.Date, QLocale::LongFormat))});
+                    {QCoreApplication::translate("ReportPdf", "Runs from: %1").arg(info.Source),
+                     QCoreApplication::translate("ReportPdf", "Date: %1")
+                         .arg(QLocale().toString(info.Date, QLocale::LongFormat))});
 
     // The two plots side by side, scaled to share the page's width.
     const int plotsWidth = sizes.FlowVolume.width() + sizes.VolumeTime.width();
@@ -118,19 +124,25 @@ void PaintReport(QPainter& painter, const RunHistory& history, const FigureSizes
     painter.drawPicture(QPointF(sizes.FlowVolume.width() + kGap / scale, 0),
                         RecordVolumeTimePlot(history, sizes.VolumeTime));
     painter.restore();
-    top += kGap + static_cast<int>(scale * std::max(sizes.FlowVolume.height(),
-                                                    sizes.VolumeTime.height())) + kGap;
+    top +=
+        kGap +
+        static_cast<int>(scale * std::max(sizes.FlowVolume.height(), sizes.VolumeTime.height())) +
+        kGap;
 
     QFont heading = body;
     heading.setBold(true);
     painter.setFont(heading);
-    top = DrawLines(painter, kMargin, top, width, {QStringLiteral("Indices (Ref.: reference, Obs.: selected run)")});
+    top = DrawLines(painter, kMargin, top, width,
+                    {QCoreApplication::translate("ReportPdf",
+                                                 "Indices (Ref.: reference, Obs.: selected run)")});
     painter.setFont(body);
     top = DrawIndicesTable(painter, kMargin, top + 4, history) + kGap;
 
     painter.setFont(heading);
-    top = DrawLines(painter, kMargin, top, width,
-                    {QStringLiteral("Settings (reference in % of normal, runs in % of the reference)")});
+    top = DrawLines(
+        painter, kMargin, top, width,
+        {QCoreApplication::translate(
+            "ReportPdf", "Settings (reference in % of normal, runs in % of the reference)")});
     painter.setFont(body);
     DrawLines(painter, kMargin, top + 4, width, SettingsLines(history));
 }
@@ -146,9 +158,11 @@ QString RegionKeyName(int region) {
 }
 
 QStringList SettingsLines(const RunHistory& history) {
-    QStringList lines{SettingsLine(QStringLiteral("Reference"), history.Slots[0])};
+    QStringList lines{
+        SettingsLine(QCoreApplication::translate("ReportPdf", "Reference"), history.Slots[0])};
     for (int run = 1; run <= std::min(history.RunCount, kMaxListedRuns); ++run)
-        lines << SettingsLine(QStringLiteral("Run %1").arg(run), history.Slots[run]);
+        lines << SettingsLine(QCoreApplication::translate("ReportPdf", "Run %1").arg(run),
+                              history.Slots[run]);
     return lines;
 }
 
@@ -161,7 +175,7 @@ bool WriteReportPdf(const QString& path, const RunHistory& history, const Figure
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(PictureDpi());
-        pdf.setTitle(QStringLiteral("breathlab report"));
+        pdf.setTitle(QCoreApplication::translate("ReportPdf", "breathlab report"));
         pdf.setCreator(QStringLiteral("breathlab"));
         QPainter painter;
         ok = painter.begin(&pdf);
@@ -172,7 +186,8 @@ bool WriteReportPdf(const QString& path, const RunHistory& history, const Figure
     }
     if (ok) ok = file.commit();
     if (!ok) {
-        error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        error = QCoreApplication::translate("ReportPdf", "cannot write %1: %2")
+                    .arg(path, file.errorString());
         file.cancelWriting();
     }
     return ok;

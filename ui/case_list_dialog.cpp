@@ -20,7 +20,8 @@ TCaseListDialog::TCaseListDialog(const std::vector<TeachingCase>& cases, QWidget
     CaseList->setObjectName(QStringLiteral("CaseList"));
     Note->setObjectName(QStringLiteral("CaseNote"));
     OpenButton->setObjectName(QStringLiteral("OpenCaseButton"));
-    for (const TeachingCase& c : cases) CaseList->addItem(QString::fromStdString(c.Title));
+    for (const TeachingCase& c : cases)
+        CaseList->addItem(QString::fromStdString(c.Title));
     CaseList->setMinimumWidth(CaseList->sizeHintForColumn(0) + 24);
     Note->setMinimumSize(420, 360);
 

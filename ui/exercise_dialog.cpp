@@ -143,8 +143,10 @@ QWidget* TExerciseDialog::CreateQuestions() {
     auto* layout = new QHBoxLayout(questions);
     layout->setContentsMargins(0, 0, 0, 0);
     QStringList patterns, sites;
-    for (Pattern p : kAllPatterns) patterns << PatternText(p);
-    for (FaultSite s : kAllSites) sites << SiteText(s);
+    for (Pattern p : kAllPatterns)
+        patterns << PatternText(p);
+    for (FaultSite s : kAllSites)
+        sites << SiteText(s);
     layout->addWidget(ChoiceBox(tr("1. Which pattern?"), PatternChoices, patterns, questions));
     layout->addWidget(ChoiceBox(tr("2. Where is the fault?"), SiteChoices, sites, questions));
     return questions;
@@ -173,7 +175,8 @@ void TExerciseDialog::NewRound() {
 }
 
 void TExerciseDialog::OpenSeed() {
-    if (session_.HasCases()) ShowRound(session_.StartRound(static_cast<std::uint32_t>(SeedBox->value())));
+    if (session_.HasCases())
+        ShowRound(session_.StartRound(static_cast<std::uint32_t>(SeedBox->value())));
 }
 
 // Runs the patient (a fraction of a second) and shows what a student may see.
@@ -192,7 +195,8 @@ void TExerciseDialog::ShowRound(const ExerciseRound& round) {
     SeedBox->setValue(static_cast<int>(round.Seed));
     for (QButtonGroup* group : {PatternChoices, SiteChoices}) {
         group->setExclusive(false);
-        for (QAbstractButton* b : group->buttons()) b->setChecked(false);
+        for (QAbstractButton* b : group->buttons())
+            b->setChecked(false);
         group->setExclusive(true);
     }
     AnswerButton->setEnabled(true);
@@ -213,8 +217,7 @@ void TExerciseDialog::Answer() {
     const QString right = tr("right"), wrong = tr("wrong");
     QString html = tr("<p><b>Pattern: %1. Fault: %2.</b></p>")
                        .arg(answer.PatternRight ? right : wrong, answer.SiteRight ? right : wrong);
-    if (round->RandomPatient)
-        html += tr("<p>A random patient of the family of this case:</p>");
+    if (round->RandomPatient) html += tr("<p>A random patient of the family of this case:</p>");
     html += CaseNoteHtml(*round->Case, round->Patient);
     AnswerView->setHtml(html);
     AnswerButton->setEnabled(false);

@@ -31,7 +31,7 @@ class TExerciseDialog : public QDialog {
 
     breathlab::ExerciseSession& Session() { return session_; }
 
-    QLabel* ExerciseLabel;    // "Exercise 4711"
+    QLabel* ExerciseLabel; // "Exercise 4711"
     QLabel* ScoreLabel;
     QLabel* FlowVolumeView;
     QLabel* VolumeTimeView;

@@ -8,10 +8,6 @@ namespace breathlab {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ExportCommands", text);
-}
-
 const QString kCsvSuffix = QStringLiteral(".csv");
 
 QString CsvPrefix(const QString& path) {
@@ -21,7 +17,9 @@ QString CsvPrefix(const QString& path) {
 QStringList WriteSelectedRunCsv(const QString& path, const RunHistory& history, QString& error) {
     const int slot = history.SelectedRun;
     if (slot < 1 || slot > history.RunCount) {
-        error = Tr("Select a run first: the CSV export writes the samples of the selected run.");
+        error = QCoreApplication::translate(
+            "ExportCommands",
+            "Select a run first: the CSV export writes the samples of the selected run.");
         return {};
     }
     std::string message;
@@ -36,20 +34,31 @@ QStringList WriteSelectedRunCsv(const QString& path, const RunHistory& history, 
 
 QString ExportKindText(ExportKind kind) {
     switch (kind) {
-    case ExportKind::Png: return Tr("Both plots as a PNG picture (twice the screen size)");
-    case ExportKind::Svg: return Tr("Both plots as an SVG drawing");
-    case ExportKind::Pdf: return Tr("A one-page PDF report: plots, indices, settings");
-    case ExportKind::Csv: return Tr("The selected run's samples and traces as CSV");
+    case ExportKind::Png:
+        return QCoreApplication::translate("ExportCommands",
+                                           "Both plots as a PNG picture (twice the screen size)");
+    case ExportKind::Svg:
+        return QCoreApplication::translate("ExportCommands", "Both plots as an SVG drawing");
+    case ExportKind::Pdf:
+        return QCoreApplication::translate("ExportCommands",
+                                           "A one-page PDF report: plots, indices, settings");
+    case ExportKind::Csv:
+        return QCoreApplication::translate("ExportCommands",
+                                           "The selected run's samples and traces as CSV");
     }
     return {};
 }
 
 QString ExportFilter(ExportKind kind) {
     switch (kind) {
-    case ExportKind::Png: return Tr("PNG pictures (*.png)");
-    case ExportKind::Svg: return Tr("SVG drawings (*.svg)");
-    case ExportKind::Pdf: return Tr("PDF documents (*.pdf)");
-    case ExportKind::Csv: return Tr("CSV tables (*.csv)");
+    case ExportKind::Png:
+        return QCoreApplication::translate("ExportCommands", "PNG pictures (*.png)");
+    case ExportKind::Svg:
+        return QCoreApplication::translate("ExportCommands", "SVG drawings (*.svg)");
+    case ExportKind::Pdf:
+        return QCoreApplication::translate("ExportCommands", "PDF documents (*.pdf)");
+    case ExportKind::Csv:
+        return QCoreApplication::translate("ExportCommands", "CSV tables (*.csv)");
     }
     return {};
 }
@@ -67,7 +76,8 @@ QString WithExportSuffix(ExportKind kind, const QString& path) {
 
 QStringList CsvFilesForPath(const QString& path) {
     const QString prefix = CsvPrefix(path);
-    return {prefix + QStringLiteral("-volume-time.csv"), prefix + QStringLiteral("-flow-volume.csv")};
+    return {prefix + QStringLiteral("-volume-time.csv"),
+            prefix + QStringLiteral("-flow-volume.csv")};
 }
 
 QStringList WriteExport(ExportKind kind, const QString& path, const RunHistory& history,

@@ -26,8 +26,7 @@ namespace {
 std::optional<std::vector<TeachingCase>> ReadCases(QWidget* parent, const QString& tablePath) {
     std::string error;
     auto cases = ReadCaseTable(tablePath.toStdString(), error);
-    if (!cases)
-        QMessageBox::critical(parent, QString(), QString::fromStdString(error));
+    if (!cases) QMessageBox::critical(parent, QString(), QString::fromStdString(error));
     return cases;
 }
 

@@ -18,7 +18,8 @@ using test::DefaultHistory;
 
 std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += "\n  " + line;
+    for (const std::string& line : lines)
+        text += "\n  " + line;
     return text;
 }
 
@@ -30,7 +31,8 @@ void ExpectPattern(const TeachingCase& c, const ParameterSet& patient, const cha
 
 TEST(CasePatterns, EveryCaseShowsItsPatternFromItsSettings) {
     ASSERT_GE(CommittedCases().size(), 12u);
-    for (const TeachingCase& c : CommittedCases()) ExpectPattern(c, c.Parameters(), "settings");
+    for (const TeachingCase& c : CommittedCases())
+        ExpectPattern(c, c.Parameters(), "settings");
 }
 
 TEST(CasePatterns, ExercisePatientsKeepThePatternAtBothEndsOfTheirFamily) {
@@ -62,8 +64,10 @@ TEST(CasePatterns, TheLibraryCoversEveryPatternAndEverySite) {
         patterns.insert(c.ExpectedPattern);
         sites.insert(c.Sites.begin(), c.Sites.end());
     }
-    for (Pattern p : kAllPatterns) EXPECT_TRUE(patterns.count(p)) << PatternKey(p);
-    for (FaultSite s : kAllSites) EXPECT_TRUE(sites.count(s)) << SiteKey(s);
+    for (Pattern p : kAllPatterns)
+        EXPECT_TRUE(patterns.count(p)) << PatternKey(p);
+    for (FaultSite s : kAllSites)
+        EXPECT_TRUE(sites.count(s)) << SiteKey(s);
 }
 
 // The stored files are whole history sets with the case's run in slot 1 and
@@ -84,7 +88,8 @@ TEST(CasePatterns, EveryCaseHasAStoredRunWithItsSettings) {
         const ParameterSet p = c.Parameters();
         for (int region = -2; region <= 5; ++region)
             for (int k = 1; k <= kParameterCount; ++k)
-                EXPECT_EQ(run.ParameterBlock[RegionRow(region)][k - 1], static_cast<float>(p.At(region, k)))
+                EXPECT_EQ(run.ParameterBlock[RegionRow(region)][k - 1],
+                          static_cast<float>(p.At(region, k)))
                     << c.Name << " region " << region << " parameter " << k;
         EXPECT_EQ(run.GlobalParamBlock[0], static_cast<float>(p.GlobalParams[0])) << c.Name;
     }

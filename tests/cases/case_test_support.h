@@ -15,7 +15,8 @@ namespace breathlab::test {
 inline const std::vector<TeachingCase>& CommittedCases() {
     static const std::vector<TeachingCase> cases = [] {
         std::string error;
-        auto read = ReadCaseTable(std::string(BREATHLAB_SOURCE_DIR) + "/cases/case_table.txt", error);
+        auto read =
+            ReadCaseTable(std::string(BREATHLAB_SOURCE_DIR) + "/cases/case_table.txt", error);
         EXPECT_TRUE(read) << error;
         return read ? *read : std::vector<TeachingCase>{};
     }();
@@ -26,8 +27,8 @@ inline const ResultHistory* DefaultHistory() {
     static const std::unique_ptr<ResultHistory> history = [] {
         auto h = std::make_unique<ResultHistory>();
         std::string error;
-        const bool ok =
-            ReadHistorySet(std::string(BREATHLAB_SOURCE_DIR) + "/datfiles1/standard.dat", *h, error);
+        const bool ok = ReadHistorySet(
+            std::string(BREATHLAB_SOURCE_DIR) + "/datfiles1/standard.dat", *h, error);
         EXPECT_TRUE(ok) << error;
         return h;
     }();

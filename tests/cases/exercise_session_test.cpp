@@ -97,7 +97,8 @@ TEST(ExerciseSession, ScoresEachRoundOnce) {
     EXPECT_FALSE(session.Answer(Pattern::Normal, FaultSite::None).Counted); // no round yet
     const TeachingCase& b = *FindCase(cases, "b");
     std::uint32_t seedOfB = 1;
-    while (session.RoundForSeed(seedOfB).Case != &b) ++seedOfB;
+    while (session.RoundForSeed(seedOfB).Case != &b)
+        ++seedOfB;
     session.StartRound(seedOfB);
     ExerciseAnswer answer = session.Answer(Pattern::Restrictive, FaultSite::PeripheralAirways);
     EXPECT_TRUE(answer.PatternRight);
@@ -119,7 +120,8 @@ TEST(ExerciseSession, ScoresEachRoundOnce) {
 
 TEST(ExerciseSession, ALibraryWithoutExerciseCasesOffersNoRound) {
     std::vector<TeachingCase> cases = ThreeCases();
-    for (TeachingCase& c : cases) c.InExercise = false;
+    for (TeachingCase& c : cases)
+        c.InExercise = false;
     ExerciseSession session(cases, 3);
     EXPECT_FALSE(session.HasCases());
     EXPECT_EQ(session.NewRound().Case, nullptr);
@@ -129,7 +131,8 @@ TEST(ExerciseSession, ALibraryWithoutExerciseCasesOffersNoRound) {
 TEST(ExerciseSession, TheCommittedLibraryOffersSeveralCasesAndPatterns) {
     ExerciseSession session(test::CommittedCases(), 4711);
     std::set<Pattern> patterns;
-    for (int i = 0; i < 60; ++i) patterns.insert(session.NewRound().Case->ExpectedPattern);
+    for (int i = 0; i < 60; ++i)
+        patterns.insert(session.NewRound().Case->ExpectedPattern);
     EXPECT_GE(patterns.size(), 4u);
 }
 

@@ -52,7 +52,8 @@ int CountPixels(const QImage& image, QColor colour) {
 TEST_F(FigureFiles, PngHasTwiceTheScreenSizeAndTheCurvesOfBothRuns) {
     const auto history = StoredCase("mixed");
     QString error;
-    ASSERT_TRUE(WriteFigureFile(Path("f.PNG"), *history, sizes, info, error)) << error.toStdString();
+    ASSERT_TRUE(WriteFigureFile(Path("f.PNG"), *history, sizes, info, error))
+        << error.toStdString();
     QImage image(Path("f.PNG"));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(2 * (480 + 560), 2 * 400));
@@ -90,7 +91,8 @@ QMap<QString, int> CurveElementsByStroke(const QString& path) {
 TEST_F(FigureFiles, SvgIsWellFormedWithTheCurvesAsPaths) {
     const auto history = StoredCase("mixed");
     QString error;
-    ASSERT_TRUE(WriteFigureFile(Path("f.svg"), *history, sizes, info, error)) << error.toStdString();
+    ASSERT_TRUE(WriteFigureFile(Path("f.svg"), *history, sizes, info, error))
+        << error.toStdString();
     const auto counts = CurveElementsByStroke(Path("f.svg"));
     // Hundreds of segments each: the reference (black), the run (red) and the
     // FRC line of the volume-time plot (silver).
@@ -107,7 +109,8 @@ TEST_F(FigureFiles, SvgIsWellFormedWithTheCurvesAsPaths) {
 
 QString PdfText(const QString& path) {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
     if (!pdftotext.waitForFinished(20000) || pdftotext.exitCode() != 0) {
         ADD_FAILURE() << "pdftotext failed (scripts/packages/figures.txt installs it): "
                       << pdftotext.errorString().toStdString();
@@ -120,7 +123,8 @@ TEST_F(FigureFiles, PdfReportIsOnePageWithIndicesSettingsSourceAndDate) {
     const auto history = StoredCase("mixed");
     info.Date = QDateTime(QDate(2026, 3, 14), QTime(9, 26));
     QString error;
-    ASSERT_TRUE(WriteFigureFile(Path("r.pdf"), *history, sizes, info, error)) << error.toStdString();
+    ASSERT_TRUE(WriteFigureFile(Path("r.pdf"), *history, sizes, info, error))
+        << error.toStdString();
     const QString text = PdfText(Path("r.pdf"));
     EXPECT_EQ(text.count(QChar('\f')), 1) << "one page";
     EXPECT_TRUE(text.contains(QStringLiteral("mixed.spi")));
@@ -129,13 +133,16 @@ TEST_F(FigureFiles, PdfReportIsOnePageWithIndicesSettingsSourceAndDate) {
     // indices table writes them.
     const ResultRecord& ref = history->Slots[0];
     const ResultRecord& run = history->Slots[1];
-    const QString fev1Row = QStringLiteral("FEV1\\s+l\\s+%1\\s+%2\\s+%3")
-                                .arg(QString::number(ref.FEV1, 'f', 2), QString::number(run.FEV1, 'f', 2),
-                                     QString::number(std::lround(100 * run.FEV1 / ref.FEV1)));
-    EXPECT_TRUE(text.contains(QRegularExpression(fev1Row))) << fev1Row.toStdString() << "\n" << text.toStdString();
+    const QString fev1Row =
+        QStringLiteral("FEV1\\s+l\\s+%1\\s+%2\\s+%3")
+            .arg(QString::number(ref.FEV1, 'f', 2), QString::number(run.FEV1, 'f', 2),
+                 QString::number(std::lround(100 * run.FEV1 / ref.FEV1)));
+    EXPECT_TRUE(text.contains(QRegularExpression(fev1Row))) << fev1Row.toStdString() << "\n"
+                                                            << text.toStdString();
     for (const char* index : {"FVCEX", "FEV1%FVC", "PEF", "MEF50", "TLC"})
         EXPECT_TRUE(text.contains(QLatin1String(index))) << index;
-    EXPECT_TRUE(text.contains(QStringLiteral("Run 1: RMain 100, VDc 100, RMiddle 100, RPeripheral 600")));
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("Run 1: RMain 100, VDc 100, RMiddle 100, RPeripheral 600")));
     EXPECT_TRUE(text.contains(QStringLiteral("Size 70")));
     EXPECT_TRUE(text.contains(QStringLiteral("Flow exp. (l/s)"))) << "the plots keep their text";
 }
@@ -158,7 +165,8 @@ TEST_F(FigureFiles, WithoutASelectedRunTheFiguresShowTheReferenceAndEmptyAxes) {
     history->RunCount = 0;
     // As after deleting the last run: no slot but the reference keeps samples.
     for (int slot = 1; slot < kHistorySlots; ++slot)
-        std::fill(std::begin(history->Slots[slot].SampleVolume), std::end(history->Slots[slot].SampleVolume), 0.0f);
+        std::fill(std::begin(history->Slots[slot].SampleVolume),
+                  std::end(history->Slots[slot].SampleVolume), 0.0f);
     const QImage image = RenderFigures(*history, sizes, 1);
     EXPECT_EQ(image.size(), QSize(1040, 400));
     EXPECT_EQ(CountPixels(image, QColor(255, 0, 0)), 0);

@@ -63,7 +63,8 @@ int LineCount(const QString& path) {
 
 QStringList ActionTexts(const QList<QAction*>& actions) {
     QStringList texts;
-    for (QAction* a : actions) texts << a->text();
+    for (QAction* a : actions)
+        texts << a->text();
     return texts;
 }
 
@@ -75,14 +76,17 @@ void TeachingTest::initTestCase() {
     auto cases = ReadCaseTable(BREATHLAB_SOURCE_DIR "/cases/case_table.txt", error);
     QVERIFY2(cases, error.c_str());
     cases_ = *cases;
-    QVERIFY(ReadHistorySet(QStringLiteral(BREATHLAB_SOURCE_DIR "/datfiles1/standard.dat"), *defaults_).Ok);
+    QVERIFY(
+        ReadHistorySet(QStringLiteral(BREATHLAB_SOURCE_DIR "/datfiles1/standard.dat"), *defaults_)
+            .Ok);
 }
 
 void TeachingTest::NewMenusComeAfterTheExistingOnes() {
     TForm1 form;
     QCOMPARE(ActionTexts(form.menuBar()->actions()),
              QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise"}));
-    QCOMPARE(ActionTexts(form.File1->actions()), QStringList({"Open", "Save", "Save as", "Export..."}));
+    QCOMPARE(ActionTexts(form.File1->actions()),
+             QStringList({"Open", "Save", "Save as", "Export..."}));
     // A run holds the new menus as it holds the old ones.
     QVERIFY(form.MainMenuItems().contains(form.Cases1));
     QVERIFY(form.MainMenuItems().contains(form.Exercise1));
@@ -95,7 +99,8 @@ void TeachingTest::ChoosingACaseOpensItLikeAFile() {
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<TCaseListDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        const auto found = dialog->CaseList->findItems("Fixed obstruction of the trachea", Qt::MatchExactly);
+        const auto found =
+            dialog->CaseList->findItems("Fixed obstruction of the trachea", Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         dialog->CaseList->setCurrentItem(found.first());
         chosenNote = dialog->Note->toPlainText();
@@ -134,13 +139,16 @@ void TeachingTest::CsvExportWritesTheSelectedRunsRowsAsTheCommandLineDoes() {
     const auto history = StoredCase("severe-asthma");
     const ResultRecord& run = history->Slots[1];
     int samples = 0, points = 0;
-    while (samples < kSampleCapacity && run.SampleVolume[samples] != 0) ++samples;
-    while (points < kTracePoints && run.TimeAxis[points] != 0) ++points;
+    while (samples < kSampleCapacity && run.SampleVolume[samples] != 0)
+        ++samples;
+    while (points < kTracePoints && run.TimeAxis[points] != 0)
+        ++points;
     QVERIFY(samples > 100 && points > 100);
     QString error;
     const QStringList written = WriteExport(ExportKind::Csv, dir.filePath("run.csv"), *history,
                                             FigureSizes{}, ReportInfo{}, error);
-    QCOMPARE(written, QStringList({dir.filePath("run-volume-time.csv"), dir.filePath("run-flow-volume.csv")}));
+    QCOMPARE(written, QStringList({dir.filePath("run-volume-time.csv"),
+                                   dir.filePath("run-flow-volume.csv")}));
     QCOMPARE(LineCount(written[0]), points + 1);  // the header and one row per point
     QCOMPARE(LineCount(written[1]), samples + 1); // the header and one row per sample
     QFile flowVolume(written[1]);
@@ -150,7 +158,8 @@ void TeachingTest::CsvExportWritesTheSelectedRunsRowsAsTheCommandLineDoes() {
     // Without a selected run there is nothing to write.
     history->SelectedRun = -1;
     QVERIFY(WriteExport(ExportKind::Csv, dir.filePath("none.csv"), *history, FigureSizes{},
-                        ReportInfo{}, error).isEmpty());
+                        ReportInfo{}, error)
+                .isEmpty());
     QVERIFY(error.contains("Select a run"));
     QVERIFY(!QFile::exists(dir.filePath("none-flow-volume.csv")));
 }
@@ -172,7 +181,8 @@ void TeachingTest::ExportDialogWritesTheChosenKindWithItsSuffix() {
     dialog.Kinds->button(int(ExportKind::Pdf))->setChecked(true);
     dialog.ExportButton->click();
     QVERIFY(QFileInfo(dir.filePath("report.pdf")).size() > 1000);
-    QCOMPARE(suggested, QStringList({dir.filePath("breathlab-curves.png"), dir.filePath("breathlab-report.pdf")}));
+    QCOMPARE(suggested, QStringList({dir.filePath("breathlab-curves.png"),
+                                     dir.filePath("breathlab-report.pdf")}));
 
     // Nothing selected: the CSV choice is not offered.
     history->SelectedRun = -1;

@@ -11,11 +11,13 @@ bool ApplyCase(RunOptions& options, const std::filesystem::path& tableFile, std:
     const TeachingCase* c = FindCase(*cases, *options.CaseName);
     if (!c) {
         error = "no case '" + *options.CaseName + "'; the cases are:";
-        for (const TeachingCase& one : *cases) error += " " + one.Name;
+        for (const TeachingCase& one : *cases)
+            error += " " + one.Name;
         return false;
     }
     options.Parameters = c->Parameters();
-    for (const ParameterSetting& s : options.Settings) ApplySetting(s, options.Parameters);
+    for (const ParameterSetting& s : options.Settings)
+        ApplySetting(s, options.Parameters);
     return true;
 }
 
