@@ -113,8 +113,13 @@ bool IsHistorySlot(int slot) {
 void DrawFlowVolumePlot(QImage& image, const RunHistory& history, int recordedSignal,
                         const CurveReplayStep& replayStep) {
     if (image.isNull()) return;
-    image.fill(Qt::white);
     QPainter painter(&image);
+    PaintFlowVolumePlot(painter, history, recordedSignal, replayStep);
+}
+
+void PaintFlowVolumePlot(QPainter& painter, const RunHistory& history, int recordedSignal,
+                         const CurveReplayStep& replayStep) {
+    painter.fillRect(QRect(0, 0, painter.device()->width(), painter.device()->height()), Qt::white);
     painter.setPen(PlotPen(Qt::black, 1));
     painter.setFont(PlotFont(QStringLiteral("Arial"), kLabelFontSize));
     DrawAxes(painter);

@@ -37,6 +37,12 @@ void DrawFlowVolumePlot(QImage& image, const RunHistory& history,
                         int recordedSignal = RecordedSignal,
                         const CurveReplayStep& replayStep = {});
 
+// The same drawing on any paint device (an image, a picture, an SVG file),
+// sized by the device.
+void PaintFlowVolumePlot(QPainter& painter, const RunHistory& history,
+                         int recordedSignal = RecordedSignal,
+                         const CurveReplayStep& replayStep = {});
+
 // One curve of a history slot in the given colour and pen width; leaves the
 // painter's pen black with that width. Breath holds (zero flow) leave gaps.
 void DrawFlowVolumeCurve(QPainter& painter, const ResultHistory& records, int slot,

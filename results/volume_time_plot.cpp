@@ -143,10 +143,20 @@ void DrawVolumeTimeStep(QImage& image, VolumeTimePlot& plot, const ResultHistory
 
 void RedrawVolumeTime(QImage& image, VolumeTimePlot& plot, const RunHistory& history) {
     plot.VolumeTimeCursor = 1;
-    const int slot = history.SelectedRun;
-    if (image.isNull() || slot < 1 || slot >= kHistorySlots) return;
-    const ResultRecord& record = history.Slots[static_cast<std::size_t>(slot)];
+    if (image.isNull()) return;
     QPainter painter(&image);
+    PaintVolumeTimeCurve(painter, plot, history);
+}
+
+void PaintVolumeTimeAxes(QPainter& painter, const ResultHistory& records) {
+    DrawEmptyPlot(painter, records[0].FRC);
+}
+
+void PaintVolumeTimeCurve(QPainter& painter, VolumeTimePlot& plot, const RunHistory& history) {
+    plot.VolumeTimeCursor = 1;
+    const int slot = history.SelectedRun;
+    if (slot < 1 || slot >= kHistorySlots) return;
+    const ResultRecord& record = history.Slots[static_cast<std::size_t>(slot)];
     for (int point = 1; point <= kTracePoints; ++point) {
         if (record.TimeAxis[point - 1] == 0) break;
         DrawStep(painter, plot, history.Slots, slot);

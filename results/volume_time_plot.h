@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QPoint>
 
 #include <optional>
@@ -32,5 +33,10 @@ void DrawVolumeTimeStep(QImage& image, VolumeTimePlot& plot, const ResultHistory
 // The whole curve of the selected run, up to its last recorded point. A run
 // without a recorded point leaves the image as it was.
 void RedrawVolumeTime(QImage& image, VolumeTimePlot& plot, const RunHistory& history);
+
+// The same drawings on any paint device, sized by the device: the empty plot
+// with the reference's FRC line, and the whole curve of the selected run.
+void PaintVolumeTimeAxes(QPainter& painter, const ResultHistory& records);
+void PaintVolumeTimeCurve(QPainter& painter, VolumeTimePlot& plot, const RunHistory& history);
 
 } // namespace breathlab

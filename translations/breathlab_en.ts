@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CaseNotes</name>
+    <message>
+        <source> or </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Obstructive</source>
+        <translation>Obstructive</translation>
+    </message>
+    <message>
+        <source>Restrictive</source>
+        <translation>Restrictive</translation>
+    </message>
+    <message>
+        <source>Mixed obstructive-restrictive</source>
+        <translation>Mixed obstructive-restrictive</translation>
+    </message>
+    <message>
+        <source>Central-airway obstruction</source>
+        <translation>Central-airway obstruction</translation>
+    </message>
+    <message>
+        <source>Nowhere (healthy)</source>
+        <translation>Nowhere (healthy)</translation>
+    </message>
+    <message>
+        <source>Central airways</source>
+        <translation>Central airways</translation>
+    </message>
+    <message>
+        <source>Middle airways</source>
+        <translation>Middle airways</translation>
+    </message>
+    <message>
+        <source>Peripheral airways</source>
+        <translation>Peripheral airways</translation>
+    </message>
+    <message>
+        <source>Lung tissue</source>
+        <translation>Lung tissue</translation>
+    </message>
+    <message>
+        <source>expiration depth %1</source>
+        <translation>expiration depth %1</translation>
+    </message>
+    <message>
+        <source>all at 100 %</source>
+        <translation>all at 100 %</translation>
+    </message>
+    <message>
+        <source>The patient:</source>
+        <translation>The patient:</translation>
+    </message>
+    <message>
+        <source>Look for:</source>
+        <translation>Look for:</translation>
+    </message>
+    <message>
+        <source>Pattern:</source>
+        <translation>Pattern:</translation>
+    </message>
+    <message>
+        <source>The fault sits in:</source>
+        <translation>The fault sits in:</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Settings:</translation>
+    </message>
+</context>
+<context>
     <name>DataFiles</name>
     <message>
         <source>One of the application files is missing or corrupted </source>
@@ -10,6 +85,60 @@
     <message>
         <source>This application cannot work on the read only disk.</source>
         <translation>This application cannot work on the read only disk.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Select a run first: the CSV export writes the samples of the selected run.</source>
+        <translation>Select a run first: the CSV export writes the samples of the selected run.</translation>
+    </message>
+    <message>
+        <source>Both plots as a PNG picture (twice the screen size)</source>
+        <translation>Both plots as a PNG picture (twice the screen size)</translation>
+    </message>
+    <message>
+        <source>Both plots as an SVG drawing</source>
+        <translation>Both plots as an SVG drawing</translation>
+    </message>
+    <message>
+        <source>A one-page PDF report: plots, indices, settings</source>
+        <translation>A one-page PDF report: plots, indices, settings</translation>
+    </message>
+    <message>
+        <source>The selected run&apos;s samples and traces as CSV</source>
+        <translation>The selected run&apos;s samples and traces as CSV</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>SVG drawings (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV tables (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>FigureExport</name>
+    <message>
+        <source>breathlab: flow-volume and volume-time curves</source>
+        <translation>breathlab: flow-volume and volume-time curves</translation>
+    </message>
+    <message>
+        <source>%1: a figure file ends in .png, .svg or .pdf</source>
+        <translation>%1: a figure file ends in .png, .svg or .pdf</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
     </message>
 </context>
 <context>
@@ -210,6 +339,53 @@
     </message>
 </context>
 <context>
+    <name>ReportPdf</name>
+    <message>
+        <source>expiration depth %1</source>
+        <translation>expiration depth %1</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>breathlab: forced expiration report</source>
+        <translation>breathlab: forced expiration report</translation>
+    </message>
+    <message>
+        <source>Runs from: %1</source>
+        <translation>Runs from: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Indices (Ref.: reference, Obs.: selected run)</source>
+        <translation>Indices (Ref.: reference, Obs.: selected run)</translation>
+    </message>
+    <message>
+        <source>Settings (reference in % of normal, runs in % of the reference)</source>
+        <translation>Settings (reference in % of normal, runs in % of the reference)</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Run %1</translation>
+    </message>
+    <message>
+        <source>breathlab report</source>
+        <translation>breathlab report</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SettingsTable</name>
     <message>
         <source>R</source>
@@ -320,6 +496,115 @@
     <message>
         <source>Free software under the MIT licence.</source>
         <translation>Free software under the MIT licence.</translation>
+    </message>
+</context>
+<context>
+    <name>TCaseListDialog</name>
+    <message>
+        <source>Open case</source>
+        <translation>Open case</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>Cases</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseDialog</name>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>New round</source>
+        <translation>New round</translation>
+    </message>
+    <message>
+        <source>Open exercise</source>
+        <translation>Open exercise</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>1. Which pattern?</source>
+        <translation>1. Which pattern?</translation>
+    </message>
+    <message>
+        <source>2. Where is the fault?</source>
+        <translation>2. Where is the fault?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Exercise number:</source>
+        <translation>Exercise number:</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Exercise %1</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Read the curves and the indices (Ref.: the normal reference, Obs.: the patient), then answer both questions.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Read the curves and the indices (Ref.: the normal reference, Obs.: the patient), then answer both questions.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Choose an answer to both questions first.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Choose an answer to both questions first.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>wrong</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Pattern: %1. Fault: %2.&lt;/b&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Pattern: %1. Fault: %2.&lt;/b&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;A random patient of the family of this case:&lt;/p&gt;</source>
+        <translation>&lt;p&gt;A random patient of the family of this case:&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 (%3 rounds)</source>
+        <translation>Score: %1 of %2 (%3 rounds)</translation>
+    </message>
+</context>
+<context>
+    <name>TExportDialog</name>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Export the runs shown in the window as:</source>
+        <translation>Export the runs shown in the window as:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Written: %1</translation>
     </message>
 </context>
 <context>
@@ -551,6 +836,18 @@
     <message>
         <source>Varo e-breathlab </source>
         <translation>Varo e-breathlab </translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercise</translation>
     </message>
 </context>
 <context>

@@ -149,7 +149,7 @@ TForm1::~TForm1() {
 }
 
 QList<QAction*> TForm1::MainMenuItems() const {
-    return {File1->menuAction(), refDefault1, Help1, About1, Quit1};
+    return {File1->menuAction(), refDefault1, Help1, About1, Quit1, Cases1, Exercise1};
 }
 
 void TForm1::CreateMenus() {
@@ -180,6 +180,7 @@ void TForm1::CreateMenus() {
     Useasref1->setObjectName("Useasref1");
     Settins1->setObjectName("Settins1");
     Pomoc1->setObjectName("Pomoc1");
+    CreateTeachingMenus();
 }
 
 void TForm1::CreateUpperHalf() {

@@ -66,8 +66,8 @@ class TForm1 : public QMainWindow {
 
     // TrackBar1..TrackBar9 by number.
     QSlider* TrackBar(int k) const { return trackBars_[k - 1]; }
-    // "File", "ref.Default", "Help", "About", "Quit": the items that a run
-    // disables and enables again.
+    // "File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise":
+    // the items that a run disables and enables again.
     QList<QAction*> MainMenuItems() const;
 
     // The client area; every position of the layout is relative to it.
@@ -139,6 +139,9 @@ class TForm1 : public QMainWindow {
     QAction* Help1 = nullptr;
     QAction* About1 = nullptr;
     QAction* Quit1 = nullptr;
+    QAction* Export1 = nullptr;   // File > "Export..."
+    QAction* Cases1 = nullptr;    // "Cases": the case library
+    QAction* Exercise1 = nullptr; // "Exercise"
     QMenu* PopupMenu1 = nullptr;  // of the results table
     QAction* DE1 = nullptr;       // "Delete selected row"
     QAction* Useasref1 = nullptr; // "Use as reference"
@@ -166,6 +169,9 @@ class TForm1 : public QMainWindow {
     void Help1Click();
     void About1Click();
     void Quit1Click();
+    void Export1Click();
+    void Cases1Click();
+    void Exercise1Click();
 
     void StringGrid1DrawCell(QPainter* painter, int col, int row, const QRect& rect);
     // Paints StringGrid2 and StringGrid3; grid tells which.
@@ -251,7 +257,9 @@ class TForm1 : public QMainWindow {
     TForm4* HelpWindow();
     void ShowHelpPage(const QString& page);
     void AfterHistoryReplaced();
+    // Opens a history file as File > Open does once a file is chosen.
     void OpenHistoryPath(const QString& path);
+    void CreateTeachingMenus();
 
     void CreateMenus();
     void CreateUpperHalf();

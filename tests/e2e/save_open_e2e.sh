@@ -216,8 +216,8 @@ find_menu_items() {
                     }
                 }
             }')
-    [ "${#menu_item_x[@]}" -eq 5 ] ||
-        fail "expected the five menu bar items File, ref.Default, Help, About, Quit;" \
+    [ "${#menu_item_x[@]}" -eq 7 ] ||
+        fail "expected the menu bar items File, ref.Default, Help, About, Quit, Cases, Exercise;" \
             "found ${#menu_item_x[@]} at x = ${menu_item_x[*]}"
 }
 
@@ -359,7 +359,7 @@ grab_settled_table "$work/table_after_run.ppm" 10 ||
     fail "the indices table does not settle after the run"
 say "run finished after about $((SECONDS - started)) s"
 
-choose_from_menu 0 1 3 # File > Save
+choose_from_menu 0 1 4 # File > Save (of Open, Save, Save as, Export...)
 message_box=$(wait_for_new_window "$windows_before" 15) || fail "no message box after File > Save"
 xdotool key Return
 wait_window_gone "$message_box" 10 || fail "Enter did not close the message box"
@@ -383,7 +383,7 @@ grab_settled_table "$work/table_startup2.ppm" 10 ||
 cmp -s "$work/table_startup2.ppm" "$work/table_after_run.ppm" &&
     fail "the indices table already shows the run before anything was opened"
 
-choose_from_menu 0 0 3 # File > Open
+choose_from_menu 0 0 4 # File > Open
 dialog=$(wait_for_new_window "$windows_before" 15) || fail "no file dialog after File > Open"
 sleep 0.5 # the name field takes the keyboard once the dialog is shown
 xdotool type --delay 20 "data_default.spi"

@@ -68,6 +68,14 @@ bool ParseName(std::string_view name, ParameterSetting& s) {
     return false;
 }
 
+bool HasPlotSuffix(const std::string& path) {
+    for (std::string_view suffix : {".svg", ".png", ".pdf"})
+        if (path.size() > suffix.size() &&
+            SameIgnoringCase(std::string_view(path).substr(path.size() - suffix.size()), suffix))
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::optional<ParameterSetting> ParseSetting(const std::string& text, std::string& error) {
@@ -137,13 +145,22 @@ std::optional<RunOptions> ParseRunOptions(const std::vector<std::string>& args, 
         if (arg == "--json") {
             options.Json = true;
         } else if (arg == "--set" || arg == "--reference" || arg == "--runs" || arg == "--csv" ||
-                   arg == "--save") {
+                   arg == "--save" || arg == "--case" || arg == "--plot") {
             const std::string* v = value();
             if (!v) return std::nullopt;
             if (arg == "--set") {
                 auto setting = ParseSetting(*v, error);
                 if (!setting) return std::nullopt;
                 ApplySetting(*setting, options.Parameters);
+                options.Settings.push_back(*setting);
+            } else if (arg == "--case") {
+                options.CaseName = *v;
+            } else if (arg == "--plot") {
+                if (!HasPlotSuffix(*v)) {
+                    error = "bad --plot '" + *v + "': the file must end in .svg, .png or .pdf";
+                    return std::nullopt;
+                }
+                options.PlotFile = *v;
             } else if (arg == "--reference") {
                 options.ReferenceFile = *v;
             } else if (arg == "--runs") {

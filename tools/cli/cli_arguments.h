@@ -19,6 +19,10 @@ struct RunOptions {
     bool Json = false;
     std::optional<std::string> CsvPrefix;
     std::optional<std::string> SaveFile;
+    // A patient of the case library; its settings come first, --set ones on top.
+    std::optional<std::string> CaseName;
+    std::vector<struct ParameterSetting> Settings; // the --set values, in order
+    std::optional<std::string> PlotFile;           // .svg, .png or .pdf
 };
 
 // One "[REGION.]NAME=PERCENT" setting, parsed.

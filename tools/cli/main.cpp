@@ -7,6 +7,12 @@
 #include "run_outcome.h"
 #include "run_report.h"
 #include "sweep.h"
+#ifdef BREATHLAB_HAVE_CASES
+#include "case_commands.h"
+#endif
+#ifdef BREATHLAB_HAVE_FIGURES
+#include "plot_command.h"
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -27,10 +33,12 @@ void PrintUsage(std::ostream& out) {
     out << "usage:\n"
            "  breathlab-cli run [--set [REGION.]NAME=PERCENT]... [--reference FILE.spi] [--runs N]\n"
            "                    [--json] [--csv PREFIX] [--save FILE.spi]\n"
+           "                    [--case NAME] [--plot FILE.svg|FILE.png|FILE.pdf]\n"
            "  breathlab-cli sweep --vary NAME=FROM:TO:STEPS [--vary ...] [--set ...]\n"
            "                      [--scale log|linear] [--jobs N] [--shard I/N] [--out FILE.csv|.jsonl]\n"
            "  breathlab-cli merge A.csv B.csv ... > all.csv\n"
            "  breathlab-cli make-standard FILE\n"
+           "  breathlab-cli make-cases CASE_TABLE FOLDER\n"
            "NAME: RMain VDc RMiddle StiffMiddle RPeripheral CCC Size Cm, or G1..G20\n"
            "REGION: LeftLung RightLung BothLungs (default) UpperLeftLobe LowerLeftLobe\n"
            "        UpperRightLobe MiddleRightLobe LowerRightLobe\n"
@@ -48,19 +56,40 @@ std::filesystem::path ProgramFolder() {
     return ec ? std::filesystem::current_path() : exe.parent_path();
 }
 
-// The default history set shipped beside the program (or, installed, in
-// PREFIX/share/breathlab), as the window loads it at start-up; without it the
+// The data folders travel beside the program, or, installed, in
+// PREFIX/share/breathlab; the first of the two that holds the file is used.
+std::filesystem::path ShippedDataFile(const std::filesystem::path& relative) {
+    const auto beside = ProgramFolder() / relative;
+    const auto installed = ProgramFolder() / ".." / "share" / "breathlab" / relative;
+    std::error_code ec;
+    return std::filesystem::exists(beside, ec) || !std::filesystem::exists(installed, ec)
+               ? beside
+               : installed;
+}
+
+// The default history set, as the window loads it at start-up; without it the
 // history starts empty.
 std::unique_ptr<ResultHistory> LoadDefaultHistory() {
     auto history = std::make_unique<ResultHistory>();
     std::string error;
-    for (const auto& data : {ProgramFolder(), ProgramFolder() / ".." / "share" / "breathlab"})
-        if (ReadHistorySet((data / "datfiles1" / "standard.dat").string(), *history, error))
-            return history;
+    if (ReadHistorySet(ShippedDataFile("datfiles1/standard.dat").string(), *history, error))
+        return history;
     return nullptr;
 }
 
-int Run(const RunOptions& options) {
+int Run(RunOptions options) {
+    if (options.CaseName) {
+#ifdef BREATHLAB_HAVE_CASES
+        std::string error;
+        if (!ApplyCase(options, ShippedDataFile("cases/case_table.txt"), error)) {
+            std::cerr << "breathlab-cli: " << error << '\n';
+            return kExitFileError;
+        }
+#else
+        std::cerr << "breathlab-cli: this build has no case library\n";
+        return kExitUsage;
+#endif
+    }
     std::unique_ptr<ResultHistory> reference;
     if (options.ReferenceFile) {
         reference = std::make_unique<ResultHistory>();
@@ -98,6 +127,18 @@ int Run(const RunOptions& options) {
                                                  sizeof(ResultHistory), error)) {
         std::cerr << "breathlab-cli: " << error << '\n';
         return kExitFileError;
+    }
+    if (options.PlotFile) {
+#ifdef BREATHLAB_HAVE_FIGURES
+        const std::string source = options.CaseName ? "case " + *options.CaseName : "breathlab-cli run";
+        if (!WritePlotFile(*options.PlotFile, session.History(), options.Runs, source, error)) {
+            std::cerr << "breathlab-cli: " << error << '\n';
+            return kExitFileError;
+        }
+#else
+        std::cerr << "breathlab-cli: this build draws no figures\n";
+        return kExitUsage;
+#endif
     }
     return allCompleted ? 0 : kExitRunIncomplete;
 }
@@ -175,6 +216,19 @@ int Dispatch(const std::vector<std::string>& args) {
         }
         return MakeStandard(args[1]);
     }
+#ifdef BREATHLAB_HAVE_CASES
+    if (args[0] == "make-cases") {
+        if (args.size() != 3) {
+            std::cerr << "breathlab-cli: make-cases takes the case table and a folder\n";
+            return kExitUsage;
+        }
+        std::string error;
+        const auto defaults = LoadDefaultHistory();
+        if (MakeCaseFiles(args[1], args[2], defaults.get(), error)) return 0;
+        std::cerr << "breathlab-cli: " << error << '\n';
+        return kExitFileError;
+    }
+#endif
     if (args[0] == "run") {
         std::string error;
         auto options = ParseRunOptions({args.begin() + 1, args.end()}, error);

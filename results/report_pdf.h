@@ -1,0 +1,26 @@
+// The one-page PDF report of the shown runs: both plots, the indices of the
+// selected run against the reference, the settings of the listed runs, the
+// source and the date.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "figure_export.h"
+
+namespace breathlab {
+
+// "RMain" .. "Cm" for parameters 1..8, "LeftLung" .. "LowerRightLobe" for
+// regions -2..5, as the command line names them.
+QString ParameterKeyName(int parameter);
+QString RegionKeyName(int region);
+
+// The lines of the settings section: one per listed run and one for the
+// reference, with the sliders' percentages and any region that differs from
+// 100 %.
+QStringList SettingsLines(const RunHistory& history);
+
+bool WriteReportPdf(const QString& path, const RunHistory& history, const FigureSizes& sizes,
+                    const ReportInfo& info, QString& error);
+
+} // namespace breathlab

@@ -1,0 +1,254 @@
+// The case list, the exercise and File > Export as a teacher uses them, and
+// the exports read back.
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+#include "case_list_dialog.h"
+#include "case_notes.h"
+#include "exercise_dialog.h"
+#include "export_commands.h"
+#include "export_dialog.h"
+#include "history_file.h"
+#include "main_window.h"
+
+using namespace breathlab;
+
+class TeachingTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void NewMenusComeAfterTheExistingOnes();
+    void ChoosingACaseOpensItLikeAFile();
+    void CaseListShowsTheNoteOfTheSelectedCase();
+    void CsvExportWritesTheSelectedRunsRowsAsTheCommandLineDoes();
+    void ExportDialogWritesTheChosenKindWithItsSuffix();
+    void ExerciseHidesTheSettingsUntilTheAnswerAndKeepsTheScore();
+    void AnExerciseNumberGivesTheSamePatientAgain();
+    void PatientSettingsNameEveryPercentThatIsNotNormal();
+
+  private:
+    std::vector<TeachingCase> cases_;
+    std::unique_ptr<ResultHistory> defaults_ = std::make_unique<ResultHistory>();
+};
+
+namespace {
+
+std::unique_ptr<RunHistory> StoredCase(const QString& name) {
+    auto history = std::make_unique<RunHistory>();
+    const QString path = QStringLiteral(BREATHLAB_SOURCE_DIR "/cases/library/%1.spi").arg(name);
+    if (!ReadHistorySet(path, history->Slots).Ok) qFatal("cannot read %s", qPrintable(path));
+    CountRunsAfterOpen(*history);
+    return history;
+}
+
+int LineCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    return file.readAll().count('\n');
+}
+
+QStringList ActionTexts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (QAction* a : actions)
+        texts << a->text();
+    return texts;
+}
+
+} // namespace
+
+void TeachingTest::initTestCase() {
+    QLocale::setDefault(QLocale::c());
+    std::string error;
+    auto cases = ReadCaseTable(BREATHLAB_SOURCE_DIR "/cases/case_table.txt", error);
+    QVERIFY2(cases, error.c_str());
+    cases_ = *cases;
+    QVERIFY(
+        ReadHistorySet(QStringLiteral(BREATHLAB_SOURCE_DIR "/datfiles1/standard.dat"), *defaults_)
+            .Ok);
+}
+
+void TeachingTest::NewMenusComeAfterTheExistingOnes() {
+    TForm1 form;
+    QCOMPARE(ActionTexts(form.menuBar()->actions()),
+             QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise"}));
+    QCOMPARE(ActionTexts(form.File1->actions()),
+             QStringList({"Open", "Save", "Save as", "Export..."}));
+    // A run holds the new menus as it holds the old ones.
+    QVERIFY(form.MainMenuItems().contains(form.Cases1));
+    QVERIFY(form.MainMenuItems().contains(form.Exercise1));
+}
+
+void TeachingTest::ChoosingACaseOpensItLikeAFile() {
+    TForm1 form;
+    AppState& s = form.State();
+    QString chosenNote;
+    // Whatever window comes up is closed again, so that a failure cannot
+    // leave the test waiting for a modal window.
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<TCaseListDialog*>(modal);
+        const auto found = dialog ? dialog->CaseList->findItems("Fixed obstruction of the trachea",
+                                                                Qt::MatchExactly)
+                                  : QList<QListWidgetItem*>();
+        if (found.size() != 1) {
+            if (modal) modal->close();
+            return;
+        }
+        dialog->CaseList->setCurrentItem(found.first());
+        chosenNote = dialog->Note->toPlainText();
+        dialog->OpenButton->click();
+    });
+    form.Cases1Click();
+    QVERIFY(chosenNote.contains("flat top"));
+    QCOMPARE(s.History->RunCount, 1);
+    QCOMPARE(s.History->SelectedRun, 1);
+    QCOMPARE(form.Label26->text(), QString("Plik:  tracheal-stenosis"));
+    QCOMPARE(s.Results.Cells[1][0], QString("   800")); // RMain of the listed run
+    QCOMPARE(s.Indices.Cells[1][3].isEmpty(), false);
+    // The case files stay untouched: "Save" still writes the user's file.
+    QCOMPARE(s.SaveName, QString("data_default.spi"));
+}
+
+void TeachingTest::CaseListShowsTheNoteOfTheSelectedCase() {
+    TCaseListDialog dialog(cases_);
+    QCOMPARE(dialog.CaseList->count(), int(cases_.size()));
+    QCOMPARE(dialog.CaseList->currentRow(), 0);
+    QCOMPARE(dialog.ChosenCase(), QString::fromStdString(cases_[0].Name));
+    dialog.CaseList->setCurrentRow(6);
+    const TeachingCase& c = cases_[6];
+    const QString note = dialog.Note->toPlainText();
+    QVERIFY(note.contains(QString::fromStdString(c.Title)));
+    QVERIFY(note.contains(QString::fromStdString(c.LookFor).left(40)));
+    for (const std::string& setting : c.SettingTexts) {
+        const QString shown = QString::fromStdString(setting).replace('=', ' ') + " %";
+        QVERIFY2(note.contains(shown), qPrintable(shown + " in " + note));
+    }
+    QCOMPARE(dialog.ChosenCase(), QString::fromStdString(c.Name));
+}
+
+void TeachingTest::CsvExportWritesTheSelectedRunsRowsAsTheCommandLineDoes() {
+    QTemporaryDir dir;
+    const auto history = StoredCase("severe-asthma");
+    const ResultRecord& run = history->Slots[1];
+    int samples = 0, points = 0;
+    while (samples < kSampleCapacity && run.SampleVolume[samples] != 0)
+        ++samples;
+    while (points < kTracePoints && run.TimeAxis[points] != 0)
+        ++points;
+    QVERIFY(samples > 100 && points > 100);
+    QString error;
+    const QStringList written = WriteExport(ExportKind::Csv, dir.filePath("run.csv"), *history,
+                                            FigureSizes{}, ReportInfo{}, error);
+    QCOMPARE(written, QStringList({dir.filePath("run-volume-time.csv"),
+                                   dir.filePath("run-flow-volume.csv")}));
+    QCOMPARE(LineCount(written[0]), points + 1);  // the header and one row per point
+    QCOMPARE(LineCount(written[1]), samples + 1); // the header and one row per sample
+    QFile flowVolume(written[1]);
+    QVERIFY(flowVolume.open(QIODevice::ReadOnly));
+    QVERIFY(flowVolume.readLine().startsWith("sample,volume_l,flow_l_per_s,segment_resistance_1"));
+
+    // Without a selected run there is nothing to write.
+    history->SelectedRun = -1;
+    QVERIFY(WriteExport(ExportKind::Csv, dir.filePath("none.csv"), *history, FigureSizes{},
+                        ReportInfo{}, error)
+                .isEmpty());
+    QVERIFY(error.contains("Select a run"));
+    QVERIFY(!QFile::exists(dir.filePath("none-flow-volume.csv")));
+}
+
+void TeachingTest::ExportDialogWritesTheChosenKindWithItsSuffix() {
+    QTemporaryDir dir;
+    const auto history = StoredCase("emphysema");
+    TExportDialog dialog(*history, FigureSizes{}, ReportInfo{"emphysema"}, dir.path());
+    QStringList suggested;
+    dialog.SetAskPath([&](ExportKind kind, const QString& path) {
+        suggested << path;
+        return dir.filePath(kind == ExportKind::Pdf ? "report" : "figure"); // no suffix typed
+    });
+    QVERIFY(dialog.Kinds->button(int(ExportKind::Csv))->isEnabled());
+    dialog.ExportButton->click(); // PNG is the first choice
+    QImage png(dir.filePath("figure.png"));
+    QCOMPARE(png.size(), QSize(2 * 1040, 2 * 400));
+    QVERIFY(dialog.Status->text().contains("figure.png"));
+    dialog.Kinds->button(int(ExportKind::Pdf))->setChecked(true);
+    dialog.ExportButton->click();
+    QVERIFY(QFileInfo(dir.filePath("report.pdf")).size() > 1000);
+    QCOMPARE(suggested, QStringList({dir.filePath("breathlab-curves.png"),
+                                     dir.filePath("breathlab-report.pdf")}));
+
+    // Nothing selected: the CSV choice is not offered.
+    history->SelectedRun = -1;
+    TExportDialog withoutRun(*history, FigureSizes{}, ReportInfo{}, dir.path());
+    QVERIFY(!withoutRun.Kinds->button(int(ExportKind::Csv))->isEnabled());
+}
+
+void TeachingTest::ExerciseHidesTheSettingsUntilTheAnswerAndKeepsTheScore() {
+    TExerciseDialog dialog(cases_, *defaults_, 2024);
+    dialog.NewRound();
+    const auto round = *dialog.Session().Current();
+    QVERIFY(round.Case && round.Case->InExercise);
+    QCOMPARE(dialog.ExerciseLabel->text(), QString("Exercise %1").arg(round.Seed));
+    QCOMPARE(dialog.IndicesView->item(1, 0)->text(), QString("FEV1"));
+    QVERIFY(!dialog.IndicesView->item(1, 3)->text().isEmpty()); // the patient's FEV1
+    QVERIFY(!dialog.FlowVolumeView->pixmap().isNull());
+    const QString title = QString::fromStdString(round.Case->Title);
+    QVERIFY(!dialog.AnswerView->toPlainText().contains(title));
+    QCOMPARE(dialog.ScoreLabel->text(), QString("Score: 0 of 0 (0 rounds)"));
+
+    // Answering needs both choices.
+    dialog.AnswerButton->click();
+    QCOMPARE(dialog.Session().AnsweredRounds(), 0);
+    dialog.PatternChoices->button(int(round.Case->ExpectedPattern))->setChecked(true);
+    dialog.SiteChoices->button(int(round.Case->Sites.front()))->setChecked(true);
+    dialog.AnswerButton->click();
+    QCOMPARE(dialog.ScoreLabel->text(), QString("Score: 2 of 2 (1 rounds)"));
+    QVERIFY(dialog.AnswerView->toPlainText().contains(title));
+    QVERIFY(dialog.AnswerView->toPlainText().contains("Pattern: right. Fault: right."));
+    QVERIFY(!dialog.AnswerButton->isEnabled());
+
+    dialog.NewRoundButton->click();
+    QVERIFY(dialog.Session().Current()->Case != round.Case);
+    QVERIFY(dialog.AnswerButton->isEnabled());
+    QVERIFY(dialog.PatternChoices->checkedId() < 0);
+}
+
+void TeachingTest::AnExerciseNumberGivesTheSamePatientAgain() {
+    TExerciseDialog first(cases_, *defaults_, 1), second(cases_, *defaults_, 2);
+    for (TExerciseDialog* dialog : {&first, &second}) {
+        dialog->SeedBox->setValue(4711);
+        dialog->SeedButton->click();
+        QCOMPARE(dialog->ExerciseLabel->text(), QString("Exercise 4711"));
+    }
+    QCOMPARE(first.Session().Current()->Case, second.Session().Current()->Case);
+    for (int row = 1; row < first.IndicesView->rowCount(); ++row)
+        QCOMPARE(first.IndicesView->item(row, 3)->text(), second.IndicesView->item(row, 3)->text());
+}
+
+void TeachingTest::PatientSettingsNameEveryPercentThatIsNotNormal() {
+    const TeachingCase& bronchus = *FindCase(cases_, "left-bronchus");
+    QCOMPARE(PatientSettingTexts(bronchus.Parameters()),
+             QStringList({"LeftLung.RMain 800 %", "LeftLung.RMiddle 1600 %"}));
+    QCOMPARE(PatientSettingTexts(FindCase(cases_, "submaximal")->Parameters()),
+             QStringList({"expiration depth 25 %"}));
+    QCOMPARE(PatientSettingTexts(ParameterSet{}), QStringList({"all at 100 %"}));
+    ParameterSet p;
+    p.At(kBothLungs, 7) = 62.5;
+    QCOMPARE(PatientSettingTexts(p), QStringList({"Size 62.5 %"}));
+}
+
+QTEST_MAIN(TeachingTest)
+#include "teaching_test.moc"

@@ -1,0 +1,33 @@
+// The "Cases" window: the library's cases with their teaching notes; the
+// chosen case opens like a simulation file.
+#pragma once
+
+#include "teaching_case.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QListWidget;
+class QPushButton;
+class QTextBrowser;
+
+class TCaseListDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    TCaseListDialog(const std::vector<breathlab::TeachingCase>& cases, QWidget* parent = nullptr);
+
+    // The name of the case to open, after the dialog was accepted.
+    QString ChosenCase() const;
+
+    QListWidget* CaseList;
+    QTextBrowser* Note;
+    QPushButton* OpenButton;
+    QPushButton* CloseButton;
+
+  private:
+    void ShowNote(int row);
+
+    const std::vector<breathlab::TeachingCase>& cases_;
+};

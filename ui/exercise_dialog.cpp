@@ -1,0 +1,232 @@
+#include "exercise_dialog.h"
+
+#include "case_notes.h"
+#include "case_runs.h"
+#include "flow_volume_plot.h"
+#include "indices_table.h"
+#include "volume_time_plot.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+using namespace breathlab;
+
+namespace {
+
+const QSize kFlowVolumeSize(420, 330);
+const QSize kVolumeTimeSize(420, 250);
+
+QPixmap FlowVolumePicture(const RunHistory& history) {
+    QImage image(kFlowVolumeSize, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintFlowVolumePlot(painter, history);
+    return QPixmap::fromImage(image);
+}
+
+QPixmap VolumeTimePicture(const RunHistory& history) {
+    QImage image(kVolumeTimeSize, QImage::Format_RGB32);
+    QPainter painter(&image);
+    VolumeTimePlot plot;
+    PaintVolumeTimeAxes(painter, history.Slots);
+    PaintVolumeTimeCurve(painter, plot, history);
+    return QPixmap::fromImage(image);
+}
+
+// The rows of the indices table that name an index, with its header.
+void FillIndices(QTableWidget* view, const RunHistory& history) {
+    IndicesTable table;
+    ShowIndices(table, history, 1, true);
+    table.Cells[0][kIndexNameColumn] = QCoreApplication::translate("TExerciseDialog", "Index");
+    view->setRowCount(0);
+    for (int row = 0; row < kVariableRow; ++row) {
+        if (table.Cells[row][kIndexNameColumn].isEmpty()) continue;
+        const int at = view->rowCount();
+        view->insertRow(at);
+        for (int col = 0; col < kIndicesColumns; ++col) {
+            auto* item = new QTableWidgetItem(table.Cells[row][col].trimmed());
+            item->setTextAlignment(col >= kReferenceColumn ? Qt::AlignRight | Qt::AlignVCenter
+                                                           : Qt::AlignLeft | Qt::AlignVCenter);
+            if (row == 0) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            view->setItem(at, col, item);
+        }
+    }
+    view->resizeColumnsToContents();
+}
+
+QGroupBox* ChoiceBox(const QString& title, QButtonGroup* group, const QStringList& texts,
+                     QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    for (int id = 0; id < texts.size(); ++id) {
+        auto* choice = new QRadioButton(texts[id], box);
+        group->addButton(choice, id);
+        layout->addWidget(choice);
+    }
+    return box;
+}
+
+} // namespace
+
+TExerciseDialog::TExerciseDialog(const std::vector<TeachingCase>& cases,
+                                 const ResultHistory& defaults, std::uint32_t sessionSeed,
+                                 QWidget* parent)
+    : QDialog(parent), ExerciseLabel(new QLabel(this)), ScoreLabel(new QLabel(this)),
+      FlowVolumeView(new QLabel(this)), VolumeTimeView(new QLabel(this)),
+      IndicesView(new QTableWidget(0, kIndicesColumns, this)),
+      PatternChoices(new QButtonGroup(this)), SiteChoices(new QButtonGroup(this)),
+      AnswerButton(new QPushButton(tr("Answer"), this)),
+      NewRoundButton(new QPushButton(tr("New round"), this)), SeedBox(new QSpinBox(this)),
+      SeedButton(new QPushButton(tr("Open exercise"), this)), AnswerView(new QTextBrowser(this)),
+      session_(cases, sessionSeed), defaults_(defaults) {
+    setObjectName(QStringLiteral("ExerciseDialog"));
+    setWindowTitle(tr("Exercise"));
+    QFont large = ExerciseLabel->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.3);
+    ExerciseLabel->setFont(large);
+    FlowVolumeView->setFixedSize(kFlowVolumeSize);
+    VolumeTimeView->setFixedSize(kVolumeTimeSize);
+    IndicesView->horizontalHeader()->hide();
+    IndicesView->verticalHeader()->hide();
+    IndicesView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    IndicesView->setSelectionMode(QAbstractItemView::NoSelection);
+    IndicesView->setFocusPolicy(Qt::NoFocus);
+    IndicesView->setMinimumHeight(12 * IndicesView->verticalHeader()->defaultSectionSize() + 4);
+    AnswerView->setMinimumHeight(150);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(ExerciseLabel);
+    top->addStretch(1);
+    top->addWidget(ScoreLabel);
+    auto* plots = new QVBoxLayout;
+    plots->addWidget(FlowVolumeView);
+    plots->addWidget(VolumeTimeView);
+    plots->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(IndicesView);
+    right->addWidget(CreateQuestions());
+    right->addWidget(AnswerView, 1);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(plots);
+    middle->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle, 1);
+    layout->addWidget(CreateSeedRow());
+
+    connect(AnswerButton, &QPushButton::clicked, this, &TExerciseDialog::Answer);
+    connect(NewRoundButton, &QPushButton::clicked, this, &TExerciseDialog::NewRound);
+    connect(SeedButton, &QPushButton::clicked, this, &TExerciseDialog::OpenSeed);
+    ShowScore();
+}
+
+TExerciseDialog::~TExerciseDialog() = default;
+
+QWidget* TExerciseDialog::CreateQuestions() {
+    auto* questions = new QWidget(this);
+    auto* layout = new QHBoxLayout(questions);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QStringList patterns, sites;
+    for (Pattern p : kAllPatterns)
+        patterns << PatternText(p);
+    for (FaultSite s : kAllSites)
+        sites << SiteText(s);
+    layout->addWidget(ChoiceBox(tr("1. Which pattern?"), PatternChoices, patterns, questions));
+    layout->addWidget(ChoiceBox(tr("2. Where is the fault?"), SiteChoices, sites, questions));
+    return questions;
+}
+
+QWidget* TExerciseDialog::CreateSeedRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    SeedBox->setRange(1, static_cast<int>(kLargestExerciseSeed));
+    SeedBox->setObjectName(QStringLiteral("SeedBox"));
+    auto* close = new QPushButton(tr("Close"), row);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addWidget(AnswerButton);
+    layout->addWidget(NewRoundButton);
+    layout->addStretch(1);
+    layout->addWidget(new QLabel(tr("Exercise number:"), row));
+    layout->addWidget(SeedBox);
+    layout->addWidget(SeedButton);
+    layout->addWidget(close);
+    return row;
+}
+
+void TExerciseDialog::NewRound() {
+    if (session_.HasCases()) ShowRound(session_.NewRound());
+}
+
+void TExerciseDialog::OpenSeed() {
+    if (session_.HasCases())
+        ShowRound(session_.StartRound(static_cast<std::uint32_t>(SeedBox->value())));
+}
+
+// Runs the patient (a fraction of a second) and shows what a student may see.
+void TExerciseDialog::ShowRound(const ExerciseRound& round) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto shown = std::make_unique<RunHistory>();
+    shown->Slots = *RunPatient(round.Patient, &defaults_);
+    shown->SelectedRun = 1;
+    shown->RunCount = 1;
+    FlowVolumeView->setPixmap(FlowVolumePicture(*shown));
+    VolumeTimeView->setPixmap(VolumeTimePicture(*shown));
+    FillIndices(IndicesView, *shown);
+    QApplication::restoreOverrideCursor();
+
+    ExerciseLabel->setText(tr("Exercise %1").arg(round.Seed));
+    SeedBox->setValue(static_cast<int>(round.Seed));
+    for (QButtonGroup* group : {PatternChoices, SiteChoices}) {
+        group->setExclusive(false);
+        for (QAbstractButton* b : group->buttons())
+            b->setChecked(false);
+        group->setExclusive(true);
+    }
+    AnswerButton->setEnabled(true);
+    AnswerView->setHtml(tr("<p>Read the curves and the indices (Ref.: the normal reference, "
+                           "Obs.: the patient), then answer both questions.</p>"));
+}
+
+void TExerciseDialog::Answer() {
+    const auto& round = session_.Current();
+    if (!round || !round->Case) return;
+    if (PatternChoices->checkedId() < 0 || SiteChoices->checkedId() < 0) {
+        AnswerView->setHtml(tr("<p>Choose an answer to both questions first.</p>"));
+        return;
+    }
+    const auto pattern = static_cast<Pattern>(PatternChoices->checkedId());
+    const auto site = static_cast<FaultSite>(SiteChoices->checkedId());
+    const ExerciseAnswer answer = session_.Answer(pattern, site);
+    const QString right = tr("right"), wrong = tr("wrong");
+    QString html = tr("<p><b>Pattern: %1. Fault: %2.</b></p>")
+                       .arg(answer.PatternRight ? right : wrong, answer.SiteRight ? right : wrong);
+    if (round->RandomPatient) html += tr("<p>A random patient of the family of this case:</p>");
+    html += CaseNoteHtml(*round->Case, round->Patient);
+    AnswerView->setHtml(html);
+    AnswerButton->setEnabled(false);
+    ShowScore();
+}
+
+void TExerciseDialog::ShowScore() {
+    ScoreLabel->setText(tr("Score: %1 of %2 (%3 rounds)")
+                            .arg(session_.Points())
+                            .arg(session_.PossiblePoints())
+                            .arg(session_.AnsweredRounds()));
+}

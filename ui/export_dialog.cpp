@@ -1,0 +1,75 @@
+#include "export_dialog.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace breathlab;
+
+TExportDialog::TExportDialog(const RunHistory& history, const FigureSizes& sizes,
+                             const ReportInfo& info, const QString& folder, QWidget* parent)
+    : QDialog(parent), Kinds(new QButtonGroup(this)),
+      ExportButton(new QPushButton(tr("Export..."), this)), Status(new QLabel(this)),
+      history_(history), sizes_(sizes), info_(info), folder_(folder) {
+    setObjectName(QStringLiteral("ExportDialog"));
+    setWindowTitle(tr("Export"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Export the runs shown in the window as:"), this));
+    for (ExportKind kind : kExportKinds) {
+        auto* choice = new QRadioButton(ExportKindText(kind), this);
+        Kinds->addButton(choice, static_cast<int>(kind));
+        layout->addWidget(choice);
+    }
+    Kinds->button(static_cast<int>(ExportKind::Png))->setChecked(true);
+    // The CSV holds one run's samples; without a selected run there is none.
+    Kinds->button(static_cast<int>(ExportKind::Csv))
+        ->setEnabled(history.SelectedRun >= 1 && history.SelectedRun <= history.RunCount);
+    Status->setWordWrap(true);
+    Status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(Status);
+    auto* close = new QPushButton(tr("Close"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ExportButton);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    ExportButton->setDefault(true);
+    connect(ExportButton, &QPushButton::clicked, this, &TExportDialog::Export);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    askPath_ = [this](ExportKind kind, const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, tr("Export"), suggested, ExportFilter(kind));
+    };
+}
+
+ExportKind TExportDialog::ChosenKind() const {
+    return static_cast<ExportKind>(Kinds->checkedId());
+}
+
+QString TExportDialog::SuggestedPath(ExportKind kind) const {
+    const QString base = kind == ExportKind::Pdf   ? QStringLiteral("breathlab-report")
+                         : kind == ExportKind::Csv ? QStringLiteral("breathlab-run")
+                                                   : QStringLiteral("breathlab-curves");
+    return QDir(folder_).filePath(base + QLatin1Char('.') + ExportSuffix(kind));
+}
+
+void TExportDialog::Export() {
+    const ExportKind kind = ChosenKind();
+    const QString path = askPath_(kind, SuggestedPath(kind));
+    if (path.isEmpty()) return;
+    QString error;
+    const QStringList written = WriteExport(kind, path, history_, sizes_, info_, error);
+    if (written.isEmpty()) {
+        QMessageBox::critical(this, QString(), error);
+        Status->clear();
+        return;
+    }
+    Status->setText(tr("Written: %1").arg(written.join(QStringLiteral(", "))));
+    // A long path wraps onto more lines; the dialog grows to show them all.
+    adjustSize();
+}

@@ -1,0 +1,47 @@
+// File > Export: the shown runs as figures, a report or the selected run's
+// samples, written into the user's folder by default.
+#pragma once
+
+#include "export_commands.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+
+class TExportDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Asks for the target of an export, starting from a suggested path; an
+    // empty answer means the user cancelled.
+    using AskPath = std::function<QString(breathlab::ExportKind, const QString& suggested)>;
+
+    TExportDialog(const breathlab::RunHistory& history, const breathlab::FigureSizes& sizes,
+                  const breathlab::ReportInfo& info, const QString& folder,
+                  QWidget* parent = nullptr);
+
+    // Replaces the file dialog (the tests answer without one).
+    void SetAskPath(AskPath askPath) { askPath_ = std::move(askPath); }
+
+    breathlab::ExportKind ChosenKind() const;
+
+    QButtonGroup* Kinds; // ids: the ExportKind values
+    QPushButton* ExportButton;
+    QLabel* Status;
+
+  public slots:
+    void Export();
+
+  private:
+    QString SuggestedPath(breathlab::ExportKind kind) const;
+
+    const breathlab::RunHistory& history_;
+    breathlab::FigureSizes sizes_;
+    breathlab::ReportInfo info_;
+    QString folder_;
+    AskPath askPath_;
+};
