@@ -124,12 +124,10 @@ void TForm1::ShowAirwayPicture(int picture) {
     const AppState& s = *state_;
     if (picture < 1 || picture > kRegionPictureCount) return;
     Image1->SetStretch(true);
+    // A changed picture schedules its own repaint; inside the window's paint
+    // event that is all there may be, elsewhere it is shown at once.
     Image1->SetPicture(s.Pictures[picture]);
-    // Inside the window's own paint event the picture can only be scheduled.
-    if (painting_)
-        Image1->update();
-    else
-        Image1->repaint();
+    if (!painting_) Image1->repaint();
 }
 
 void TForm1::ApplyRegionLabel() {

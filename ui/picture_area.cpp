@@ -11,12 +11,18 @@ QImage NewDeviceImage(const QSize& logicalSize, qreal devicePixelRatio) {
 
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {}
 
+// The window restores its picture whenever it is painted, and painting this
+// area paints the window behind it: an update for an unchanged picture would
+// start the next round, for ever. The cache key changes with every change of
+// an image's pixels, so an unchanged key means nothing new to show.
 void PictureArea::SetPicture(const QImage& picture) {
+    if (picture.cacheKey() == picture_.cacheKey()) return;
     picture_ = picture;
     update();
 }
 
 void PictureArea::SetStretch(bool stretch) {
+    if (stretch == stretch_) return;
     stretch_ = stretch;
     update();
 }

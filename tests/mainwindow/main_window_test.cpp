@@ -44,6 +44,7 @@ class MainWindowTest : public QObject {
     void Label50FollowsTheBottomAndNothingElseMoves();
     void QuitClosesTheWindow();
     void TablesStayReadableWhileTheWindowIsDisabled();
+    void AnIdleWindowStopsPainting();
     void IndicesBandsFillWholeCells();
     void DescriptionShowsItsTopAndItsRuleFitsOneLine();
     void LeftClickOnAScaleLabelSelectsItsGroup();
@@ -255,6 +256,32 @@ void MainWindowTest::TablesStayReadableWhileTheWindowIsDisabled() {
     form.setEnabled(false);
     QCOMPARE(DarkPixels(CellPixels(form.StringGrid1, 0, 1)), nameDark);
     QCOMPARE(DarkPixels(CellPixels(form.StringGrid1, 2, 0)), headerDark);
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+  public:
+    int Paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++Paints;
+        return false;
+    }
+};
+
+// A window that nobody touches paints a few times and then rests: a repaint
+// that schedules another one would keep a classroom laptop's processor busy
+// for as long as the program is open.
+void MainWindowTest::AnIdleWindowStopsPainting() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(300);
+    PaintCounter counter;
+    form.Image1->installEventFilter(&counter);
+    QTest::qWait(1000);
+    QVERIFY2(counter.Paints < 5, qPrintable(QString::number(counter.Paints) + " paints in 1 s"));
 }
 
 void MainWindowTest::IndicesBandsFillWholeCells() {
