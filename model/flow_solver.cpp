@@ -1,5 +1,7 @@
 #include "flow_solver.h"
 
+#include "elementary.h"
+
 #include <cmath>
 
 namespace breathlab {
@@ -18,7 +20,7 @@ constexpr int kClosedIterationCap = 10000;
 struct OpenBalance {
     double G1A_plus_G2Pu, Gs, K, Pu, Pc, D, c, c2;
     double operator()(double P) const {
-        return G1A_plus_G2Pu - Gs * P - K * std::atan((Pu - P) * c / ((P - Pc) * D + c2));
+        return G1A_plus_G2Pu - Gs * P - K * elementary::Atan((Pu - P) * c / ((P - Pc) * D + c2));
     }
 };
 
@@ -26,7 +28,7 @@ struct OpenBalance {
 // the flow no longer depends on the bronchial pressure (flow limitation).
 struct ClosedBalance {
     double G1A_plus_G2Pc, Gs, K, Pc, c;
-    double operator()(double P) const { return G1A_plus_G2Pc - Gs * P - K * std::atan((Pc - P) / c); }
+    double operator()(double P) const { return G1A_plus_G2Pc - Gs * P - K * elementary::Atan((Pc - P) / c); }
 };
 
 void Beep(const LungModel& m) {

@@ -1,5 +1,6 @@
 #include "step_model.h"
 
+#include "elementary.h"
 #include "flow_solver.h"
 
 #include <cmath>
@@ -123,7 +124,9 @@ void ComputeChestWallRecoil(LungModel& m) {
 void ComputeLobeMechanics(LungModel& m) {
     for (int j = 0; j < kLobeCount; ++j) {
         const double theta = (m.LobeVolume[j] / m.LobeMaxVolume[j].current - 0.17) * kPi / 2;
-        m.LobeRecoilPressure[j] = std::sin(theta) / std::cos(theta) / m.LobeComplianceFactor[j].current;
+        double sinTheta, cosTheta;
+        elementary::SinCos(theta, sinTheta, cosTheta);
+        m.LobeRecoilPressure[j] = sinTheta / cosTheta / m.LobeComplianceFactor[j].current;
         m.AlveolarPressure[j] =
             m.AtmosphericPressure.current * m.CompressionVolume[j] / m.LobeVolume[j];
         // Peripheral airways narrow as the lobe empties and close at its residual volume.
@@ -133,9 +136,9 @@ void ComputeLobeMechanics(LungModel& m) {
             // The residual volume only moves while a run ramps it in; its cube
             // root is kept between substeps.
             m.ResidualVolumeCbrtKey[j] = RV;
-            m.ResidualVolumeCbrt[j] = std::cbrt(RV);
+            m.ResidualVolumeCbrt[j] = elementary::Cbrt(RV);
         }
-        const double d = std::cbrt(V) - m.ResidualVolumeCbrt[j];
+        const double d = elementary::Cbrt(V) - m.ResidualVolumeCbrt[j];
         const double d2 = d * d;
         m.PeripheralResistance[j] = 1 / (d2 * d2 * m.LobeConductanceCoefficient[j].current);
     }

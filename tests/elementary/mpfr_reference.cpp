@@ -8,7 +8,7 @@ namespace {
 
 struct Number {
     mpfr_t v;
-    Number() { mpfr_init2(v, 256); }
+    Number() { mpfr_init2(v, 128); }
     ~Number() { mpfr_clear(v); }
 };
 

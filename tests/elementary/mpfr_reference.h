@@ -13,7 +13,7 @@ enum class Function { Atan, Sin, Cos, Cbrt, Pow };
 const char* Name(Function f);
 
 // |result - f(x[, y])| in ulps of the exact value's binade (the double
-// spacing there), from a 256-bit evaluation. A NaN result is 0 ulps from a
+// spacing there), from a 128-bit evaluation. A NaN result is 0 ulps from a
 // NaN reference and infinitely far from anything else.
 double UlpError(Function f, double result, double x, double y = 0);
 

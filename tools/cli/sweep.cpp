@@ -1,5 +1,6 @@
 #include "sweep.h"
 
+#include "elementary.h"
 #include "headless_session.h"
 #include "run_report.h"
 
@@ -204,7 +205,7 @@ double AxisValue(const SweepOptions& o, int axis, long patient) {
     const int i = static_cast<int>((patient / stride) % a.Steps);
     if (a.Steps == 1) return a.From;
     const double t = static_cast<double>(i) / (a.Steps - 1);
-    if (o.Scale == SweepScale::Log) return a.From * std::pow(a.To / a.From, t);
+    if (o.Scale == SweepScale::Log) return a.From * elementary::Pow(a.To / a.From, t);
     return a.From + (a.To - a.From) * t;
 }
 
