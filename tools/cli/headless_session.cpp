@@ -19,6 +19,11 @@ HeadlessSession::HeadlessSession(const ResultHistory* initialHistory)
     ResetModel(*model_, *history_);
 }
 
+HeadlessSession::HeadlessSession(const HeadlessSession& other)
+    : model_(std::make_unique<LungModel>(*other.model_)),
+      history_(std::make_unique<ResultHistory>(*other.history_)),
+      previousNewest_(std::make_unique<ResultRecord>(*other.previousNewest_)) {}
+
 void HeadlessSession::UseReferencePercentages(const ResultRecord& reference) {
     ResultRecord& slot0 = (*history_)[0];
     std::copy(&reference.ParameterBlock[0][0], &reference.ParameterBlock[0][0] + kRegionRows * kParameterColumns,

@@ -223,11 +223,13 @@ bool RunSweep(const SweepOptions& o, const ResultHistory* defaults, std::ostream
     const auto start = std::chrono::steady_clock::now();
     std::mutex progressMutex;
 
+    // Every patient starts from the same settled start-up session.
+    const HeadlessSession settled(defaults);
     auto work = [&] {
         auto record = std::make_unique<ResultRecord>();
         for (long k = next++; k < static_cast<long>(patients.size()); k = next++) {
             {
-                HeadlessSession session(defaults);
+                HeadlessSession session(settled);
                 session.Start(PatientParameters(o, patients[k]));
                 *record = session.History()[1];
             }
