@@ -140,24 +140,28 @@ emit("namespace breathlab::elementary::constants {")
 emit("")
 
 # --- arctangent -----------------------------------------------------------
-ATAN_DIRECT = D(15) / 128     # below this the series polynomial alone
-ATAN_TAIL = D(1) / 128 * D("1.002")  # reduced argument of the table path
+ATAN_DIRECT = D(1) / 16          # below this the series polynomial alone
+ATAN_TAIL = D(1) / 128 * D("1.001")  # reduced argument of the table path
 def atan_g(w):
     u = w.sqrt(); return (atan(u) - u) / (u * w)
-direct = fit(atan_g, lambda w: w, D(10) ** -30, ATAN_DIRECT ** 2, 7)
-tail = fit(atan_g, lambda w: w, D(10) ** -30, ATAN_TAIL ** 2, 3)
+direct = fit(atan_g, lambda w: w, D(10) ** -30, ATAN_DIRECT ** 2, 6)
+tail = fit(atan_g, lambda w: w, D(10) ** -30, ATAN_TAIL ** 2, 2)
 e1 = max_error(lambda u: u + u ** 3 * poly(direct, u * u), atan, D(0), ATAN_DIRECT)
 e2 = max_error(lambda u: u + u ** 3 * poly(tail, u * u), atan, D(0), ATAN_TAIL)
-array("kAtanDirect", direct, f"atan(u) = u + u^3 P(u^2) for |u| <= 15/128; relative error {e1:.2e}")
+array("kAtanDirect", direct, f"atan(u) = u + u^3 P(u^2) for |u| <= 1/16; relative error {e1:.2e}")
 array("kAtanTail", tail, f"atan(u) = u + u^3 P(u^2) for |u| <= 1/128; relative error {e2:.2e}")
-atan_hi, atan_lo, co_hi, co_lo = [], [], [], []
-for k in range(65):
-    a = atan(D(k) / 64); h, l = hi_lo(a); atan_hi.append(h); atan_lo.append(l)
-    b = PI / 2 - a; h, l = hi_lo(b); co_hi.append(h); co_lo.append(l)
-array("kAtanOfK64Hi", atan_hi, "atan(k/64), leading double")
-array("kAtanOfK64Lo", atan_lo, "atan(k/64), the rest")
-array("kHalfPiMinusAtanOfK64Hi", co_hi, "pi/2 - atan(k/64), leading double")
-array("kHalfPiMinusAtanOfK64Lo", co_lo, "pi/2 - atan(k/64), the rest")
+# Centres c = (1 + (j + 1/2)/32) 2^e of the 32nds of the binades
+# 2^-4 .. 2^6, in the order of the top bits of x's representation.
+mid_hi, mid_lo = [], []
+for e in range(-4, 6):
+    for j in range(32):
+        a = atan((1 + (D(j) + D(1) / 2) / 32) * D(2) ** e); h, l = hi_lo(a)
+        mid_hi.append(h); mid_lo.append(l)
+array("kAtanOfCentreHi", mid_hi, "atan of the centre of each 32nd of the binades 2^-4 .. 2^6, leading double")
+array("kAtanOfCentreLo", mid_lo, "the same, the rest")
+h, l = hi_lo(PI / 2)
+emit(f"inline constexpr double kHalfPiHi = {h.hex()};")
+emit(f"inline constexpr double kHalfPiLo = {l.hex()};")
 
 # --- sine and cosine ------------------------------------------------------
 R = PI / 4 * D("1.000001")
@@ -214,9 +218,6 @@ emit("inline constexpr unsigned kTwoOverPiWords[40] = {")
 for i in range(0, 40, 6):
     emit("    " + " ".join(f"0x{w:08x}u," for w in words[i:i + 6]))
 emit("};")
-h, l = hi_lo(PI / 2)
-emit(f"inline constexpr double kHalfPiHi = {h.hex()};")
-emit(f"inline constexpr double kHalfPiLo = {l.hex()};")
 emit("")
 emit("} // namespace breathlab::elementary::constants")
 print("\n".join(out))

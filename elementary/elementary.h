@@ -48,10 +48,12 @@ inline double Truncate(double x, int bits) {
     return std::bit_cast<double>(std::bit_cast<std::uint64_t>(x) & (~0ULL << bits));
 }
 
-template <int N> inline double Polynomial(const double (&c)[N], double w) {
-    double s = c[N - 1];
-    for (int i = N - 2; i >= 0; --i) s = c[i] + w * s;
-    return s;
+// c[0] + w (c[1] + w (c[2] + ...)), unrolled at compile time.
+template <int N, int I = 0> inline double Polynomial(const double (&c)[N], double w) {
+    if constexpr (I == N - 1)
+        return c[I];
+    else
+        return c[I] + w * Polynomial<N, I + 1>(c, w);
 }
 
 // a * b exactly as hi + lo, by splitting both factors into halves of 26 bits
@@ -75,34 +77,29 @@ inline void ExactSum(double a, double b, double& hi, double& lo) {
 inline double PowerOfTwo(int n) { return std::bit_cast<double>(static_cast<std::uint64_t>(n + 1023) << 52); }
 
 // --- Arctangent ----------------------------------------------------------
-// Below 15/128 a polynomial of the argument alone. Up to 1 the argument is
-// moved next to the nearest c = k/64: atan x = atan c + atan u with
-// u = (x - c)/(1 + xc), |u| <= 1/128, where x - c is exact. Above 1,
-// atan x = (pi/2 - atan c) - atan u with c = k/64 near 1/x and
-// u = (1 - cx)/(x + c); cx is formed from two halves of x, so the cancellation
-// in 1 - cx is exact. The rounding errors of u reach the result scaled by
-// |u| / atan x <= 1/7, so the bound stays below 0.7 ulp.
-inline double AtanOfNonNegative(double x) {
-    if (x < 15.0 / 128) return x + x * (x * x) * Polynomial(k::kAtanDirect, x * x);
-    if (x <= 1) {
-        const int i = static_cast<int>(x * 64 + 0.5);
-        const double c = i * (1.0 / 64);
-        const double u = (x - c) / (1 + x * c);
-        const double w = u * u;
-        return k::kAtanOfK64Hi[i] + (k::kAtanOfK64Lo[i] + (u + u * w * Polynomial(k::kAtanTail, w)));
-    }
-    const int i = static_cast<int>((1 / x) * 64 + 0.5);
-    double u;
-    if (i == 0) {
-        u = 1 / x; // also right for x = infinity
-    } else {
-        const double c = i * (1.0 / 64);
-        const double xh = Truncate(x, 27), xl = x - xh;
-        u = ((1 - c * xh) - c * xl) / (x + c);
-    }
+// Below 1/16 a polynomial of the argument alone. From 1/16 to 64 the top
+// bits of the representation pick the 32nd of a binade that holds x and its
+// centre c: atan x = atan c + atan u with u = (x - c)/(1 + xc), where x - c
+// is exact and |u| <= c/64 / (1 + c^2) <= 1/128. Above 64,
+// atan x = pi/2 - atan(1/x), 1/x <= 1/64. Either way one division. The
+// rounding errors of u reach the result scaled by |u| / atan x <= 1/64, so
+// the bound stays near 0.6 ulp.
+inline double AtanTail(double u) { // atan u - u
     const double w = u * u;
-    return k::kHalfPiMinusAtanOfK64Hi[i] +
-           (k::kHalfPiMinusAtanOfK64Lo[i] - (u + u * w * Polynomial(k::kAtanTail, w)));
+    return u * w * (k::kAtanTail[0] + w * k::kAtanTail[1] + (w * w) * k::kAtanTail[2]);
+}
+
+inline double AtanOfNonNegative(double x) {
+    if (x < 1.0 / 16) return x + x * (x * x) * Polynomial(k::kAtanDirect, x * x);
+    if (x < 64) {
+        const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+        const int i = static_cast<int>((bits >> 47) - ((1023ULL - 4) << 5));
+        const double c = std::bit_cast<double>((bits & ~((1ULL << 47) - 1)) | (1ULL << 46));
+        const double u = (x - c) / (1 + x * c);
+        return k::kAtanOfCentreHi[i] + (k::kAtanOfCentreLo[i] + (u + AtanTail(u)));
+    }
+    const double u = 1 / x; // 0 for infinity
+    return k::kHalfPiHi + (k::kHalfPiLo - (u + AtanTail(u)));
 }
 
 // --- Sine and cosine -------------------------------------------------------
