@@ -302,16 +302,17 @@ void StepModel(LungModel& m) {
         // one Newton step on the pleural balance, with the slope of the
         // lobar flows taken from a probe 0.05 kPa higher.
         const double P1 = PleuralBalance(m, T, Gsum);
-        SolveLobarFlows(m, SolverMode::Commit, P1, PtmL, PtmR);
+        const SubstepConductances g = PrepareLobarSolve(m);
+        SolveLobarFlows(m, g, SolverMode::Commit, P1, PtmL, PtmR);
         if (m.NumericalFailure) return;
-        SolveLobarFlows(m, SolverMode::Probe, P1 + kProbeStep, PtmL, PtmR, probeFlows);
+        SolveLobarFlows(m, g, SolverMode::Probe, P1 + kProbeStep, PtmL, PtmR, probeFlows);
         if (m.NumericalFailure) return;
         double slopeSum = 0;
         for (int j = 0; j < kLobeCount; ++j) slopeSum += probeFlows[j] - m.LobeFlow[j];
         const double S = slopeSum / kProbeStep;
         const double P2 = PleuralBalance(m, T, Gsum);
         m.PleuralPressure = (P1 * S + P2 * Gsum) / (S + Gsum);
-        SolveLobarFlows(m, SolverMode::Commit, m.PleuralPressure, PtmL, PtmR);
+        SolveLobarFlows(m, g, SolverMode::Commit, m.PleuralPressure, PtmL, PtmR);
         if (m.NumericalFailure) return;
 
         // Pressures and flows that follow from the pleural pressure.
