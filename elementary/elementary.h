@@ -92,7 +92,8 @@ inline void ExactSum(double a, double b, double& hi, double& lo) {
 inline double PowerOfTwo(int n) { return std::bit_cast<double>(static_cast<std::uint64_t>(n + 1023) << 52); }
 
 // --- Arctangent ----------------------------------------------------------
-// Below 1/16 a polynomial of the argument alone. From 1/16 to 64 the top
+// Below 1/16 a polynomial of the argument alone (a short one below 1/128,
+// where the tail polynomial of the table path holds). From 1/16 to 64 the top
 // bits of the representation pick the 32nd of a binade that holds x and its
 // centre c: atan x = atan c + atan u with u = (x - c)/(1 + xc), where x - c
 // is exact and |u| <= c/64 / (1 + c^2) <= 1/128. Above 64,
@@ -105,6 +106,7 @@ inline double AtanTail(double u) { // atan u - u
 }
 
 inline double AtanOfNonNegative(double x) {
+    if (x < 1.0 / 128) return x + AtanTail(x);
     if (x < 1.0 / 16) return x + x * (x * x) * Polynomial(k::kAtanDirect, x * x);
     if (x < 64) {
         const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
