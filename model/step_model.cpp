@@ -144,6 +144,13 @@ void ComputeLobeMechanics(LungModel& m) {
     }
 }
 
+// The segment resistances of each side in parallel.
+void SideSegmentResistances(const LungModel& m, double& left, double& right) {
+    left = 1 / (1 / m.SegmentResistance[0].current + 1 / m.SegmentResistance[1].current);
+    right = 1 / (1 / m.SegmentResistance[2].current + 1 / m.SegmentResistance[3].current +
+                 1 / m.SegmentResistance[4].current);
+}
+
 // transmural pressure of a central compartment from its tube law, plus a
 // damping term proportional to its net inflow that keeps the explicit scheme stable.
 double CentralTransmuralPressure(double volume, double nominal, double compliance,
@@ -270,6 +277,12 @@ void StepModel(LungModel& m) {
     double Gsum = ConductanceSum(m);
     const bool resistanceRamps = BeginRamps(m);
 
+    // The segment resistances move only while the lobe group ramps; otherwise
+    // their parallel sums are the same for every substep of this millisecond.
+    const bool lobesRamp = m.RampActive && m.LobeGroup.pending;
+    double RsegL = 0, RsegR = 0;
+    if (!lobesRamp) SideSegmentResistances(m, RsegL, RsegR);
+
     double probeFlows[kLobeCount];
     double tissueDrive[kLobeCount];
     for (int k = 1; k <= n; ++k) {
@@ -279,11 +292,7 @@ void StepModel(LungModel& m) {
         ComputeChestWallRecoil(m);
         ComputeLobeMechanics(m);
 
-        const double RsegL = 1 / (1 / m.SegmentResistance[0].current +
-                                  1 / m.SegmentResistance[1].current);
-        const double RsegR = 1 / (1 / m.SegmentResistance[2].current +
-                                  1 / m.SegmentResistance[3].current +
-                                  1 / m.SegmentResistance[4].current);
+        if (lobesRamp) SideSegmentResistances(m, RsegL, RsegR);
         const double PtmL = CentralTransmuralPressure(
             m.LeftBronchusVolume, m.LeftBronchusNominalVolume.current,
             m.LeftBronchusCompliance.current, RsegL, 0.4, LeftNetInflow(m));
