@@ -144,7 +144,7 @@ ATAN_DIRECT = D(1) / 16          # below this the series polynomial alone
 ATAN_TAIL = D(1) / 128 * D("1.001")  # reduced argument of the table path
 def atan_g(w):
     u = w.sqrt(); return (atan(u) - u) / (u * w)
-direct = fit(atan_g, lambda w: w, D(10) ** -30, ATAN_DIRECT ** 2, 6)
+direct = fit(atan_g, lambda w: w, D(10) ** -30, ATAN_DIRECT ** 2, 4)
 tail = fit(atan_g, lambda w: w, D(10) ** -30, ATAN_TAIL ** 2, 2)
 e1 = max_error(lambda u: u + u ** 3 * poly(direct, u * u), atan, D(0), ATAN_DIRECT)
 e2 = max_error(lambda u: u + u ** 3 * poly(tail, u * u), atan, D(0), ATAN_TAIL)
