@@ -35,58 +35,13 @@ void Beep(const LungModel& m) {
     if (m.Hooks.beep) m.Hooks.beep(m.Hooks.context);
 }
 
-// One lobe's balance, its bracket and the first regula falsi point. These
-// depend on nothing but the lobe's own values, so they are worked out for all
-// five lobes before any lobe iterates: the arctangents of different lobes then
-// overlap in the processor instead of waiting for one another.
-struct LobeStart {
-    bool closed;
-    bool bracketed; // a closed segment whose ends share the balance's sign is not
-    OpenBalance open;
-    ClosedBalance shut;
-    double Pu, Pc, a, Fa, b, Fb, P, Fp;
-};
-
-LobeStart StartLobe(const LobeConductances& l, double Pu, double Pc) {
-    LobeStart s{};
-    s.Pu = Pu;
-    s.Pc = Pc;
-    s.closed = !(Pu > Pc);
-    if (!s.closed) {
-        s.open = OpenBalance{l.G1A + l.G2 * Pu, l.Gs, l.K, Pu, Pc, Pu - Pc, l.c, l.c2};
-        s.a = l.A;
-        s.b = (l.A + Pu) / 2;
-        s.Fa = s.open(s.a);
-        s.Fb = s.open(s.b);
-        if (s.Fa * s.Fb > 0) {
-            // At P = Pu the arctangent term vanishes.
-            s.a = Pu;
-            s.Fa = l.G1A + l.G2 * Pu - l.Gs * Pu;
-        }
-        s.bracketed = true;
-    } else {
-        s.shut = ClosedBalance{l.G1A + l.G2 * Pc, l.Gs, l.K, Pc, l.c};
-        s.a = l.A;
-        s.Fa = s.shut(l.A);
-        s.b = Pc;
-        s.Fb = l.G1A + l.G2 * Pc - l.Gs * Pc;
-        s.bracketed = !(s.Fa * s.Fb > 0);
-    }
-    if (s.bracketed) {
-        s.P = s.b - (s.b - s.a) * s.Fb / (s.Fb - s.Fa);
-        s.Fp = s.closed ? s.shut(s.P) : s.open(s.P);
-    }
-    return s;
-}
-
-// Regula falsi as the model defines it, from the first point of the start:
-// the end replaced is chosen by the sign of F(P) against F(b). Returns false
-// when the shared iteration count exceeds cap.
+// Regula falsi as the model defines it: the end replaced is chosen by the sign
+// of F(P) against F(b). Returns false when the shared iteration count exceeds cap.
 template <class Balance>
-bool Iterate(const Balance& F, const LobeStart& s, int& iterations, int cap, double& P) {
-    double a = s.a, Fa = s.Fa, b = s.b, Fb = s.Fb;
-    P = s.P;
-    double Fp = s.Fp;
+bool Iterate(const Balance& F, double a, double Fa, double b, double Fb, int& iterations, int cap,
+             double& P) {
+    P = b - (b - a) * Fb / (Fb - Fa);
+    double Fp = F(P);
     while (std::fabs(Fp) > kBalanceTolerance) {
         if (++iterations > cap) return false;
         if (Fp * Fb < 0) {
@@ -128,37 +83,49 @@ void SolveLobarFlows(LungModel& m, SolverMode mode, double x, double leftTransmu
 
 void SolveLobarFlows(LungModel& m, const SubstepConductances& g, SolverMode mode, double x,
                      double leftTransmural, double rightTransmural, double* probeFlows) {
-    LobeStart starts[kLobeCount];
-    for (int j = 0; j < kLobeCount; ++j) {
-        const double Pu = x + (j < 2 ? leftTransmural : rightTransmural);
-        starts[j] = StartLobe(g[j], Pu, x + m.PleuralOffset[j].current);
-    }
-
     int iterations = 0; // shared by all five lobes and both branches
     for (int j = 0; j < kLobeCount; ++j) {
-        const LobeStart& s = starts[j];
-        const double A = g[j].A, R1 = g[j].R1, G1 = g[j].G1, Pu = s.Pu;
+        const auto& [A, R1, G1, G2, Gs, K, c, c2, G1A] = g[j];
+        const double Pu = x + (j < 2 ? leftTransmural : rightTransmural);
+        const double Pc = x + m.PleuralOffset[j].current;
+
         double P;
-        m.FlowLimited[j] = s.closed ? 1 : 0;
-        if (!s.closed) {
-            if (!Iterate(s.open, s, iterations, kOpenIterationCap, P)) {
+        if (Pu > Pc) {
+            m.FlowLimited[j] = 0;
+            const OpenBalance F{G1A + G2 * Pu, Gs, K, Pu, Pc, Pu - Pc, c, c2};
+            double a = A;
+            double b = (A + Pu) / 2;
+            double Fa = F(a);
+            const double Fb = F(b);
+            if (Fa * Fb > 0) {
+                // At P = Pu the arctangent term vanishes.
+                a = Pu;
+                Fa = G1A + G2 * Pu - Gs * Pu;
+            }
+            if (!Iterate(F, a, Fa, b, Fb, iterations, kOpenIterationCap, P)) {
                 m.NumericalFailure = true;
                 Beep(m);
                 return;
             }
-        } else if (!s.bracketed) {
-            if (std::fabs(s.Fa) < kBalanceTolerance) {
-                P = A;
-            } else if (std::fabs(s.Fb) < kBalanceTolerance) {
-                P = s.Pc;
-            } else {
+        } else {
+            m.FlowLimited[j] = 1;
+            const ClosedBalance F{G1A + G2 * Pc, Gs, K, Pc, c};
+            const double Fa = F(A);
+            const double Fb = G1A + G2 * Pc - Gs * Pc;
+            if (Fa * Fb > 0) {
+                if (std::fabs(Fa) < kBalanceTolerance) {
+                    P = A;
+                } else if (std::fabs(Fb) < kBalanceTolerance) {
+                    P = Pc;
+                } else {
+                    m.NumericalFailure = true;
+                    return;
+                }
+            } else if (!Iterate(F, A, Fa, Pc, Fb, iterations, kClosedIterationCap, P)) {
                 m.NumericalFailure = true;
+                Beep(m);
                 return;
             }
-        } else if (!Iterate(s.shut, s, iterations, kClosedIterationCap, P)) {
-            m.NumericalFailure = true;
-            Beep(m);
-            return;
         }
 
         const double Q = (P - A) * G1;
