@@ -3,19 +3,19 @@
 # revision (bench/build_base.sh): a default run, an obstructed run
 # (RPeripheral 800 %) and a 64-patient sweep, the two builds alternating
 # ROUNDS times on the same settings, so that the load of a shared machine
-# falls on both alike. Prints the median times and their ratio.
+# falls on both alike. Prints the median CPU times and their ratio.
 #   bench/paired_compare.sh NEW_CLI [BASE_REVISION] [ROUNDS]
 set -euo pipefail
 new=${1:-build/bin/breathlab-cli}
 base=$(bash "$(dirname "$0")/build_base.sh" "${2:-f15b5e4}" | tail -1)
 rounds=${3:-7}
 
+# CPU seconds (user + system) of one command: unlike the wall-clock time, it
+# hardly changes when other programs share the processors.
 seconds() {
-    local start end
-    start=$(date +%s.%N)
-    "$@" > /dev/null
-    end=$(date +%s.%N)
-    awk -v s="$start" -v e="$end" 'BEGIN { printf "%.4f\n", e - s }'
+    local TIMEFORMAT='%U %S' t
+    t=$( { time "$@" > /dev/null; } 2>&1 )
+    awk -v t="$t" 'BEGIN { split(t, p, " "); printf "%.4f\n", p[1] + p[2] }'
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -31,7 +31,7 @@ compare() {
     o=$(printf '%s\n' "${old_times[@]}" | median)
     n=$(printf '%s\n' "${new_times[@]}" | median)
     awk -v name="$name" -v o="$o" -v n="$n" -v r="$rounds" \
-        'BEGIN { printf "%-28s base %.3f s  new %.3f s  speed-up %.2fx  (median of %d pairs)\n", name, o, n, o / n, r }'
+        'BEGIN { printf "%-28s base %.3f s  new %.3f s CPU  speed-up %.2fx  (median of %d pairs)\n", name, o, n, o / n, r }'
 }
 
 compare "default run" run --json
