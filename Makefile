@@ -30,6 +30,7 @@ bench: build
 	$(BUILD)/bin/breathlab-bench
 	$(BUILD)/bin/breathlab-window-bench
 	bash bench/sweep_scaling.sh $(BUILD)/bin/breathlab-cli
+	bash bench/paired_compare.sh $(BUILD)/bin/breathlab-cli
 
 clean:
 	rm -rf $(BUILD)

@@ -1,5 +1,7 @@
 #include "flow_solver.h"
 
+#include "elementary.h"
+
 #include <cmath>
 
 namespace breathlab {
@@ -18,7 +20,7 @@ constexpr int kClosedIterationCap = 10000;
 struct OpenBalance {
     double G1A_plus_G2Pu, Gs, K, Pu, Pc, D, c, c2;
     double operator()(double P) const {
-        return G1A_plus_G2Pu - Gs * P - K * std::atan((Pu - P) * c / ((P - Pc) * D + c2));
+        return G1A_plus_G2Pu - Gs * P - K * elementary::Atan((Pu - P) * c / ((P - Pc) * D + c2));
     }
 };
 
@@ -26,7 +28,7 @@ struct OpenBalance {
 // the flow no longer depends on the bronchial pressure (flow limitation).
 struct ClosedBalance {
     double G1A_plus_G2Pc, Gs, K, Pc, c;
-    double operator()(double P) const { return G1A_plus_G2Pc - Gs * P - K * std::atan((Pc - P) / c); }
+    double operator()(double P) const { return G1A_plus_G2Pc - Gs * P - K * elementary::Atan((Pc - P) / c); }
 };
 
 void Beep(const LungModel& m) {
@@ -57,25 +59,40 @@ bool Iterate(const Balance& F, double a, double Fa, double b, double Fb, int& it
 
 } // namespace
 
+SubstepConductances PrepareLobarSolve(const LungModel& m) {
+    SubstepConductances g;
+    for (int j = 0; j < kLobeCount; ++j) {
+        LobeConductances& l = g[j];
+        l.A = m.AlveolarPressure[j];
+        l.R1 = m.PeripheralResistance[j];
+        l.c = m.SegmentCollapsibility[j].current;
+        l.G1 = 1 / l.R1;
+        l.G2 = 1 / m.SegmentResistance[j].current;
+        l.Gs = l.G1 + l.G2;
+        l.K = l.G2 * l.c;
+        l.c2 = l.c * l.c;
+        l.G1A = l.G1 * l.A;
+    }
+    return g;
+}
+
 void SolveLobarFlows(LungModel& m, SolverMode mode, double x, double leftTransmural,
                      double rightTransmural, double* probeFlows) {
+    SolveLobarFlows(m, PrepareLobarSolve(m), mode, x, leftTransmural, rightTransmural, probeFlows);
+}
+
+void SolveLobarFlows(LungModel& m, const SubstepConductances& g, SolverMode mode, double x,
+                     double leftTransmural, double rightTransmural, double* probeFlows) {
     int iterations = 0; // shared by all five lobes and both branches
     for (int j = 0; j < kLobeCount; ++j) {
-        const double A = m.AlveolarPressure[j];
-        const double R1 = m.PeripheralResistance[j];
-        const double R2 = m.SegmentResistance[j].current;
-        const double c = m.SegmentCollapsibility[j].current;
+        const auto& [A, R1, G1, G2, Gs, K, c, c2, G1A] = g[j];
         const double Pu = x + (j < 2 ? leftTransmural : rightTransmural);
         const double Pc = x + m.PleuralOffset[j].current;
-        const double G1 = 1 / R1;
-        const double G2 = 1 / R2;
-        const double Gs = G1 + G2;
-        const double K = G2 * c;
 
         double P;
         if (Pu > Pc) {
             m.FlowLimited[j] = 0;
-            const OpenBalance F{G1 * A + G2 * Pu, Gs, K, Pu, Pc, Pu - Pc, c, c * c};
+            const OpenBalance F{G1A + G2 * Pu, Gs, K, Pu, Pc, Pu - Pc, c, c2};
             double a = A;
             double b = (A + Pu) / 2;
             double Fa = F(a);
@@ -83,7 +100,7 @@ void SolveLobarFlows(LungModel& m, SolverMode mode, double x, double leftTransmu
             if (Fa * Fb > 0) {
                 // At P = Pu the arctangent term vanishes.
                 a = Pu;
-                Fa = G1 * A + G2 * Pu - Gs * Pu;
+                Fa = G1A + G2 * Pu - Gs * Pu;
             }
             if (!Iterate(F, a, Fa, b, Fb, iterations, kOpenIterationCap, P)) {
                 m.NumericalFailure = true;
@@ -92,9 +109,9 @@ void SolveLobarFlows(LungModel& m, SolverMode mode, double x, double leftTransmu
             }
         } else {
             m.FlowLimited[j] = 1;
-            const ClosedBalance F{G1 * A + G2 * Pc, Gs, K, Pc, c};
+            const ClosedBalance F{G1A + G2 * Pc, Gs, K, Pc, c};
             const double Fa = F(A);
-            const double Fb = G1 * A + G2 * Pc - Gs * Pc;
+            const double Fb = G1A + G2 * Pc - Gs * Pc;
             if (Fa * Fb > 0) {
                 if (std::fabs(Fa) < kBalanceTolerance) {
                     P = A;

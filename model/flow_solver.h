@@ -18,4 +18,18 @@ enum class SolverMode { Commit = 1, Probe = 2 };
 void SolveLobarFlows(LungModel& m, SolverMode mode, double pleural, double leftTransmural,
                      double rightTransmural, double* probeFlows = nullptr);
 
+// What the lobe solves of one substep share: the lobe's alveolar pressure,
+// resistances and collapsibility do not move within the substep, so their
+// conductances are worked out once for its three solver calls.
+struct LobeConductances {
+    double A, R1, G1, G2, Gs, K, c, c2, G1A;
+};
+using SubstepConductances = std::array<LobeConductances, kLobeCount>;
+
+SubstepConductances PrepareLobarSolve(const LungModel& m);
+
+// The same solve with the conductances of the current substep.
+void SolveLobarFlows(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
+                     double leftTransmural, double rightTransmural, double* probeFlows = nullptr);
+
 } // namespace breathlab

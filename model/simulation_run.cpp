@@ -1,5 +1,6 @@
 #include "simulation_run.h"
 
+#include "elementary.h"
 #include "recording.h"
 #include "step_model.h"
 
@@ -177,7 +178,7 @@ void ForcedManoeuvre(LungModel& m, ResultRecord& r, double t, double& target) {
 
     if (t < c + 5) { // slow expiration to residual volume
         if (t < c + 1.5 || std::fabs(m.TotalVolumeRate) >= 0.0005)
-            target = (1 - std::cos((t - c) * kPi / 5)) * 0.5 * m.MaxExpiratoryPressure;
+            target = (1 - elementary::Cos((t - c) * kPi / 5)) * 0.5 * m.MaxExpiratoryPressure;
         else
             m.Integrating = false; // flow has stopped: hold the lung at RV
         target = EffortFactor(m) * target;
@@ -188,7 +189,7 @@ void ForcedManoeuvre(LungModel& m, ResultRecord& r, double t, double& target) {
         m.Integrating = true;
     } else if (t < c + 6 + Tp) { // deep inspiration to TLC
         m.ManoeuvrePhase = 5;
-        target = (1 - std::cos((t - (c + 6)) * kPi / Tp)) *
+        target = (1 - elementary::Cos((t - (c + 6)) * kPi / Tp)) *
                      (m.MaxInspiratoryPressure - m.HeldMusclePressure) * 0.5 +
                  m.HeldMusclePressure;
         m.ForcedExpiration = true;
@@ -199,7 +200,7 @@ void ForcedManoeuvre(LungModel& m, ResultRecord& r, double t, double& target) {
         if (m.TotalVolume > r.TLC) r.TLC = static_cast<float>(m.TotalVolume);
     } else if (t < tE) { // expiratory effort rises to its maximum
         m.ManoeuvrePhase = 6;
-        target = (1 - std::cos((t - (c + 7 + Tp)) * kPi / m.BlastDuration)) *
+        target = (1 - elementary::Cos((t - (c + 7 + Tp)) * kPi / m.BlastDuration)) *
                      (m.MaxExpiratoryPressure - m.MaxInspiratoryPressure) * 0.5 +
                  m.MaxInspiratoryPressure;
         target = EffortFactor(m) * target;
@@ -233,7 +234,7 @@ void BreathingPattern(LungModel& m, ResultRecord& r, double t) {
         m.AccuracyLevel = 3;
     } else if (t < 3) { // relaxation to zero effort
         m.AccuracyLevel = 2;
-        target = (std::cos((t - 1) * kPi / 2) + 1) * 0.5 * m.MaxInspiratoryPressure;
+        target = (elementary::Cos((t - 1) * kPi / 2) + 1) * 0.5 * m.MaxInspiratoryPressure;
     } else if (t < 6) { // functional residual capacity
         m.AccuracyLevel = 1;
         m.BreathNumber = 1;
@@ -314,7 +315,7 @@ void ResetModelState(LungModel& m) {
     // Settle from the initial values with a gentle inspiratory effort.
     while (!(m.Time > 2.5)) {
         m.MusclePressure.target =
-            m.Time < 0.5 ? 0 : (1 - std::cos((m.Time - 0.5) * kPi / 2)) * 0.5 * m.MaxInspiratoryPressure;
+            m.Time < 0.5 ? 0 : (1 - elementary::Cos((m.Time - 0.5) * kPi / 2)) * 0.5 * m.MaxInspiratoryPressure;
         StepModel(m);
     }
 }

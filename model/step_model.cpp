@@ -1,5 +1,6 @@
 #include "step_model.h"
 
+#include "elementary.h"
 #include "flow_solver.h"
 
 #include <cmath>
@@ -123,7 +124,9 @@ void ComputeChestWallRecoil(LungModel& m) {
 void ComputeLobeMechanics(LungModel& m) {
     for (int j = 0; j < kLobeCount; ++j) {
         const double theta = (m.LobeVolume[j] / m.LobeMaxVolume[j].current - 0.17) * kPi / 2;
-        m.LobeRecoilPressure[j] = std::sin(theta) / std::cos(theta) / m.LobeComplianceFactor[j].current;
+        double sinTheta, cosTheta;
+        elementary::SinCos(theta, sinTheta, cosTheta);
+        m.LobeRecoilPressure[j] = sinTheta / cosTheta / m.LobeComplianceFactor[j].current;
         m.AlveolarPressure[j] =
             m.AtmosphericPressure.current * m.CompressionVolume[j] / m.LobeVolume[j];
         // Peripheral airways narrow as the lobe empties and close at its residual volume.
@@ -133,12 +136,19 @@ void ComputeLobeMechanics(LungModel& m) {
             // The residual volume only moves while a run ramps it in; its cube
             // root is kept between substeps.
             m.ResidualVolumeCbrtKey[j] = RV;
-            m.ResidualVolumeCbrt[j] = std::cbrt(RV);
+            m.ResidualVolumeCbrt[j] = elementary::Cbrt(RV);
         }
-        const double d = std::cbrt(V) - m.ResidualVolumeCbrt[j];
+        const double d = elementary::Cbrt(V) - m.ResidualVolumeCbrt[j];
         const double d2 = d * d;
         m.PeripheralResistance[j] = 1 / (d2 * d2 * m.LobeConductanceCoefficient[j].current);
     }
+}
+
+// The segment resistances of each side in parallel.
+void SideSegmentResistances(const LungModel& m, double& left, double& right) {
+    left = 1 / (1 / m.SegmentResistance[0].current + 1 / m.SegmentResistance[1].current);
+    right = 1 / (1 / m.SegmentResistance[2].current + 1 / m.SegmentResistance[3].current +
+                 1 / m.SegmentResistance[4].current);
 }
 
 // transmural pressure of a central compartment from its tube law, plus a
@@ -267,6 +277,12 @@ void StepModel(LungModel& m) {
     double Gsum = ConductanceSum(m);
     const bool resistanceRamps = BeginRamps(m);
 
+    // The segment resistances move only while the lobe group ramps; otherwise
+    // their parallel sums are the same for every substep of this millisecond.
+    const bool lobesRamp = m.RampActive && m.LobeGroup.pending;
+    double RsegL = 0, RsegR = 0;
+    if (!lobesRamp) SideSegmentResistances(m, RsegL, RsegR);
+
     double probeFlows[kLobeCount];
     double tissueDrive[kLobeCount];
     for (int k = 1; k <= n; ++k) {
@@ -276,11 +292,7 @@ void StepModel(LungModel& m) {
         ComputeChestWallRecoil(m);
         ComputeLobeMechanics(m);
 
-        const double RsegL = 1 / (1 / m.SegmentResistance[0].current +
-                                  1 / m.SegmentResistance[1].current);
-        const double RsegR = 1 / (1 / m.SegmentResistance[2].current +
-                                  1 / m.SegmentResistance[3].current +
-                                  1 / m.SegmentResistance[4].current);
+        if (lobesRamp) SideSegmentResistances(m, RsegL, RsegR);
         const double PtmL = CentralTransmuralPressure(
             m.LeftBronchusVolume, m.LeftBronchusNominalVolume.current,
             m.LeftBronchusCompliance.current, RsegL, 0.4, LeftNetInflow(m));
@@ -299,16 +311,17 @@ void StepModel(LungModel& m) {
         // one Newton step on the pleural balance, with the slope of the
         // lobar flows taken from a probe 0.05 kPa higher.
         const double P1 = PleuralBalance(m, T, Gsum);
-        SolveLobarFlows(m, SolverMode::Commit, P1, PtmL, PtmR);
+        const SubstepConductances g = PrepareLobarSolve(m);
+        SolveLobarFlows(m, g, SolverMode::Commit, P1, PtmL, PtmR);
         if (m.NumericalFailure) return;
-        SolveLobarFlows(m, SolverMode::Probe, P1 + kProbeStep, PtmL, PtmR, probeFlows);
+        SolveLobarFlows(m, g, SolverMode::Probe, P1 + kProbeStep, PtmL, PtmR, probeFlows);
         if (m.NumericalFailure) return;
         double slopeSum = 0;
         for (int j = 0; j < kLobeCount; ++j) slopeSum += probeFlows[j] - m.LobeFlow[j];
         const double S = slopeSum / kProbeStep;
         const double P2 = PleuralBalance(m, T, Gsum);
         m.PleuralPressure = (P1 * S + P2 * Gsum) / (S + Gsum);
-        SolveLobarFlows(m, SolverMode::Commit, m.PleuralPressure, PtmL, PtmR);
+        SolveLobarFlows(m, g, SolverMode::Commit, m.PleuralPressure, PtmL, PtmR);
         if (m.NumericalFailure) return;
 
         // Pressures and flows that follow from the pleural pressure.

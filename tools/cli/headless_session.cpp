@@ -18,6 +18,10 @@ HeadlessSession::HeadlessSession(const ResultHistory* initialHistory)
     ResetModel(*model_, history_->Slots);
 }
 
+HeadlessSession::HeadlessSession(const HeadlessSession& other)
+    : model_(std::make_unique<LungModel>(*other.model_)),
+      history_(std::make_unique<RunHistory>(*other.history_)) {}
+
 void HeadlessSession::UseReferencePercentages(const ResultRecord& reference) {
     ResultRecord& slot0 = history_->Slots[0];
     std::copy(&reference.ParameterBlock[0][0], &reference.ParameterBlock[0][0] + kRegionRows * kParameterColumns,

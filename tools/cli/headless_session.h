@@ -17,6 +17,11 @@ public:
     // default set, or empty), then the start-up reset.
     explicit HeadlessSession(const ResultHistory* initialHistory = nullptr);
 
+    // A copy of a session in its current state: a settled start-up session
+    // copied is the same as one built afresh, at a fraction of the cost.
+    HeadlessSession(const HeadlessSession& other);
+    HeadlessSession& operator=(const HeadlessSession&) = delete;
+
     // Takes the reference percentages from slot 0 of another history set.
     void UseReferencePercentages(const ResultRecord& reference);
 

@@ -1,5 +1,6 @@
 #include "sweep.h"
 
+#include "elementary.h"
 #include "headless_session.h"
 #include "output_file.h"
 #include "run_outcome.h"
@@ -238,7 +239,7 @@ double AxisValue(const SweepOptions& o, int axis, long patient) {
     const int i = static_cast<int>((patient / stride) % a.Steps);
     if (a.Steps == 1) return a.From;
     const double t = static_cast<double>(i) / (a.Steps - 1);
-    if (o.Scale == SweepScale::Log) return a.From * std::pow(a.To / a.From, t);
+    if (o.Scale == SweepScale::Log) return a.From * elementary::Pow(a.To / a.From, t);
     return a.From + (a.To - a.From) * t;
 }
 
@@ -257,12 +258,14 @@ bool RunSweep(const SweepOptions& o, const ResultHistory* defaults, std::ostream
     const auto start = std::chrono::steady_clock::now();
     std::mutex progressMutex;
 
+    // Every patient starts from the same settled start-up session.
+    const HeadlessSession settled(defaults);
     auto work = [&] {
         auto record = std::make_unique<ResultRecord>();
         for (long k = next++; k < static_cast<long>(patients.size()) && !writer.Failed();
              k = next++) {
             {
-                HeadlessSession session(defaults);
+                HeadlessSession session(settled);
                 session.Start(PatientParameters(o, patients[k]));
                 *record = session.History()[1];
             }
