@@ -29,6 +29,12 @@ using namespace breathlab;
 constexpr int kExitFileError = 1;
 constexpr int kExitUsage = 2;
 
+// Every failure reaches the user as one line on standard error and an exit code.
+int Fail(const std::string& message, int code = kExitFileError) {
+    std::cerr << "breathlab-cli: " << message << '\n';
+    return code;
+}
+
 void PrintUsage(std::ostream& out) {
     out << "usage:\n"
            "  breathlab-cli run [--set [REGION.]NAME=PERCENT]... [--reference FILE.spi] [--runs N]\n"
@@ -81,23 +87,18 @@ int Run(RunOptions options) {
     if (options.CaseName) {
 #ifdef BREATHLAB_HAVE_CASES
         std::string error;
-        if (!ApplyCase(options, ShippedDataFile("cases/case_table.txt"), error)) {
-            std::cerr << "breathlab-cli: " << error << '\n';
-            return kExitFileError;
-        }
+        if (!ApplyCase(options, ShippedDataFile("cases/case_table.txt"), error))
+            return Fail(error);
 #else
-        std::cerr << "breathlab-cli: this build has no case library\n";
-        return kExitUsage;
+        return Fail("this build has no case library", kExitUsage);
 #endif
     }
     std::unique_ptr<ResultHistory> reference;
     if (options.ReferenceFile) {
         reference = std::make_unique<ResultHistory>();
         std::string error;
-        if (!ReadHistorySet(*options.ReferenceFile, *reference, error)) {
-            std::cerr << "breathlab-cli: " << error << '\n';
-            return kExitFileError;
-        }
+        if (!ReadHistorySet(*options.ReferenceFile, *reference, error))
+            return Fail(error);
     }
     const auto defaults = LoadDefaultHistory();
     HeadlessSession session(defaults.get());
@@ -113,31 +114,22 @@ int Run(RunOptions options) {
             PrintJsonLine(std::cout, r, session.Model());
         else
             PrintIndexTable(std::cout, run, r, session.Model());
-        if (!FinishStandardOutput(error)) {
-            std::cerr << "breathlab-cli: " << error << '\n';
-            return kExitFileError;
-        }
+        if (!FinishStandardOutput(error))
+            return Fail(error);
     }
 
-    if (options.CsvPrefix && !WriteTraceCsv(*options.CsvPrefix, session.History()[1], error)) {
-        std::cerr << "breathlab-cli: " << error << '\n';
-        return kExitFileError;
-    }
+    if (options.CsvPrefix && !WriteTraceCsv(*options.CsvPrefix, session.History()[1], error))
+        return Fail(error);
     if (options.SaveFile && !WriteFileAtomically(*options.SaveFile, &session.History(),
-                                                 sizeof(ResultHistory), error)) {
-        std::cerr << "breathlab-cli: " << error << '\n';
-        return kExitFileError;
-    }
+                                                 sizeof(ResultHistory), error))
+        return Fail(error);
     if (options.PlotFile) {
 #ifdef BREATHLAB_HAVE_FIGURES
         const std::string source = options.CaseName ? "case " + *options.CaseName : "breathlab-cli run";
-        if (!WritePlotFile(*options.PlotFile, session.History(), options.Runs, source, error)) {
-            std::cerr << "breathlab-cli: " << error << '\n';
-            return kExitFileError;
-        }
+        if (!WritePlotFile(*options.PlotFile, session.History(), options.Runs, source, error))
+            return Fail(error);
 #else
-        std::cerr << "breathlab-cli: this build draws no figures\n";
-        return kExitUsage;
+        return Fail("this build draws no figures", kExitUsage);
 #endif
     }
     return allCompleted ? 0 : kExitRunIncomplete;
@@ -157,10 +149,8 @@ int MakeStandard(const std::string& path) {
     }
     (*standard)[0] = session.History()[1];
     std::string error;
-    if (!WriteFileAtomically(path, standard.get(), sizeof(ResultHistory), error)) {
-        std::cerr << "breathlab-cli: " << error << '\n';
-        return kExitFileError;
-    }
+    if (!WriteFileAtomically(path, standard.get(), sizeof(ResultHistory), error))
+        return Fail(error);
     return 0;
 }
 
@@ -170,29 +160,23 @@ int Sweep(const SweepOptions& options) {
     std::string error;
     if (!options.OutFile) {
         if (RunSweep(options, defaults.get(), std::cout, progress, error)) return 0;
-        std::cerr << "breathlab-cli: " << error << '\n';
-        return kExitFileError;
+        return Fail(error);
     }
     // Written under a temporary name of its own and renamed, so a cut-off
     // sweep never looks like a finished one and never replaces a finished one.
     TemporaryOutputFile out(*options.OutFile);
     if (!out.Open(error) || !RunSweep(options, defaults.get(), out.Stream(), progress, error) ||
-        !out.Commit(error)) {
-        std::cerr << "breathlab-cli: " << error << '\n';
-        return kExitFileError;
-    }
+        !out.Commit(error))
+        return Fail(error);
     return 0;
 }
 
 int Merge(const std::vector<std::string>& files) {
-    if (files.empty()) {
-        std::cerr << "breathlab-cli: merge needs at least one file\n";
-        return kExitUsage;
-    }
+    if (files.empty())
+        return Fail("merge needs at least one file", kExitUsage);
     std::string error;
     if (MergeSweepFiles(files, std::cout, error)) return 0;
-    std::cerr << "breathlab-cli: " << error << '\n';
-    return kExitFileError;
+    return Fail(error);
 }
 
 // Whatever a command printed must have reached standard output, or the
@@ -200,8 +184,7 @@ int Merge(const std::vector<std::string>& files) {
 int CheckedExit(int code) {
     std::string error;
     if (code == kExitFileError || code == kExitUsage || FinishStandardOutput(error)) return code;
-    std::cerr << "breathlab-cli: " << error << '\n';
-    return kExitFileError;
+    return Fail(error);
 }
 
 int Dispatch(const std::vector<std::string>& args) {
@@ -210,41 +193,32 @@ int Dispatch(const std::vector<std::string>& args) {
         return args.empty() ? kExitUsage : 0;
     }
     if (args[0] == "make-standard") {
-        if (args.size() != 2) {
-            std::cerr << "breathlab-cli: make-standard takes one file name\n";
-            return kExitUsage;
-        }
+        if (args.size() != 2)
+            return Fail("make-standard takes one file name", kExitUsage);
         return MakeStandard(args[1]);
     }
 #ifdef BREATHLAB_HAVE_CASES
     if (args[0] == "make-cases") {
-        if (args.size() != 3) {
-            std::cerr << "breathlab-cli: make-cases takes the case table and a folder\n";
-            return kExitUsage;
-        }
+        if (args.size() != 3)
+            return Fail("make-cases takes the case table and a folder", kExitUsage);
         std::string error;
         const auto defaults = LoadDefaultHistory();
         if (MakeCaseFiles(args[1], args[2], defaults.get(), error)) return 0;
-        std::cerr << "breathlab-cli: " << error << '\n';
-        return kExitFileError;
+        return Fail(error);
     }
 #endif
     if (args[0] == "run") {
         std::string error;
         auto options = ParseRunOptions({args.begin() + 1, args.end()}, error);
-        if (!options) {
-            std::cerr << "breathlab-cli: " << error << '\n';
-            return kExitUsage;
-        }
+        if (!options)
+            return Fail(error, kExitUsage);
         return Run(*options);
     }
     if (args[0] == "sweep") {
         std::string error;
         auto options = ParseSweepOptions({args.begin() + 1, args.end()}, error);
-        if (!options) {
-            std::cerr << "breathlab-cli: " << error << '\n';
-            return kExitUsage;
-        }
+        if (!options)
+            return Fail(error, kExitUsage);
         return Sweep(*options);
     }
     if (args[0] == "merge") return Merge({args.begin() + 1, args.end()});
