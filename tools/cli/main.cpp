@@ -120,8 +120,7 @@ int Run(RunOptions options) {
 
     if (options.CsvPrefix && !WriteTraceCsv(*options.CsvPrefix, session.History()[1], error))
         return Fail(error);
-    if (options.SaveFile && !WriteFileAtomically(*options.SaveFile, &session.History(),
-                                                 sizeof(ResultHistory), error))
+    if (options.SaveFile && !WriteHistorySet(*options.SaveFile, session.History(), error))
         return Fail(error);
     if (options.PlotFile) {
 #ifdef BREATHLAB_HAVE_FIGURES
@@ -149,8 +148,7 @@ int MakeStandard(const std::string& path) {
     }
     (*standard)[0] = session.History()[1];
     std::string error;
-    if (!WriteFileAtomically(path, standard.get(), sizeof(ResultHistory), error))
-        return Fail(error);
+    if (!WriteHistorySet(path, *standard, error)) return Fail(error);
     return 0;
 }
 
