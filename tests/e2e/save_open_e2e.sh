@@ -253,20 +253,28 @@ compute_layout() {
     rest_y=$((win_y + win_height - 3))
 }
 
-launch() { # session number
-    "$work/app/breathlab" >"$work/program$1.log" 2>&1 &
+# Starts the program and finds its window and menu bar items.
+start_program() { # label log-file
+    "$work/app/breathlab" >"$2" 2>&1 &
     app_pid=$!
     main_window=$(wait_for_main_window 30) ||
-        fail "session $1: the main window did not appear (within 30 s)" \
-            "($(cat "$work/program$1.log"))"
+        fail "$1: the main window did not appear (within 30 s) ($(cat "$2"))"
     read_geometry "$main_window"
-    if [ "$win_width" -le 800 ] || [ "$win_height" -le 600 ]; then
-        fail "session $1: the window is ${win_width}x${win_height}, not filling the screen"
-    fi
-    # No hover highlight may change what the menu bar looks like.
+}
+
+# No hover highlight may change what the menu bar looks like.
+find_menu_bar() {
     xdotool mousemove $((screen_width - 2)) $((screen_height - 2))
     measure_menu_height
     find_menu_items
+}
+
+launch() { # session number
+    start_program "session $1" "$work/program$1.log"
+    if [ "$win_width" -le 800 ] || [ "$win_height" -le 600 ]; then
+        fail "session $1: the window is ${win_width}x${win_height}, not filling the screen"
+    fi
+    find_menu_bar
     compute_layout
     say "session $1: menu bar items at x = ${menu_item_x[*]}"
     say "session $1: window ${win_width}x${win_height}+${win_x}+${win_y}, menu ${menu_height} px," \
@@ -407,14 +415,8 @@ screenshot_at() { # width height
     x_ready=0
     screen_width=$1 screen_height=$2
     start_x_server
-    "$work/app/breathlab" >"$work/program_${1}x${2}.log" 2>&1 &
-    app_pid=$!
-    main_window=$(wait_for_main_window 30) ||
-        fail "${1}x${2}: the main window did not appear ($(cat "$work/program_${1}x${2}.log"))"
-    read_geometry "$main_window"
-    xdotool mousemove $((screen_width - 2)) $((screen_height - 2))
-    measure_menu_height
-    find_menu_items
+    start_program "${1}x${2}" "$work/program_${1}x${2}.log"
+    find_menu_bar
     sleep 1
     grab 0 0 "$1" "$2" "$output_folder/window_${1}x${2}.png"
     quit_program "${1}x${2}"
