@@ -16,7 +16,8 @@ flags=(-std=c++20 -O2 -ffp-contract=off -static -pthread
 model=("$root"/elementary/*.cpp "$root"/model/*.cpp)
 params=("$root"/params/{parameter_scales,slider_groups,slider_bank,description_file,parameter_record}.cpp)
 aarch64-linux-gnu-g++ "${flags[@]}" -o "$out/breathlab-cli" "${model[@]}" "${params[@]}" "$root"/tools/cli/*.cpp
-aarch64-linux-gnu-g++ "${flags[@]}" -o "$out/breathlab-state-digest" "${model[@]}" "$root/tests/elementary/state_digest.cpp"
+aarch64-linux-gnu-g++ "${flags[@]}" -I"$root/tests/model" -o "$out/breathlab-state-digest" "${model[@]}" \
+    "$root/tests/elementary/state_digest.cpp"
 
 emulate() { qemu-aarch64 "$@"; }
 failed=0

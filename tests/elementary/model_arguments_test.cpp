@@ -3,14 +3,12 @@
 // decides every case that a long double estimate cannot clear. The model is
 // built for this test with the argument capture switched on.
 #include "elementary.h"
+#include "model_test_support.h"
 #include "mpfr_reference.h"
-#include "result_record.h"
-#include "simulation_run.h"
 
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <memory>
 #include <vector>
 
 namespace breathlab {
@@ -33,10 +31,8 @@ namespace el = breathlab::elementary;
 // one parameter at both lungs.
 void CaptureRun(int parameter, float percent) {
     for (auto& c : captured) c.clear();
-    auto history = std::make_unique<ResultHistory>();
-    for (ResultRecord& r : *history) std::fill(std::begin(r.GlobalParamBlock), std::end(r.GlobalParamBlock), 100.0f);
-    auto model = std::make_unique<LungModel>();
-    ResetModel(*model, *history);
+    const auto history = NormalHistory();
+    const auto model = SettledModel(*history);
     (*history)[1].ParameterBlock[RegionRow(0)][parameter - 1] = percent;
     capturing = true;
     RunManoeuvre(*model, *history);

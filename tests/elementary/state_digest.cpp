@@ -2,14 +2,10 @@
 // a few settings, so that two machines, two builds or two variants of the C
 // library can be compared bit for bit (the stored indices are floats and
 // would hide a change in the last bits).
-#include "result_record.h"
-#include "simulation_run.h"
+#include "model_test_support.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
-#include <memory>
 
 namespace {
 
@@ -43,11 +39,8 @@ int main() {
     const Setting settings[] = {{"normal", 1, 100}, {"RPeripheral800", 5, 800}, {"Size60", 7, 60},
                                 {"Cm50", 8, 50}, {"RMiddle300", 3, 300}};
     for (const Setting& s : settings) {
-        auto history = std::make_unique<ResultHistory>();
-        for (ResultRecord& r : *history)
-            std::fill(std::begin(r.GlobalParamBlock), std::end(r.GlobalParamBlock), 100.0f);
-        auto model = std::make_unique<LungModel>();
-        ResetModel(*model, *history);
+        const auto history = test::NormalHistory();
+        const auto model = test::SettledModel(*history);
         (*history)[1].ParameterBlock[RegionRow(0)][s.parameter - 1] = s.percent;
         RunManoeuvre(*model, *history);
         std::printf("%s %d %016llx\n", s.name, static_cast<int>((*history)[1].RunStatus),
