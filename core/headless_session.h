@@ -30,7 +30,11 @@ public:
     void Start(const ParameterSet& parameters);
 
     const LungModel& Model() const { return *model_; }
+    LungModel& Model() { return *model_; }
     const ResultHistory& History() const { return history_->Slots; }
+    // The history with its selection, for the results table's commands.
+    RunHistory& Runs() { return *history_; }
+    const RunHistory& Runs() const { return *history_; }
 
 private:
     std::unique_ptr<LungModel> model_;

@@ -3,7 +3,6 @@
 #include "history_commands.h"
 #include "history_set_io.h"
 #include "index_texts.h"
-#include "simulation_run.h"
 
 #include <cmath>
 #include <cstdio>
@@ -69,57 +68,52 @@ void AppendRecord(std::string& out, const ResultRecord& r) {
 } // namespace
 
 bool PageSession::StartUp(const void* defaultSet, std::size_t size, std::string& error) {
-    const bool ok = HistorySetFromBytes(defaultSet, size, history_->Slots, error);
-    if (ok) *defaultReference_ = history_->Slots[0];
-    history_->SelectedRun = -1;
-    history_->RunCount = 0;
+    // Data that is not a history set leaves the slots as they were.
+    auto slots = std::make_unique<ResultHistory>();
+    if (session_) *slots = session_->History();
+    const bool ok = HistorySetFromBytes(defaultSet, size, *slots, error);
+    if (ok) *defaultReference_ = (*slots)[0];
+    session_ = std::make_unique<HeadlessSession>(slots.get());
     parameters_ = ParameterSet{};
-    ResetModel(*model_, history_->Slots);
     return ok;
 }
 
-void PageSession::Start() {
-    const auto previousNewest = PrepareWorkingSlot(*history_, parameters_);
-    RunManoeuvre(*model_, history_->Slots);
-    StoreFinishedRun(*history_, *previousNewest);
-}
-
 void PageSession::LoadParametersFromSlot(int slot) {
-    const ResultRecord& record = history_->Slots[slot < 0 ? 0 : slot];
+    const ResultRecord& record = Runs().Slots[slot < 0 ? 0 : slot];
     for (int row = 0; row < kRegionRows; ++row)
         for (int k = 0; k < kParameterCount; ++k)
             parameters_.RegionParams[row][k] = record.ParameterBlock[row][k];
 }
 
 bool PageSession::SelectRun(int row) {
-    if (!SelectRunRow(*history_, parameters_, row)) return false;
+    if (!SelectRunRow(Runs(), parameters_, row)) return false;
     LoadParametersFromSlot(row);
     return true;
 }
 
 bool PageSession::DeleteSelected() {
-    const DeletionOutcome outcome = DeleteSelectedRun(*history_, parameters_.CurrentRegion);
+    const DeletionOutcome outcome = DeleteSelectedRun(Runs(), parameters_.CurrentRegion);
     if (outcome == DeletionOutcome::NothingSelected) return false;
     if (outcome == DeletionOutcome::FirstRunSelected) SelectRun(1);
     return true;
 }
 
 bool PageSession::UseSelectedAsReference() {
-    if (!breathlab::UseSelectedAsReference(*history_)) return false;
-    LoadParametersFromSlot(history_->SelectedRun);
+    if (!breathlab::UseSelectedAsReference(Runs())) return false;
+    LoadParametersFromSlot(Runs().SelectedRun);
     return true;
 }
 
 void PageSession::RestoreDefaultReference() {
-    breathlab::RestoreDefaultReference(*history_, *defaultReference_);
-    LoadParametersFromSlot(history_->SelectedRun > 0 ? history_->SelectedRun : 0);
+    breathlab::RestoreDefaultReference(Runs(), *defaultReference_);
+    LoadParametersFromSlot(Runs().SelectedRun > 0 ? Runs().SelectedRun : 0);
 }
 
 bool PageSession::Open(const void* data, std::size_t size, std::string& error) {
-    if (!HistorySetFromBytes(data, size, history_->Slots, error)) return false;
-    CountRunsAfterOpen(*history_);
-    if (history_->SelectedRun >= 1) {
-        SelectRun(history_->SelectedRun);
+    if (!HistorySetFromBytes(data, size, Runs().Slots, error)) return false;
+    CountRunsAfterOpen(Runs());
+    if (Runs().SelectedRun >= 1) {
+        SelectRun(Runs().SelectedRun);
     } else {
         LoadParametersFromSlot(0);
     }
@@ -127,7 +121,7 @@ bool PageSession::Open(const void* data, std::size_t size, std::string& error) {
 }
 
 std::string PageSession::StateJson() const {
-    const RunHistory& h = *history_;
+    const RunHistory& h = History();
     const bool runShown = h.SelectedRun >= 1;
     const IndexTableCells cells = IndexTableTexts(h, runShown ? h.SelectedRun : 0, runShown);
     std::string out = "{\"SelectedRun\":" + std::to_string(h.SelectedRun) +

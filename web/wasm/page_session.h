@@ -4,6 +4,7 @@
 // are a thin layer over this class, so it can be tested natively.
 #pragma once
 
+#include "headless_session.h"
 #include "lung_model.h"
 #include "parameter_set.h"
 #include "run_history.h"
@@ -17,16 +18,17 @@ class PageSession {
   public:
     // A fresh start-up from the default history set (standard.dat), as the
     // window and breathlab-cli do it. Returns false for data that is not a
-    // history set; the session then keeps an empty history.
+    // history set; the session then keeps an empty history. Comes before
+    // everything else.
     bool StartUp(const void* defaultSet, std::size_t size, std::string& error);
 
     ParameterSet& Parameters() { return parameters_; }
-    const RunHistory& History() const { return *history_; }
-    LungModel& Model() { return *model_; }
+    const RunHistory& History() const { return session_->Runs(); }
+    LungModel& Model() { return session_->Model(); }
 
     // START: the working parameter set into slot 1, one examination, the
     // older runs pushed down, the new run selected.
-    void Start();
+    void Start() { session_->Start(parameters_); }
 
     // The commands of the results table; each brings the parameter set of
     // the run that is then selected (or of the reference) back into the
@@ -44,9 +46,9 @@ class PageSession {
 
   private:
     void LoadParametersFromSlot(int slot);
+    RunHistory& Runs() { return session_->Runs(); }
 
-    std::unique_ptr<LungModel> model_ = std::make_unique<LungModel>();
-    std::unique_ptr<RunHistory> history_ = std::make_unique<RunHistory>();
+    std::unique_ptr<HeadlessSession> session_;
     std::unique_ptr<ResultRecord> defaultReference_ = std::make_unique<ResultRecord>();
     ParameterSet parameters_;
 };
