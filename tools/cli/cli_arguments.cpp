@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -36,13 +35,6 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
-std::optional<int> ParseWhole(std::string_view text) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 std::optional<double> ParsePercent(const std::string& text) {
     const auto value = ParseStrictDouble(text);
     if (!value || *value <= 0) return std::nullopt;
@@ -58,10 +50,9 @@ bool ParseName(std::string_view name, ParameterSetting& s) {
         }
     }
     if (name.size() >= 2 && (name[0] == 'G' || name[0] == 'g')) {
-        auto entry = ParseWhole(name.substr(1));
-        if (entry && *entry >= 1 && *entry <= kGlobalParamCount) {
+        if (auto entry = ParseBoundedCount(name.substr(1), 1, kGlobalParamCount)) {
             s.Global = true;
-            s.Index = *entry;
+            s.Index = static_cast<int>(*entry);
             return true;
         }
     }
