@@ -22,7 +22,7 @@ bool WriteCaseFiles(const std::vector<TeachingCase>& cases, const ResultHistory*
         const auto history = RunPatient(c.Parameters(), defaults);
         const std::string path =
             (std::filesystem::path(folder) / (c.Name + kCaseFileSuffix)).string();
-        if (!WriteFileAtomically(path, history.get(), sizeof(ResultHistory), error)) return false;
+        if (!WriteHistorySet(path, *history, error)) return false;
     }
     return true;
 }
