@@ -3,16 +3,16 @@
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { chromium, Browser, BrowserContext } from "playwright-core";
+import { chromium, BrowserContext } from "playwright-core";
 
 export const kChromium = "/usr/bin/chromium";
 
 export interface LaunchedBrowser {
-  browser: Browser | BrowserContext;
+  context: BrowserContext;
   close(): Promise<void>;
 }
 
-export async function launchChromium(): Promise<{ context: BrowserContext; close(): Promise<void> }> {
+export async function launchChromium(): Promise<LaunchedBrowser> {
   const profile = mkdtempSync(join(tmpdir(), "breathlab-chromium-"));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: kChromium,
