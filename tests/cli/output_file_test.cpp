@@ -1,6 +1,7 @@
 // Output that cannot be written is an error, found at the first failed write;
 // a sweep's file is replaced only by a complete one.
 #include "output_file.h"
+#include "scratch_folder.h"
 #include "sweep.h"
 
 #include <gtest/gtest.h>
@@ -71,26 +72,18 @@ TEST(OutputErrors, ASweepStopsAtTheFirstFailedWrite) {
     EXPECT_EQ(tiny.Taken(), 0u);
 }
 
-class TemporaryOutput : public ::testing::Test {
+class TemporaryOutput : public test::ScratchFolderTest {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("cli-out-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
+        ScratchFolderTest::SetUp();
         target_ = (folder_ / "out.csv").string();
         std::ofstream(target_) << "previous";
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     std::size_t Entries() const {
         return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder_),
                                                       std::filesystem::directory_iterator()));
     }
-    std::string Target() const {
-        std::ifstream in(target_);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    std::filesystem::path folder_;
+    std::string Target() const { return ReadFile(target_); }
     std::string target_;
 };
 

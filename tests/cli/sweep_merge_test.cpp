@@ -1,28 +1,19 @@
 // merge puts together only parts of one grid, and only whole, numeric rows.
+#include "scratch_folder.h"
 #include "sweep.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace breathlab {
 namespace {
 
 using Args = std::vector<std::string>;
 
-class SweepMerge : public ::testing::Test {
+class SweepMerge : public test::ScratchFolderTest {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("cli-merge-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     // Shard `shard` of 2 of a sweep of cheap patients, written to a file.
     std::string Part(const std::string& name, Args args, int shard) {
         std::string error;
@@ -38,18 +29,12 @@ protected:
         std::ofstream(path, std::ios::binary) << text;
         return path;
     }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     // merge's message for the two files, or "merged" when it accepts them.
     static std::string Merge(const std::vector<std::string>& files) {
         std::ostringstream out;
         std::string error;
         return MergeSweepFiles(files, out, error) ? "merged" : error;
     }
-
-    std::filesystem::path folder_;
 };
 
 const Args kGrid = {"--vary", "RPeripheral=3000:6000:3"};
@@ -83,7 +68,7 @@ TEST_F(SweepMerge, PartsOfDifferentGridsAreRefusedNamingTheFirstDifference) {
 }
 
 TEST_F(SweepMerge, TheGridDefinitionNamesTheModelVersionAndEveryAxis) {
-    const std::string text = Read(Part("a.csv", With({"--set", "Cm=75", "--scale", "log"}), 1));
+    const std::string text = ReadFile(Part("a.csv", With({"--set", "Cm=75", "--scale", "log"}), 1));
     EXPECT_EQ(text.rfind("# breathlab sweep\n# model: breathlab ", 0), 0u) << text;
     EXPECT_NE(text.find("\n# patients: 3\n# scale: log\n# vary: RPeripheral=3000:6000:3\n"
                         "# set: Cm=75\npatient,RPeripheral,Cm,RunStatus,"),
@@ -94,7 +79,7 @@ TEST_F(SweepMerge, TheGridDefinitionNamesTheModelVersionAndEveryAxis) {
 TEST_F(SweepMerge, DamagedRowsAreRefusedNamingFileAndLine) {
     const std::string a = Part("a.csv", kGrid, 1);
     const std::string b = Part("b.csv", kGrid, 2);
-    const std::string partB = Read(b);
+    const std::string partB = ReadFile(b);
     const long headerLines = 6; // five definition lines and the header
     const auto lastRow = partB.rfind('\n', partB.size() - 2) + 1;
 
