@@ -2,8 +2,7 @@
 // whole double range, the awkward ones (zeros, subnormals, the largest
 // doubles, infinities, NaN, arguments next to multiples of pi/2) and every
 // ratio power of a few log-spaced sweep grids. At most 1 ulp everywhere.
-#include "elementary.h"
-#include "mpfr_reference.h"
+#include "evaluate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,17 +16,6 @@ namespace breathlab::test {
 namespace {
 
 namespace el = breathlab::elementary;
-
-double Evaluate(Function f, double x, double y = 0) {
-    switch (f) {
-    case Function::Atan: return el::Atan(x);
-    case Function::Sin: return el::Sin(x);
-    case Function::Cos: return el::Cos(x);
-    case Function::Cbrt: return el::Cbrt(x);
-    case Function::Pow: return el::Pow(x, y);
-    }
-    return 0;
-}
 
 // Worst error over the arguments, with the argument that reached it.
 void ExpectWithinOneUlp(Function f, const std::vector<double>& xs, const std::vector<double>& ys = {}) {

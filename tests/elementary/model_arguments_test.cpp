@@ -2,9 +2,8 @@
 // resistance 800 %) pass to the elementary functions, within 1 ulp; MPFR
 // decides every case that a long double estimate cannot clear. The model is
 // built for this test with the argument capture switched on.
-#include "elementary.h"
+#include "evaluate.h"
 #include "model_test_support.h"
-#include "mpfr_reference.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,8 +23,6 @@ void elementary::CaptureArgument(int function, double x) {
 
 namespace test {
 namespace {
-
-namespace el = breathlab::elementary;
 
 // The distinct arguments of one run of the model with the given percentage of
 // one parameter at both lungs.
@@ -66,13 +63,7 @@ double LongDoubleEstimate(Function f, double value, double x) {
 double WorstError(Function f, const std::vector<double>& xs, double& worstX) {
     double worst = 0;
     for (double x : xs) {
-        double value;
-        switch (f) {
-        case Function::Atan: value = el::Atan(x); break;
-        case Function::Sin: value = el::Sin(x); break;
-        case Function::Cos: value = el::Cos(x); break;
-        default: value = el::Cbrt(x); break;
-        }
+        const double value = Evaluate(f, x);
         const double estimate = LongDoubleEstimate(f, value, x);
         const double e = estimate < 0.75 ? estimate : UlpError(f, value, x);
         if (!(e <= worst)) {
