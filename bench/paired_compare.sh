@@ -7,7 +7,8 @@
 #   bench/paired_compare.sh NEW_CLI [BASE_REVISION] [ROUNDS]
 set -euo pipefail
 new=${1:-build/bin/breathlab-cli}
-base=$(bash "$(dirname "$0")/build_base.sh" "${2:-f15b5e4}" | tail -1)
+# build_base.sh knows the default revision.
+base=$(bash "$(dirname "$0")/build_base.sh" ${2:+"$2"} | tail -1)
 rounds=${3:-7}
 
 # CPU seconds (user + system) of one command: unlike the wall-clock time, it
