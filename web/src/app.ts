@@ -71,8 +71,13 @@ function setBusy(busy: boolean): void {
 
 // --- Sliders ---------------------------------------------------------------
 
+// Five significant digits, without the trailing zeros toPrecision leaves.
+function shortNumber(value: number): string {
+  return String(Number(value.toPrecision(5)));
+}
+
 function percentText(value: number): string {
-  return `${Number(value.toPrecision(5))} %`;
+  return `${shortNumber(value)} %`;
 }
 
 function positionFor(k: number, percent: number): number {
@@ -206,7 +211,7 @@ function renderIndicesTable(): void {
 function runRow(label: string, values: number[], slot: number, colour: string): HTMLTableRowElement {
   const row = element("tr");
   row.append(element("th", "", label));
-  for (const value of values) row.append(element("td", "number", String(Number(value.toPrecision(5)))));
+  for (const value of values) row.append(element("td", "number", shortNumber(value)));
   row.style.color = colour;
   row.dataset.slot = String(slot);
   return row;
@@ -466,15 +471,21 @@ function onMessage(message: FromWorker): void {
   }
 }
 
-let liveDrawQueued = false;
-function scheduleLiveDraw(): void {
-  if (liveDrawQueued) return;
-  liveDrawQueued = true;
-  requestAnimationFrame(() => {
-    liveDrawQueued = false;
-    renderVolumeTime();
-  });
+// Trace points, clock ticks and resize events come far faster than frames:
+// however many arrive, the plot is drawn once, in the next frame.
+function drawOncePerFrame(draw: () => void): () => void {
+  let queued = false;
+  return () => {
+    if (queued) return;
+    queued = true;
+    requestAnimationFrame(() => {
+      queued = false;
+      draw();
+    });
+  };
 }
+
+const scheduleLiveDraw = drawOncePerFrame(renderVolumeTime);
 
 // --- Start-up --------------------------------------------------------------
 
@@ -510,15 +521,7 @@ function startUp(): void {
   fetchDefaultSet()
     .then((defaultSet) => send({ type: "init", defaultSet }, [defaultSet]))
     .catch((error: unknown) => say(String(error)));
-  let resizeQueued = false;
-  window.addEventListener("resize", () => {
-    if (resizeQueued) return;
-    resizeQueued = true;
-    requestAnimationFrame(() => {
-      resizeQueued = false;
-      renderPlots();
-    });
-  });
+  window.addEventListener("resize", drawOncePerFrame(renderPlots));
 }
 
 startUp();
