@@ -113,7 +113,7 @@ touch "$root/tmp/installed.stamp"
 # ------------------------------------------------------------ the program --
 # In a network namespace of its own, the X server of the root can meet no
 # other X server of this machine.
-cp "$here/drive_installed_program.sh" "$root/tmp/"
+cp "$here/drive_installed_program.sh" "$here/../tests/e2e/x_session.sh" "$root/tmp/"
 unshare --net chroot --userspec=teacher:teacher "$root" /usr/bin/env -i PATH=/usr/bin:/bin \
     HOME=/home/teacher USER=teacher LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=/home/teacher/.runtime \
     /bin/bash /tmp/drive_installed_program.sh || {

@@ -27,6 +27,9 @@ if [ -z "${BREATHLAB_E2E_LIMITED:-}" ]; then
     BREATHLAB_E2E_LIMITED=1 exec timeout -k 10 "$time_limit" bash "$0" "$@"
 fi
 
+# shellcheck source=tests/e2e/x_session.sh
+source "$(dirname "$0")/x_session.sh"
+
 screen_width=1280 screen_height=1024
 readonly history_file_size=621360
 # Slot 1 starts after one record of 124272 bytes; its RunStatus float lies
@@ -81,23 +84,8 @@ done
 
 # ---------------------------------------------------------------- X server --
 
-# Xvfb picks a free display itself and writes its number to the descriptor,
-# so that parallel runs and other developers' servers never collide. Without
-# -noreset the server resets whenever its last client leaves, and a program
-# that connects just then is refused.
 start_x_server() {
-    local display_file="$work/display"
-    Xvfb -displayfd 3 -noreset -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp \
-        3>"$display_file" >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 1 100); do
-        [ -s "$display_file" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb could not start: $(cat "$work/xvfb.log")"
-        sleep 0.1
-    done
-    [ -s "$display_file" ] || fail "Xvfb gave no display number within 10 s"
-    DISPLAY=":$(head -n1 "$display_file")"
-    export DISPLAY
+    start_xvfb "$screen_width" "$screen_height" "$work"
     timeout 10 xdotool getdisplaygeometry >/dev/null 2>&1 ||
         fail "cannot connect to the X server on $DISPLAY"
     x_ready=1
@@ -130,31 +118,10 @@ pixels() { # file width height
     tail -c $(($2 * $3 * 3)) "$1" | od -An -v -tu1 -w3 | awk '{ print $1, $2, $3 }'
 }
 
-# Rounds a*b/c to the nearest integer for non-negative numbers, as the layout does.
-mul_div() { echo $(((2 * $1 * $2 + $3) / (2 * $3))); }
-# a*b/c rounded half to even.
-round_half_even() {
-    local q=$(($1 * $2 / $3)) r=$(($1 * $2 % $3))
-    if [ $((2 * r)) -gt "$3" ] || { [ $((2 * r)) -eq "$3" ] && [ $((q % 2)) -eq 1 ]; }; then
-        q=$((q + 1))
-    fi
-    echo "$q"
-}
-
 # ------------------------------------------------------------------ window --
 
 visible_windows() {
     xdotool search --onlyvisible --name "" 2>/dev/null
-}
-
-wait_for_main_window() { # seconds; prints the window id
-    local deadline=$((SECONDS + $1)) id
-    while [ $SECONDS -lt $deadline ] && kill -0 "$app_pid" 2>/dev/null; do
-        id=$(xdotool search --onlyvisible --name "^Varo e-breathlab" 2>/dev/null | head -n1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
 }
 
 # Menus, message boxes and dialogs are windows of their own. Their names are
@@ -221,43 +188,11 @@ find_menu_items() {
             "found ${#menu_item_x[@]} at x = ${menu_item_x[*]}"
 }
 
-# The controls' places follow from the window's client size by the program's
-# start-up layout (no scaling: the screen is 1280 pixels wide). W and H are
-# the client size, below the menu bar.
-#  indices table: left = 10 + Image1 + 10 + Image2 + 10 with both pictures
-#                 round(0.38 W) wide; top 0; right margin 10; height
-#                 MulDiv(H, 55, 100), as the airway picture.
-#  START: 90 x 40 at the top of the slider frames, which start 31 pixels
-#         (hidden combo box + 10) into the lower panel (top = picture + 10);
-#         left of it the frame of the airway groups (20 + MulDiv(W, 38, 100))
-#         and the lung frame (5 + a third of the groups' width less 40, + 10).
-compute_layout() {
-    local W=$win_width H=$((win_height - menu_height))
-    local picture_width picture_height groups_width unit lungs_right start_left start_top
-    picture_width=$(round_half_even 38 "$W" 100)
-    picture_height=$(mul_div "$H" 55 100)
-    table_x=$((win_x + 30 + 2 * picture_width))
-    table_y=$((win_y + menu_height))
-    table_w=$((W - 30 - 2 * picture_width - 10))
-    table_h=$picture_height
-
-    groups_width=$(mul_div "$W" 38 100)
-    unit=$(mul_div $((groups_width - 40)) 1 3)
-    lungs_right=$((20 + groups_width + 5 + unit + 10))
-    start_left=$((lungs_right + 5))
-    start_top=$((picture_height + 10 + 31))
-    start_x=$((win_x + start_left + 45))
-    start_y=$((win_y + menu_height + start_top + 20))
-    # A place inside the window that no command reacts to (lower panel's corner).
-    rest_x=$((win_x + win_width - 3))
-    rest_y=$((win_y + win_height - 3))
-}
-
 # Starts the program and finds its window and menu bar items.
 start_program() { # label log-file
     "$work/app/breathlab" >"$2" 2>&1 &
     app_pid=$!
-    main_window=$(wait_for_main_window 30) ||
+    main_window=$(wait_for_main_window "$app_pid" 30) ||
         fail "$1: the main window did not appear (within 30 s) ($(cat "$2"))"
     read_geometry "$main_window"
 }
