@@ -13,13 +13,28 @@ dense grid, is written beside it. Run: python3 derive_coefficients.py > elementa
 from decimal import Decimal as D, getcontext
 getcontext().prec = 90
 
+def series(term, next_term):
+    """term + next_term(term, 1) + ... , each term made from the one before,
+    summed until a term falls below 10^-100."""
+    total = term; i = 0
+    while True:
+        i += 1; term = next_term(term, i)
+        if abs(term) < D(10) ** -100: return total
+        total += term
+
+def odd_powers(x, w, tiny=D(10) ** -100):
+    """x + x w / 3 + x w^2 / 5 + ... until a term falls below tiny: the series
+    of atan (w = -x^2) and artanh (w = x^2)."""
+    total = x; power = x; k = 1
+    while True:
+        power *= w; k += 2; t = power / k
+        if abs(t) < tiny: return total
+        total += t
+
 def machin_pi():
     def arctan_inv(n):
-        x = D(1) / n; x2 = x * x; term = x; s = x; k = 1
-        while True:
-            term *= -x2; k += 2; t = term / k
-            if abs(t) < D(10) ** -(getcontext().prec + 5): return s
-            s += t
+        x = D(1) / n
+        return odd_powers(x, -x * x, D(10) ** -(getcontext().prec + 5))
     return 4 * (4 * arctan_inv(5) - arctan_inv(239))
 
 PI = machin_pi()
@@ -28,40 +43,19 @@ def atan(x):
     x = D(x); halvings = 0
     while abs(x) > D("0.01"):      # atan(x) = 2 atan(x / (1 + sqrt(1 + x^2)))
         x = x / (1 + (1 + x * x).sqrt()); halvings += 1
-    s = x; term = x; k = 1
-    while True:
-        term *= -x * x; k += 2; t = term / k
-        if abs(t) < D(10) ** -100: break
-        s += t
-    return s * (2 ** halvings)
+    return odd_powers(x, -x * x) * (2 ** halvings)
 
 def sin(x):
-    x = D(x); s = x; term = x; k = 1
-    while True:
-        term *= -x * x / ((k + 1) * (k + 2)); k += 2
-        if abs(term) < D(10) ** -100: return s
-        s += term
+    x = D(x); return series(x, lambda t, i: t * (-x * x / ((2 * i) * (2 * i + 1))))
 
 def cos(x):
-    x = D(x); s = D(1); term = D(1); k = 0
-    while True:
-        term *= -x * x / ((k + 1) * (k + 2)); k += 2
-        if abs(term) < D(10) ** -100: return s
-        s += term
+    x = D(x); return series(D(1), lambda t, i: t * (-x * x / ((2 * i - 1) * (2 * i))))
 
 def exp(x):
-    x = D(x); s = D(1); term = D(1); k = 0
-    while True:
-        k += 1; term *= x / k
-        if abs(term) < D(10) ** -100: return s
-        s += term
+    x = D(x); return series(D(1), lambda t, i: t * (x / i))
 
 def artanh(s):
-    s = D(s); total = s; term = s; k = 1
-    while True:
-        term *= s * s; k += 2; t = term / k
-        if abs(t) < D(10) ** -100: return total
-        total += t
+    s = D(s); return odd_powers(s, s * s)
 
 LN2 = 2 * artanh(D(1) / 3)
 
