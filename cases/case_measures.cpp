@@ -86,15 +86,10 @@ std::optional<double> EmptiedByFev1(const ResultRecord& r, int first, int last) 
 std::optional<double> PlainMeasure(const ResultRecord& r, const std::string& name) {
     for (const IndexMeasure& m : kIndexMeasures)
         if (name == m.Name) return r.*m.Field;
-    if (name.rfind("LobeSwing", 0) == 0 && name.size() == 10) return LobeSwing(r, name[9] - '1');
+    if (name.starts_with("LobeSwing") && name.size() == 10) return LobeSwing(r, name[9] - '1');
     if (name == "LeftEmptied") return EmptiedByFev1(r, 0, 1);
     if (name == "RightEmptied") return EmptiedByFev1(r, 2, 4);
     return std::nullopt;
-}
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 double PercentOf(double value, double reference) {
@@ -112,7 +107,7 @@ std::string NumberText(double value) {
 
 std::optional<double> CaseMeasure(const ResultRecord& run, const ResultRecord& reference,
                                   const std::string& name) {
-    if (!EndsWith(name, kPercentSuffix)) return PlainMeasure(run, name);
+    if (!name.ends_with(kPercentSuffix)) return PlainMeasure(run, name);
     const std::string base = name.substr(0, name.size() - std::string(kPercentSuffix).size());
     const auto value = PlainMeasure(run, base);
     const auto ref = PlainMeasure(reference, base);

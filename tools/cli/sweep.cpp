@@ -182,7 +182,7 @@ std::optional<SweepOptions> ParseSweepOptions(const std::vector<std::string>& ar
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (i + 1 >= args.size()) {
-            error = arg.rfind("--", 0) == 0 ? arg + " needs a value" : "unknown argument '" + arg + "'";
+            error = arg.starts_with("--") ? arg + " needs a value" : "unknown argument '" + arg + "'";
             return std::nullopt;
         }
         const std::string& v = args[++i];
@@ -207,8 +207,7 @@ std::optional<SweepOptions> ParseSweepOptions(const std::vector<std::string>& ar
             if (!ParseShard(v, o, error)) return std::nullopt;
         } else if (arg == "--out") {
             o.OutFile = v;
-            const bool jsonl = v.size() >= 6 && v.compare(v.size() - 6, 6, ".jsonl") == 0;
-            o.Format = jsonl ? SweepFormat::JsonLines : SweepFormat::Csv;
+            o.Format = v.ends_with(".jsonl") ? SweepFormat::JsonLines : SweepFormat::Csv;
         } else {
             error = "bad argument '" + arg + " " + v + "'";
             return std::nullopt;

@@ -19,10 +19,6 @@ constexpr const char* kVaryKey = "vary: ";
 // Every digit a double needs, so that equal texts mean equal grids.
 std::string Exact(double value) { return NumberText(value, 17); }
 
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 // The STEPS of "vary: NAME=FROM:TO:STEPS".
 std::optional<long> AxisSteps(const std::string& line) {
     const auto colon = line.rfind(':');
@@ -60,10 +56,10 @@ std::optional<long> DefinedPatients(const std::vector<std::string>& definition, 
     long product = 1;
     bool anyAxis = false;
     for (const std::string& line : definition) {
-        if (StartsWith(line, kPatientsKey)) {
+        if (line.starts_with(kPatientsKey)) {
             declared = ParseBoundedCount(std::string_view(line).substr(std::string(kPatientsKey).size()),
                                          1, kMaxGridPatients);
-        } else if (StartsWith(line, kVaryKey)) {
+        } else if (line.starts_with(kVaryKey)) {
             const auto steps = AxisSteps(line);
             if (!steps) {
                 error = "bad grid line '" + line + "'";

@@ -43,7 +43,7 @@ bool ReadHead(std::istream& in, SweepPart& part, std::string& error) {
     std::string line;
     while (std::getline(in, line)) {
         ++part.HeaderLine;
-        if (line.rfind("# ", 0) != 0) {
+        if (!line.starts_with("# ")) {
             part.Header = line;
             if (!in.eof()) return true;
             break;
