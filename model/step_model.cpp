@@ -76,8 +76,10 @@ bool BeginRamps(LungModel& m) {
 
 // move the ramped parameters to substep k. The lobe volume limits keep
 // the recoil law and the peripheral airway law defined while a lobe is resized.
-void ApplyRamps(LungModel& m, double k, double invN, bool resistanceRamps, double& Gsum) {
-    if (m.RampActive && m.LobeGroup.pending) {
+// lobesRamp says whether the lobe group moves in this millisecond.
+void ApplyRamps(LungModel& m, double k, double invN, bool lobesRamp, bool resistanceRamps,
+                double& Gsum) {
+    if (lobesRamp) {
         for (int j = 0; j < kLobeCount; ++j) {
             if (m.LobeMaxVolume[j].ramp(kNoRampZero, k, invN) &&
                 m.LobeMaxVolume[j].current < m.LobeVolume[j] + 0.01)
@@ -279,6 +281,7 @@ void StepModel(LungModel& m) {
 
     // The segment resistances move only while the lobe group ramps; otherwise
     // their parallel sums are the same for every substep of this millisecond.
+    // ApplyRamps takes the same flag, so the two cannot disagree.
     const bool lobesRamp = m.RampActive && m.LobeGroup.pending;
     double RsegL = 0, RsegR = 0;
     if (!lobesRamp) SideSegmentResistances(m, RsegL, RsegR);
@@ -288,7 +291,7 @@ void StepModel(LungModel& m) {
     for (int k = 1; k <= n; ++k) {
         m.SubstepIndex = k;
         m.Time += dt;
-        ApplyRamps(m, k, invN, resistanceRamps, Gsum);
+        ApplyRamps(m, k, invN, lobesRamp, resistanceRamps, Gsum);
         ComputeChestWallRecoil(m);
         ComputeLobeMechanics(m);
 
