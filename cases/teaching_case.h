@@ -80,9 +80,8 @@ std::optional<std::vector<TeachingCase>> ReadCaseTable(const std::string& path, 
 // The case of that name, ignoring letter case; null when there is none.
 const TeachingCase* FindCase(const std::vector<TeachingCase>& cases, const std::string& name);
 
-// Where the library lies beside a program: the table and the stored runs.
-constexpr const char* kCaseFolderName = "cases";
-constexpr const char* kCaseTableName = "case_table.txt";
+// Where the library lies in a data folder: the table and the stored runs.
+constexpr const char* kCaseTablePath = "cases/case_table.txt";
 constexpr const char* kCaseFileSuffix = ".spi";
 
 } // namespace breathlab

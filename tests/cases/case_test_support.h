@@ -15,8 +15,7 @@ namespace breathlab::test {
 inline const std::vector<TeachingCase>& CommittedCases() {
     static const std::vector<TeachingCase> cases = [] {
         std::string error;
-        auto read =
-            ReadCaseTable(std::string(BREATHLAB_SOURCE_DIR) + "/cases/case_table.txt", error);
+        auto read = ReadCaseTable(std::string(BREATHLAB_SOURCE_DIR) + "/" + kCaseTablePath, error);
         EXPECT_TRUE(read) << error;
         return read ? *read : std::vector<TeachingCase>{};
     }();

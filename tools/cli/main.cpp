@@ -9,6 +9,7 @@
 #include "sweep.h"
 #ifdef BREATHLAB_HAVE_CASES
 #include "case_commands.h"
+#include "teaching_case.h"
 #endif
 #ifdef BREATHLAB_HAVE_FIGURES
 #include "plot_command.h"
@@ -87,7 +88,7 @@ int Run(RunOptions options) {
     if (options.CaseName) {
 #ifdef BREATHLAB_HAVE_CASES
         std::string error;
-        if (!ApplyCase(options, ShippedDataFile("cases/case_table.txt"), error))
+        if (!ApplyCase(options, ShippedDataFile(kCaseTablePath), error))
             return Fail(error);
 #else
         return Fail("this build has no case library", kExitUsage);
