@@ -6,6 +6,7 @@
 #include "fuzz_environment.h"
 #include "fuzz_harnesses.h"
 #include "fuzz_bytes.h"
+#include "picture_probe.h"
 
 #include "hot_spot_grid.h"
 #include "string_grid.h"
@@ -13,19 +14,6 @@
 #include <climits>
 
 namespace breathlab {
-
-namespace {
-
-void Probe(const HotSpotTable& rows, int x, int y) {
-    HotSpotState state;
-    const auto region = OnPictureMouseMove(state, rows, 0, x, y, 100, 100);
-    FuzzCheck(region.has_value(), "without a slider group the picture follows the mouse");
-    FuzzCheck(state.HoverHotSpot >= kNoHotSpot && state.HoverHotSpot < rows.size(),
-              "the hovered hot spot is a row of the grid");
-    OnPictureMouseDown(state, rows, PictureButton::Left);
-}
-
-} // namespace
 
 void FuzzHotSpotGrid(const std::uint8_t* data, std::size_t size) {
     EnsureGuiApplication();
@@ -40,8 +28,8 @@ void FuzzHotSpotGrid(const std::uint8_t* data, std::size_t size) {
     const HotSpotTable rows = HotSpotRowsOf(grid);
     FuzzCheck(rows.size() == grid.RowCount(), "the picture sees every row");
     for (int row = 1; row < std::min<int>(rows.size(), 16); ++row)
-        Probe(rows, rows[row].value(1).toInt(), rows[row].value(2).toInt());
-    Probe(rows, INT_MIN, INT_MAX);
+        MoveAndClick(rows, rows[row].value(1).toInt(), rows[row].value(2).toInt(), 100, 100);
+    MoveAndClick(rows, INT_MIN, INT_MAX, 100, 100);
 }
 
 } // namespace breathlab

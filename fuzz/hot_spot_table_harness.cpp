@@ -3,6 +3,7 @@
 #include "fuzz_environment.h"
 #include "fuzz_harnesses.h"
 #include "fuzz_bytes.h"
+#include "picture_probe.h"
 
 #include "grid_file.h"
 #include "hot_spots.h"
@@ -35,18 +36,6 @@ void CheckSameGrid(const TextGrid& read, const TextGrid& reread) {
         for (int column = 0; column < read.ColumnCount(); ++column)
             FuzzCheck(read.Cell(column, row) == reread.Cell(column, row),
                       "a saved table keeps its cells");
-}
-
-void MoveAndClick(const HotSpotTable& table, int x, int y, int width, int height) {
-    HotSpotState state;
-    const auto region = OnPictureMouseMove(state, table, 0, x, y, width, height);
-    FuzzCheck(region.has_value(), "without a slider group the picture follows the mouse");
-    FuzzCheck(state.HoverHotSpot >= kNoHotSpot && state.HoverHotSpot < table.size(),
-              "the hovered hot spot is a row of the table");
-    for (PictureButton button : {PictureButton::Left, PictureButton::Right}) {
-        const PictureClick click = OnPictureMouseDown(state, table, button);
-        if (click.OpenHelp) HotSpotRegion(table, state.ClickedHotSpot);
-    }
 }
 
 // The first rows' own positions (every probe reads the whole table), and
