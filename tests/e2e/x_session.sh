@@ -15,12 +15,13 @@ start_xvfb() { # width height folder-for-its-files [Xvfb option...]
     Xvfb -displayfd 3 -noreset -screen 0 "$screen" -nolisten tcp "$@" \
         3>"$display_file" >"$folder/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 1 100); do
+    # A machine busy with a parallel build can take many seconds to start it.
+    for _ in $(seq 1 300); do
         [ -s "$display_file" ] && break
         kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb could not start: $(cat "$folder/xvfb.log")"
         sleep 0.1
     done
-    [ -s "$display_file" ] || fail "Xvfb gave no display number within 10 s"
+    [ -s "$display_file" ] || fail "Xvfb gave no display number within 30 s"
     DISPLAY=":$(head -n1 "$display_file")"
     export DISPLAY
 }
