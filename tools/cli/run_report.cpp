@@ -3,8 +3,6 @@
 #include "history_set_io.h"
 #include "run_outcome.h"
 
-#include <cmath>
-#include <cstdio>
 #include <iomanip>
 #include <sstream>
 
@@ -19,18 +17,6 @@ const std::array<IndexField, 12> kIndexFields = {{
     {"FRC", "l", &ResultRecord::FRC},         {"TLC", "l", &ResultRecord::TLC},
     {"FET", "s", &ResultRecord::FET},
 }};
-
-std::string NumberText(double value, int significantDigits) {
-    if (!std::isfinite(value))
-        return std::isnan(value) ? "NaN" : (value > 0 ? "Infinity" : "-Infinity");
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*g", significantDigits, value);
-    return text;
-}
-
-std::string JsonNumber(double value) { return std::isfinite(value) ? NumberText(value) : "null"; }
-
-std::string CsvNumber(double value) { return std::isfinite(value) ? NumberText(value) : ""; }
 
 namespace {
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lung_model.h"
+#include "number_text.h"
 #include "result_record.h"
 
 #include <array>
@@ -17,16 +18,6 @@ struct IndexField {
     float ResultRecord::*Field;
 };
 extern const std::array<IndexField, 12> kIndexFields;
-
-// A number in text; 9 significant digits let a stored single round-trip.
-// Non-finite values are written "NaN", "Infinity", "-Infinity".
-std::string NumberText(double value, int significantDigits = 9);
-
-// JSON has no NaN or infinity; they are written as null.
-std::string JsonNumber(double value);
-
-// CSV has no null either: a non-finite value is an empty field.
-std::string CsvNumber(double value);
 
 // "completed", "dead" or "error".
 const char* RunStatusWord(float status);

@@ -3,25 +3,11 @@
 #include "history_commands.h"
 #include "history_set_io.h"
 #include "index_texts.h"
-
-#include <cmath>
-#include <cstdio>
+#include "number_text.h"
 
 namespace breathlab {
 
 namespace {
-
-// JSON numbers: 9 significant digits give back the stored single exactly;
-// JSON has no NaN or infinity.
-void AppendNumber(std::string& out, double value) {
-    if (!std::isfinite(value)) {
-        out += "null";
-        return;
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", value);
-    out += text;
-}
 
 void AppendString(std::string& out, const std::string& text) {
     out += '"';
@@ -44,24 +30,24 @@ void AppendArray(std::string& out, int count, Each each) {
 
 void AppendRecord(std::string& out, const ResultRecord& r) {
     out += "{\"RunStatus\":";
-    AppendNumber(out, r.RunStatus);
+    out += JsonNumber(r.RunStatus);
     for (const IndexRowLayout& layout : kIndexRows) {
         out += ",\"";
         out += layout.Name;
         out += "\":";
-        AppendNumber(out, r.*layout.Field);
+        out += JsonNumber(r.*layout.Field);
     }
     out += ",\"FlowAtFev1\":";
-    AppendNumber(out, r.FlowAtFev1);
+    out += JsonNumber(r.FlowAtFev1);
     out += ",\"SignalSelection\":";
-    AppendNumber(out, r.SignalSelection);
+    out += JsonNumber(r.SignalSelection);
     out += ",\"Parameters\":";
     AppendArray(out, kRegionRows, [&](int row) {
         AppendArray(out, kParameterCount,
-                    [&](int k) { AppendNumber(out, r.ParameterBlock[row][k]); });
+                    [&](int k) { out += JsonNumber(r.ParameterBlock[row][k]); });
     });
     out += ",\"Globals\":";
-    AppendArray(out, kGlobalParams, [&](int j) { AppendNumber(out, r.GlobalParamBlock[j]); });
+    AppendArray(out, kGlobalParams, [&](int j) { out += JsonNumber(r.GlobalParamBlock[j]); });
     out += '}';
 }
 
@@ -134,11 +120,11 @@ std::string PageSession::StateJson() const {
     out += ",\"Working\":";
     AppendArray(out, kRegionRows, [&](int row) {
         AppendArray(out, kParameterCount,
-                    [&](int k) { AppendNumber(out, parameters_.RegionParams[row][k]); });
+                    [&](int k) { out += JsonNumber(parameters_.RegionParams[row][k]); });
     });
     out += ",\"WorkingGlobals\":";
     AppendArray(out, kGlobalParams,
-                [&](int j) { AppendNumber(out, parameters_.GlobalParams[j]); });
+                [&](int j) { out += JsonNumber(parameters_.GlobalParams[j]); });
     out += '}';
     return out;
 }
