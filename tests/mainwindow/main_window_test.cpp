@@ -17,7 +17,6 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <QStyleOptionButton>
@@ -29,6 +28,7 @@
 #include "main_window.h"
 #include "picture_area.h"
 #include "string_grid.h"
+#include "window_test_main.h"
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -600,12 +600,5 @@ void MainWindowTest::GridLeftClickSelectsThenReportsTheButton() {
     QCOMPARE(grid.Col(), 1);
 }
 
-// Each test process keeps its single-instance lock in a folder of its own.
-int main(int argc, char* argv[]) {
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BREATHLAB_WINDOW_TEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

@@ -4,13 +4,13 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "help_pages.h"
 #include "main_window.h"
 #include "picture_area.h"
 #include "string_grid.h"
+#include "window_test_main.h"
 
 using namespace breathlab;
 
@@ -157,15 +157,6 @@ void WindowCommandsTest::EveryHelpControlIsAControlOfTheWindow() {
     QCOMPARE(ContextHelpPage(form.Panel3->objectName()), QString("H0003.rtf"));
 }
 
-// Each test process keeps its single-instance lock in a folder of its own, so
-// tests running side by side do not see each other as a second instance.
-int main(int argc, char* argv[]) {
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    WindowCommandsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BREATHLAB_WINDOW_TEST_MAIN(WindowCommandsTest)
 
 #include "window_commands_test.moc"

@@ -14,6 +14,7 @@
 #include "history_file.h"
 #include "main_window.h"
 #include "program_arguments.h"
+#include "window_test_main.h"
 
 using namespace breathlab;
 
@@ -132,13 +133,5 @@ void CommandLineTest::MissingOrForeignFileShowsTheMessageAndChangesNothing() {
     QVERIFY(form.isEnabled());
 }
 
-// Each test process keeps its single-instance lock in a folder of its own, so
-// that a window test running beside it never finds the program "running".
-int main(int argc, char* argv[]) {
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    CommandLineTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BREATHLAB_WINDOW_TEST_MAIN(CommandLineTest)
 #include "command_line_test.moc"

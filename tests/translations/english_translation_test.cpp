@@ -24,6 +24,7 @@
 #include "settings_dialog.h"
 #include "string_grid.h"
 #include "translation_catalogue.h"
+#include "window_test_main.h"
 
 using namespace breathlab;
 
@@ -202,13 +203,5 @@ void EnglishTranslationTest::UnknownLanguageKeepsTheBuiltInTexts() {
     QVERIFY(other.isEmpty());
 }
 
-// Each test process keeps its single-instance lock in a folder of its own, so
-// that a window test running beside it never finds the program "running".
-int main(int argc, char* argv[]) {
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    EnglishTranslationTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BREATHLAB_WINDOW_TEST_MAIN(EnglishTranslationTest)
 #include "english_translation_test.moc"

@@ -1,0 +1,17 @@
+// The main() of a QtTest program that builds the window. Each test process
+// keeps its single-instance lock in a runtime folder of its own, so that a
+// window test running beside it never finds the program "running".
+#pragma once
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#define BREATHLAB_WINDOW_TEST_MAIN(TestClass)                                                  \
+    int main(int argc, char* argv[]) {                                                         \
+        QTemporaryDir runtime;                                                                 \
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());                             \
+        QApplication app(argc, argv);                                                          \
+        TestClass test;                                                                        \
+        return QTest::qExec(&test, argc, argv);                                                \
+    }
