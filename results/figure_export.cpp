@@ -34,11 +34,11 @@ bool SelectedRunHasPoints(const RunHistory& history) {
     return slot >= 1 && slot < kHistorySlots && history.Slots[slot].TimeAxis[0] != 0;
 }
 
-bool WritePng(QSaveFile& file, const RunHistory& history, const FigureSizes& sizes) {
+bool WritePng(QIODevice& file, const RunHistory& history, const FigureSizes& sizes) {
     return RenderFigures(history, sizes, 2).save(&file, "PNG");
 }
 
-bool WriteSvg(QSaveFile& file, const RunHistory& history, const FigureSizes& sizes) {
+bool WriteSvg(QIODevice& file, const RunHistory& history, const FigureSizes& sizes) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setResolution(PictureDpi());
@@ -109,12 +109,15 @@ bool WriteFigureFile(const QString& path, const RunHistory& history, const Figur
                     .arg(path);
         return false;
     }
-    if (*format == FigureFormat::Pdf) return WriteReportPdf(path, history, sizes, info, error);
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
-    if (ok)
-        ok = *format == FigureFormat::Png ? WritePng(file, history, sizes)
-                                          : WriteSvg(file, history, sizes);
+    if (ok) {
+        switch (*format) {
+        case FigureFormat::Png: ok = WritePng(file, history, sizes); break;
+        case FigureFormat::Svg: ok = WriteSvg(file, history, sizes); break;
+        case FigureFormat::Pdf: ok = WriteReportPdf(file, history, sizes, info); break;
+        }
+    }
     if (ok) ok = file.commit();
     if (!ok) {
         error = QCoreApplication::translate("FigureExport", "cannot write %1: %2")

@@ -6,7 +6,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -166,31 +165,18 @@ QStringList SettingsLines(const RunHistory& history) {
     return lines;
 }
 
-bool WriteReportPdf(const QString& path, const RunHistory& history, const FigureSizes& sizes,
-                    const ReportInfo& info, QString& error) {
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) {
-        QPdfWriter pdf(&file);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(PictureDpi());
-        pdf.setTitle(QCoreApplication::translate("ReportPdf", "breathlab report"));
-        pdf.setCreator(QStringLiteral("breathlab"));
-        QPainter painter;
-        ok = painter.begin(&pdf);
-        if (ok) {
-            PaintReport(painter, history, sizes, info);
-            ok = painter.end();
-        }
-    }
-    if (ok) ok = file.commit();
-    if (!ok) {
-        error = QCoreApplication::translate("ReportPdf", "cannot write %1: %2")
-                    .arg(path, file.errorString());
-        file.cancelWriting();
-    }
-    return ok;
+bool WriteReportPdf(QIODevice& device, const RunHistory& history, const FigureSizes& sizes,
+                    const ReportInfo& info) {
+    QPdfWriter pdf(&device);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(PictureDpi());
+    pdf.setTitle(QCoreApplication::translate("ReportPdf", "breathlab report"));
+    pdf.setCreator(QStringLiteral("breathlab"));
+    QPainter painter;
+    if (!painter.begin(&pdf)) return false;
+    PaintReport(painter, history, sizes, info);
+    return painter.end();
 }
 
 } // namespace breathlab

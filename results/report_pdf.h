@@ -3,6 +3,7 @@
 // source and the date.
 #pragma once
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +21,9 @@ QString RegionKeyName(int region);
 // 100 %.
 QStringList SettingsLines(const RunHistory& history);
 
-bool WriteReportPdf(const QString& path, const RunHistory& history, const FigureSizes& sizes,
-                    const ReportInfo& info, QString& error);
+// Writes the report to device; the caller opens it and keeps it whole or
+// discards it.
+bool WriteReportPdf(QIODevice& device, const RunHistory& history, const FigureSizes& sizes,
+                    const ReportInfo& info);
 
 } // namespace breathlab

@@ -380,10 +380,6 @@
         <source>breathlab report</source>
         <translation>breathlab report</translation>
     </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>cannot write %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>SettingsTable</name>
