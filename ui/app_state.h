@@ -29,8 +29,7 @@ constexpr int kPictureSlots = 11; // region pictures in slots 1..5, the rest sta
 
 struct AppState {
     std::unique_ptr<SingleInstanceLock> InstanceLock;
-    QString ProgramFolder; // where the fixed data are read; ends with "/"
-    DataFolders Folders;   // the same, and where the user's files are written
+    DataFolders Folders; // where the fixed data are read and the user's files written
     QString SaveName = "data_default.spi";
 
     std::unique_ptr<LungModel> Model = std::make_unique<LungModel>();

@@ -88,7 +88,7 @@ void TForm1::Saveas1Click() {
 void TForm1::refDefault1Click() {
     AppState& s = *state_;
     RunHistory& h = *s.History;
-    if (!Report(this, Label26, RestoreDefaultReference(s.ProgramFolder, h))) return;
+    if (!Report(this, Label26, RestoreDefaultReference(s.Folders.Data, h))) return;
     ShowIndices(0, false);
     ShowAllRunRows();
     ShowRunRow(kReferenceRow, 0);
@@ -115,7 +115,7 @@ TForm4* TForm1::HelpWindow() {
 }
 
 void TForm1::ShowHelpPage(const QString& page) {
-    HelpWindow()->ShowHelpPage(HelpPagePath(state_->ProgramFolder, page));
+    HelpWindow()->ShowHelpPage(HelpPagePath(state_->Folders.Data, page));
 }
 
 void TForm1::Help1Click() {

@@ -194,7 +194,7 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int, int) {
         const int row = s.HotSpots.ClickedHotSpot;
         std::optional<QString> code;
         if (row >= 0) code = tparm->Cell(3, row);
-        HelpWindow()->ShowPictureHelp(s.ProgramFolder, code);
+        HelpWindow()->ShowPictureHelp(s.Folders.Data, code);
     }
 }
 

@@ -29,7 +29,7 @@ void ShowError(QWidget* parent, const QString& message) {
 } // namespace
 
 QString breathlab::DataPath(const AppState& state, const QString& relativeName) {
-    return ResolveDataPath(state.ProgramFolder, relativeName);
+    return ResolveDataPath(state.Folders.Data, relativeName);
 }
 
 // Conditions that end the program before anything else happens.
@@ -41,7 +41,6 @@ bool TForm1::StartupChecks() {
         return false;
     }
     s.Folders = RunningProgramDataFolders();
-    s.ProgramFolder = s.Folders.Data;
     PrepareUserFolder(s.Folders);
     if (auto failure = CheckDataFiles(s.Folders.Data, s.Folders.User)) {
         ShowError(this, *failure);
@@ -99,7 +98,7 @@ void TForm1::LoadPictures() {
         }
         s.Pictures[k] = picture.Image;
     }
-    RemoveScratchFile(s.ProgramFolder);
+    RemoveScratchFile(s.Folders.Data);
     DecodedPicture background = LoadJpegFile(DataPath(s, "datfiles1/tlo.dat"));
     // The schematic is drawn over the background at every live trace point;
     // stretched once to the picture's size here, it is only copied there.
