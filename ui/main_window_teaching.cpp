@@ -60,7 +60,7 @@ void TForm1::Export1Click() {
 // A case opens like a file; the case files stay as they are, since "Save"
 // writes into the simulation folder.
 void TForm1::Cases1Click() {
-    const auto cases = ReadCases(this, DataPath(*state_, "cases/case_table.txt"));
+    const auto cases = ReadCases(this, DataPath(*state_, kCaseTablePath));
     if (!cases) return;
     TCaseListDialog dialog(*cases, this);
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenCase().isEmpty()) return;
@@ -71,7 +71,7 @@ void TForm1::Cases1Click() {
 // The exercise runs its patients on a model of its own, so the window's runs
 // and sliders stay as they were.
 void TForm1::Exercise1Click() {
-    const auto cases = ReadCases(this, DataPath(*state_, "cases/case_table.txt"));
+    const auto cases = ReadCases(this, DataPath(*state_, kCaseTablePath));
     if (!cases) return;
     auto defaults = std::make_unique<ResultHistory>();
     const FileOutcome read = ReadHistorySet(DataPath(*state_, kStandardHistoryFile), *defaults);

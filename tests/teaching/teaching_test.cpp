@@ -73,7 +73,7 @@ QStringList ActionTexts(const QList<QAction*>& actions) {
 void TeachingTest::initTestCase() {
     QLocale::setDefault(QLocale::c());
     std::string error;
-    auto cases = ReadCaseTable(BREATHLAB_SOURCE_DIR "/cases/case_table.txt", error);
+    auto cases = ReadCaseTable(std::string(BREATHLAB_SOURCE_DIR) + "/" + kCaseTablePath, error);
     QVERIFY2(cases, error.c_str());
     cases_ = *cases;
     QVERIFY(
