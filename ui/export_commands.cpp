@@ -1,6 +1,6 @@
 #include "export_commands.h"
 
-#include "run_report.h"
+#include "run_csv.h"
 
 #include <QCoreApplication>
 
@@ -75,9 +75,10 @@ QString WithExportSuffix(ExportKind kind, const QString& path) {
 }
 
 QStringList CsvFilesForPath(const QString& path) {
-    const QString prefix = CsvPrefix(path);
-    return {prefix + QStringLiteral("-volume-time.csv"),
-            prefix + QStringLiteral("-flow-volume.csv")};
+    QStringList files;
+    for (const std::string& file : TraceCsvPaths(CsvPrefix(path).toStdString()))
+        files << QString::fromStdString(file);
+    return files;
 }
 
 QStringList WriteExport(ExportKind kind, const QString& path, const RunHistory& history,

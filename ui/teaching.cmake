@@ -8,7 +8,7 @@ add_library(breathlab_teaching STATIC
     ${CMAKE_CURRENT_LIST_DIR}/export_dialog.cpp)
 target_include_directories(breathlab_teaching PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(breathlab_teaching PUBLIC
-    Qt6::Widgets breathlab_cases breathlab_figures breathlab_history breathlab_headless)
+    Qt6::Widgets breathlab_cases breathlab_figures breathlab_history)
 set_target_properties(breathlab_teaching PROPERTIES AUTOMOC ON)
 
 # The main window's menus for them.

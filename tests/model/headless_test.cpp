@@ -1,5 +1,6 @@
 #include "cli_arguments.h"
 #include "history_set_io.h"
+#include "run_csv.h"
 #include "run_report.h"
 
 #include <cstring>

@@ -5,6 +5,7 @@
 #include "history_set_io.h"
 #include "output_file.h"
 #include "run_outcome.h"
+#include "run_csv.h"
 #include "run_report.h"
 #include "sweep.h"
 #ifdef BREATHLAB_HAVE_CASES

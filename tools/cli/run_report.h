@@ -1,4 +1,5 @@
-// How breathlab-cli reports a run: a readable table, JSON lines, CSV traces.
+// How breathlab-cli reports a run: a readable table and JSON lines (the CSV
+// traces are written by run_csv.h).
 #pragma once
 
 #include "lung_model.h"
@@ -7,7 +8,6 @@
 
 #include <array>
 #include <ostream>
-#include <string>
 
 namespace breathlab {
 
@@ -29,8 +29,5 @@ void PrintIndexTable(std::ostream& out, int run, const ResultRecord& r, const Lu
 // One JSON object on one line; floats with 9 significant digits so that the
 // stored single-precision values round-trip.
 void PrintJsonLine(std::ostream& out, const ResultRecord& r, const LungModel& m);
-
-// PREFIX-volume-time.csv and PREFIX-flow-volume.csv of one run.
-bool WriteTraceCsv(const std::string& prefix, const ResultRecord& r, std::string& error);
 
 } // namespace breathlab
