@@ -17,8 +17,8 @@
 namespace breathlab {
 
 enum class SettingsGrid {
-    ResultsTable,    // StringGrid2, row 0
-    ExpirationDepth, // StringGrid3, row 0
+    ResultsTable,    // resultsTable, row 0
+    ExpirationDepth, // expirationDepthColumn, row 0
 };
 
 // A percentage to show in the settings row; the caller writes "   " and the
@@ -51,9 +51,9 @@ class SliderBank {
     // slider's change handler; returns whether it moved.
     bool SetPosition(int k, int position);
 
-    // Change handler of TrackBar1..TrackBar8.
+    // Change handler of mainResistanceSlider..lungComplianceSlider.
     void OnSliderChanged(int k);
-    // Change handler of TrackBar9.
+    // Change handler of expirationDepthSlider.
     void OnExpirationDepthChanged();
 
     SliderGroupControls SelectSliderGroup(int n);

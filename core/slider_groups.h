@@ -8,26 +8,28 @@
 namespace breathlab {
 
 constexpr int kNoSliderGroup = 0;
-constexpr int kMainGroup = 1;       // Panel1: TrackBar1
-constexpr int kHiddenGroup = 2;     // Panel8: nothing
-constexpr int kMiddleGroup = 3;     // Panel2: TrackBar2, TrackBar3
-constexpr int kPeripheralGroup = 4; // Panel3: TrackBar5, TrackBar6
-constexpr int kLungsGroup = 5;      // Panel4: TrackBar7, TrackBar8
+constexpr int kMainGroup = 1;   // mainGroupPanel: mainResistanceSlider
+constexpr int kHiddenGroup = 2; // hiddenGroupPanel: nothing
+constexpr int kMiddleGroup = 3; // middleGroupPanel: deadSpaceSlider, middleResistanceSlider
+constexpr int kPeripheralGroup =
+    4; // peripheralGroupPanel: peripheralResistanceSlider, closingCapacitySlider
+constexpr int kLungsGroup = 5; // lungsGroupPanel: lungSizeSlider, lungComplianceSlider
 
-// The group whose panel holds TrackBar<k> (k = 1..8); 0 for TrackBar4, the
+// The group whose panel holds TrackBar<k> (k = 1..8); 0 for middleStiffnessSlider, the
 // stiffness slider, which no group enables.
 int GroupOfSlider(int k);
 
 struct SliderGroupControls {
-    std::array<bool, 8> Sliders{};     // TrackBar1..TrackBar8
-    std::array<bool, 8> ScaleLabels{}; // the labels beside TrackBar<k>; 7 and 8 share one column
-                                       // and TrackBar4 has none, so its entry stays false
+    std::array<bool, 8> Sliders{}; // mainResistanceSlider..lungComplianceSlider
+    std::array<bool, 8>
+        ScaleLabels{}; // the labels beside TrackBar<k>; 7 and 8 share one column
+                       // and middleStiffnessSlider has none, so its entry stays false
     bool SliderEnabled(int k) const { return Sliders[k - 1]; }
     bool ScaleLabelsEnabled(int k) const { return ScaleLabels[k - 1]; }
 };
 
 // The enabled state of every slider and label column for SliderGroup n;
-// TrackBar9 belongs to no group and is not listed.
+// expirationDepthSlider belongs to no group and is not listed.
 SliderGroupControls EnabledControls(int sliderGroup);
 
 } // namespace breathlab

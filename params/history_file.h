@@ -72,7 +72,7 @@ QString ChooseSaveAsPath(const std::function<QString()>& askForPath);
 // What a file command changed, for the window to show.
 struct FileCommandResult {
     FileOutcome Outcome;
-    QString DataSourceLine; // new text of Label26 on success
+    QString DataSourceLine; // new text of dataSourceLine on success
     QString Notice;         // a message to show on success, or empty
 };
 

@@ -12,7 +12,7 @@ constexpr double kNoticeableVolumeShare = 0.005;
 void ShowPicture(AnimationState& state, AnimationHost& host, int slot) {
     host.ShowSchematic(slot);
     host.RepaintFlowVolumePlot();
-    host.SetControlEnabled(AnimationControl::Timer1, false);
+    host.SetControlEnabled(AnimationControl::RegionLabelTimer, false);
     host.ProcessEvents();
     if (const int wait = AnimationWaitMs(state.AnimationSpeed); wait > 0) host.Sleep(wait);
     while (state.AnimationPaused && !state.StopRequested) {
@@ -23,12 +23,12 @@ void ShowPicture(AnimationState& state, AnimationHost& host, int slot) {
 
 } // namespace
 
-const char* Button9Click(AnimationState& state) {
+const char* TogglePause(AnimationState& state) {
     state.AnimationPaused = !state.AnimationPaused;
     return state.AnimationPaused ? "go" : "pauza";
 }
 
-std::string Button10Click(AnimationState& state) {
+std::string NextAnimationSpeed(AnimationState& state) {
     ++state.AnimationSpeed;
     if (state.AnimationSpeed > 3) state.AnimationSpeed = 1;
     return std::to_string(state.AnimationSpeed);
@@ -45,7 +45,7 @@ int AnimationWaitMs(int speed) {
     }
 }
 
-void Button8Click(AnimationState& state, AnimationHost& host) {
+void PlayAnimation(AnimationState& state, AnimationHost& host) {
     state.AnimationActive = true;
     state.StopRequested = false;
     for (AnimationControl control : kAnimationLockOrder)
@@ -55,7 +55,7 @@ void Button8Click(AnimationState& state, AnimationHost& host) {
     host.DrawFlowVolumePlot();
     state.CurveAnimation = false;
 
-    host.SetControlEnabled(AnimationControl::Timer1, true);
+    host.SetControlEnabled(AnimationControl::RegionLabelTimer, true);
     for (AnimationControl control : kAnimationLockOrder)
         host.SetControlEnabled(control, true);
     state.AnimationActive = false;

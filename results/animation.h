@@ -25,10 +25,10 @@ struct AnimationState {
 constexpr const char* kPauseCaptionAtStart = "pause";
 
 // Toggles the pause; returns the button's new caption ("go" when now paused).
-const char* Button9Click(AnimationState& state);
+const char* TogglePause(AnimationState& state);
 
 // Next speed, 3 -> 1 -> 2 -> 3; returns the button's new caption.
-std::string Button10Click(AnimationState& state);
+std::string NextAnimationSpeed(AnimationState& state);
 
 // Wait after each picture: 200 ms, 50 ms or none for speeds 1, 2, 3.
 int AnimationWaitMs(int speed);
@@ -41,28 +41,30 @@ constexpr int kPausePollMs = 20;
 // the label timer and then all of them again in the same order. The pause and
 // speed buttons and the window stay enabled.
 enum class AnimationControl {
-    Button1,  // "reset"
-    Button2,  // "START"
-    Button3,  // "Delete row"
-    Button6,  // "Use as ref."
-    Button8,  // "animation"
-    Button11, // "reset all"
-    Button12, // "Settings"
-    MainMenu, // every top-level item
-    StringGrid2,
-    Panel1,
-    Panel2,
-    Panel3,
-    Panel4,
-    Timer1, // the label timer of the airway picture
+    ResetButton,          // "reset"
+    StartButton,          // "START"
+    DeleteRowButton,      // "Delete row"
+    UseAsReferenceButton, // "Use as ref."
+    AnimationButton,      // "animation"
+    ResetAllButton,       // "reset all"
+    SettingsButton,       // "Settings"
+    MainMenu,             // every top-level item
+    ResultsTable,
+    MainGroupPanel,
+    MiddleGroupPanel,
+    PeripheralGroupPanel,
+    LungsGroupPanel,
+    RegionLabelTimer, // the label timer of the airway picture
 };
 
 constexpr std::array<AnimationControl, 14> kAnimationLockOrder = {
-    AnimationControl::Button1,  AnimationControl::Button2,  AnimationControl::Button3,
-    AnimationControl::Button6,  AnimationControl::Button8,  AnimationControl::Button11,
-    AnimationControl::Button12, AnimationControl::MainMenu, AnimationControl::StringGrid2,
-    AnimationControl::Panel1,   AnimationControl::Panel2,   AnimationControl::Panel3,
-    AnimationControl::Panel4,   AnimationControl::Timer1};
+    AnimationControl::ResetButton,      AnimationControl::StartButton,
+    AnimationControl::DeleteRowButton,  AnimationControl::UseAsReferenceButton,
+    AnimationControl::AnimationButton,  AnimationControl::ResetAllButton,
+    AnimationControl::SettingsButton,   AnimationControl::MainMenu,
+    AnimationControl::ResultsTable,     AnimationControl::MainGroupPanel,
+    AnimationControl::MiddleGroupPanel, AnimationControl::PeripheralGroupPanel,
+    AnimationControl::LungsGroupPanel,  AnimationControl::RegionLabelTimer};
 
 class AnimationHost {
   public:
@@ -81,7 +83,7 @@ class AnimationHost {
 };
 
 // The "animation" button: one whole replay, returning when it is over.
-void Button8Click(AnimationState& state, AnimationHost& host);
+void PlayAnimation(AnimationState& state, AnimationHost& host);
 
 // Whether a curve drawn with this pen width is the one being replayed: only the
 // selected run's thick curve, and only while the replay redraws the plot.

@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Model of forced expiration and program: the Varo.e-breathlab team</source>
+        <translation>Model of forced expiration and program: the Varo.e-breathlab team</translation>
+    </message>
+    <message>
+        <source>A teaching simulator of the forced expiration: move the sliders, press START and compare the flow-volume curves of your patients with the reference.</source>
+        <translation>A teaching simulator of the forced expiration: move the sliders, press START and compare the flow-volume curves of your patients with the reference.</translation>
+    </message>
+    <message>
+        <source>Thanks to the students and teachers of physiology who tried it first and told us what was missing.</source>
+        <translation>Thanks to the students and teachers of physiology who tried it first and told us what was missing.</translation>
+    </message>
+    <message>
+        <source>Breathe out, hard and long!</source>
+        <translation>Breathe out, hard and long!</translation>
+    </message>
+    <message>
+        <source> Varo.e-breathlab</source>
+        <translation> Varo.e-breathlab</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Version: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Autorzy</source>
+        <translation>Authors</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>Free software under the MIT licence.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseListDialog</name>
+    <message>
+        <source>Open case</source>
+        <translation>Open case</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>Cases</translation>
+    </message>
+</context>
+<context>
     <name>CaseNotes</name>
     <message>
         <source> or </source>
@@ -88,6 +142,77 @@
     </message>
 </context>
 <context>
+    <name>ExerciseDialog</name>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>New round</source>
+        <translation>New round</translation>
+    </message>
+    <message>
+        <source>Open exercise</source>
+        <translation>Open exercise</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>1. Which pattern?</source>
+        <translation>1. Which pattern?</translation>
+    </message>
+    <message>
+        <source>2. Where is the fault?</source>
+        <translation>2. Where is the fault?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Exercise number:</source>
+        <translation>Exercise number:</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Exercise %1</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Read the curves and the indices (Ref.: the normal reference, Obs.: the patient), then answer both questions.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Read the curves and the indices (Ref.: the normal reference, Obs.: the patient), then answer both questions.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Choose an answer to both questions first.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Choose an answer to both questions first.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>wrong</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Pattern: %1. Fault: %2.&lt;/b&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Pattern: %1. Fault: %2.&lt;/b&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;A random patient of the family of this case:&lt;/p&gt;</source>
+        <translation>&lt;p&gt;A random patient of the family of this case:&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 (%3 rounds)</source>
+        <translation>Score: %1 of %2 (%3 rounds)</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommands</name>
     <message>
         <source>Select a run first: the CSV export writes the samples of the selected run.</source>
@@ -124,6 +249,29 @@
     <message>
         <source>CSV tables (*.csv)</source>
         <translation>CSV tables (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Export the runs shown in the window as:</source>
+        <translation>Export the runs shown in the window as:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Written: %1</translation>
     </message>
 </context>
 <context>
@@ -176,6 +324,13 @@
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Spirometry help</source>
+        <translation>Spirometry help</translation>
     </message>
 </context>
 <context>
@@ -320,291 +475,7 @@
     </message>
 </context>
 <context>
-    <name>RegionPicture</name>
-    <message>
-        <source> main</source>
-        <translation> main</translation>
-    </message>
-    <message>
-        <source> middle</source>
-        <translation> middle</translation>
-    </message>
-    <message>
-        <source> peripheral</source>
-        <translation> peripheral</translation>
-    </message>
-    <message>
-        <source> lungs </source>
-        <translation> lungs </translation>
-    </message>
-</context>
-<context>
-    <name>ReportPdf</name>
-    <message>
-        <source>expiration depth %1</source>
-        <translation>expiration depth %1</translation>
-    </message>
-    <message>
-        <source>Index</source>
-        <translation>Index</translation>
-    </message>
-    <message>
-        <source>breathlab: forced expiration report</source>
-        <translation>breathlab: forced expiration report</translation>
-    </message>
-    <message>
-        <source>Runs from: %1</source>
-        <translation>Runs from: %1</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Date: %1</translation>
-    </message>
-    <message>
-        <source>Indices (Ref.: reference, Obs.: selected run)</source>
-        <translation>Indices (Ref.: reference, Obs.: selected run)</translation>
-    </message>
-    <message>
-        <source>Settings (reference in % of normal, runs in % of the reference)</source>
-        <translation>Settings (reference in % of normal, runs in % of the reference)</translation>
-    </message>
-    <message>
-        <source>Reference</source>
-        <translation>Reference</translation>
-    </message>
-    <message>
-        <source>Run %1</source>
-        <translation>Run %1</translation>
-    </message>
-    <message>
-        <source>breathlab report</source>
-        <translation>breathlab report</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsTable</name>
-    <message>
-        <source>R</source>
-        <translation>R</translation>
-    </message>
-    <message>
-        <source>VDc</source>
-        <translation>VDc</translation>
-    </message>
-    <message>
-        <source>R(1/swiat)</source>
-        <translation>R(1/lumen)</translation>
-    </message>
-    <message>
-        <source>--stiff--</source>
-        <translation>--stiff--</translation>
-    </message>
-    <message>
-        <source>OBW. R(1/swia)</source>
-        <translation>PERIPH. R(1/lumen)</translation>
-    </message>
-    <message>
-        <source>CCC</source>
-        <translation>CCC</translation>
-    </message>
-    <message>
-        <source>Rozmiar</source>
-        <translation>Size</translation>
-    </message>
-    <message>
-        <source>Cm</source>
-        <translation>Cm</translation>
-    </message>
-    <message>
-        <source>Both lungs</source>
-        <translation>Both lungs</translation>
-    </message>
-    <message>
-        <source>Left lung</source>
-        <translation>Left lung</translation>
-    </message>
-    <message>
-        <source>Right lung</source>
-        <translation>Right lung</translation>
-    </message>
-    <message>
-        <source>Upper Left L.</source>
-        <translation>Upper Left L.</translation>
-    </message>
-    <message>
-        <source>Lower Left L.</source>
-        <translation>Lower Left L.</translation>
-    </message>
-    <message>
-        <source>Upper Right L.</source>
-        <translation>Upper Right L.</translation>
-    </message>
-    <message>
-        <source>Middle Right L.</source>
-        <translation>Middle Right L.</translation>
-    </message>
-    <message>
-        <source>Lower Right L.</source>
-        <translation>Lower Right L.</translation>
-    </message>
-</context>
-<context>
-    <name>SingleInstance</name>
-    <message>
-        <source>This program is already running.</source>
-        <translation>This program is already running.</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutBox</name>
-    <message>
-        <source>Model of forced expiration and program: the Varo.e-breathlab team</source>
-        <translation>Model of forced expiration and program: the Varo.e-breathlab team</translation>
-    </message>
-    <message>
-        <source>A teaching simulator of the forced expiration: move the sliders, press START and compare the flow-volume curves of your patients with the reference.</source>
-        <translation>A teaching simulator of the forced expiration: move the sliders, press START and compare the flow-volume curves of your patients with the reference.</translation>
-    </message>
-    <message>
-        <source>Thanks to the students and teachers of physiology who tried it first and told us what was missing.</source>
-        <translation>Thanks to the students and teachers of physiology who tried it first and told us what was missing.</translation>
-    </message>
-    <message>
-        <source>Breathe out, hard and long!</source>
-        <translation>Breathe out, hard and long!</translation>
-    </message>
-    <message>
-        <source> Varo.e-breathlab</source>
-        <translation> Varo.e-breathlab</translation>
-    </message>
-    <message>
-        <source>Version: </source>
-        <translation>Version: </translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Autorzy</source>
-        <translation>Authors</translation>
-    </message>
-    <message>
-        <source>Free software under the MIT licence.</source>
-        <translation>Free software under the MIT licence.</translation>
-    </message>
-</context>
-<context>
-    <name>TCaseListDialog</name>
-    <message>
-        <source>Open case</source>
-        <translation>Open case</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Cases</source>
-        <translation>Cases</translation>
-    </message>
-</context>
-<context>
-    <name>TExerciseDialog</name>
-    <message>
-        <source>Index</source>
-        <translation>Index</translation>
-    </message>
-    <message>
-        <source>Answer</source>
-        <translation>Answer</translation>
-    </message>
-    <message>
-        <source>New round</source>
-        <translation>New round</translation>
-    </message>
-    <message>
-        <source>Open exercise</source>
-        <translation>Open exercise</translation>
-    </message>
-    <message>
-        <source>Exercise</source>
-        <translation>Exercise</translation>
-    </message>
-    <message>
-        <source>1. Which pattern?</source>
-        <translation>1. Which pattern?</translation>
-    </message>
-    <message>
-        <source>2. Where is the fault?</source>
-        <translation>2. Where is the fault?</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Exercise number:</source>
-        <translation>Exercise number:</translation>
-    </message>
-    <message>
-        <source>Exercise %1</source>
-        <translation>Exercise %1</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Read the curves and the indices (Ref.: the normal reference, Obs.: the patient), then answer both questions.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Read the curves and the indices (Ref.: the normal reference, Obs.: the patient), then answer both questions.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Choose an answer to both questions first.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Choose an answer to both questions first.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>right</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>wrong</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;b&gt;Pattern: %1. Fault: %2.&lt;/b&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Pattern: %1. Fault: %2.&lt;/b&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;A random patient of the family of this case:&lt;/p&gt;</source>
-        <translation>&lt;p&gt;A random patient of the family of this case:&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Score: %1 of %2 (%3 rounds)</source>
-        <translation>Score: %1 of %2 (%3 rounds)</translation>
-    </message>
-</context>
-<context>
-    <name>TExportDialog</name>
-    <message>
-        <source>Export...</source>
-        <translation>Export...</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>Export the runs shown in the window as:</source>
-        <translation>Export the runs shown in the window as:</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Written: %1</source>
-        <translation>Written: %1</translation>
-    </message>
-</context>
-<context>
-    <name>TForm1</name>
+    <name>MainWindow</name>
     <message>
         <source>R</source>
         <translation>R</translation>
@@ -847,10 +718,139 @@
     </message>
 </context>
 <context>
-    <name>TForm4</name>
+    <name>RegionPicture</name>
     <message>
-        <source>Spirometry help</source>
-        <translation>Spirometry help</translation>
+        <source> main</source>
+        <translation> main</translation>
+    </message>
+    <message>
+        <source> middle</source>
+        <translation> middle</translation>
+    </message>
+    <message>
+        <source> peripheral</source>
+        <translation> peripheral</translation>
+    </message>
+    <message>
+        <source> lungs </source>
+        <translation> lungs </translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>expiration depth %1</source>
+        <translation>expiration depth %1</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>breathlab: forced expiration report</source>
+        <translation>breathlab: forced expiration report</translation>
+    </message>
+    <message>
+        <source>Runs from: %1</source>
+        <translation>Runs from: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Indices (Ref.: reference, Obs.: selected run)</source>
+        <translation>Indices (Ref.: reference, Obs.: selected run)</translation>
+    </message>
+    <message>
+        <source>Settings (reference in % of normal, runs in % of the reference)</source>
+        <translation>Settings (reference in % of normal, runs in % of the reference)</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Run %1</translation>
+    </message>
+    <message>
+        <source>breathlab report</source>
+        <translation>breathlab report</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTable</name>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>VDc</source>
+        <translation>VDc</translation>
+    </message>
+    <message>
+        <source>R(1/swiat)</source>
+        <translation>R(1/lumen)</translation>
+    </message>
+    <message>
+        <source>--stiff--</source>
+        <translation>--stiff--</translation>
+    </message>
+    <message>
+        <source>OBW. R(1/swia)</source>
+        <translation>PERIPH. R(1/lumen)</translation>
+    </message>
+    <message>
+        <source>CCC</source>
+        <translation>CCC</translation>
+    </message>
+    <message>
+        <source>Rozmiar</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Cm</source>
+        <translation>Cm</translation>
+    </message>
+    <message>
+        <source>Both lungs</source>
+        <translation>Both lungs</translation>
+    </message>
+    <message>
+        <source>Left lung</source>
+        <translation>Left lung</translation>
+    </message>
+    <message>
+        <source>Right lung</source>
+        <translation>Right lung</translation>
+    </message>
+    <message>
+        <source>Upper Left L.</source>
+        <translation>Upper Left L.</translation>
+    </message>
+    <message>
+        <source>Lower Left L.</source>
+        <translation>Lower Left L.</translation>
+    </message>
+    <message>
+        <source>Upper Right L.</source>
+        <translation>Upper Right L.</translation>
+    </message>
+    <message>
+        <source>Middle Right L.</source>
+        <translation>Middle Right L.</translation>
+    </message>
+    <message>
+        <source>Lower Right L.</source>
+        <translation>Lower Right L.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>This program is already running.</source>
+        <translation>This program is already running.</translation>
     </message>
 </context>
 <context>

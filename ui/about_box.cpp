@@ -24,15 +24,15 @@ const QColor kSilver(192, 192, 192);
 const QColor kLime(0, 255, 0);
 
 const char* const kAuthorsLine = QT_TRANSLATE_NOOP(
-    "TAboutBox", "Model of forced expiration and program: the Varo.e-breathlab team");
+    "AboutBox", "Model of forced expiration and program: the Varo.e-breathlab team");
 const char* const kCreditText = QT_TRANSLATE_NOOP(
-    "TAboutBox", "A teaching simulator of the forced expiration: move the sliders, press "
-                 "START and compare the flow-volume curves of your patients with the "
-                 "reference.");
+    "AboutBox", "A teaching simulator of the forced expiration: move the sliders, press "
+                "START and compare the flow-volume curves of your patients with the "
+                "reference.");
 const char* const kCreditText2 = QT_TRANSLATE_NOOP(
-    "TAboutBox", "Thanks to the students and teachers of physiology who tried it first and "
-                 "told us what was missing.");
-const char* const kHiddenCreditText = QT_TRANSLATE_NOOP("TAboutBox", "Breathe out, hard and long!");
+    "AboutBox", "Thanks to the students and teachers of physiology who tried it first and "
+                "told us what was missing.");
+const char* const kHiddenCreditText = QT_TRANSLATE_NOOP("AboutBox", "Breathe out, hard and long!");
 
 int Scaled(int value, double scale) {
     return int(breathlab::RoundHalfEven(value * scale));
@@ -70,7 +70,7 @@ class CreditPaintBox : public QWidget {
         painter.setBackgroundMode(Qt::OpaqueMode);
         painter.setBackground(kLime);
         painter.drawText(QRect(40, 50, width() - 40, height() - 50), Qt::AlignLeft | Qt::AlignTop,
-                         TAboutBox::tr(kHiddenCreditText));
+                         AboutBox::tr(kHiddenCreditText));
     }
 };
 
@@ -81,19 +81,19 @@ int PrimaryScreenWidth() {
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : TAboutBox(PrimaryScreenWidth(), parent) {}
+AboutBox::AboutBox(QWidget* parent) : AboutBox(PrimaryScreenWidth(), parent) {}
 
-TAboutBox::TAboutBox(int screenWidth, QWidget* parent)
+AboutBox::AboutBox(int screenWidth, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      Panel1(new QFrame(this)), ProgramIcon(new QLabel(Panel1)),
-      ProductName(MakeLabel(Panel1, tr(" Varo.e-breathlab"))),
-      Version(MakeLabel(Panel1, tr("Version: ") + QStringLiteral(BREATHLAB_VERSION))),
-      Copyright(MakeLabel(Panel1, tr(kAuthorsLine), true)),
-      Comments(MakeLabel(Panel1, tr(kCreditText), true)),
-      Comments2(MakeLabel(Panel1, tr(kCreditText2), true)),
-      Licence(MakeLabel(Panel1, tr("Free software under the MIT licence."))),
-      OKButton(new QPushButton(tr("OK"), this)), PaintBox1(new CreditPaintBox(this)) {
+      creditsPanel(new QFrame(this)), ProgramIcon(new QLabel(creditsPanel)),
+      ProductName(MakeLabel(creditsPanel, tr(" Varo.e-breathlab"))),
+      Version(MakeLabel(creditsPanel, tr("Version: ") + QStringLiteral(BREATHLAB_VERSION))),
+      Copyright(MakeLabel(creditsPanel, tr(kAuthorsLine), true)),
+      Comments(MakeLabel(creditsPanel, tr(kCreditText), true)),
+      Comments2(MakeLabel(creditsPanel, tr(kCreditText2), true)),
+      Licence(MakeLabel(creditsPanel, tr("Free software under the MIT licence."))),
+      OKButton(new QPushButton(tr("OK"), this)), creditTextBox(new CreditPaintBox(this)) {
     const double scale = ScaleForScreenWidth(screenWidth);
     setWindowTitle(tr("Autorzy"));
     setFixedSize(Scaled(460, scale), Scaled(335, scale));
@@ -102,10 +102,10 @@ TAboutBox::TAboutBox(int screenWidth, QWidget* parent)
     setPalette(silver);
     setAutoFillBackground(true);
 
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(2);
-    Place(Panel1, {9, 5, 440, 284}, scale);
+    creditsPanel->setObjectName(QStringLiteral("creditsPanel"));
+    creditsPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    creditsPanel->setLineWidth(2);
+    Place(creditsPanel, {9, 5, 440, 284}, scale);
     Place(ProgramIcon, {8, 8, 63, 57}, scale);
     ProgramIcon->setScaledContents(true);
     ProgramIcon->setPixmap(breathlab::ProgramIconPixmap(64, devicePixelRatioF()));
@@ -119,17 +119,17 @@ TAboutBox::TAboutBox(int screenWidth, QWidget* parent)
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    PaintBox1->hide();
-    Panel1->installEventFilter(this);
+    creditTextBox->setObjectName(QStringLiteral("creditTextBox"));
+    creditTextBox->hide();
+    creditsPanel->installEventFilter(this);
 }
 
-double TAboutBox::ScaleForScreenWidth(int screenWidth) {
+double AboutBox::ScaleForScreenWidth(int screenWidth) {
     return double(screenWidth) / kDesignScreenWidth;
 }
 
-bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Panel1 && event->type() == QEvent::MouseButtonPress) {
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == creditsPanel && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && (mouse->modifiers() & Qt::ShiftModifier)) {
             ShowCreditText();
@@ -139,20 +139,20 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TAboutBox::ShowCreditText() {
-    PaintBox1->setGeometry(Panel1->geometry());
-    Panel1->hide();
-    PaintBox1->show();
+void AboutBox::ShowCreditText() {
+    creditTextBox->setGeometry(creditsPanel->geometry());
+    creditsPanel->hide();
+    creditTextBox->show();
 }
 
-void TAboutBox::showEvent(QShowEvent* event) {
+void AboutBox::showEvent(QShowEvent* event) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
 
-void TAboutBox::hideEvent(QHideEvent* event) {
-    PaintBox1->hide();
-    Panel1->show();
+void AboutBox::hideEvent(QHideEvent* event) {
+    creditTextBox->hide();
+    creditsPanel->show();
     QDialog::hideEvent(event);
 }

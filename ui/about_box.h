@@ -7,18 +7,18 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 
   public:
     // Laid out for the width of the primary screen.
-    explicit TAboutBox(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
     // Laid out for a screen of the given width: the design is for 1024 pixels.
-    explicit TAboutBox(int screenWidth, QWidget* parent = nullptr);
+    explicit AboutBox(int screenWidth, QWidget* parent = nullptr);
 
     static double ScaleForScreenWidth(int screenWidth);
 
-    QFrame* Panel1;
+    QFrame* creditsPanel;
     QLabel* ProgramIcon;
     QLabel* ProductName;
     QLabel* Version;
@@ -27,7 +27,7 @@ class TAboutBox : public QDialog {
     QLabel* Comments2;
     QLabel* Licence;
     QPushButton* OKButton;
-    QWidget* PaintBox1; // shows the hidden credit text in place of the panel
+    QWidget* creditTextBox; // shows the hidden credit text in place of the panel
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

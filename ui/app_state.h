@@ -39,8 +39,8 @@ struct AppState {
 
     IndicesTable Indices;
     ResultsTable Results;
-    QImage FlowVolumeImage; // Image2
-    QImage VolumeTimeImage; // Image3
+    QImage FlowVolumeImage; // flowVolumePlot
+    QImage VolumeTimeImage; // volumeTimePlot
     VolumeTimePlot VolumeTime;
 
     HotSpotState HotSpots;
@@ -48,7 +48,7 @@ struct AppState {
     std::array<QImage, kPictureSlots + 1> Pictures; // index = slot number
     QImage BackgroundPicture;
     QImage OffscreenBitmap;
-    QImage AirwayImage; // what Image1 shows
+    QImage AirwayImage; // what airwayPicture shows
 
     AnimationState Animation;
 };

@@ -11,7 +11,7 @@
 
 using namespace breathlab;
 
-TCaseListDialog::TCaseListDialog(const std::vector<TeachingCase>& cases, QWidget* parent)
+CaseListDialog::CaseListDialog(const std::vector<TeachingCase>& cases, QWidget* parent)
     : QDialog(parent), CaseList(new QListWidget(this)), Note(new QTextBrowser(this)),
       OpenButton(new QPushButton(tr("Open case"), this)),
       CloseButton(new QPushButton(tr("Close"), this)), cases_(cases) {
@@ -35,7 +35,7 @@ TCaseListDialog::TCaseListDialog(const std::vector<TeachingCase>& cases, QWidget
     layout->addLayout(content, 1);
     layout->addWidget(buttons);
 
-    connect(CaseList, &QListWidget::currentRowChanged, this, &TCaseListDialog::ShowNote);
+    connect(CaseList, &QListWidget::currentRowChanged, this, &CaseListDialog::ShowNote);
     connect(CaseList, &QListWidget::itemActivated, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -43,13 +43,13 @@ TCaseListDialog::TCaseListDialog(const std::vector<TeachingCase>& cases, QWidget
     if (!cases.empty()) CaseList->setCurrentRow(0);
 }
 
-QString TCaseListDialog::ChosenCase() const {
+QString CaseListDialog::ChosenCase() const {
     const int row = CaseList->currentRow();
     if (row < 0 || row >= static_cast<int>(cases_.size())) return {};
     return QString::fromStdString(cases_[static_cast<std::size_t>(row)].Name);
 }
 
-void TCaseListDialog::ShowNote(int row) {
+void CaseListDialog::ShowNote(int row) {
     const bool valid = row >= 0 && row < static_cast<int>(cases_.size());
     OpenButton->setEnabled(valid);
     if (!valid) {

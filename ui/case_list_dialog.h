@@ -12,11 +12,11 @@ class QListWidget;
 class QPushButton;
 class QTextBrowser;
 
-class TCaseListDialog : public QDialog {
+class CaseListDialog : public QDialog {
     Q_OBJECT
 
   public:
-    TCaseListDialog(const std::vector<breathlab::TeachingCase>& cases, QWidget* parent = nullptr);
+    CaseListDialog(const std::vector<breathlab::TeachingCase>& cases, QWidget* parent = nullptr);
 
     // The name of the case to open, after the dialog was accepted.
     QString ChosenCase() const;

@@ -48,7 +48,7 @@ QPixmap VolumeTimePicture(const RunHistory& history) {
 void FillIndices(QTableWidget* view, const RunHistory& history) {
     IndicesTable table;
     ShowIndices(table, history, 1, true);
-    table.Cells[0][kIndexNameColumn] = QCoreApplication::translate("TExerciseDialog", "Index");
+    table.Cells[0][kIndexNameColumn] = QCoreApplication::translate("ExerciseDialog", "Index");
     view->setRowCount(0);
     for (int row = 0; row < kVariableRow; ++row) {
         if (table.Cells[row][kIndexNameColumn].isEmpty()) continue;
@@ -83,9 +83,9 @@ QGroupBox* ChoiceBox(const QString& title, QButtonGroup* group, const QStringLis
 
 } // namespace
 
-TExerciseDialog::TExerciseDialog(const std::vector<TeachingCase>& cases,
-                                 const ResultHistory& defaults, std::uint32_t sessionSeed,
-                                 QWidget* parent)
+ExerciseDialog::ExerciseDialog(const std::vector<TeachingCase>& cases,
+                               const ResultHistory& defaults, std::uint32_t sessionSeed,
+                               QWidget* parent)
     : QDialog(parent), ExerciseLabel(new QLabel(this)), ScoreLabel(new QLabel(this)),
       FlowVolumeView(new QLabel(this)), VolumeTimeView(new QLabel(this)),
       IndicesView(new QTableWidget(0, kIndicesColumns, this)),
@@ -130,15 +130,15 @@ TExerciseDialog::TExerciseDialog(const std::vector<TeachingCase>& cases,
     layout->addLayout(middle, 1);
     layout->addWidget(CreateSeedRow());
 
-    connect(AnswerButton, &QPushButton::clicked, this, &TExerciseDialog::Answer);
-    connect(NewRoundButton, &QPushButton::clicked, this, &TExerciseDialog::NewRound);
-    connect(SeedButton, &QPushButton::clicked, this, &TExerciseDialog::OpenSeed);
+    connect(AnswerButton, &QPushButton::clicked, this, &ExerciseDialog::Answer);
+    connect(NewRoundButton, &QPushButton::clicked, this, &ExerciseDialog::NewRound);
+    connect(SeedButton, &QPushButton::clicked, this, &ExerciseDialog::OpenSeed);
     ShowScore();
 }
 
-TExerciseDialog::~TExerciseDialog() = default;
+ExerciseDialog::~ExerciseDialog() = default;
 
-QWidget* TExerciseDialog::CreateQuestions() {
+QWidget* ExerciseDialog::CreateQuestions() {
     auto* questions = new QWidget(this);
     auto* layout = new QHBoxLayout(questions);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -152,7 +152,7 @@ QWidget* TExerciseDialog::CreateQuestions() {
     return questions;
 }
 
-QWidget* TExerciseDialog::CreateSeedRow() {
+QWidget* ExerciseDialog::CreateSeedRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -170,17 +170,17 @@ QWidget* TExerciseDialog::CreateSeedRow() {
     return row;
 }
 
-void TExerciseDialog::NewRound() {
+void ExerciseDialog::NewRound() {
     if (session_.HasCases()) ShowRound(session_.NewRound());
 }
 
-void TExerciseDialog::OpenSeed() {
+void ExerciseDialog::OpenSeed() {
     if (session_.HasCases())
         ShowRound(session_.StartRound(static_cast<std::uint32_t>(SeedBox->value())));
 }
 
 // Runs the patient (a fraction of a second) and shows what a student may see.
-void TExerciseDialog::ShowRound(const ExerciseRound& round) {
+void ExerciseDialog::ShowRound(const ExerciseRound& round) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     auto shown = std::make_unique<RunHistory>();
     shown->Slots = *RunPatient(round.Patient, &defaults_);
@@ -204,7 +204,7 @@ void TExerciseDialog::ShowRound(const ExerciseRound& round) {
                            "Obs.: the patient), then answer both questions.</p>"));
 }
 
-void TExerciseDialog::Answer() {
+void ExerciseDialog::Answer() {
     const auto& round = session_.Current();
     if (!round || !round->Case) return;
     if (PatternChoices->checkedId() < 0 || SiteChoices->checkedId() < 0) {
@@ -224,7 +224,7 @@ void TExerciseDialog::Answer() {
     ShowScore();
 }
 
-void TExerciseDialog::ShowScore() {
+void ExerciseDialog::ShowScore() {
     ScoreLabel->setText(tr("Score: %1 of %2 (%3 rounds)")
                             .arg(session_.Points())
                             .arg(session_.PossiblePoints())

@@ -18,16 +18,16 @@ class QSpinBox;
 class QTableWidget;
 class QTextBrowser;
 
-class TExerciseDialog : public QDialog {
+class ExerciseDialog : public QDialog {
     Q_OBJECT
 
   public:
     // `defaults` is the start-up history whose reference every patient is
     // compared with; the session seed orders the fresh rounds.
-    TExerciseDialog(const std::vector<breathlab::TeachingCase>& cases,
-                    const breathlab::ResultHistory& defaults, std::uint32_t sessionSeed,
-                    QWidget* parent = nullptr);
-    ~TExerciseDialog() override;
+    ExerciseDialog(const std::vector<breathlab::TeachingCase>& cases,
+                   const breathlab::ResultHistory& defaults, std::uint32_t sessionSeed,
+                   QWidget* parent = nullptr);
+    ~ExerciseDialog() override;
 
     breathlab::ExerciseSession& Session() { return session_; }
 

@@ -12,8 +12,8 @@
 
 using namespace breathlab;
 
-TExportDialog::TExportDialog(const RunHistory& history, const FigureSizes& sizes,
-                             const ReportInfo& info, const QString& folder, QWidget* parent)
+ExportDialog::ExportDialog(const RunHistory& history, const FigureSizes& sizes,
+                           const ReportInfo& info, const QString& folder, QWidget* parent)
     : QDialog(parent), Kinds(new QButtonGroup(this)),
       ExportButton(new QPushButton(tr("Export..."), this)), Status(new QLabel(this)),
       history_(history), sizes_(sizes), info_(info), folder_(folder) {
@@ -40,25 +40,25 @@ TExportDialog::TExportDialog(const RunHistory& history, const FigureSizes& sizes
     buttons->addWidget(close);
     layout->addLayout(buttons);
     ExportButton->setDefault(true);
-    connect(ExportButton, &QPushButton::clicked, this, &TExportDialog::Export);
+    connect(ExportButton, &QPushButton::clicked, this, &ExportDialog::Export);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     askPath_ = [this](ExportKind kind, const QString& suggested) {
         return QFileDialog::getSaveFileName(this, tr("Export"), suggested, ExportFilter(kind));
     };
 }
 
-ExportKind TExportDialog::ChosenKind() const {
+ExportKind ExportDialog::ChosenKind() const {
     return static_cast<ExportKind>(Kinds->checkedId());
 }
 
-QString TExportDialog::SuggestedPath(ExportKind kind) const {
+QString ExportDialog::SuggestedPath(ExportKind kind) const {
     const QString base = kind == ExportKind::Pdf   ? QStringLiteral("breathlab-report")
                          : kind == ExportKind::Csv ? QStringLiteral("breathlab-run")
                                                    : QStringLiteral("breathlab-curves");
     return QDir(folder_).filePath(base + QLatin1Char('.') + ExportSuffix(kind));
 }
 
-void TExportDialog::Export() {
+void ExportDialog::Export() {
     const ExportKind kind = ChosenKind();
     const QString path = askPath_(kind, SuggestedPath(kind));
     if (path.isEmpty()) return;

@@ -12,7 +12,7 @@ class QButtonGroup;
 class QLabel;
 class QPushButton;
 
-class TExportDialog : public QDialog {
+class ExportDialog : public QDialog {
     Q_OBJECT
 
   public:
@@ -20,9 +20,9 @@ class TExportDialog : public QDialog {
     // empty answer means the user cancelled.
     using AskPath = std::function<QString(breathlab::ExportKind, const QString& suggested)>;
 
-    TExportDialog(const breathlab::RunHistory& history, const breathlab::FigureSizes& sizes,
-                  const breathlab::ReportInfo& info, const QString& folder,
-                  QWidget* parent = nullptr);
+    ExportDialog(const breathlab::RunHistory& history, const breathlab::FigureSizes& sizes,
+                 const breathlab::ReportInfo& info, const QString& folder,
+                 QWidget* parent = nullptr);
 
     // Replaces the file dialog (the tests answer without one).
     void SetAskPath(AskPath askPath) { askPath_ = std::move(askPath); }

@@ -9,7 +9,7 @@ namespace breathlab {
 
 const std::array<ContextHelpControl, kContextHelpControlCount>& ContextHelpControls() {
     static const std::array<ContextHelpControl, kContextHelpControlCount> kControls = {{
-        {"Panel1", &kMainAirwayHelpPage},
+        {"mainGroupPanel", &kMainAirwayHelpPage},
         {"MainCaption", &kMainAirwayHelpPage},
         {"MainTitle", &kMainAirwayHelpPage},
         {"MainScale50", &kMainAirwayHelpPage},
@@ -17,7 +17,7 @@ const std::array<ContextHelpControl, kContextHelpControlCount>& ContextHelpContr
         {"MainScale200", &kMainAirwayHelpPage},
         {"MainScale400", &kMainAirwayHelpPage},
         {"MainScale800", &kMainAirwayHelpPage},
-        {"Panel8", &kMainAirwayHelpPage},
+        {"hiddenGroupPanel", &kMainAirwayHelpPage},
         {"VDcTitle", &kMainAirwayHelpPage},
         {"VDcScale50", &kMainAirwayHelpPage},
         {"VDcScale100", &kMainAirwayHelpPage},
@@ -25,7 +25,7 @@ const std::array<ContextHelpControl, kContextHelpControlCount>& ContextHelpContr
         {"VDcScale200", &kMainAirwayHelpPage},
         {"VDcScale250", &kMainAirwayHelpPage},
 
-        {"Panel2", &kMiddleAirwayHelpPage},
+        {"middleGroupPanel", &kMiddleAirwayHelpPage},
         {"MiddleCaption", &kMiddleAirwayHelpPage},
         {"StiffTitle", &kMiddleAirwayHelpPage},
         {"MiddleTitle", &kMiddleAirwayHelpPage},
@@ -34,7 +34,7 @@ const std::array<ContextHelpControl, kContextHelpControlCount>& ContextHelpContr
         {"MiddleScale400", &kMiddleAirwayHelpPage},
         {"MiddleScale800", &kMiddleAirwayHelpPage},
 
-        {"Panel3", &kPeripheralHelpPage},
+        {"peripheralGroupPanel", &kPeripheralHelpPage},
         {"PeripheralCaption", &kPeripheralHelpPage},
         {"PeripheralTitle", &kPeripheralHelpPage},
         {"CCCTitle", &kPeripheralHelpPage},
@@ -44,7 +44,7 @@ const std::array<ContextHelpControl, kContextHelpControlCount>& ContextHelpContr
         {"PeripheralScale400", &kPeripheralHelpPage},
         {"PeripheralScale800", &kPeripheralHelpPage},
 
-        {"Panel4", &kLungHelpPage},
+        {"lungsGroupPanel", &kLungHelpPage},
         {"SizeTitle", &kLungHelpPage},
         {"CmTitle", &kLungHelpPage},
         {"LungScale50", &kLungHelpPage},
@@ -53,12 +53,12 @@ const std::array<ContextHelpControl, kContextHelpControlCount>& ContextHelpContr
         {"LungScale125", &kLungHelpPage},
         {"LungScale150", &kLungHelpPage},
 
-        {"StringGrid1", &kIndicesHelpPage},
+        {"indicesTable", &kIndicesHelpPage},
 
         // These share the handler but have no page of their own.
-        {"Image2", &kGeneralHelpPage},
-        {"Image3", &kGeneralHelpPage},
-        {"Button2", &kGeneralHelpPage},
+        {"flowVolumePlot", &kGeneralHelpPage},
+        {"volumeTimePlot", &kGeneralHelpPage},
+        {"startButton", &kGeneralHelpPage},
         {"MiddleScale1600", &kGeneralHelpPage},
         {"CCCScale50", &kGeneralHelpPage},
         {"CCCScale100", &kGeneralHelpPage},

@@ -14,44 +14,44 @@ constexpr int kDesignHeight = 518;
 constexpr int kTextPixelSize = 13;
 } // namespace
 
-TForm4::TForm4(QWidget* parent)
+HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      RichEdit1(new QTextEdit(this)) {
+      pageText(new QTextEdit(this)) {
     setWindowTitle(tr("Spirometry help"));
     resize(kDesignWidth, kDesignHeight);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setReadOnly(true);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pageText->setObjectName(QStringLiteral("pageText"));
+    pageText->setReadOnly(true);
+    pageText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(kTextPixelSize);
-    RichEdit1->setFont(font);
-    QPalette palette = RichEdit1->palette();
+    pageText->setFont(font);
+    QPalette palette = pageText->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
-    RichEdit1->setPalette(palette);
+    pageText->setPalette(palette);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(RichEdit1);
+    layout->addWidget(pageText);
 }
 
-bool TForm4::LoadHelpPage(const QString& path, QString& error) {
-    RichEdit1->clear();
+bool HelpWindow::LoadHelpPage(const QString& path, QString& error) {
+    pageText->clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = breathlab::CannotOpenFileMessage(path);
         return false;
     }
-    breathlab::ReadRtf(file.readAll(), *RichEdit1->document());
-    RichEdit1->moveCursor(QTextCursor::Start);
+    breathlab::ReadRtf(file.readAll(), *pageText->document());
+    pageText->moveCursor(QTextCursor::Start);
     return true;
 }
 
-void TForm4::ShowHelpPage(const QString& path) {
+void HelpWindow::ShowHelpPage(const QString& path) {
     QString error;
     if (!LoadHelpPage(path, error)) {
         ReportError(error);
@@ -60,9 +60,9 @@ void TForm4::ShowHelpPage(const QString& path) {
     exec();
 }
 
-void TForm4::ShowPictureHelp(const QString& programFolder,
-                             const std::optional<QString>& regionCode) {
-    RichEdit1->clear();
+void HelpWindow::ShowPictureHelp(const QString& programFolder,
+                                 const std::optional<QString>& regionCode) {
+    pageText->clear();
     const breathlab::PictureHelp help = breathlab::PictureHelpPage(regionCode);
     if (!help.Ok) {
         ReportError(help.Error);
@@ -75,6 +75,6 @@ void TForm4::ShowPictureHelp(const QString& programFolder,
     exec();
 }
 
-void TForm4::ReportError(const QString& message) {
+void HelpWindow::ReportError(const QString& message) {
     QMessageBox::critical(parentWidget(), QApplication::applicationName(), message);
 }

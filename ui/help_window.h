@@ -10,13 +10,13 @@
 
 class QTextEdit;
 
-class TForm4 : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TForm4(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 
-    QTextEdit* RichEdit1;
+    QTextEdit* pageText;
 
     // Clears the box and loads the page into it. False, with the message
     // "Cannot open file <path>" in `error`, when the page cannot be read.

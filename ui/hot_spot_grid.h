@@ -1,4 +1,4 @@
-// The hot-spot table as the window holds it: the hidden grid tparm, filled
+// The hot-spot table as the window holds it: the hidden grid hotSpotGrid, filled
 // from the hot-spot file at start-up and read by the airway picture.
 #pragma once
 

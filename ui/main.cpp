@@ -25,8 +25,8 @@ void Complain(const QString& text) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto message = breathlab::MissingDisplayMessage(
-            breathlab::CommandLineChoosesPlatform(argc, argv))) {
+    if (const auto message =
+            breathlab::MissingDisplayMessage(breathlab::CommandLineChoosesPlatform(argc, argv))) {
         std::fprintf(stderr, "%s\n", message->c_str());
         return 1;
     }
@@ -54,11 +54,11 @@ int main(int argc, char* argv[]) {
         Complain(QStringLiteral("no translation for language %1; the built-in texts are shown")
                      .arg(language));
 
-    TForm1 form1;
+    MainWindow form1;
     // A start-up condition that ends the program has shown its message.
     if (!form1.StartupSucceeded()) return 1;
-    TAboutBox aboutBox(&form1);
-    TForm4 form4(&form1);
+    AboutBox aboutBox(&form1);
+    HelpWindow form4(&form1);
     form1.SetAboutBox(&aboutBox);
     form1.SetHelpWindow(&form4);
     form1.showMaximized();

@@ -28,20 +28,20 @@ class QSlider;
 class QTextEdit;
 class QTimer;
 
-class TAboutBox;
-class TForm4;
+class AboutBox;
+class HelpWindow;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
     friend class FormAnimationHost;
 
   public:
-    explicit TForm1(QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Places every control from the client size the maximized window will
     // have; runs once, from FormCreate. Later resizing leaves the controls
-    // where they are, except Label50, which keeps its distance to the bottom.
+    // where they are, except bottomAnchor, which keeps its distance to the bottom.
     void ApplyStartupLayout();
     // The same for a screen of the given size and available area; the window
     // is laid out as it would be there (its fonts included).
@@ -61,10 +61,10 @@ class TForm1 : public QMainWindow {
     void OpenFileFromCommandLine(const QString& path);
 
     // The help and about windows, created by the program entry after this one.
-    void SetHelpWindow(TForm4* helpWindow) { helpWindow_ = helpWindow; }
-    void SetAboutBox(TAboutBox* aboutBox) { aboutBox_ = aboutBox; }
+    void SetHelpWindow(HelpWindow* helpWindow) { helpWindow_ = helpWindow; }
+    void SetAboutBox(AboutBox* aboutBox) { aboutBox_ = aboutBox; }
 
-    // TrackBar1..TrackBar9 by number.
+    // The nine sliders by number, 1 (mainResistanceSlider) .. 9 (expirationDepthSlider).
     QSlider* TrackBar(int k) const { return trackBars_[k - 1]; }
     // "File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise":
     // the items that a run disables and enables again.
@@ -73,24 +73,26 @@ class TForm1 : public QMainWindow {
     // The client area; every position of the layout is relative to it.
     QWidget* Client = nullptr;
 
-    PictureArea* Image1 = nullptr;     // airway picture and its hot spots
-    PictureArea* Image2 = nullptr;     // flow-volume plot
-    PictureArea* Image3 = nullptr;     // volume-time plot
-    StringGrid* StringGrid1 = nullptr; // spirometric indices
-    StringGrid* StringGrid2 = nullptr; // results table
-    StringGrid* StringGrid3 = nullptr; // hidden: expiration depth of each results row
-    StringGrid* tparm = nullptr;       // hidden: hot-spot table
+    PictureArea* airwayPicture = nullptr;        // airway picture and its hot spots
+    PictureArea* flowVolumePlot = nullptr;       // flow-volume plot
+    PictureArea* volumeTimePlot = nullptr;       // volume-time plot
+    StringGrid* indicesTable = nullptr;          // spirometric indices
+    StringGrid* resultsTable = nullptr;          // results table
+    StringGrid* expirationDepthColumn = nullptr; // hidden: expiration depth of each results row
+    StringGrid* hotSpotGrid = nullptr;           // hidden: hot-spot table
 
-    QFrame* Panel6 = nullptr;  // grey rounded background of the lower half
-    QLabel* Label26 = nullptr; // data-source line, inside Panel6
-    QLabel* Label50 = nullptr; // empty, anchored to the bottom
-    QFrame* Panel5 = nullptr;  // frame of the three airway groups
-    QFrame* Panel7 = nullptr;  // frame of the lung group
-    QFrame* Panel1 = nullptr;  // MAIN: TrackBar1
-    QFrame* Panel2 = nullptr;  // MIDDLE: TrackBar2, TrackBar3, hidden TrackBar4
-    QFrame* Panel3 = nullptr;  // PERIPHERAL: TrackBar5, TrackBar6
-    QFrame* Panel4 = nullptr;  // LUNGS: TrackBar7, TrackBar8
-    QFrame* Panel8 = nullptr;  // hidden
+    QFrame* lowerPanel = nullptr;        // grey rounded background of the lower half
+    QLabel* dataSourceLine = nullptr;    // data-source line, inside lowerPanel
+    QLabel* bottomAnchor = nullptr;      // empty, anchored to the bottom
+    QFrame* airwayGroupsFrame = nullptr; // frame of the three airway groups
+    QFrame* lungGroupFrame = nullptr;    // frame of the lung group
+    QFrame* mainGroupPanel = nullptr;    // MAIN: mainResistanceSlider
+    // MIDDLE: deadSpaceSlider, middleResistanceSlider, hidden middleStiffnessSlider
+    QFrame* middleGroupPanel = nullptr;
+    // PERIPHERAL: peripheralResistanceSlider, closingCapacitySlider
+    QFrame* peripheralGroupPanel = nullptr;
+    QFrame* lungsGroupPanel = nullptr;  // LUNGS: lungSizeSlider, lungComplianceSlider
+    QFrame* hiddenGroupPanel = nullptr; // hidden
     QLabel* CaptionMain = nullptr;
     QLabel* CaptionMiddle = nullptr;
     QLabel* CaptionPeripheral = nullptr;
@@ -100,113 +102,112 @@ class TForm1 : public QMainWindow {
     std::array<QLabel*, breathlab::kSliderTitleCount> Titles{};
     std::array<std::array<QLabel*, breathlab::kScaleLabelsPerColumn>, breathlab::kScaleColumnCount>
         ScaleLabels{};
-    QSlider* TrackBar1 = nullptr;
-    QSlider* TrackBar2 = nullptr;
-    QSlider* TrackBar3 = nullptr;
-    QSlider* TrackBar4 = nullptr; // hidden stiffness slider
-    QSlider* TrackBar5 = nullptr;
-    QSlider* TrackBar6 = nullptr;
-    QSlider* TrackBar7 = nullptr;
-    QSlider* TrackBar8 = nullptr;
-    QSlider* TrackBar9 = nullptr;           // hidden expiration depth
-    QLabel* LabelExpirationDepth = nullptr; // hidden "expiration deepness"
-    QLabel* LabelDepthMin = nullptr;        // hidden "25%"
-    QLabel* LabelDepthMax = nullptr;        // hidden "400 %"
+    QSlider* mainResistanceSlider = nullptr;
+    QSlider* deadSpaceSlider = nullptr;
+    QSlider* middleResistanceSlider = nullptr;
+    QSlider* middleStiffnessSlider = nullptr; // hidden stiffness slider
+    QSlider* peripheralResistanceSlider = nullptr;
+    QSlider* closingCapacitySlider = nullptr;
+    QSlider* lungSizeSlider = nullptr;
+    QSlider* lungComplianceSlider = nullptr;
+    QSlider* expirationDepthSlider = nullptr; // hidden expiration depth
+    QLabel* LabelExpirationDepth = nullptr;   // hidden "expiration deepness"
+    QLabel* LabelDepthMin = nullptr;          // hidden "25%"
+    QLabel* LabelDepthMax = nullptr;          // hidden "400 %"
 
-    QPushButton* Button2 = nullptr;  // "START"
-    QPushButton* Button1 = nullptr;  // "reset"
-    QPushButton* Button11 = nullptr; // hidden "reset all"
-    QPushButton* Button9 = nullptr;  // "pause"
-    QPushButton* Button10 = nullptr; // "3", the animation speed
-    QPushButton* Button8 = nullptr;  // "animation"
-    QGroupBox* GroupBox1 = nullptr;  // "Selected row"
-    QPushButton* Button3 = nullptr;  // "Delete row"
-    QPushButton* Button6 = nullptr;  // "Use as ref."
-    QPushButton* Button12 = nullptr; // hidden "Settings"
+    QPushButton* startButton = nullptr;          // "START"
+    QPushButton* resetButton = nullptr;          // "reset"
+    QPushButton* resetAllButton = nullptr;       // hidden "reset all"
+    QPushButton* pauseButton = nullptr;          // "pause"
+    QPushButton* animationSpeedButton = nullptr; // "3", the animation speed
+    QPushButton* animationButton = nullptr;      // "animation"
+    QGroupBox* selectedRowBox = nullptr;         // "Selected row"
+    QPushButton* deleteRowButton = nullptr;      // "Delete row"
+    QPushButton* useAsReferenceButton = nullptr; // "Use as ref."
+    QPushButton* settingsButton = nullptr;       // hidden "Settings"
 
-    QTextEdit* RichEdit1 = nullptr; // description of a parameter or of the run status
-    QLabel* Memo1 = nullptr;        // region-name label over the picture
-    QComboBox* ComboBox1 = nullptr; // hidden lung selection
-    QLabel* Label56 = nullptr;      // hidden "Both lungs"
-    QCheckBox* CheckBox1 = nullptr; // hidden "tab": shows tparm
-    QTimer* Timer1 = nullptr;       // hides the region-name label
+    QTextEdit* descriptionBox = nullptr;  // description of a parameter or of the run status
+    QLabel* regionLabel = nullptr;        // region-name label over the picture
+    QComboBox* lungSelector = nullptr;    // hidden lung selection
+    QLabel* lungSelectorLabel = nullptr;  // hidden "Both lungs"
+    QCheckBox* hotSpotTableBox = nullptr; // hidden "tab": shows hotSpotGrid
+    QTimer* regionLabelTimer = nullptr;   // hides the region-name label
 
-    QMenu* File1 = nullptr;
-    QAction* Open1 = nullptr;
-    QAction* Save1 = nullptr;
-    QAction* Saveas1 = nullptr;
-    QAction* refDefault1 = nullptr;
-    QAction* Help1 = nullptr;
-    QAction* About1 = nullptr;
-    QAction* Quit1 = nullptr;
-    QAction* Export1 = nullptr;   // File > "Export..."
-    QAction* Cases1 = nullptr;    // "Cases": the case library
-    QAction* Exercise1 = nullptr; // "Exercise"
-    QMenu* PopupMenu1 = nullptr;  // of the results table
-    QAction* DE1 = nullptr;       // "Delete selected row"
-    QAction* Useasref1 = nullptr; // "Use as reference"
-    QAction* Settins1 = nullptr;  // "Settins"
-    QAction* Pomoc1 = nullptr;    // "Pomoc"
+    QMenu* fileMenu = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* defaultReferenceAction = nullptr;
+    QAction* helpAction = nullptr;
+    QAction* aboutAction = nullptr;
+    QAction* quitAction = nullptr;
+    QAction* exportAction = nullptr;         // File > "Export..."
+    QAction* casesAction = nullptr;          // "Cases": the case library
+    QAction* exerciseAction = nullptr;       // "Exercise"
+    QMenu* resultsRowMenu = nullptr;         // of the results table
+    QAction* deleteRowAction = nullptr;      // "Delete selected row"
+    QAction* useAsReferenceAction = nullptr; // "Use as reference"
+    QAction* rowSettingsAction = nullptr;    // "Settins"
+    QAction* rowHelpAction = nullptr;        // "Pomoc"
 
   public slots:
-    void Button2Click();
-    void Button1Click();
-    void Button11Click();
-    void Button12Click();
-    void Button3Click();
-    void Button6Click();
-    void Button8Click();
-    void Button9Click();
-    void Button10Click();
-    void DE1Click();
-    void Useasref1Click();
-    void Settins1Click();
-    void Pomoc1Click();
-    void Open1Click();
-    void Save1Click();
-    void Saveas1Click();
-    void refDefault1Click();
-    void Help1Click();
-    void About1Click();
-    void Quit1Click();
-    void Export1Click();
-    void Cases1Click();
-    void Exercise1Click();
+    void OnStartClicked();
+    void OnResetClicked();
+    void OnResetAllClicked();
+    void OnSettingsClicked();
+    void OnDeleteRowClicked();
+    void OnUseAsReferenceClicked();
+    void OnAnimationClicked();
+    void OnPauseClicked();
+    void OnAnimationSpeedClicked();
+    void OnDeleteRowChosen();
+    void OnUseAsReferenceChosen();
+    void OnRowSettingsChosen();
+    void OnRowHelpChosen();
+    void OnOpenChosen();
+    void OnSaveChosen();
+    void OnSaveAsChosen();
+    void OnDefaultReferenceChosen();
+    void OnHelpChosen();
+    void OnAboutChosen();
+    void OnQuitChosen();
+    void OnExportChosen();
+    void OnCasesChosen();
+    void OnExerciseChosen();
 
-    void StringGrid1DrawCell(QPainter* painter, int col, int row, const QRect& rect);
-    // Paints StringGrid2 and StringGrid3; grid tells which.
-    void StringGrid2DrawCell(StringGrid* grid, QPainter* painter, int col, int row,
-                             const QRect& rect);
-    void StringGrid2SelectCell(int col, int row, bool* canSelect);
-    void StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos);
+    void DrawIndicesCell(QPainter* painter, int col, int row, const QRect& rect);
+    // Paints resultsTable and expirationDepthColumn; grid tells which.
+    void DrawResultsCell(StringGrid* grid, QPainter* painter, int col, int row, const QRect& rect);
+    void OnResultsRowClicked(int col, int row, bool* canSelect);
+    void OnResultsTableMouseDown(Qt::MouseButton button, const QPoint& pos);
 
-    void TrackBar1Change();
-    void TrackBar2Change();
-    void TrackBar3Change();
-    void TrackBar4Change();
-    void TrackBar5Change();
-    void TrackBar6Change();
-    void TrackBar7Change();
-    void TrackBar8Change();
-    void TrackBar9Change();
+    void OnMainResistanceSliderMoved();
+    void OnDeadSpaceSliderMoved();
+    void OnMiddleResistanceSliderMoved();
+    void OnMiddleStiffnessSliderMoved();
+    void OnPeripheralResistanceSliderMoved();
+    void OnClosingCapacitySliderMoved();
+    void OnLungSizeSliderMoved();
+    void OnLungComplianceSliderMoved();
+    void OnExpirationDepthSliderMoved();
 
-    void Panel1Click();
-    void Panel2Click();
-    void Panel3Click();
-    void Panel4Click();
-    void Panel8Click();
+    void OnMainGroupClicked();
+    void OnMiddleGroupClicked();
+    void OnPeripheralGroupClicked();
+    void OnLungsGroupClicked();
+    void OnHiddenGroupClicked();
     // Any mouse button on one of the controls that carry a help page: the
-    // slider panels, captions, titles and scale labels, StringGrid1, Image2,
-    // Image3 and START.
+    // slider panels, captions, titles and scale labels, indicesTable, flowVolumePlot,
+    // volumeTimePlot and START.
     void ContextHelpMouseDown(QWidget* control, Qt::MouseButton button);
 
-    void Image1MouseMove(int x, int y);
-    void Image1MouseDown(Qt::MouseButton button, int x, int y);
-    void Memo1MouseMove();
+    void OnAirwayPictureMouseMove(int x, int y);
+    void OnAirwayPictureMouseDown(Qt::MouseButton button, int x, int y);
+    void OnRegionLabelMouseMove();
     void FormPaint();
     void OnLabelTimer();
-    void ComboBox1Change(int index);
-    void CheckBox1Click(bool checked);
+    void OnLungSelected(int index);
+    void OnHotSpotTableToggled(bool checked);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -254,7 +255,7 @@ class TForm1 : public QMainWindow {
     breathlab::HotSpotTable HotSpotRows() const;
 
     // Help, about, files and the settings view.
-    TForm4* HelpWindow();
+    HelpWindow* Help();
     void ShowHelpPage(const QString& page);
     void AfterHistoryReplaced();
     // Opens a history file as File > Open does once a file is chosen.
@@ -282,13 +283,13 @@ class TForm1 : public QMainWindow {
     void ApplyTableFonts();
     void ApplyGeometry();
     void ApplyGrids();
-    void ShapePanel6();
+    void ShapeLowerPanel();
     QWidget* PanelOfSlider(int k) const;
     QWidget* PanelOfScaleColumn(int column) const;
 
     std::unique_ptr<breathlab::AppState> state_;
-    TForm4* helpWindow_ = nullptr;
-    TAboutBox* aboutBox_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
+    AboutBox* aboutBox_ = nullptr;
     bool startupSucceeded_ = false;
     bool painting_ = false;   // inside the client area's paint event
     bool batchPaint_ = false; // pictures wait for one common repaint

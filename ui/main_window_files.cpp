@@ -33,31 +33,31 @@ bool Report(QWidget* parent, QLabel* dataSourceLine, const FileCommandResult& re
 
 } // namespace
 
-void TForm1::Open1Click() {
+void MainWindow::OnOpenChosen() {
     const QString path = AskOpenHistoryPath(this, state_->Folders.User);
     if (!path.isEmpty()) OpenHistoryPath(path);
-    RichEdit1->clear();
+    descriptionBox->clear();
 }
 
-void TForm1::OpenHistoryPath(const QString& path) {
+void MainWindow::OpenHistoryPath(const QString& path) {
     AppState& s = *state_;
-    if (!Report(this, Label26, OpenHistoryFile(path, *s.History))) return;
+    if (!Report(this, dataSourceLine, OpenHistoryFile(path, *s.History))) return;
     // A file without runs shows the reference alone, as after deleting
     // the last run, rather than a run of zeros.
     const bool runListed = s.History->SelectedRun == 1;
     ShowIndices(runListed ? 1 : 0, runListed);
-    if (runListed) StringGrid2->SetCurrentCell(StringGrid2->Col(), 1);
+    if (runListed) resultsTable->SetCurrentCell(resultsTable->Col(), 1);
     AfterHistoryReplaced();
 }
 
-void TForm1::OpenFileFromCommandLine(const QString& path) {
+void MainWindow::OpenFileFromCommandLine(const QString& path) {
     if (!startupSucceeded_) return;
     OpenHistoryPath(path);
-    RichEdit1->clear();
+    descriptionBox->clear();
 }
 
 // Every view of the history after it was read from a file.
-void TForm1::AfterHistoryReplaced() {
+void MainWindow::AfterHistoryReplaced() {
     AppState& s = *state_;
     RunHistory& h = *s.History;
     DrawFlowVolumePlot();
@@ -73,22 +73,22 @@ void TForm1::AfterHistoryReplaced() {
     RepaintTables();
 }
 
-void TForm1::Save1Click() {
+void MainWindow::OnSaveChosen() {
     const AppState& s = *state_;
-    Report(this, Label26, SaveHistoryFile(s.Folders.User, s.SaveName, s.History->Slots));
+    Report(this, dataSourceLine, SaveHistoryFile(s.Folders.User, s.SaveName, s.History->Slots));
 }
 
-void TForm1::Saveas1Click() {
+void MainWindow::OnSaveAsChosen() {
     AppState& s = *state_;
     const QString path = AskSaveAsHistoryPath(this, s.Folders.User);
     if (path.isEmpty()) return;
-    Report(this, Label26, SaveHistoryFileAs(path, s.SaveName, s.History->Slots));
+    Report(this, dataSourceLine, SaveHistoryFileAs(path, s.SaveName, s.History->Slots));
 }
 
-void TForm1::refDefault1Click() {
+void MainWindow::OnDefaultReferenceChosen() {
     AppState& s = *state_;
     RunHistory& h = *s.History;
-    if (!Report(this, Label26, RestoreDefaultReference(s.Folders.Data, h))) return;
+    if (!Report(this, dataSourceLine, RestoreDefaultReference(s.Folders.Data, h))) return;
     ShowIndices(0, false);
     ShowAllRunRows();
     ShowRunRow(kReferenceRow, 0);
@@ -96,46 +96,46 @@ void TForm1::refDefault1Click() {
     ShowIndices(h.SelectedRun > 0 ? h.SelectedRun : 0, h.SelectedRun > 0);
     s.Sliders.LoadSlidersFromSlot(h.Slots, h.SelectedRun > 0 ? h.SelectedRun : 0);
     RepaintTables();
-    RichEdit1->clear();
-    Label26->setText(Translated("HistoryFile", kStandardDataSourceLine));
+    descriptionBox->clear();
+    dataSourceLine->setText(Translated("HistoryFile", kStandardDataSourceLine));
 }
 
-void TForm1::Settins1Click() {
+void MainWindow::OnRowSettingsChosen() {
     AppState& s = *state_;
     ShowSettingsTable(this, *s.History, *s.Model);
 }
 
-void TForm1::Button12Click() {
-    Settins1Click();
+void MainWindow::OnSettingsClicked() {
+    OnRowSettingsChosen();
 }
 
-TForm4* TForm1::HelpWindow() {
-    if (!helpWindow_) helpWindow_ = new TForm4(this);
+HelpWindow* MainWindow::Help() {
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
     return helpWindow_;
 }
 
-void TForm1::ShowHelpPage(const QString& page) {
-    HelpWindow()->ShowHelpPage(HelpPagePath(state_->Folders.Data, page));
+void MainWindow::ShowHelpPage(const QString& page) {
+    Help()->ShowHelpPage(HelpPagePath(state_->Folders.Data, page));
 }
 
-void TForm1::Help1Click() {
+void MainWindow::OnHelpChosen() {
     ShowHelpPage(kGeneralHelpPage);
 }
 
-void TForm1::Pomoc1Click() {
+void MainWindow::OnRowHelpChosen() {
     ShowHelpPage(kResultsTableHelpPage);
 }
 
-void TForm1::About1Click() {
-    if (!aboutBox_) aboutBox_ = new TAboutBox(this);
+void MainWindow::OnAboutChosen() {
+    if (!aboutBox_) aboutBox_ = new AboutBox(this);
     aboutBox_->exec();
 }
 
-void TForm1::ContextHelpMouseDown(QWidget* control, Qt::MouseButton button) {
+void MainWindow::ContextHelpMouseDown(QWidget* control, Qt::MouseButton button) {
     if (button != Qt::RightButton) return;
     ShowHelpPage(ContextHelpPage(control->objectName()));
 }
 
-void TForm1::Quit1Click() {
+void MainWindow::OnQuitChosen() {
     close();
 }

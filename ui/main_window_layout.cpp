@@ -63,8 +63,8 @@ TextSize ButtonFit(const QPushButton* button) {
     option.initFrom(button);
     option.text = button->text();
     option.rect = QRect(0, 0, 400, 200);
-    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option,
-                                                           button);
+    const QRect contents =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     const QFontMetrics metrics(button->font());
     return {metrics.horizontalAdvance(button->text()) + option.rect.width() - contents.width() + 2,
             metrics.height() + option.rect.height() - contents.height()};
@@ -76,8 +76,8 @@ int GroupTitleFit(const QGroupBox* group) {
     option.text = group->title();
     option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     option.rect = QRect(0, 0, 400, 200);
-    const QRect label =
-        group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+    const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                       QStyle::SC_GroupBoxLabel, group);
     return label.left() + label.width() + label.left();
 }
 
@@ -86,7 +86,7 @@ int GroupTitleFit(const QGroupBox* group) {
 // The slider's own geometry: where its thumb is centred, measured from its
 // top, when it stands at `value` in a slider `height` pixels long. The style
 // places the thumb by QStyle::sliderPositionFromValue over its groove.
-int TForm1::ThumbCentre(int k, int value, int height) const {
+int MainWindow::ThumbCentre(int k, int value, int height) const {
     const QSlider* slider = TrackBar(k);
     QStyleOptionSlider option;
     option.initFrom(slider);
@@ -101,18 +101,18 @@ int TForm1::ThumbCentre(int k, int value, int height) const {
     // A vertical slider draws its minimum at the bottom unless inverted.
     option.upsideDown = !slider->invertedAppearance();
     option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
-    const QRect handle =
-        slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+    const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                         QStyle::SC_SliderHandle, slider);
     return handle.top() + handle.height() / 2;
 }
 
-QSize TForm1::StartupClientSize(const QSize& available) const {
+QSize MainWindow::StartupClientSize(const QSize& available) const {
     const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     const int menu = menuBar()->sizeHint().height();
     return {available.width(), available.height() - titleBar - menu};
 }
 
-DesignSizes TForm1::MeasureDesignSizes() const {
+DesignSizes MainWindow::MeasureDesignSizes() const {
     DesignSizes d;
     const QFontMetrics plain(WindowFont(kDesignWindowFontPx));
     const QFontMetrics bold(BoldWindowFont(kDesignWindowFontPx));
@@ -125,39 +125,40 @@ DesignSizes TForm1::MeasureDesignSizes() const {
     for (int c = 0; c < kScaleColumnCount; ++c)
         for (int i = 0; i < kScaleLabelsPerColumn; ++i)
             d.ScaleLabels[c][i] = Measure(plain, ScaleLabels[c][i]);
-    d.Label26 = Measure(QFontMetrics(WindowFont(kDesignLabel26FontPx)), Label26);
-    d.Label50 = {0, plain.height()};
+    d.dataSourceLine =
+        Measure(QFontMetrics(WindowFont(kDesignDataSourceLineFontPx)), dataSourceLine);
+    d.bottomAnchor = {0, plain.height()};
     return d;
 }
 
 // Measured once the fonts for the screen are set.
-TextFits TForm1::MeasureTextFits() const {
+TextFits MainWindow::MeasureTextFits() const {
     TextFits fits;
-    fits.Button2 = ButtonFit(Button2);
-    fits.Button1 = ButtonFit(Button1);
-    fits.Button11 = ButtonFit(Button11);
-    fits.Button9 = ButtonFit(Button9);
-    fits.Button10 = ButtonFit(Button10);
-    fits.Button8 = ButtonFit(Button8);
-    fits.Button3 = ButtonFit(Button3);
-    fits.Button6 = ButtonFit(Button6);
-    fits.Button12 = ButtonFit(Button12);
-    fits.GroupBox1Width = GroupTitleFit(GroupBox1);
+    fits.startButton = ButtonFit(startButton);
+    fits.resetButton = ButtonFit(resetButton);
+    fits.resetAllButton = ButtonFit(resetAllButton);
+    fits.pauseButton = ButtonFit(pauseButton);
+    fits.animationSpeedButton = ButtonFit(animationSpeedButton);
+    fits.animationButton = ButtonFit(animationButton);
+    fits.deleteRowButton = ButtonFit(deleteRowButton);
+    fits.useAsReferenceButton = ButtonFit(useAsReferenceButton);
+    fits.settingsButton = ButtonFit(settingsButton);
+    fits.SelectedRowBoxWidth = GroupTitleFit(selectedRowBox);
     fits.CaptionHeight = QFontMetrics(CaptionMain->font()).height();
     fits.LabelHeight = Titles[kTitleR]->sizeHint().height();
     return fits;
 }
 
-int TForm1::ReadableTablePixels() const {
+int MainWindow::ReadableTablePixels() const {
     const double dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
     return static_cast<int>(std::lround(kReadablePoints * dpi / kPointsPerInch));
 }
 
-void TForm1::ApplyStartupLayout() {
+void MainWindow::ApplyStartupLayout() {
     LayOutForScreen(screen()->geometry().size(), screen()->availableGeometry().size());
 }
 
-void TForm1::LayOutForScreen(const QSize& screenSize, const QSize& available) {
+void MainWindow::LayOutForScreen(const QSize& screenSize, const QSize& available) {
     const QSize client = StartupClientSize(available);
     LayoutInput input;
     input.ClientWidth = client.width();
@@ -180,70 +181,70 @@ void TForm1::LayOutForScreen(const QSize& screenSize, const QSize& available) {
     ApplyTableFonts();
     ApplyGeometry();
     ApplyGrids();
-    ShapePanel6();
-    RichEdit1->clear();
+    ShapeLowerPanel();
+    descriptionBox->clear();
     laidOut_ = true;
 }
 
-void TForm1::ApplyFonts(const LayoutFonts& fonts) {
+void MainWindow::ApplyFonts(const LayoutFonts& fonts) {
     setFont(WindowFont(fonts.WindowPx));
     for (QLabel* caption : {CaptionMain, CaptionMiddle, CaptionPeripheral, CaptionLungs})
         caption->setFont(BoldWindowFont(fonts.WindowPx));
-    Label26->setFont(WindowFont(fonts.Label26Px));
-    RichEdit1->setFont(WindowFont(fonts.RichEdit1Px));
-    Memo1->setFont(WindowFont(fonts.Memo1Px));
+    dataSourceLine->setFont(WindowFont(fonts.DataSourceLinePx));
+    descriptionBox->setFont(WindowFont(fonts.DescriptionBoxPx));
+    regionLabel->setFont(WindowFont(fonts.RegionLabelPx));
 }
 
 // The tables never go below a readable size; the indices table has its
 // 10-point font on screens taller than 768 pixels.
-void TForm1::ApplyTableFonts() {
+void MainWindow::ApplyTableFonts() {
     const LayoutFonts& fonts = layout_.Fonts;
     QFont gridFont = WindowFont(fonts.TablePx);
-    if (fonts.StringGrid1Points) gridFont.setPointSize(*fonts.StringGrid1Points);
+    if (fonts.IndicesTablePoints) gridFont.setPointSize(*fonts.IndicesTablePoints);
     // The results table writes in the indices table's font.
-    for (StringGrid* grid : {StringGrid1, StringGrid2, StringGrid3})
+    for (StringGrid* grid : {indicesTable, resultsTable, expirationDepthColumn})
         grid->setFont(gridFont);
 }
 
-void TForm1::ApplyGeometry() {
+void MainWindow::ApplyGeometry() {
 
     const StartupLayout& L = layout_;
     const std::pair<QWidget*, ControlRect> places[] = {
-        {Image1, L.Image1},
-        {Image2, L.Image2},
-        {Image3, L.Image3},
-        {Panel6, L.Panel6},
-        {Label50, L.Label50},
-        {Panel5, L.Panel5},
-        {Panel7, L.Panel7},
-        {Panel1, L.Panel1},
-        {Panel8, L.Panel8},
-        {Panel2, L.Panel2},
-        {Panel3, L.Panel3},
-        {Panel4, L.Panel4},
-        {Button2, L.Button2},
-        {Button1, L.Button1},
-        {Button11, L.Button11},
-        {Button9, L.Button9},
-        {Button10, L.Button10},
-        {Button8, L.Button8},
-        {GroupBox1, L.GroupBox1},
-        {Button3, L.Button3},
-        {Button6, L.Button6},
-        {Button12, L.Button12},
-        {StringGrid1, L.StringGrid1},
-        {StringGrid2, L.StringGrid2},
-        {StringGrid3, L.StringGrid3},
-        {RichEdit1, L.RichEdit1},
-        {ComboBox1, L.ComboBox1},
-        {TrackBar9, L.TrackBar9},
+        {airwayPicture, L.airwayPicture},
+        {flowVolumePlot, L.flowVolumePlot},
+        {volumeTimePlot, L.volumeTimePlot},
+        {lowerPanel, L.lowerPanel},
+        {bottomAnchor, L.bottomAnchor},
+        {airwayGroupsFrame, L.airwayGroupsFrame},
+        {lungGroupFrame, L.lungGroupFrame},
+        {mainGroupPanel, L.mainGroupPanel},
+        {hiddenGroupPanel, L.hiddenGroupPanel},
+        {middleGroupPanel, L.middleGroupPanel},
+        {peripheralGroupPanel, L.peripheralGroupPanel},
+        {lungsGroupPanel, L.lungsGroupPanel},
+        {startButton, L.startButton},
+        {resetButton, L.resetButton},
+        {resetAllButton, L.resetAllButton},
+        {pauseButton, L.pauseButton},
+        {animationSpeedButton, L.animationSpeedButton},
+        {animationButton, L.animationButton},
+        {selectedRowBox, L.selectedRowBox},
+        {deleteRowButton, L.deleteRowButton},
+        {useAsReferenceButton, L.useAsReferenceButton},
+        {settingsButton, L.settingsButton},
+        {indicesTable, L.indicesTable},
+        {resultsTable, L.resultsTable},
+        {expirationDepthColumn, L.expirationDepthColumn},
+        {descriptionBox, L.descriptionBox},
+        {lungSelector, L.lungSelector},
+        {expirationDepthSlider, L.expirationDepthSlider},
         {LabelExpirationDepth, L.LabelExpirationDepth},
         {LabelDepthMin, L.LabelDepthMin},
         {LabelDepthMax, L.LabelDepthMax},
-        {Label56, L.Label56},
-        {CheckBox1, L.CheckBox1},
-        {tparm, L.tparm},
-        {Memo1, L.Memo1},
+        {lungSelectorLabel, L.lungSelectorLabel},
+        {hotSpotTableBox, L.hotSpotTableBox},
+        {hotSpotGrid, L.hotSpotGrid},
+        {regionLabel, L.regionLabel},
         {CaptionMain, L.CaptionMain},
         {CaptionMiddle, L.CaptionMiddle},
         {CaptionPeripheral, L.CaptionPeripheral},
@@ -261,29 +262,30 @@ void TForm1::ApplyGeometry() {
 
     // The data-source line gets longer when a file is opened; give it the room
     // up to the right end of the grey background.
-    Place(Label26, L.Label26);
-    Label26->resize(std::max(Label26->width(), L.Panel6.Width - L.Label26.Left - 15),
-                    Label26->height());
+    Place(dataSourceLine, L.dataSourceLine);
+    dataSourceLine->resize(
+        std::max(dataSourceLine->width(), L.lowerPanel.Width - L.dataSourceLine.Left - 15),
+        dataSourceLine->height());
 }
 
-void TForm1::ApplyGrids() {
+void MainWindow::ApplyGrids() {
     const std::pair<StringGrid*, const GridMetrics*> grids[] = {
-        {StringGrid1, &layout_.StringGrid1Grid},
-        {StringGrid2, &layout_.StringGrid2Grid},
-        {StringGrid3, &layout_.StringGrid3Grid},
+        {indicesTable, &layout_.IndicesTableGrid},
+        {resultsTable, &layout_.ResultsTableGrid},
+        {expirationDepthColumn, &layout_.ExpirationDepthColumnGrid},
     };
     for (const auto& [grid, metrics] : grids) {
         for (int c = 0; c < metrics->ColCount; ++c)
             grid->SetColWidth(c, metrics->ColWidths[c]);
         grid->SetRowHeight(metrics->RowHeight);
     }
-    StringGrid2->SetCurrentCell(0, 0);
-    StringGrid3->SetCurrentCell(0, 0);
+    resultsTable->SetCurrentCell(0, 0);
+    expirationDepthColumn->SetCurrentCell(0, 0);
 }
 
-void TForm1::ShapePanel6() {
+void MainWindow::ShapeLowerPanel() {
     QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, Panel6->width(), Panel6->height()),
-                        layout_.Panel6CornerWidth / 2.0, layout_.Panel6CornerHeight / 2.0);
-    Panel6->setMask(QRegion(path.toFillPolygon().toPolygon()));
+    path.addRoundedRect(QRectF(0, 0, lowerPanel->width(), lowerPanel->height()),
+                        layout_.LowerPanelCornerWidth / 2.0, layout_.LowerPanelCornerHeight / 2.0);
+    lowerPanel->setMask(QRegion(path.toFillPolygon().toPolygon()));
 }

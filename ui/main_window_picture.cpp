@@ -26,27 +26,28 @@ using namespace breathlab;
 
 namespace {
 
-// The texts the animation's pause button takes from Button9Click, for the
+// The texts the animation's pause button takes from OnPauseClicked, for the
 // translations (tr() below turns them into the user's language).
-[[maybe_unused]] const char* const kPauseButtonTexts[] = {QT_TRANSLATE_NOOP("TForm1", "go"),
-                                                          QT_TRANSLATE_NOOP("TForm1", "pauza")};
+[[maybe_unused]] const char* const kPauseButtonTexts[] = {QT_TRANSLATE_NOOP("MainWindow", "go"),
+                                                          QT_TRANSLATE_NOOP("MainWindow", "pauza")};
 
 } // namespace
 
 // The window's side of the replay: its controls, plots, message loop and clock.
 class FormAnimationHost : public AnimationHost {
   public:
-    explicit FormAnimationHost(TForm1& form) : form_(form) {}
+    explicit FormAnimationHost(MainWindow& form) : form_(form) {}
 
     void SetControlEnabled(AnimationControl control, bool enabled) override {
-        if (control == AnimationControl::Timer1) {
+        if (control == AnimationControl::RegionLabelTimer) {
             if (enabled)
-                form_.Timer1->start();
+                form_.regionLabelTimer->start();
             else
-                form_.Timer1->stop();
+                form_.regionLabelTimer->stop();
             form_.state_->Region.SetLabelTimerEnabled(enabled);
         } else if (control == AnimationControl::MainMenu) {
-            for (QAction* item : form_.MainMenuItems()) item->setEnabled(enabled);
+            for (QAction* item : form_.MainMenuItems())
+                item->setEnabled(enabled);
         } else {
             Widget(control)->setEnabled(enabled);
         }
@@ -68,8 +69,8 @@ class FormAnimationHost : public AnimationHost {
     void ShowSchematic(int slot) override { form_.DrawSchematic(slot); }
 
     void RepaintFlowVolumePlot() override {
-        form_.Image2->SetPicture(form_.state_->FlowVolumeImage);
-        form_.Image2->repaint();
+        form_.flowVolumePlot->SetPicture(form_.state_->FlowVolumeImage);
+        form_.flowVolumePlot->repaint();
     }
 
     void ProcessEvents() override { QCoreApplication::processEvents(); }
@@ -78,78 +79,93 @@ class FormAnimationHost : public AnimationHost {
   private:
     QWidget* Widget(AnimationControl control) const {
         switch (control) {
-        case AnimationControl::Button1: return form_.Button1;
-        case AnimationControl::Button2: return form_.Button2;
-        case AnimationControl::Button3: return form_.Button3;
-        case AnimationControl::Button6: return form_.Button6;
-        case AnimationControl::Button8: return form_.Button8;
-        case AnimationControl::Button11: return form_.Button11;
-        case AnimationControl::Button12: return form_.Button12;
-        case AnimationControl::StringGrid2: return form_.StringGrid2;
-        case AnimationControl::Panel1: return form_.Panel1;
-        case AnimationControl::Panel2: return form_.Panel2;
-        case AnimationControl::Panel3: return form_.Panel3;
-        default: return form_.Panel4;
+        case AnimationControl::ResetButton:
+            return form_.resetButton;
+        case AnimationControl::StartButton:
+            return form_.startButton;
+        case AnimationControl::DeleteRowButton:
+            return form_.deleteRowButton;
+        case AnimationControl::UseAsReferenceButton:
+            return form_.useAsReferenceButton;
+        case AnimationControl::AnimationButton:
+            return form_.animationButton;
+        case AnimationControl::ResetAllButton:
+            return form_.resetAllButton;
+        case AnimationControl::SettingsButton:
+            return form_.settingsButton;
+        case AnimationControl::ResultsTable:
+            return form_.resultsTable;
+        case AnimationControl::MainGroupPanel:
+            return form_.mainGroupPanel;
+        case AnimationControl::MiddleGroupPanel:
+            return form_.middleGroupPanel;
+        case AnimationControl::PeripheralGroupPanel:
+            return form_.peripheralGroupPanel;
+        default:
+            return form_.lungsGroupPanel;
         }
     }
 
-    TForm1& form_;
+    MainWindow& form_;
 };
 
-void TForm1::Button8Click() {
+void MainWindow::OnAnimationClicked() {
     FormAnimationHost host(*this);
-    breathlab::Button8Click(state_->Animation, host);
+    breathlab::PlayAnimation(state_->Animation, host);
 }
 
-void TForm1::Button9Click() {
-    Button9->setText(tr(breathlab::Button9Click(state_->Animation)));
+void MainWindow::OnPauseClicked() {
+    pauseButton->setText(tr(breathlab::TogglePause(state_->Animation)));
 }
 
-void TForm1::Button10Click() {
-    Button10->setText(QString::fromStdString(breathlab::Button10Click(state_->Animation)));
+void MainWindow::OnAnimationSpeedClicked() {
+    animationSpeedButton->setText(
+        QString::fromStdString(breathlab::NextAnimationSpeed(state_->Animation)));
 }
 
 // Region picture n (or one of the special requests) with its name near (x, y).
-void TForm1::ShowRegion(int n, int x, int y) {
+void MainWindow::ShowRegion(int n, int x, int y) {
     AppState& s = *state_;
     const std::optional<int> picture =
-        s.Region.ShowRegion(n, x, y, Image1->pos(), Memo1->height());
+        s.Region.ShowRegion(n, x, y, airwayPicture->pos(), regionLabel->height());
     ApplyRegionLabel();
     if (picture) ShowAirwayPicture(*picture);
 }
 
-void TForm1::ShowAirwayPicture(int picture) {
+void MainWindow::ShowAirwayPicture(int picture) {
     const AppState& s = *state_;
     if (picture < 1 || picture > kRegionPictureCount) return;
-    Image1->SetStretch(true);
+    airwayPicture->SetStretch(true);
     // A changed picture schedules its own repaint; inside the window's paint
     // event that is all there may be, elsewhere it is shown at once.
-    Image1->SetPicture(s.Pictures[picture]);
-    if (!painting_) Image1->repaint();
+    airwayPicture->SetPicture(s.Pictures[picture]);
+    if (!painting_) airwayPicture->repaint();
 }
 
-void TForm1::ApplyRegionLabel() {
+void MainWindow::ApplyRegionLabel() {
     const RegionLabel& label = state_->Region.Label();
     if (label.Visible) {
-        Memo1->setText(label.Text);
+        regionLabel->setText(label.Text);
         // The design's 10 pixels per character grow with the label's font,
         // and the label is never narrower than its text.
-        const double fontScale = layout_.Fonts.Memo1Px / double(kDesignMemo1FontPx);
+        const double fontScale = layout_.Fonts.RegionLabelPx / double(kDesignRegionLabelFontPx);
         const int width = std::max(static_cast<int>(std::lround(label.Width * fontScale)),
-                                   Memo1->fontMetrics().horizontalAdvance(label.Text) + 4);
-        Memo1->setGeometry(label.Left, label.Top, width,
-                           std::max(Memo1->height(), Memo1->fontMetrics().height()));
-        Memo1->show();
-        Memo1->raise();
+                                   regionLabel->fontMetrics().horizontalAdvance(label.Text) + 4);
+        regionLabel->setGeometry(
+            label.Left, label.Top, width,
+            std::max(regionLabel->height(), regionLabel->fontMetrics().height()));
+        regionLabel->show();
+        regionLabel->raise();
     } else {
-        Memo1->hide();
+        regionLabel->hide();
     }
-    if (state_->Region.LabelTimerRunning() && !Timer1->isActive()) Timer1->start();
+    if (state_->Region.LabelTimerRunning() && !regionLabelTimer->isActive())
+        regionLabelTimer->start();
 }
 
 // The schematic of slot 0 (the live model) or of a stored run at the replay's
 // sample, composed off screen and shown in one piece.
-void TForm1::DrawSchematic(int slot) {
+void MainWindow::DrawSchematic(int slot) {
     AppState& s = *state_;
     if (s.AirwayImage.isNull()) return;
     const SchematicInputs inputs =
@@ -160,28 +176,28 @@ void TForm1::DrawSchematic(int slot) {
                ComputeAirwaySchematic(size.width(), size.height(), kSchematicPenWidth, inputs),
                s.BackgroundPicture, s.OffscreenBitmap);
     painter.end();
-    Image1->SetStretch(false);
-    Image1->SetPicture(s.AirwayImage);
-    PaintNow(Image1);
+    airwayPicture->SetStretch(false);
+    airwayPicture->SetPicture(s.AirwayImage);
+    PaintNow(airwayPicture);
 }
 
-HotSpotTable TForm1::HotSpotRows() const {
-    return HotSpotRowsOf(*tparm);
+HotSpotTable MainWindow::HotSpotRows() const {
+    return HotSpotRowsOf(*hotSpotGrid);
 }
 
-bool TForm1::PictureIgnoresMouse() const {
+bool MainWindow::PictureIgnoresMouse() const {
     return state_->History->RunInProgress || state_->Animation.AnimationActive;
 }
 
-void TForm1::Image1MouseMove(int x, int y) {
+void MainWindow::OnAirwayPictureMouseMove(int x, int y) {
     if (PictureIgnoresMouse()) return;
     AppState& s = *state_;
     if (auto region = OnPictureMouseMove(s.HotSpots, HotSpotRows(), s.Parameters.SliderGroup, x, y,
-                                         Image1->width(), Image1->height()))
+                                         airwayPicture->width(), airwayPicture->height()))
         ShowRegion(*region, x, y);
 }
 
-void TForm1::Image1MouseDown(Qt::MouseButton button, int, int) {
+void MainWindow::OnAirwayPictureMouseDown(Qt::MouseButton button, int, int) {
     if (PictureIgnoresMouse()) return;
     AppState& s = *state_;
     const PictureButton which = button == Qt::LeftButton    ? PictureButton::Left
@@ -192,23 +208,23 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int, int) {
     if (click.OpenHelp) {
         const int row = s.HotSpots.ClickedHotSpot;
         std::optional<QString> code;
-        if (row >= 0) code = tparm->Cell(3, row);
-        HelpWindow()->ShowPictureHelp(s.Folders.Data, code);
+        if (row >= 0) code = hotSpotGrid->Cell(3, row);
+        Help()->ShowPictureHelp(s.Folders.Data, code);
     }
 }
 
-void TForm1::Memo1MouseMove() {
+void MainWindow::OnRegionLabelMouseMove() {
     ShowRegion(kRepaintShown, 0, 0);
 }
 
-void TForm1::FormPaint() {
+void MainWindow::FormPaint() {
     if (!startupSucceeded_ || PictureIgnoresMouse()) return;
     painting_ = true;
     ShowRegion(kRepaintShown, 0, 0);
     painting_ = false;
 }
 
-void TForm1::OnLabelTimer() {
+void MainWindow::OnLabelTimer() {
     AppState& s = *state_;
     const std::optional<int> picture = s.Region.OnLabelTimer(s.Parameters.SliderGroup);
     ApplyRegionLabel();

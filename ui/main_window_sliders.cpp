@@ -22,7 +22,7 @@ constexpr int kSliderOfScaleColumn[kScaleColumnCount] = {1, 2, 3, 5, 6, 7};
 
 } // namespace
 
-void TForm1::ConnectSliderBank() {
+void MainWindow::ConnectSliderBank() {
     AppState& s = *state_;
     SliderBankObserver observer;
     observer.PositionChanged = [this](int k, int position) {
@@ -34,34 +34,53 @@ void TForm1::ConnectSliderBank() {
         const QString text = FormatTableValue(update.Percent);
         if (update.Grid == SettingsGrid::ResultsTable) {
             st.Results.Cells[kSettingsRow][update.Column] = text;
-            StringGrid2->viewport()->repaint();
+            resultsTable->viewport()->repaint();
         } else {
             st.Results.ExpirationDepth[kSettingsRow] = text;
-            StringGrid3->viewport()->repaint();
+            expirationDepthColumn->viewport()->repaint();
         }
     };
     observer.ShowDescription = [this](int block) { ShowDescription(block); };
-    observer.ClearDescription = [this] { RichEdit1->clear(); };
+    observer.ClearDescription = [this] { descriptionBox->clear(); };
     s.Sliders.SetObserver(std::move(observer));
 }
 
-void TForm1::SliderMoved(int k) {
+void MainWindow::SliderMoved(int k) {
     state_->Sliders.SetPosition(k, TrackBar(k)->value());
 }
 
-void TForm1::TrackBar1Change() { SliderMoved(1); }
-void TForm1::TrackBar2Change() { SliderMoved(2); }
-void TForm1::TrackBar3Change() { SliderMoved(3); }
-void TForm1::TrackBar4Change() { SliderMoved(4); }
-void TForm1::TrackBar5Change() { SliderMoved(5); }
-void TForm1::TrackBar6Change() { SliderMoved(6); }
-void TForm1::TrackBar7Change() { SliderMoved(7); }
-void TForm1::TrackBar8Change() { SliderMoved(8); }
-void TForm1::TrackBar9Change() { SliderMoved(9); }
+void MainWindow::OnMainResistanceSliderMoved() {
+    SliderMoved(1);
+}
+void MainWindow::OnDeadSpaceSliderMoved() {
+    SliderMoved(2);
+}
+void MainWindow::OnMiddleResistanceSliderMoved() {
+    SliderMoved(3);
+}
+void MainWindow::OnMiddleStiffnessSliderMoved() {
+    SliderMoved(4);
+}
+void MainWindow::OnPeripheralResistanceSliderMoved() {
+    SliderMoved(5);
+}
+void MainWindow::OnClosingCapacitySliderMoved() {
+    SliderMoved(6);
+}
+void MainWindow::OnLungSizeSliderMoved() {
+    SliderMoved(7);
+}
+void MainWindow::OnLungComplianceSliderMoved() {
+    SliderMoved(8);
+}
+void MainWindow::OnExpirationDepthSliderMoved() {
+    SliderMoved(9);
+}
 
-void TForm1::SelectSliderGroup(int n) {
+void MainWindow::SelectSliderGroup(int n) {
     const SliderGroupControls controls = state_->Sliders.SelectSliderGroup(n);
-    for (int k = 1; k <= 8; ++k) TrackBar(k)->setEnabled(controls.SliderEnabled(k));
+    for (int k = 1; k <= 8; ++k)
+        TrackBar(k)->setEnabled(controls.SliderEnabled(k));
     for (int c = 0; c < kScaleColumnCount; ++c)
         for (QLabel* label : ScaleLabels[c])
             label->setEnabled(controls.ScaleLabelsEnabled(kSliderOfScaleColumn[c]));
@@ -69,28 +88,39 @@ void TForm1::SelectSliderGroup(int n) {
 
 // A panel selects its slider group and highlights its region in the picture,
 // with the region's name near the bottom of the picture.
-void TForm1::PanelClick(int group, int region) {
+void MainWindow::PanelClick(int group, int region) {
     SelectSliderGroup(group);
-    ShowRegion(region, Image1->x() + Image1->width() / 2, Image1->y() + Image1->height() - 60);
+    ShowRegion(region, airwayPicture->x() + airwayPicture->width() / 2,
+               airwayPicture->y() + airwayPicture->height() - 60);
 }
 
-void TForm1::Panel1Click() { PanelClick(1, 2); }
-void TForm1::Panel2Click() { PanelClick(3, 3); }
-void TForm1::Panel3Click() { PanelClick(4, 4); }
-void TForm1::Panel4Click() { PanelClick(5, 5); }
-void TForm1::Panel8Click() { PanelClick(2, 1); }
+void MainWindow::OnMainGroupClicked() {
+    PanelClick(1, 2);
+}
+void MainWindow::OnMiddleGroupClicked() {
+    PanelClick(3, 3);
+}
+void MainWindow::OnPeripheralGroupClicked() {
+    PanelClick(4, 4);
+}
+void MainWindow::OnLungsGroupClicked() {
+    PanelClick(5, 5);
+}
+void MainWindow::OnHiddenGroupClicked() {
+    PanelClick(2, 1);
+}
 
-void TForm1::Button1Click() {
+void MainWindow::OnResetClicked() {
     state_->Sliders.ResetSliders();
 }
 
-void TForm1::Button11Click() {
+void MainWindow::OnResetAllClicked() {
     state_->Sliders.ResetAll();
 }
 
 // The lung selection box is kept for its looks: it always shows both lungs.
-void TForm1::ComboBox1Change(int) {
-    const QSignalBlocker blocker(ComboBox1);
-    ComboBox1->setCurrentIndex(0);
-    ComboBox1->setCurrentText(tr("Both lungs"));
+void MainWindow::OnLungSelected(int) {
+    const QSignalBlocker blocker(lungSelector);
+    lungSelector->setCurrentIndex(0);
+    lungSelector->setCurrentText(tr("Both lungs"));
 }

@@ -4,10 +4,10 @@
 #include "main_window.h"
 
 #include "data_files.h"
-#include "grid_file.h"
-#include "hot_spot_grid.h"
 #include "flow_volume_plot.h"
+#include "grid_file.h"
 #include "history_file.h"
+#include "hot_spot_grid.h"
 #include "jpeg_picture.h"
 #include "picture_area.h"
 #include "simulation_run.h"
@@ -33,7 +33,7 @@ QString breathlab::DataPath(const AppState& state, const QString& relativeName) 
 }
 
 // Conditions that end the program before anything else happens.
-bool TForm1::StartupChecks() {
+bool MainWindow::StartupChecks() {
     AppState& s = *state_;
     s.InstanceLock = std::make_unique<SingleInstanceLock>();
     if (s.InstanceLock->AnotherInstanceRuns()) {
@@ -49,7 +49,7 @@ bool TForm1::StartupChecks() {
     return true;
 }
 
-void TForm1::FormCreate() {
+void MainWindow::FormCreate() {
     if (!StartupChecks()) return;
     AppState& s = *state_;
     setWindowTitle(tr("Varo e-breathlab "));
@@ -63,14 +63,15 @@ void TForm1::FormCreate() {
 
     ShowIndices(0, false);
     ShowRunRow(0, 0);
-    for (int row = 1; row <= kMaxListedRuns; ++row) ShowRunRow(row, row);
+    for (int row = 1; row <= kMaxListedRuns; ++row)
+        ShowRunRow(row, row);
     ShowRunRow(kReferenceRow, 0);
-    StringGrid2->SetCurrentCell(0, 1);
+    resultsTable->SetCurrentCell(0, 1);
     s.Parameters.SetAll(100.0);
 
     // The plots are drawn at the screen's resolution, on the logical layout.
-    s.FlowVolumeImage = NewDeviceImage(Image2->size(), devicePixelRatioF());
-    s.VolumeTimeImage = NewDeviceImage(Image3->size(), devicePixelRatioF());
+    s.FlowVolumeImage = NewDeviceImage(flowVolumePlot->size(), devicePixelRatioF());
+    s.VolumeTimeImage = NewDeviceImage(volumeTimePlot->size(), devicePixelRatioF());
     DrawFlowVolumePlot();
     s.VolumeTime.VolumeTimeCursor = 1;
     DrawVolumeTimeStep(1);
@@ -82,12 +83,12 @@ void TForm1::FormCreate() {
     startupSucceeded_ = true;
 }
 
-void TForm1::LoadHotSpotTable() {
-    if (auto failure = LoadHotSpotGrid(HotSpotTableToRead(state_->Folders), *tparm))
+void MainWindow::LoadHotSpotTable() {
+    if (auto failure = LoadHotSpotGrid(HotSpotTableToRead(state_->Folders), *hotSpotGrid))
         ShowError(this, *failure);
 }
 
-void TForm1::LoadPictures() {
+void MainWindow::LoadPictures() {
     AppState& s = *state_;
     for (int k = 1; k <= kRegionPictureCount; ++k) {
         const QString name = QString("datfiles1/F%1.dat").arg(k, 3, 10, QChar('0'));
@@ -103,37 +104,37 @@ void TForm1::LoadPictures() {
     // The schematic is drawn over the background at every live trace point;
     // stretched once to the picture's size here, it is only copied there.
     if (background.Ok()) {
-        s.BackgroundPicture = background.Image.scaled(Image1->size() * devicePixelRatioF(),
-                                                      Qt::IgnoreAspectRatio,
-                                                      Qt::SmoothTransformation);
+        s.BackgroundPicture =
+            background.Image.scaled(airwayPicture->size() * devicePixelRatioF(),
+                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         s.BackgroundPicture.setDevicePixelRatio(devicePixelRatioF());
     } else
         ShowError(this, background.Error);
-    s.OffscreenBitmap = NewDeviceImage(Image1->size(), devicePixelRatioF());
-    s.AirwayImage = NewDeviceImage(Image1->size(), devicePixelRatioF());
+    s.OffscreenBitmap = NewDeviceImage(airwayPicture->size(), devicePixelRatioF());
+    s.AirwayImage = NewDeviceImage(airwayPicture->size(), devicePixelRatioF());
     s.AirwayImage.fill(Qt::white);
-    Image1->SetPicture(s.AirwayImage);
+    airwayPicture->SetPicture(s.AirwayImage);
 }
 
-void TForm1::FormDestroy() {
+void MainWindow::FormDestroy() {
     if (!startupSucceeded_) return;
     // The hot-spot table is edited only while it is shown (through "tab").
-    if (tparm->isVisible()) {
-        TextGrid grid(tparm->ColCount(), tparm->RowCount());
-        for (int row = 0; row < tparm->RowCount(); ++row)
-            for (int col = 0; col < tparm->ColCount(); ++col)
-                grid.SetCell(col, row, tparm->Cell(col, row));
+    if (hotSpotGrid->isVisible()) {
+        TextGrid grid(hotSpotGrid->ColCount(), hotSpotGrid->RowCount());
+        for (int row = 0; row < hotSpotGrid->RowCount(); ++row)
+            for (int col = 0; col < hotSpotGrid->ColCount(); ++col)
+                grid.SetCell(col, row, hotSpotGrid->Cell(col, row));
         if (auto failure = SaveGridToFile(HotSpotTableToWrite(state_->Folders), grid))
             ShowError(this, *failure);
     }
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // A replay runs inside its button's handler; it must end before the window goes.
     state_->Animation.StopRequested = true;
     QMainWindow::closeEvent(event);
 }
 
-void TForm1::CheckBox1Click(bool checked) {
-    tparm->setVisible(checked);
+void MainWindow::OnHotSpotTableToggled(bool checked) {
+    hotSpotGrid->setVisible(checked);
 }

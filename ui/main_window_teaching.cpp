@@ -32,45 +32,45 @@ std::optional<std::vector<TeachingCase>> ReadCases(QWidget* parent, const QStrin
 
 } // namespace
 
-void TForm1::CreateTeachingMenus() {
-    Export1 = File1->addAction(tr("Export..."));
-    Cases1 = menuBar()->addAction(tr("Cases"));
-    Exercise1 = menuBar()->addAction(tr("Exercise"));
-    Export1->setObjectName("Export1");
-    Cases1->setObjectName("Cases1");
-    Exercise1->setObjectName("Exercise1");
-    connect(Export1, &QAction::triggered, this, &TForm1::Export1Click);
-    connect(Cases1, &QAction::triggered, this, &TForm1::Cases1Click);
-    connect(Exercise1, &QAction::triggered, this, &TForm1::Exercise1Click);
+void MainWindow::CreateTeachingMenus() {
+    exportAction = fileMenu->addAction(tr("Export..."));
+    casesAction = menuBar()->addAction(tr("Cases"));
+    exerciseAction = menuBar()->addAction(tr("Exercise"));
+    exportAction->setObjectName("exportAction");
+    casesAction->setObjectName("casesAction");
+    exerciseAction->setObjectName("exerciseAction");
+    connect(exportAction, &QAction::triggered, this, &MainWindow::OnExportChosen);
+    connect(casesAction, &QAction::triggered, this, &MainWindow::OnCasesChosen);
+    connect(exerciseAction, &QAction::triggered, this, &MainWindow::OnExerciseChosen);
 }
 
-void TForm1::Export1Click() {
+void MainWindow::OnExportChosen() {
     const AppState& s = *state_;
     // Twice the plots' screen size for the PNG: the figures keep the layout
     // the plots have in this window.
     FigureSizes sizes;
-    if (!Image2->size().isEmpty()) sizes.FlowVolume = Image2->size();
-    if (!Image3->size().isEmpty()) sizes.VolumeTime = Image3->size();
+    if (!flowVolumePlot->size().isEmpty()) sizes.FlowVolume = flowVolumePlot->size();
+    if (!volumeTimePlot->size().isEmpty()) sizes.VolumeTime = volumeTimePlot->size();
     ReportInfo info;
-    info.Source = Label26->text().trimmed();
-    TExportDialog dialog(*s.History, sizes, info, SimulationFolder(s.Folders.User), this);
+    info.Source = dataSourceLine->text().trimmed();
+    ExportDialog dialog(*s.History, sizes, info, SimulationFolder(s.Folders.User), this);
     dialog.exec();
 }
 
 // A case opens like a file; the case files stay as they are, since "Save"
 // writes into the simulation folder.
-void TForm1::Cases1Click() {
+void MainWindow::OnCasesChosen() {
     const auto cases = ReadCases(this, DataPath(*state_, kCaseTablePath));
     if (!cases) return;
-    TCaseListDialog dialog(*cases, this);
+    CaseListDialog dialog(*cases, this);
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenCase().isEmpty()) return;
     OpenHistoryPath(DataPath(*state_, QStringLiteral("cases/%1.spi").arg(dialog.ChosenCase())));
-    RichEdit1->clear();
+    descriptionBox->clear();
 }
 
 // The exercise runs its patients on a model of its own, so the window's runs
 // and sliders stay as they were.
-void TForm1::Exercise1Click() {
+void MainWindow::OnExerciseChosen() {
     const auto cases = ReadCases(this, DataPath(*state_, kCaseTablePath));
     if (!cases) return;
     auto defaults = std::make_unique<ResultHistory>();
@@ -79,7 +79,7 @@ void TForm1::Exercise1Click() {
         QMessageBox::critical(this, QString(), read.Message);
         return;
     }
-    TExerciseDialog dialog(*cases, *defaults, QRandomGenerator::global()->generate(), this);
+    ExerciseDialog dialog(*cases, *defaults, QRandomGenerator::global()->generate(), this);
     dialog.NewRound();
     dialog.exec();
 }

@@ -28,22 +28,22 @@ int Round(double x) {
 }
 
 // Design places of the controls that the layout never moves. All of them are
-// hidden except Memo1, which the airway picture moves next to the mouse before
+// hidden except regionLabel, which the airway picture moves next to the mouse before
 // showing it; they only need to lie inside the window.
-constexpr ControlRect kDesignComboBox1{20, 410, 145, 21};
-constexpr ControlRect kDesignTrackBar9{700, 440, 150, 45};
+constexpr ControlRect kDesignLungSelector{20, 410, 145, 21};
+constexpr ControlRect kDesignExpirationDepthSlider{700, 440, 150, 45};
 constexpr ControlRect kDesignLabelExpirationDepth{705, 425, 100, 13};
 constexpr ControlRect kDesignLabelDepthMin{700, 485, 25, 13};
 constexpr ControlRect kDesignLabelDepthMax{820, 485, 30, 13};
-constexpr ControlRect kDesignLabel56{175, 414, 60, 13};
-constexpr ControlRect kDesignCheckBox1{900, 414, 40, 17};
+constexpr ControlRect kDesignLungSelectorLabel{175, 414, 60, 13};
+constexpr ControlRect kDesignHotSpotTableBox{900, 414, 40, 17};
 constexpr ControlRect kDesignTparm{600, 60, 320, 240};
-constexpr ControlRect kDesignMemo1{100, 100, 80, 24};
-constexpr int kDesignPanel8Left = 95; // the hidden half of the MAIN frame
+constexpr ControlRect kDesignRegionLabel{100, 100, 80, 24};
+constexpr int kDesignHiddenGroupPanelLeft = 95; // the hidden half of the MAIN frame
 
 constexpr int kWindowFontPx = 11;
-constexpr int kLabel26FontPx = 13;
-constexpr int kRichEdit1FontPx = 16;
+constexpr int kDataSourceLineFontPx = 13;
+constexpr int kDescriptionBoxFontPx = 16;
 
 // Multiplies design values by screenWidth / 1280.
 class ScreenScale {
@@ -74,77 +74,80 @@ struct FrameMeasures {
 };
 
 void PlaceUpperHalf(int W, int H, StartupLayout& L) {
-    L.Image1 = {10, 0, Round(0.38 * W), MulDiv(H, 55, 100)};
-    L.Image2 = {L.Image1.Right() + 10, L.Image1.Top, L.Image1.Width,
-                MulDiv(L.Image1.Height, 75, 100)};
-    L.Image3 = {L.Image2.Left, L.Image2.Bottom() + MulDiv(L.Image1.Height, 1, 100), L.Image2.Width,
-                MulDiv(L.Image1.Height, 24, 100)};
-    const int panel6Top = L.Image1.Bottom() + 10;
-    L.Panel6 = {10, panel6Top, W - 20, H - panel6Top - 20};
-    L.Label50.Left = 20;
-    L.Label50.Top = L.Panel6.Bottom();
+    L.airwayPicture = {10, 0, Round(0.38 * W), MulDiv(H, 55, 100)};
+    L.flowVolumePlot = {L.airwayPicture.Right() + 10, L.airwayPicture.Top, L.airwayPicture.Width,
+                        MulDiv(L.airwayPicture.Height, 75, 100)};
+    L.volumeTimePlot = {L.flowVolumePlot.Left,
+                        L.flowVolumePlot.Bottom() + MulDiv(L.airwayPicture.Height, 1, 100),
+                        L.flowVolumePlot.Width, MulDiv(L.airwayPicture.Height, 24, 100)};
+    const int panel6Top = L.airwayPicture.Bottom() + 10;
+    L.lowerPanel = {10, panel6Top, W - 20, H - panel6Top - 20};
+    L.bottomAnchor.Left = 20;
+    L.bottomAnchor.Top = L.lowerPanel.Bottom();
 }
 
 // The band at the top of the airway frame that holds the group captions: the
 // slider panels start below it, so it must be as tall as the captions.
 struct CaptionBand {
-    int Height = 15;       // from the frame's top to the slider panels
-    int BottomMargin = 5;  // below the slider panels
+    int Height = 15;      // from the frame's top to the slider panels
+    int BottomMargin = 5; // below the slider panels
 };
 
 CaptionBand CaptionBandFor(const ScreenScale& scale, int captionHeight) {
     return {std::max(scale(15), 1 + captionHeight + 1), scale(5)};
 }
 
-FrameMeasures PlaceFrames(int W, int comboBoxHeight, int designPanel8Left, CaptionBand band,
-                          StartupLayout& L) {
-    L.Panel5 = {20, L.Panel6.Top + comboBoxHeight + 10, MulDiv(W, 38, 100),
-                L.Panel6.Height / 2 - 5};
+FrameMeasures PlaceFrames(int W, int comboBoxHeight, int designHiddenGroupPanelLeft,
+                          CaptionBand band, StartupLayout& L) {
+    L.airwayGroupsFrame = {20, L.lowerPanel.Top + comboBoxHeight + 10, MulDiv(W, 38, 100),
+                           L.lowerPanel.Height / 2 - 5};
     FrameMeasures m;
-    m.UnitWidth = MulDiv(L.Panel5.Width - 40, 1, 3);
+    m.UnitWidth = MulDiv(L.airwayGroupsFrame.Width - 40, 1, 3);
     m.HalfUnit = m.UnitWidth / 2;
-    const int h = L.Panel5.Height - band.Height - band.BottomMargin;
+    const int h = L.airwayGroupsFrame.Height - band.Height - band.BottomMargin;
     m.SliderHeight = MulDiv(h, 4, 5);
     m.SliderTop = h - m.SliderHeight - 1;
 
-    L.Panel7 = {L.Panel5.Right() + 5, L.Panel5.Top, m.UnitWidth + 10, L.Panel5.Height};
-    const int top = L.Panel5.Top + band.Height;
-    L.Panel1 = {L.Panel5.Left + 5, top, (m.UnitWidth - 5) / 2 + 3, h};
-    L.Panel8 = {designPanel8Left, top, (m.UnitWidth - 5) / 2, h};
-    L.Panel2 = {L.Panel5.Left + L.Panel1.Width + 20, top, Round(1.5 * m.UnitWidth), h};
-    L.Panel3 = {L.Panel5.Left + 2 * m.UnitWidth + 35, top, m.UnitWidth, h};
-    L.Panel4 = {L.Panel7.Left + 5, top, m.UnitWidth, h};
+    L.lungGroupFrame = {L.airwayGroupsFrame.Right() + 5, L.airwayGroupsFrame.Top, m.UnitWidth + 10,
+                        L.airwayGroupsFrame.Height};
+    const int top = L.airwayGroupsFrame.Top + band.Height;
+    L.mainGroupPanel = {L.airwayGroupsFrame.Left + 5, top, (m.UnitWidth - 5) / 2 + 3, h};
+    L.hiddenGroupPanel = {designHiddenGroupPanelLeft, top, (m.UnitWidth - 5) / 2, h};
+    L.middleGroupPanel = {L.airwayGroupsFrame.Left + L.mainGroupPanel.Width + 20, top,
+                          Round(1.5 * m.UnitWidth), h};
+    L.peripheralGroupPanel = {L.airwayGroupsFrame.Left + 2 * m.UnitWidth + 35, top, m.UnitWidth, h};
+    L.lungsGroupPanel = {L.lungGroupFrame.Left + 5, top, m.UnitWidth, h};
     return m;
 }
 
 void PlaceSliders(const FrameMeasures& m, int sliderWidth, StartupLayout& L) {
     const int u = m.HalfUnit;
     const std::array<int, 8> lefts = {
-        3,                                // TrackBar1, Panel1
-        3,                                // TrackBar2, Panel2
-        u + 15,                           // TrackBar3, Panel2
-        L.Panel2.Width - sliderWidth - 3, // TrackBar4, Panel2
-        u - sliderWidth,                  // TrackBar5, Panel3
-        u,                                // TrackBar6, Panel3
-        3,                                // TrackBar7, Panel4
-        L.Panel4.Width - sliderWidth - 3, // TrackBar8, Panel4
+        3,                                          // mainResistanceSlider, mainGroupPanel
+        3,                                          // deadSpaceSlider, middleGroupPanel
+        u + 15,                                     // middleResistanceSlider, middleGroupPanel
+        L.middleGroupPanel.Width - sliderWidth - 3, // middleStiffnessSlider, middleGroupPanel
+        u - sliderWidth, // peripheralResistanceSlider, peripheralGroupPanel
+        u,               // closingCapacitySlider, peripheralGroupPanel
+        3,               // lungSizeSlider, lungsGroupPanel
+        L.lungsGroupPanel.Width - sliderWidth - 3, // lungComplianceSlider, lungsGroupPanel
     };
     for (int k = 0; k < 8; ++k)
         L.TrackBars[k] = {lefts[k], m.SliderTop, sliderWidth, m.SliderHeight};
 }
 
 void PlaceCaptions(const ScreenScale& scale, const DesignSizes& d, StartupLayout& L) {
-    const int panel5Width = L.Panel5.Width;
+    const int panel5Width = L.airwayGroupsFrame.Width;
     L.CaptionMain = scale.Sized(5, 1, d.CaptionMain);
     L.CaptionMiddle = scale.Sized(0, 1, d.CaptionMiddle);
     L.CaptionMiddle.Left = ((panel5Width - L.CaptionMiddle.Width) / 10) * 4;
     L.CaptionPeripheral = scale.Sized(0, 1, d.CaptionPeripheral);
     L.CaptionPeripheral.Left = panel5Width - L.CaptionPeripheral.Width - 15;
     L.CaptionLungs = scale.Sized(0, scale(1), d.CaptionLungs);
-    L.CaptionLungs.Left = L.Panel7.Width / 2 - L.CaptionLungs.Width / 2;
+    L.CaptionLungs.Left = L.lungGroupFrame.Width / 2 - L.CaptionLungs.Width / 2;
 }
 
-// The panel (1 to 4 for Panel1 to Panel4) that slider k stands in.
+// The panel (1 to 4 for mainGroupPanel to lungsGroupPanel) that slider k stands in.
 int PanelOfSlider(int k) {
     constexpr int panels[8] = {1, 2, 2, 2, 3, 3, 4, 4};
     return panels[k - 1];
@@ -163,7 +166,7 @@ int TopOfLabelsUnder(const StartupLayout& L, int k, const ControlRect& title) {
     return top;
 }
 
-// Each title stands over its own slider (TrackBar1..8 in title order), wholly
+// Each title stands over its own slider (mainResistanceSlider..8 in title order), wholly
 // above it and above the scale label next to its top.
 void PlaceTitles(const ScreenScale& scale, const LayoutInput& in, StartupLayout& L) {
     for (int k = 0; k < kSliderTitleCount; ++k) {
@@ -172,7 +175,7 @@ void PlaceTitles(const ScreenScale& scale, const LayoutInput& in, StartupLayout&
         title.Height = std::max(title.Height, in.Fits.LabelHeight);
     }
     L.Titles[kTitlePeripheralR].Left = 1;
-    L.Titles[kTitleCCC].Left = L.Panel3.Width - L.Titles[kTitleCCC].Width - 5;
+    L.Titles[kTitleCCC].Left = L.peripheralGroupPanel.Width - L.Titles[kTitleCCC].Width - 5;
     L.Titles[kTitleCm].Left = L.TrackBars[7].Left - 2;
     for (int k = 0; k < kSliderTitleCount; ++k) {
         ControlRect& title = L.Titles[k];
@@ -187,9 +190,8 @@ void RaiseSlidersForTheirLabels(const LayoutInput& in, int labelHeight, int pane
                                 FrameMeasures& m) {
     if (!in.ThumbCentreAt) return;
     for (int c = 0; c < kScaleColumnCount; ++c) {
-        const int centre = in.ThumbCentreAt(SliderOfScaleColumn(c),
-                                            ScaleLabelValue(c, kScaleLabelsPerColumn - 1),
-                                            m.SliderHeight);
+        const int centre = in.ThumbCentreAt(
+            SliderOfScaleColumn(c), ScaleLabelValue(c, kScaleLabelsPerColumn - 1), m.SliderHeight);
         m.SliderTop = std::min(m.SliderTop, panelHeight - centre - (labelHeight - labelHeight / 2));
     }
 }
@@ -237,7 +239,7 @@ void PlaceScaleLabels(const LayoutInput& in, const ScreenScale& scale, const Fra
                 label.Left = L.TrackBars[5].Right() + gap;
                 break;
             case kScaleLungs:
-                label.Left = (L.Panel4.Width - label.Width) / 2;
+                label.Left = (L.lungsGroupPanel.Width - label.Width) / 2;
                 break;
             }
         }
@@ -252,49 +254,54 @@ int Fit(int scaled, int measured) {
 // column's left edge. Every size grows with the fonts and is at least as
 // large as the button's text needs.
 int PlaceButtons(const ScreenScale& f, const TextFits& fit, StartupLayout& L) {
-    const int x0 = L.Panel7.Right() + 5;
-    const int pauseWidth = Fit(f(43), fit.Button9.Width);
-    const int speedWidth = Fit(f(43), fit.Button10.Width);
-    const int column = std::max({f(90), fit.Button2.Width, fit.Button8.Width,
-                                 fit.Button9.Width + f(5) + fit.Button10.Width});
-    L.Button2 = {x0, L.Panel7.Top, column, Fit(f(40), fit.Button2.Height)};
-    L.Button1 = {x0, L.Button2.Bottom() + f(6), Fit(f(43), fit.Button1.Width),
-                 Fit(f(27), fit.Button1.Height)};
-    L.Button11 = {L.Button1.Right() + f(2), L.Button1.Top, Fit(f(45), fit.Button11.Width),
-                  L.Button1.Height};
-    const int rowHeight = Fit(f(25), std::max(fit.Button9.Height, fit.Button10.Height));
-    L.Button9 = {x0, L.Button1.Bottom() + f(6), pauseWidth, rowHeight};
-    L.Button10 = {L.Button9.Right() + f(5), L.Button9.Top, speedWidth, rowHeight};
-    L.Button8 = {x0, L.Button9.Bottom() + f(1), column, Fit(f(25), fit.Button8.Height)};
+    const int x0 = L.lungGroupFrame.Right() + 5;
+    const int pauseWidth = Fit(f(43), fit.pauseButton.Width);
+    const int speedWidth = Fit(f(43), fit.animationSpeedButton.Width);
+    const int column = std::max({f(90), fit.startButton.Width, fit.animationButton.Width,
+                                 fit.pauseButton.Width + f(5) + fit.animationSpeedButton.Width});
+    L.startButton = {x0, L.lungGroupFrame.Top, column, Fit(f(40), fit.startButton.Height)};
+    L.resetButton = {x0, L.startButton.Bottom() + f(6), Fit(f(43), fit.resetButton.Width),
+                     Fit(f(27), fit.resetButton.Height)};
+    L.resetAllButton = {L.resetButton.Right() + f(2), L.resetButton.Top,
+                        Fit(f(45), fit.resetAllButton.Width), L.resetButton.Height};
+    const int rowHeight =
+        Fit(f(25), std::max(fit.pauseButton.Height, fit.animationSpeedButton.Height));
+    L.pauseButton = {x0, L.resetButton.Bottom() + f(6), pauseWidth, rowHeight};
+    L.animationSpeedButton = {L.pauseButton.Right() + f(5), L.pauseButton.Top, speedWidth,
+                              rowHeight};
+    L.animationButton = {x0, L.pauseButton.Bottom() + f(1), column,
+                         Fit(f(25), fit.animationButton.Height)};
     return x0;
 }
 
 void PlaceSelectedRowGroup(const ScreenScale& f, const TextFits& fit, int x0, StartupLayout& L) {
-    const int top = L.Panel5.Bottom() + 5;
+    const int top = L.airwayGroupsFrame.Bottom() + 5;
     // The buttons take 80 % of the group's width, which must hold their texts.
-    const int widestButton =
-        std::max({fit.Button3.Width, fit.Button6.Width, fit.Button12.Width});
-    const int width = std::max({f(90), L.Button2.Width, fit.GroupBox1Width,
+    const int widestButton = std::max(
+        {fit.deleteRowButton.Width, fit.useAsReferenceButton.Width, fit.settingsButton.Width});
+    const int width = std::max({f(90), L.startButton.Width, fit.SelectedRowBoxWidth,
                                 static_cast<int>(std::ceil(widestButton / 0.8)) + 1});
-    L.GroupBox1 = {x0, top, width, L.Panel6.Bottom() - top - 5};
-    const int left = Round(0.1 * L.GroupBox1.Width);
-    const int buttonWidth = Round(0.8 * L.GroupBox1.Width);
-    const int height = Fit(f(20), std::max({fit.Button3.Height, fit.Button6.Height,
-                                            fit.Button12.Height}));
-    L.Button3 = {left, Round(0.2 * L.GroupBox1.Height), buttonWidth, height};
-    L.Button6 = {left, L.Button3.Bottom() + f(10), buttonWidth, height};
-    L.Button12 = {left, L.Button6.Bottom() + f(10), buttonWidth, height};
+    L.selectedRowBox = {x0, top, width, L.lowerPanel.Bottom() - top - 5};
+    const int left = Round(0.1 * L.selectedRowBox.Width);
+    const int buttonWidth = Round(0.8 * L.selectedRowBox.Width);
+    const int height =
+        Fit(f(20), std::max({fit.deleteRowButton.Height, fit.useAsReferenceButton.Height,
+                             fit.settingsButton.Height}));
+    L.deleteRowButton = {left, Round(0.2 * L.selectedRowBox.Height), buttonWidth, height};
+    L.useAsReferenceButton = {left, L.deleteRowButton.Bottom() + f(10), buttonWidth, height};
+    L.settingsButton = {left, L.useAsReferenceButton.Bottom() + f(10), buttonWidth, height};
 }
 
 void PlaceIndicesTable(const LayoutInput& in, StartupLayout& L) {
-    const int left = L.Image2.Right() + 10;
-    L.StringGrid1 = {left, L.Image2.Top, in.ClientWidth - left - 10, L.Image1.Height};
-    const int x = L.StringGrid1.Width;
-    L.StringGrid1Grid.ColCount = 5;
-    L.StringGrid1Grid.ColWidths = {Round(0.33 * x), Round(0.12 * x), Round(0.2 * x), Round(0.2 * x),
-                                   Round(0.11 * x)};
-    L.StringGrid1Grid.RowHeight = L.StringGrid1.Height / kStringGrid1Rows - kGridLineWidth;
-    if (in.ScreenHeight > 768) L.Fonts.StringGrid1Points = 10;
+    const int left = L.flowVolumePlot.Right() + 10;
+    L.indicesTable = {left, L.flowVolumePlot.Top, in.ClientWidth - left - 10,
+                      L.airwayPicture.Height};
+    const int x = L.indicesTable.Width;
+    L.IndicesTableGrid.ColCount = 5;
+    L.IndicesTableGrid.ColWidths = {Round(0.33 * x), Round(0.12 * x), Round(0.2 * x),
+                                    Round(0.2 * x), Round(0.11 * x)};
+    L.IndicesTableGrid.RowHeight = L.indicesTable.Height / kIndicesTableRows - kGridLineWidth;
+    if (in.ScreenHeight > 768) L.Fonts.IndicesTablePoints = 10;
 }
 
 // A grid whose rows fill the space from its top down to 5 pixels above the
@@ -304,37 +311,37 @@ void FitRows(int bottomLimit, ControlRect& grid, GridMetrics& metrics) {
     for (int c = 0; c < metrics.ColCount; ++c)
         width += metrics.ColWidths[c] + kGridLineWidth;
     grid.Width = width;
-    metrics.RowHeight = (bottomLimit - grid.Top - 5) / kStringGrid2Rows;
-    grid.Height = kStringGrid2Rows * (metrics.RowHeight + kGridLineWidth);
+    metrics.RowHeight = (bottomLimit - grid.Top - 5) / kResultsTableRows;
+    grid.Height = kResultsTableRows * (metrics.RowHeight + kGridLineWidth);
 }
 
 void PlaceResultsTables(const FrameMeasures& m, StartupLayout& L) {
     const int u = m.HalfUnit;
-    const int top = L.Panel5.Bottom() + 5;
+    const int top = L.airwayGroupsFrame.Bottom() + 5;
     // Three data columns under each airway group, a narrow spacer between
     // the groups, so that the slider captions head their columns.
-    L.StringGrid2 = {20, top, 0, 0};
-    L.StringGrid2Grid.ColCount = 11;
-    L.StringGrid2Grid.ColWidths = {u, u, 15, u, u, 15, u, u, 15, u, u};
-    FitRows(L.Panel6.Bottom(), L.StringGrid2, L.StringGrid2Grid);
+    L.resultsTable = {20, top, 0, 0};
+    L.ResultsTableGrid.ColCount = 11;
+    L.ResultsTableGrid.ColWidths = {u, u, 15, u, u, 15, u, u, 15, u, u};
+    FitRows(L.lowerPanel.Bottom(), L.resultsTable, L.ResultsTableGrid);
 
-    L.StringGrid3 = {L.Button2.Right() + 5, top, 0, 0};
-    L.StringGrid3Grid.ColCount = 1;
-    L.StringGrid3Grid.ColWidths[0] = u;
-    FitRows(L.Panel6.Bottom(), L.StringGrid3, L.StringGrid3Grid);
+    L.expirationDepthColumn = {L.startButton.Right() + 5, top, 0, 0};
+    L.ExpirationDepthColumnGrid.ColCount = 1;
+    L.ExpirationDepthColumnGrid.ColWidths[0] = u;
+    FitRows(L.lowerPanel.Bottom(), L.expirationDepthColumn, L.ExpirationDepthColumnGrid);
 }
 
 void PlaceHiddenControls(const ScreenScale& scale, int comboBoxHeight, StartupLayout& L) {
-    L.ComboBox1 = scale(kDesignComboBox1);
-    L.ComboBox1.Height = comboBoxHeight;
-    L.TrackBar9 = scale(kDesignTrackBar9);
+    L.lungSelector = scale(kDesignLungSelector);
+    L.lungSelector.Height = comboBoxHeight;
+    L.expirationDepthSlider = scale(kDesignExpirationDepthSlider);
     L.LabelExpirationDepth = scale(kDesignLabelExpirationDepth);
     L.LabelDepthMin = scale(kDesignLabelDepthMin);
     L.LabelDepthMax = scale(kDesignLabelDepthMax);
-    L.Label56 = scale(kDesignLabel56);
-    L.CheckBox1 = scale(kDesignCheckBox1);
-    L.tparm = scale(kDesignTparm);
-    L.Memo1 = scale(kDesignMemo1);
+    L.lungSelectorLabel = scale(kDesignLungSelectorLabel);
+    L.hotSpotTableBox = scale(kDesignHotSpotTableBox);
+    L.hotSpotGrid = scale(kDesignTparm);
+    L.regionLabel = scale(kDesignRegionLabel);
 }
 
 } // namespace
@@ -343,9 +350,9 @@ LayoutFonts ScaledLayoutFonts(int screenWidth) {
     const ScreenScale scale(screenWidth);
     LayoutFonts f;
     f.WindowPx = scale.Font(kWindowFontPx);
-    f.Label26Px = scale.Font(kLabel26FontPx);
-    f.RichEdit1Px = scale.Font(kRichEdit1FontPx);
-    f.Memo1Px = scale.Font(kDesignMemo1FontPx);
+    f.DataSourceLinePx = scale.Font(kDataSourceLineFontPx);
+    f.DescriptionBoxPx = scale.Font(kDescriptionBoxFontPx);
+    f.RegionLabelPx = scale.Font(kDesignRegionLabelFontPx);
     f.TablePx = f.WindowPx;
     return f;
 }
@@ -367,25 +374,27 @@ StartupLayout ApplyStartupLayout(const LayoutInput& in) {
     StartupLayout L;
     L.Fonts = ScaledLayoutFonts(in.ScreenWidth);
     L.Fonts.TablePx = std::max(L.Fonts.WindowPx, in.ReadableTablePx);
-    L.Label50 = scale.Sized(0, 0, d.Label50);
+    L.bottomAnchor = scale.Sized(0, 0, d.bottomAnchor);
     PlaceHiddenControls(scale, comboBoxHeight, L);
 
     PlaceUpperHalf(in.ClientWidth, in.ClientHeight, L);
-    FrameMeasures m = PlaceFrames(in.ClientWidth, comboBoxHeight, scale(kDesignPanel8Left),
-                                  CaptionBandFor(scale, in.Fits.CaptionHeight), L);
+    FrameMeasures m =
+        PlaceFrames(in.ClientWidth, comboBoxHeight, scale(kDesignHiddenGroupPanelLeft),
+                    CaptionBandFor(scale, in.Fits.CaptionHeight), L);
     RaiseSlidersForTheirLabels(in, std::max(scale(d.ScaleLabels[0][0].Height), in.Fits.LabelHeight),
-                               L.Panel1.Height, m);
+                               L.mainGroupPanel.Height, m);
     PlaceSliders(m, scale(d.TrackBarWidth), L);
     PlaceCaptions(scale, d, L);
     PlaceScaleLabels(in, scale, m, L);
     PlaceTitles(scale, in, L);
     const int x0 = PlaceButtons(scale, in.Fits, L);
     PlaceSelectedRowGroup(scale, in.Fits, x0, L);
-    L.Label26 = scale.Sized(L.Button2.Left, 5, d.Label26);
+    L.dataSourceLine = scale.Sized(L.startButton.Left, 5, d.dataSourceLine);
     PlaceIndicesTable(in, L);
     PlaceResultsTables(m, L);
-    L.RichEdit1 = {L.Button2.Right() + 5, L.Panel7.Top, 0, L.Panel7.Height};
-    L.RichEdit1.Width = L.Panel6.Right() - L.RichEdit1.Left - 10;
+    L.descriptionBox = {L.startButton.Right() + 5, L.lungGroupFrame.Top, 0,
+                        L.lungGroupFrame.Height};
+    L.descriptionBox.Width = L.lowerPanel.Right() - L.descriptionBox.Left - 10;
     return L;
 }
 

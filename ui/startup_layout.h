@@ -20,7 +20,7 @@ namespace breathlab {
 int MulDiv(int a, int b, int c);
 
 // The region-name label's font at the design width.
-constexpr int kDesignMemo1FontPx = 16;
+constexpr int kDesignRegionLabelFontPx = 16;
 
 // The screen width at which the window was designed; other widths scale every
 // design position, size and font by screenWidth / kDesignScreenWidth.
@@ -46,26 +46,26 @@ struct TextSize {
 // The columns of scale labels beside the sliders, each five labels from top
 // to bottom.
 enum ScaleColumn {
-    kScaleMainR,       // TrackBar1: "50%" .. "800%"
-    kScaleVDc,         // TrackBar2: "50%" .. "250%"
-    kScaleMiddleR,     // TrackBar3: "100 (norm)" .. "1600 (v. heavy)"
-    kScalePeripheralR, // TrackBar5: "50%" .. "800%"
-    kScaleCCC,         // TrackBar6: "50%" .. "250%"
-    kScaleLungs,       // TrackBar7 and TrackBar8 share one column
+    kScaleMainR,       // mainResistanceSlider: "50%" .. "800%"
+    kScaleVDc,         // deadSpaceSlider: "50%" .. "250%"
+    kScaleMiddleR,     // middleResistanceSlider: "100 (norm)" .. "1600 (v. heavy)"
+    kScalePeripheralR, // peripheralResistanceSlider: "50%" .. "800%"
+    kScaleCCC,         // closingCapacitySlider: "50%" .. "250%"
+    kScaleLungs,       // lungSizeSlider and lungComplianceSlider share one column
     kScaleColumnCount
 };
 constexpr int kScaleLabelsPerColumn = 5;
 
 // Slider titles, in this order.
 enum SliderTitle {
-    kTitleR,           // "R" over TrackBar1
-    kTitleVDc,         // "VDc" over TrackBar2
-    kTitleMiddleR,     // " R(1/lumen)" over TrackBar3
-    kTitleStiff,       // "Stiff" over TrackBar4 (hidden)
-    kTitlePeripheralR, // " R(1/lumen)" over TrackBar5
-    kTitleCCC,         // "CCC" over TrackBar6
-    kTitleSize,        // "Size" over TrackBar7
-    kTitleCm,          // "Cm" over TrackBar8
+    kTitleR,           // "R" over mainResistanceSlider
+    kTitleVDc,         // "VDc" over deadSpaceSlider
+    kTitleMiddleR,     // " R(1/lumen)" over middleResistanceSlider
+    kTitleStiff,       // "Stiff" over middleStiffnessSlider (hidden)
+    kTitlePeripheralR, // " R(1/lumen)" over peripheralResistanceSlider
+    kTitleCCC,         // "CCC" over closingCapacitySlider
+    kTitleSize,        // "Size" over lungSizeSlider
+    kTitleCm,          // "Cm" over lungComplianceSlider
     kSliderTitleCount
 };
 
@@ -78,19 +78,20 @@ struct DesignSizes {
     TextSize CaptionMain, CaptionMiddle, CaptionPeripheral, CaptionLungs;
     std::array<TextSize, kSliderTitleCount> Titles{};
     std::array<std::array<TextSize, kScaleLabelsPerColumn>, kScaleColumnCount> ScaleLabels{};
-    TextSize Label26; // data-source line, 13-pixel font
-    TextSize Label50; // empty bottom label
+    TextSize dataSourceLine; // data-source line, 13-pixel font
+    TextSize bottomAnchor;   // empty bottom label
 };
 
 // The smallest sizes that show texts whole in the fonts the window will
 // have (see ScaledLayoutFonts), measured by the window; zero where nothing
 // was measured. Buttons include the style's margins around their text.
 struct TextFits {
-    TextSize Button2, Button1, Button11, Button9, Button10, Button8; // START .. animation
-    TextSize Button3, Button6, Button12; // inside "Selected row"
-    int GroupBox1Width = 0;              // the group's title with its frame
-    int CaptionHeight = 0;               // the bold captions over the slider panels
-    int LabelHeight = 0;                 // a slider title or scale label
+    TextSize startButton, resetButton, resetAllButton, pauseButton, animationSpeedButton,
+        animationButton;                                            // START .. animation
+    TextSize deleteRowButton, useAsReferenceButton, settingsButton; // inside "Selected row"
+    int SelectedRowBoxWidth = 0; // the group's title with its frame
+    int CaptionHeight = 0;       // the bold captions over the slider panels
+    int LabelHeight = 0;         // a slider title or scale label
 };
 
 // Where the thumb of slider k (1..8) is centred, measured from the slider's
@@ -120,13 +121,13 @@ struct GridMetrics {
 
 // Font pixel sizes after scaling, and the indices table's own rule.
 struct LayoutFonts {
-    int WindowPx = 11;    // "MS Sans Serif" of the window and its labels
-    int Label26Px = 13;   // data-source line
-    int RichEdit1Px = 16; // description box
-    int Memo1Px = 16;     // region-name label over the picture
+    int WindowPx = 11;         // "MS Sans Serif" of the window and its labels
+    int DataSourceLinePx = 13; // data-source line
+    int DescriptionBoxPx = 16; // description box
+    int RegionLabelPx = 16;    // region-name label over the picture
     // On screens taller than 768 pixels the indices table gets a 10-point
     // font; otherwise it keeps the window's font.
-    std::optional<int> StringGrid1Points;
+    std::optional<int> IndicesTablePoints;
     // The tables' pixel size where no point size is set: the window's font,
     // or the readable minimum where that is larger.
     int TablePx = 11;
@@ -141,39 +142,43 @@ LayoutFonts ScaledLayoutFonts(int screenWidth);
 // client area; controls that live inside a panel or group box are relative to
 // it, as noted for each group.
 struct StartupLayout {
-    ControlRect Image1, Image2, Image3;
-    ControlRect Panel6; // grey rounded background of the lower half
-    int Panel6CornerWidth = 30, Panel6CornerHeight = 30; // corner ellipse of its shape
-    ControlRect Label50;
-    ControlRect Panel5, Panel7;
-    ControlRect Panel1, Panel8, Panel2, Panel3, Panel4;
-    ControlRect Button2, Button1, Button11, Button9, Button10, Button8; // START, reset, ...
-    ControlRect GroupBox1;
-    ControlRect StringGrid1, StringGrid2, StringGrid3;
-    ControlRect RichEdit1;
+    ControlRect airwayPicture, flowVolumePlot, volumeTimePlot;
+    ControlRect lowerPanel; // grey rounded background of the lower half
+    int LowerPanelCornerWidth = 30, LowerPanelCornerHeight = 30; // corner ellipse of its shape
+    ControlRect bottomAnchor;
+    ControlRect airwayGroupsFrame, lungGroupFrame;
+    ControlRect mainGroupPanel, hiddenGroupPanel, middleGroupPanel, peripheralGroupPanel,
+        lungsGroupPanel;
+    ControlRect startButton, resetButton, resetAllButton, pauseButton, animationSpeedButton,
+        animationButton; // START, reset, ...
+    ControlRect selectedRowBox;
+    ControlRect indicesTable, resultsTable, expirationDepthColumn;
+    ControlRect descriptionBox;
     // Hidden holders of state, kept at their scaled design places.
-    ControlRect ComboBox1, TrackBar9, LabelExpirationDepth, LabelDepthMin, LabelDepthMax;
-    ControlRect Label56, CheckBox1, tparm, Memo1;
+    ControlRect lungSelector, expirationDepthSlider, LabelExpirationDepth, LabelDepthMin,
+        LabelDepthMax;
+    ControlRect lungSelectorLabel, hotSpotTableBox, hotSpotGrid, regionLabel;
 
-    // Inside GroupBox1: "Delete row", "Use as ref.", hidden "Settings".
-    ControlRect Button3, Button6, Button12;
-    // Inside Panel6.
-    ControlRect Label26;
-    // Inside Panel5 ("MAIN", "MIDDLE", "PERIPHERAL") and Panel7 ("LUNGS").
+    // Inside selectedRowBox: "Delete row", "Use as ref.", hidden "Settings".
+    ControlRect deleteRowButton, useAsReferenceButton, settingsButton;
+    // Inside lowerPanel.
+    ControlRect dataSourceLine;
+    // Inside airwayGroupsFrame ("MAIN", "MIDDLE", "PERIPHERAL") and lungGroupFrame ("LUNGS").
     ControlRect CaptionMain, CaptionMiddle, CaptionPeripheral, CaptionLungs;
-    // TrackBar1..TrackBar8 at index 0..7, each inside its panel: 1 in Panel1,
-    // 2 to 4 in Panel2, 5 and 6 in Panel3, 7 and 8 in Panel4.
+    // mainResistanceSlider..lungComplianceSlider at index 0..7, each inside its panel: 1 in
+    // mainGroupPanel, 2 to 4 in middleGroupPanel, 5 and 6 in peripheralGroupPanel, 7 and 8 in
+    // lungsGroupPanel.
     std::array<ControlRect, 8> TrackBars{};
     // Titles and scale labels inside the panel of their slider.
     std::array<ControlRect, kSliderTitleCount> Titles{};
     std::array<std::array<ControlRect, kScaleLabelsPerColumn>, kScaleColumnCount> ScaleLabels{};
 
-    GridMetrics StringGrid1Grid, StringGrid2Grid, StringGrid3Grid;
+    GridMetrics IndicesTableGrid, ResultsTableGrid, ExpirationDepthColumnGrid;
     LayoutFonts Fonts;
 };
 
-constexpr int kStringGrid1Rows = 16;
-constexpr int kStringGrid2Rows = 5;
+constexpr int kIndicesTableRows = 16;
+constexpr int kResultsTableRows = 5;
 constexpr int kGridLineWidth = 1;
 
 // The scale labels keep this gap to the tick marks beside their slider, at the

@@ -7,7 +7,7 @@
 namespace breathlab {
 
 constexpr int kDesignWindowFontPx = 11;
-constexpr int kDesignLabel26FontPx = 13;
+constexpr int kDesignDataSourceLineFontPx = 13;
 
 inline QFont WindowFont(int pixelSize) {
     QFont font(QStringLiteral("MS Sans Serif"));

@@ -64,13 +64,13 @@ TEST(AnimationCommand, HoldsTheControlsInOrderAndReleasesThemAfterTheTimer) {
         thickCurveAnimated = CurveIsAnimated(state, 3);
         thinCurveAnimated = CurveIsAnimated(state, 1);
     };
-    Button8Click(state, host);
+    PlayAnimation(state, host);
 
     std::vector<std::string> expected;
     for (AnimationControl c : kAnimationLockOrder)
         expected.push_back(Control("disable", c));
     expected.push_back("draw");
-    expected.push_back(Control("enable", AnimationControl::Timer1));
+    expected.push_back(Control("enable", AnimationControl::RegionLabelTimer));
     for (AnimationControl c : kAnimationLockOrder)
         expected.push_back(Control("enable", c));
     EXPECT_EQ(host.calls, expected);
@@ -87,18 +87,18 @@ TEST(AnimationCommand, HoldsTheControlsInOrderAndReleasesThemAfterTheTimer) {
 TEST(AnimationButtons, SpeedCyclesAndPauseToggles) {
     AnimationState state;
     EXPECT_EQ(state.AnimationSpeed, 3);
-    EXPECT_EQ(Button10Click(state), "1");
-    EXPECT_EQ(Button10Click(state), "2");
-    EXPECT_EQ(Button10Click(state), "3");
+    EXPECT_EQ(NextAnimationSpeed(state), "1");
+    EXPECT_EQ(NextAnimationSpeed(state), "2");
+    EXPECT_EQ(NextAnimationSpeed(state), "3");
     EXPECT_EQ(state.AnimationSpeed, 3);
     EXPECT_EQ(AnimationWaitMs(1), 200);
     EXPECT_EQ(AnimationWaitMs(2), 50);
     EXPECT_EQ(AnimationWaitMs(3), 0);
 
     EXPECT_STREQ(kPauseCaptionAtStart, "pause");
-    EXPECT_STREQ(Button9Click(state), "go");
+    EXPECT_STREQ(TogglePause(state), "go");
     EXPECT_TRUE(state.AnimationPaused);
-    EXPECT_STREQ(Button9Click(state), "pauza");
+    EXPECT_STREQ(TogglePause(state), "pauza");
     EXPECT_FALSE(state.AnimationPaused);
 }
 
@@ -123,9 +123,9 @@ TEST(AnimationStep, PictureIsFollowedByTheWaitOfTheSpeed) {
     RecordingHost host;
     CurveReplay replay(*run, 3, 1.0, 3.0);
     EXPECT_TRUE(replay.AnimationStep(state, host, 2));
-    const std::vector<std::string> picture = {"schematic 3", "repaint",
-                                              Control("disable", AnimationControl::Timer1),
-                                              "events", "sleep 200"};
+    const std::vector<std::string> picture = {
+        "schematic 3", "repaint", Control("disable", AnimationControl::RegionLabelTimer), "events",
+        "sleep 200"};
     EXPECT_EQ(host.calls, picture);
 
     host.calls.clear();
@@ -142,10 +142,10 @@ TEST(AnimationStep, PauseHoldsAtTheNextPictureUntilPressedAgain) {
     const auto run = RunWithVolumes({1.0f, 1.0f, 2.0f});
     AnimationState state;
     RecordingHost host;
-    Button9Click(state); // paused before the replay reaches a picture
+    TogglePause(state); // paused before the replay reaches a picture
     int rounds = 0;
     host.onEvents = [&] {
-        if (++rounds == 4) Button9Click(state); // the user presses "go"
+        if (++rounds == 4) TogglePause(state); // the user presses "go"
     };
     CurveReplay replay(*run, 1, 1.0, 2.0);
 
@@ -161,7 +161,7 @@ TEST(AnimationStep, ClosingTheWindowEndsAPausedReplay) {
     const auto run = RunWithVolumes({1.0f, 1.0f, 2.0f, 3.0f});
     AnimationState state;
     RecordingHost host;
-    Button9Click(state);
+    TogglePause(state);
     int rounds = 0;
     host.onEvents = [&] {
         if (++rounds == 3) state.StopRequested = true; // the window's close event

@@ -53,7 +53,7 @@ round_half_even() {
 # win_width, win_height) and the menu bar's height (menu_height) by the
 # program's start-up layout (no scaling: the screen is 1280 pixels wide).
 # W and H are the client size, below the menu bar.
-#  indices table: left = 10 + Image1 + 10 + Image2 + 10 with both pictures
+#  indices table: left = 10 + airwayPicture + 10 + flowVolumePlot + 10 with both pictures
 #                 round(0.38 W) wide; top 0; right margin 10; height
 #                 MulDiv(H, 55, 100), as the airway picture.
 #  START: 90 x 40 at the top of the slider frames, which start 31 pixels

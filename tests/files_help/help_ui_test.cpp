@@ -4,13 +4,13 @@
 #include "rtf_reader.h"
 #include "settings_dialog.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QTableWidget>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -118,7 +118,7 @@ class HelpUiTest : public QObject {
     }
 
     void contextHelpChoosesThePageOfTheControl() {
-        QCOMPARE(ContextHelpPage("Panel1"), QString("H0001.rtf"));
+        QCOMPARE(ContextHelpPage("mainGroupPanel"), QString("H0001.rtf"));
         QCOMPARE(ContextHelpPage("VDcScale250"), QString("H0001.rtf"));
         QCOMPARE(ContextHelpPage("MiddleScale800"), QString("H0002.rtf"));
         QCOMPARE(ContextHelpPage("MiddleScale1600"), QString("H0000.rtf"));
@@ -126,8 +126,8 @@ class HelpUiTest : public QObject {
         QCOMPARE(ContextHelpPage("CCCTitle"), QString("H0003.rtf"));
         QCOMPARE(ContextHelpPage("CCCScale100"), QString("H0000.rtf"));
         QCOMPARE(ContextHelpPage("LungScale75"), QString("H0004.rtf"));
-        QCOMPARE(ContextHelpPage("StringGrid1"), QString("H0006.rtf"));
-        QCOMPARE(ContextHelpPage("Button2"), QString("H0000.rtf"));
+        QCOMPARE(ContextHelpPage("indicesTable"), QString("H0006.rtf"));
+        QCOMPARE(ContextHelpPage("startButton"), QString("H0000.rtf"));
         QCOMPARE(ContextHelpPage("NotAControl"), QString("H0000.rtf"));
 
         std::set<QString> names;
@@ -168,22 +168,22 @@ class HelpUiTest : public QObject {
     }
 
     void helpWindowClearsBeforeLoadingAndNamesAMissingPage() {
-        TForm4 help;
+        HelpWindow help;
         QCOMPARE(help.windowTitle(), QString("Spirometry help"));
-        QVERIFY(help.RichEdit1->isReadOnly());
+        QVERIFY(help.pageText->isReadOnly());
         QString error;
         QVERIFY(help.LoadHelpPage(SHIPPED_HELP_FOLDER "/H0005.rtf", error));
-        QVERIFY(!help.RichEdit1->toPlainText().isEmpty());
+        QVERIFY(!help.pageText->toPlainText().isEmpty());
         const QString missing = SHIPPED_HELP_FOLDER "/H0099.rtf";
         QVERIFY(!help.LoadHelpPage(missing, error));
         QCOMPARE(error, "Cannot open file " + missing);
-        QVERIFY(help.RichEdit1->toPlainText().isEmpty());
+        QVERIFY(help.pageText->toPlainText().isEmpty());
     }
 
     void aboutBoxScalesWithTheScreenAndHidesItsCredit() {
-        TAboutBox normal(1024);
+        AboutBox normal(1024);
         QCOMPARE(normal.size(), QSize(460, 335));
-        QCOMPARE(normal.Panel1->geometry(), QRect(9, 5, 440, 284));
+        QCOMPARE(normal.creditsPanel->geometry(), QRect(9, 5, 440, 284));
         QCOMPARE(normal.windowTitle(), QString("Autorzy"));
         QCOMPARE(normal.ProductName->text(), QString(" Varo.e-breathlab"));
         QCOMPARE(normal.Version->text(), QString("Version: " EXPECTED_VERSION));
@@ -195,25 +195,25 @@ class HelpUiTest : public QObject {
         QVERIFY(!icon.isNull());
         QVERIFY(qAlpha(icon.pixel(icon.width() / 2, icon.height() / 2)) > 0);
 
-        TAboutBox wide(2048);
+        AboutBox wide(2048);
         QCOMPARE(wide.size(), QSize(920, 670));
-        QCOMPARE(wide.Panel1->geometry(), QRect(18, 10, 880, 568));
+        QCOMPARE(wide.creditsPanel->geometry(), QRect(18, 10, 880, 568));
 
         normal.show();
         QVERIFY(QTest::qWaitForWindowExposed(&normal));
         const QPoint inside(100, 200);
-        QTest::mouseClick(normal.Panel1, Qt::RightButton, Qt::NoModifier, inside);
-        QTest::mouseClick(normal.Panel1, Qt::LeftButton, Qt::ShiftModifier, inside);
-        QVERIFY(normal.Panel1->isVisible());
-        QVERIFY(normal.PaintBox1->isHidden());
-        QTest::mouseClick(normal.Panel1, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier,
-                          inside);
-        QVERIFY(normal.Panel1->isHidden());
-        QVERIFY(normal.PaintBox1->isVisible());
-        QCOMPARE(normal.PaintBox1->geometry(), normal.Panel1->geometry());
+        QTest::mouseClick(normal.creditsPanel, Qt::RightButton, Qt::NoModifier, inside);
+        QTest::mouseClick(normal.creditsPanel, Qt::LeftButton, Qt::ShiftModifier, inside);
+        QVERIFY(normal.creditsPanel->isVisible());
+        QVERIFY(normal.creditTextBox->isHidden());
+        QTest::mouseClick(normal.creditsPanel, Qt::RightButton,
+                          Qt::ShiftModifier | Qt::ControlModifier, inside);
+        QVERIFY(normal.creditsPanel->isHidden());
+        QVERIFY(normal.creditTextBox->isVisible());
+        QCOMPARE(normal.creditTextBox->geometry(), normal.creditsPanel->geometry());
         normal.hide();
-        QVERIFY(!normal.Panel1->isHidden());
-        QVERIFY(normal.PaintBox1->isHidden());
+        QVERIFY(!normal.creditsPanel->isHidden());
+        QVERIFY(normal.creditTextBox->isHidden());
     }
 
     void settingsDialogShowsTheTableTexts() {

@@ -1,6 +1,7 @@
 // The main window built off screen: every control the handlers refer to is
 // there under its name with its text, the menus are complete, and the grid
 // widget behind the tables keeps its cells and its current cell straight.
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,19 +10,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QAbstractTextDocumentLayout>
-#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QStyleOptionSlider>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QTimer>
 #include <QtTest>
-#include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
-#include <QStyleOptionSlider>
 
 #include <functional>
 
@@ -41,7 +41,7 @@ class MainWindowTest : public QObject {
     void HolderControlsStayHidden();
     void TablesAndTimerAreSetUp();
     void LayoutIsAppliedToTheControls();
-    void Label50FollowsTheBottomAndNothingElseMoves();
+    void BottomAnchorFollowsTheBottomAndNothingElseMoves();
     void QuitClosesTheWindow();
     void TablesStayReadableWhileTheWindowIsDisabled();
     void AnIdleWindowStopsPainting();
@@ -60,39 +60,81 @@ class MainWindowTest : public QObject {
 };
 
 void MainWindowTest::EveryNamedControlExists() {
-    TForm1 form;
+    MainWindow form;
     const char* widgets[] = {
-        "Image1",    "Image2",    "Image3",    "StringGrid1", "StringGrid2", "StringGrid3",
-        "tparm",     "Panel1",    "Panel2",    "Panel3",      "Panel4",      "Panel5",
-        "Panel6",    "Panel7",    "Panel8",    "Label26",     "Label50",     "Label56",
-        "Memo1",     "TrackBar1", "TrackBar2", "TrackBar3",   "TrackBar4",   "TrackBar5",
-        "TrackBar6", "TrackBar7", "TrackBar8", "TrackBar9",   "Button1",     "Button2",
-        "Button3",   "Button6",   "Button8",   "Button9",     "Button10",    "Button11",
-        "Button12",  "GroupBox1", "RichEdit1", "ComboBox1",   "CheckBox1",   "PopupMenu1",
+        "airwayPicture",
+        "flowVolumePlot",
+        "volumeTimePlot",
+        "indicesTable",
+        "resultsTable",
+        "expirationDepthColumn",
+        "hotSpotGrid",
+        "mainGroupPanel",
+        "middleGroupPanel",
+        "peripheralGroupPanel",
+        "lungsGroupPanel",
+        "airwayGroupsFrame",
+        "lowerPanel",
+        "lungGroupFrame",
+        "hiddenGroupPanel",
+        "dataSourceLine",
+        "bottomAnchor",
+        "lungSelectorLabel",
+        "regionLabel",
+        "mainResistanceSlider",
+        "deadSpaceSlider",
+        "middleResistanceSlider",
+        "middleStiffnessSlider",
+        "peripheralResistanceSlider",
+        "closingCapacitySlider",
+        "lungSizeSlider",
+        "lungComplianceSlider",
+        "expirationDepthSlider",
+        "resetButton",
+        "startButton",
+        "deleteRowButton",
+        "useAsReferenceButton",
+        "animationButton",
+        "pauseButton",
+        "animationSpeedButton",
+        "resetAllButton",
+        "settingsButton",
+        "selectedRowBox",
+        "descriptionBox",
+        "lungSelector",
+        "hotSpotTableBox",
+        "resultsRowMenu",
     };
     for (const char* name : widgets)
         QVERIFY2(form.findChild<QWidget*>(name), name);
-    for (const char* name : {"Open1", "Save1", "Saveas1", "refDefault1", "Help1", "About1", "Quit1",
-                             "DE1", "Useasref1", "Settins1", "Pomoc1"})
+    for (const char* name : {"openAction", "saveAction", "saveAsAction", "defaultReferenceAction",
+                             "helpAction", "aboutAction", "quitAction", "deleteRowAction",
+                             "useAsReferenceAction", "rowSettingsAction", "rowHelpAction"})
         QVERIFY2(form.findChild<QAction*>(name), name);
-    QVERIFY(form.findChild<QTimer*>("Timer1"));
+    QVERIFY(form.findChild<QTimer*>("regionLabelTimer"));
     QCOMPARE(form.windowTitle(), QString("Varo e-breathlab "));
 }
 
 void MainWindowTest::ButtonsAndLabelsCarryTheirTexts() {
-    TForm1 form;
+    MainWindow form;
     const std::pair<const char*, const char*> buttons[] = {
-        {"Button2", "START"},       {"Button1", "reset"},      {"Button9", "pause"},
-        {"Button10", "3"},          {"Button8", "animation"},  {"Button3", "Delete row"},
-        {"Button6", "Use as ref."}, {"Button11", "reset all"}, {"Button12", "Settings"},
+        {"startButton", "START"},
+        {"resetButton", "reset"},
+        {"pauseButton", "pause"},
+        {"animationSpeedButton", "3"},
+        {"animationButton", "animation"},
+        {"deleteRowButton", "Delete row"},
+        {"useAsReferenceButton", "Use as ref."},
+        {"resetAllButton", "reset all"},
+        {"settingsButton", "Settings"},
     };
     for (const auto& [name, text] : buttons)
         QCOMPARE(form.findChild<QPushButton*>(name)->text(), QString(text));
-    QCOMPARE(form.GroupBox1->title(), QString("Selected row"));
-    QCOMPARE(form.Label26->text(), QString("Data from file:  Standard"));
-    QCOMPARE(form.Label50->text(), QString());
-    QCOMPARE(form.Label56->text(), QString("Both lungs"));
-    QCOMPARE(form.CheckBox1->text(), QString("tab"));
+    QCOMPARE(form.selectedRowBox->title(), QString("Selected row"));
+    QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
+    QCOMPARE(form.bottomAnchor->text(), QString());
+    QCOMPARE(form.lungSelectorLabel->text(), QString("Both lungs"));
+    QCOMPARE(form.hotSpotTableBox->text(), QString("tab"));
     QCOMPARE(form.CaptionMain->text(), QString("MAIN"));
     QCOMPARE(form.CaptionMiddle->text(), QString("MIDDLE"));
     QCOMPARE(form.CaptionPeripheral->text(), QString("PERIPHERAL"));
@@ -110,41 +152,51 @@ void MainWindowTest::ButtonsAndLabelsCarryTheirTexts() {
     QCOMPARE(form.ScaleLabels[kScaleLungs][1]->text(), QString("75%"));
     QCOMPARE(form.LabelExpirationDepth->text(), QString("expiration deepness"));
     QCOMPARE(form.LabelDepthMax->text(), QString("400 %"));
-    QCOMPARE(form.ComboBox1->count(), 3);
-    QCOMPARE(form.ComboBox1->itemText(2), QString("Right lung"));
+    QCOMPARE(form.lungSelector->count(), 3);
+    QCOMPARE(form.lungSelector->itemText(2), QString("Right lung"));
     // Each scale label lives in the panel of its slider, so it moves with it.
-    QCOMPARE(form.ScaleLabels[kScalePeripheralR][0]->parentWidget(), form.Panel3);
-    QCOMPARE(form.ScaleLabels[kScaleLungs][0]->parentWidget(), form.Panel4);
-    QCOMPARE(form.Label26->parentWidget(), form.Panel6);
+    QCOMPARE(form.ScaleLabels[kScalePeripheralR][0]->parentWidget(), form.peripheralGroupPanel);
+    QCOMPARE(form.ScaleLabels[kScaleLungs][0]->parentWidget(), form.lungsGroupPanel);
+    QCOMPARE(form.dataSourceLine->parentWidget(), form.lowerPanel);
 }
 
 void MainWindowTest::MenusHoldTheirItems() {
-    TForm1 form;
+    MainWindow form;
     QStringList top;
     for (QAction* action : form.menuBar()->actions())
         top << action->text();
     // The teaching menus come after the classic ones, which keep their places.
-    QCOMPARE(top, QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise"}));
+    QCOMPARE(top,
+             QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise"}));
     QStringList file;
-    for (QAction* action : form.File1->actions())
+    for (QAction* action : form.fileMenu->actions())
         file << action->text();
     QCOMPARE(file, QStringList({"Open", "Save", "Save as", "Export..."}));
     QStringList popup;
-    for (QAction* action : form.PopupMenu1->actions())
+    for (QAction* action : form.resultsRowMenu->actions())
         popup << action->text();
     QCOMPARE(popup, QStringList({"Delete selected row", "Use as reference", "Settins", "Pomoc"}));
     QCOMPARE(form.MainMenuItems().size(), 7);
-    QCOMPARE(form.MainMenuItems().first(), form.File1->menuAction());
+    QCOMPARE(form.MainMenuItems().first(), form.fileMenu->menuAction());
 }
 
 void MainWindowTest::SlidersHaveTheirRangesAndStartPositions() {
-    TForm1 form;
+    MainWindow form;
     const int expected[9][3] = {{100, 500, 200}, {100, 500, 200}, {100, 600, 200},
                                 {100, 500, 200}, {100, 500, 200}, {100, 500, 200},
                                 {100, 500, 300}, {100, 500, 300}, {0, 400, 200}};
+    const char* const names[9] = {"mainResistanceSlider",
+                                  "deadSpaceSlider",
+                                  "middleResistanceSlider",
+                                  "middleStiffnessSlider",
+                                  "peripheralResistanceSlider",
+                                  "closingCapacitySlider",
+                                  "lungSizeSlider",
+                                  "lungComplianceSlider",
+                                  "expirationDepthSlider"};
     for (int k = 1; k <= 9; ++k) {
         QSlider* slider = form.TrackBar(k);
-        QCOMPARE(slider->objectName(), QString("TrackBar%1").arg(k));
+        QCOMPARE(slider->objectName(), QString(names[k - 1]));
         QCOMPARE(slider->minimum(), expected[k - 1][0]);
         QCOMPARE(slider->maximum(), expected[k - 1][1]);
         QCOMPARE(slider->value(), expected[k - 1][2]);
@@ -155,74 +207,76 @@ void MainWindowTest::SlidersHaveTheirRangesAndStartPositions() {
 }
 
 void MainWindowTest::HolderControlsStayHidden() {
-    TForm1 form;
+    MainWindow form;
     form.show();
     for (QWidget* hidden : std::initializer_list<QWidget*>{
-             form.tparm, form.ComboBox1, form.TrackBar9, form.StringGrid3, form.TrackBar4,
-             form.Panel8, form.Button11, form.Button12, form.Label56, form.Memo1, form.CheckBox1,
-             form.Titles[breathlab::kTitleStiff]})
+             form.hotSpotGrid, form.lungSelector, form.expirationDepthSlider,
+             form.expirationDepthColumn, form.middleStiffnessSlider, form.hiddenGroupPanel,
+             form.resetAllButton, form.settingsButton, form.lungSelectorLabel, form.regionLabel,
+             form.hotSpotTableBox, form.Titles[breathlab::kTitleStiff]})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
     for (QWidget* shown : std::initializer_list<QWidget*>{
-             form.Image1, form.StringGrid1, form.StringGrid2, form.Panel6, form.Panel1,
-             form.TrackBar1, form.Button2, form.GroupBox1, form.RichEdit1, form.Label26})
+             form.airwayPicture, form.indicesTable, form.resultsTable, form.lowerPanel,
+             form.mainGroupPanel, form.mainResistanceSlider, form.startButton, form.selectedRowBox,
+             form.descriptionBox, form.dataSourceLine})
         QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
 }
 
 void MainWindowTest::TablesAndTimerAreSetUp() {
-    TForm1 form;
-    QCOMPARE(form.StringGrid1->ColCount(), 5);
-    QCOMPARE(form.StringGrid1->RowCount(), 16);
-    QCOMPARE(form.StringGrid1->FixedRows(), 1);
-    QCOMPARE(form.StringGrid1->FixedColor(), QColor(0, 255, 255));
-    QCOMPARE(form.StringGrid1->Color(), QColor(192, 192, 192));
-    QCOMPARE(form.StringGrid2->ColCount(), 11);
-    QCOMPARE(form.StringGrid2->RowCount(), 5);
-    QCOMPARE(form.StringGrid2->FixedRows(), 0);
-    QCOMPARE(form.StringGrid2->Col(), 0);
-    QCOMPARE(form.StringGrid2->Row(), 1); // start-up selects the first run row
-    QCOMPARE(form.StringGrid3->ColCount(), 1);
-    QCOMPARE(form.tparm->ColCount(), 5);
-    QVERIFY(form.tparm->RowCount() >= 40); // grows to the shipped hot-spot table
-    QCOMPARE(form.Timer1->interval(), 2000);
-    QVERIFY(form.RichEdit1->isReadOnly());
-    QCOMPARE(form.Image1->cursor().shape(), Qt::PointingHandCursor);
+    MainWindow form;
+    QCOMPARE(form.indicesTable->ColCount(), 5);
+    QCOMPARE(form.indicesTable->RowCount(), 16);
+    QCOMPARE(form.indicesTable->FixedRows(), 1);
+    QCOMPARE(form.indicesTable->FixedColor(), QColor(0, 255, 255));
+    QCOMPARE(form.indicesTable->Color(), QColor(192, 192, 192));
+    QCOMPARE(form.resultsTable->ColCount(), 11);
+    QCOMPARE(form.resultsTable->RowCount(), 5);
+    QCOMPARE(form.resultsTable->FixedRows(), 0);
+    QCOMPARE(form.resultsTable->Col(), 0);
+    QCOMPARE(form.resultsTable->Row(), 1); // start-up selects the first run row
+    QCOMPARE(form.expirationDepthColumn->ColCount(), 1);
+    QCOMPARE(form.hotSpotGrid->ColCount(), 5);
+    QVERIFY(form.hotSpotGrid->RowCount() >= 40); // grows to the shipped hot-spot table
+    QCOMPARE(form.regionLabelTimer->interval(), 2000);
+    QVERIFY(form.descriptionBox->isReadOnly());
+    QCOMPARE(form.airwayPicture->cursor().shape(), Qt::PointingHandCursor);
 }
 
 void MainWindowTest::LayoutIsAppliedToTheControls() {
-    TForm1 form;
+    MainWindow form;
     const breathlab::StartupLayout& L = form.Layout();
-    QCOMPARE(form.Image1->geometry(),
-             QRect(L.Image1.Left, L.Image1.Top, L.Image1.Width, L.Image1.Height));
-    QCOMPARE(form.Button2->geometry(),
-             QRect(L.Button2.Left, L.Button2.Top, L.Button2.Width, L.Button2.Height));
-    QCOMPARE(form.TrackBar3->geometry().left(), L.TrackBars[2].Left);
-    QCOMPARE(form.StringGrid2->ColWidth(2), 15);
-    QCOMPARE(form.StringGrid2->RowHeight(), L.StringGrid2Grid.RowHeight);
-    QCOMPARE(form.StringGrid1->ColWidth(0), L.StringGrid1Grid.ColWidths[0]);
-    // Panel6's rounded corners leave its corner pixels outside its shape.
-    QVERIFY(!form.Panel6->mask().isEmpty());
-    QVERIFY(!form.Panel6->mask().contains(QPoint(0, 0)));
-    QVERIFY(form.Panel6->mask().contains(QPoint(form.Panel6->width() / 2, 0)));
+    QCOMPARE(form.airwayPicture->geometry(), QRect(L.airwayPicture.Left, L.airwayPicture.Top,
+                                                   L.airwayPicture.Width, L.airwayPicture.Height));
+    QCOMPARE(form.startButton->geometry(), QRect(L.startButton.Left, L.startButton.Top,
+                                                 L.startButton.Width, L.startButton.Height));
+    QCOMPARE(form.middleResistanceSlider->geometry().left(), L.TrackBars[2].Left);
+    QCOMPARE(form.resultsTable->ColWidth(2), 15);
+    QCOMPARE(form.resultsTable->RowHeight(), L.ResultsTableGrid.RowHeight);
+    QCOMPARE(form.indicesTable->ColWidth(0), L.IndicesTableGrid.ColWidths[0]);
+    // lowerPanel's rounded corners leave its corner pixels outside its shape.
+    QVERIFY(!form.lowerPanel->mask().isEmpty());
+    QVERIFY(!form.lowerPanel->mask().contains(QPoint(0, 0)));
+    QVERIFY(form.lowerPanel->mask().contains(QPoint(form.lowerPanel->width() / 2, 0)));
 }
 
-void MainWindowTest::Label50FollowsTheBottomAndNothingElseMoves() {
-    TForm1 form;
+void MainWindowTest::BottomAnchorFollowsTheBottomAndNothingElseMoves() {
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const int labelTop = form.Label50->y();
-    const QRect start = form.Button2->geometry();
+    const int labelTop = form.bottomAnchor->y();
+    const QRect start = form.startButton->geometry();
     const int clientHeight = form.Client->height();
     form.resize(form.width(), form.height() + 40);
     QTRY_COMPARE(form.Client->height(), clientHeight + 40);
-    QCOMPARE(form.Label50->y(), labelTop + 40);
-    QCOMPARE(form.Button2->geometry(), start);
+    QCOMPARE(form.bottomAnchor->y(), labelTop + 40);
+    QCOMPARE(form.startButton->geometry(), start);
 }
 
 void MainWindowTest::QuitClosesTheWindow() {
-    TForm1 form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.Quit1->trigger();
+    form.quitAction->trigger();
     QVERIFY(!form.isVisible());
 }
 
@@ -246,16 +300,16 @@ int DarkPixels(const QImage& image) {
 // A run disables the whole window; the indices table is what the user reads
 // meanwhile, so its names stay dark on silver.
 void MainWindowTest::TablesStayReadableWhileTheWindowIsDisabled() {
-    TForm1 form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const int nameDark = DarkPixels(CellPixels(form.StringGrid1, 0, 1)); // "FEV1"
-    const int headerDark = DarkPixels(CellPixels(form.StringGrid1, 2, 0)); // "Ref."
+    const int nameDark = DarkPixels(CellPixels(form.indicesTable, 0, 1));   // "FEV1"
+    const int headerDark = DarkPixels(CellPixels(form.indicesTable, 2, 0)); // "Ref."
     QVERIFY(nameDark > 0);
     QVERIFY(headerDark > 0);
     form.setEnabled(false);
-    QCOMPARE(DarkPixels(CellPixels(form.StringGrid1, 0, 1)), nameDark);
-    QCOMPARE(DarkPixels(CellPixels(form.StringGrid1, 2, 0)), headerDark);
+    QCOMPARE(DarkPixels(CellPixels(form.indicesTable, 0, 1)), nameDark);
+    QCOMPARE(DarkPixels(CellPixels(form.indicesTable, 2, 0)), headerDark);
 }
 
 // Counts the paint events a widget receives.
@@ -274,21 +328,21 @@ class PaintCounter : public QObject {
 // that schedules another one would keep a classroom laptop's processor busy
 // for as long as the program is open.
 void MainWindowTest::AnIdleWindowStopsPainting() {
-    TForm1 form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::qWait(300);
     PaintCounter counter;
-    form.Image1->installEventFilter(&counter);
+    form.airwayPicture->installEventFilter(&counter);
     QTest::qWait(1000);
     QVERIFY2(counter.Paints < 5, qPrintable(QString::number(counter.Paints) + " paints in 1 s"));
 }
 
 void MainWindowTest::IndicesBandsFillWholeCells() {
-    TForm1 form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    StringGrid* grid = form.StringGrid1;
+    StringGrid* grid = form.indicesTable;
     // The bottom-right corner of each cell lies beside its text, not behind it.
     const auto corner = [&](int col, int row) {
         const QImage cell = CellPixels(grid, col, row);
@@ -303,17 +357,17 @@ void MainWindowTest::IndicesBandsFillWholeCells() {
 }
 
 void MainWindowTest::DescriptionShowsItsTopAndItsRuleFitsOneLine() {
-    TForm1 form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.Panel2Click();
-    form.TrackBar3->setValue(300); // the middle resistance's description
-    QTextDocument* text = form.RichEdit1->document();
-    text->setTextWidth(form.RichEdit1->viewport()->width());
+    form.OnMiddleGroupClicked();
+    form.middleResistanceSlider->setValue(300); // the middle resistance's description
+    QTextDocument* text = form.descriptionBox->document();
+    text->setTextWidth(form.descriptionBox->viewport()->width());
     QApplication::processEvents();
     QVERIFY(text->toPlainText().size() > 20);
-    QCOMPARE(form.RichEdit1->verticalScrollBar()->value(), 0);
-    QCOMPARE(form.RichEdit1->textCursor().position(), 0);
+    QCOMPARE(form.descriptionBox->verticalScrollBar()->value(), 0);
+    QCOMPARE(form.descriptionBox->textCursor().position(), 0);
     int rules = 0;
     for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
         if (!block.text().startsWith("---")) continue;
@@ -325,7 +379,7 @@ void MainWindowTest::DescriptionShowsItsTopAndItsRuleFitsOneLine() {
 }
 
 void MainWindowTest::LeftClickOnAScaleLabelSelectsItsGroup() {
-    TForm1 form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     using namespace breathlab;
@@ -333,10 +387,10 @@ void MainWindowTest::LeftClickOnAScaleLabelSelectsItsGroup() {
     QVERIFY(!label->isEnabled());
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(form.State().Parameters.SliderGroup, 4);
-    QVERIFY(form.TrackBar6->isEnabled());
+    QVERIFY(form.closingCapacitySlider->isEnabled());
     QTest::mouseClick(form.Titles[kTitleSize], Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(form.State().Parameters.SliderGroup, 5);
-    QVERIFY(!form.TrackBar6->isEnabled());
+    QVERIFY(!form.closingCapacitySlider->isEnabled());
 }
 
 namespace {
@@ -345,13 +399,14 @@ QString Name(const QWidget* w) {
     return w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
 }
 
-QRect InClient(const TForm1& form, const QWidget* w) {
+QRect InClient(const MainWindow& form, const QWidget* w) {
     return QRect(w->mapTo(form.Client, QPoint(0, 0)), w->size());
 }
 
 // A text must fit the area a widget shows it in, and the widget must lie
 // inside its parent, which would cut it off otherwise.
-void CheckTextFits(QStringList& problems, const QWidget* w, const QString& text, const QRect& area) {
+void CheckTextFits(QStringList& problems, const QWidget* w, const QString& text,
+                   const QRect& area) {
     const QFontMetrics metrics(w->font());
     if (metrics.horizontalAdvance(text) > area.width() || metrics.height() > area.height())
         problems << QString("%1: \"%2\" needs %3x%4 in %5x%6")
@@ -364,7 +419,7 @@ void CheckTextFits(QStringList& problems, const QWidget* w, const QString& text,
         problems << Name(w) + " reaches outside " + Name(w->parentWidget());
 }
 
-void CheckTexts(QStringList& problems, const TForm1& form) {
+void CheckTexts(QStringList& problems, const MainWindow& form) {
     for (const QLabel* label : form.Client->findChildren<QLabel*>()) {
         if (!label->isVisible() || label->text().isEmpty()) continue;
         CheckTextFits(problems, label, label->text(), label->contentsRect());
@@ -374,18 +429,18 @@ void CheckTexts(QStringList& problems, const TForm1& form) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        CheckTextFits(problems, button, button->text(),
-                      button->style()->subElementRect(QStyle::SE_PushButtonContents, &option,
-                                                      button));
+        CheckTextFits(
+            problems, button, button->text(),
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
     }
     QStyleOptionGroupBox option;
-    option.initFrom(form.GroupBox1);
-    option.text = form.GroupBox1->title();
+    option.initFrom(form.selectedRowBox);
+    option.text = form.selectedRowBox->title();
     option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     const QRect title = form.style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                     QStyle::SC_GroupBoxLabel, form.GroupBox1);
-    if (!form.GroupBox1->rect().contains(title))
-        problems << "GroupBox1: its title is cut";
+                                                     QStyle::SC_GroupBoxLabel, form.selectedRowBox);
+    if (!form.selectedRowBox->rect().contains(title))
+        problems << "selectedRowBox: its title is cut";
 }
 
 // Header and data texts of the tables in their cells.
@@ -409,15 +464,15 @@ void CheckGrid(QStringList& problems, StringGrid* grid,
 
 // Controls that the window puts on top of each other on purpose: the grey
 // background under the lower half, the frames under their slider panels.
-bool MayOverlap(const TForm1& form, const QWidget* a, const QWidget* b) {
-    for (const QWidget* background : {form.Panel6, form.Panel5, form.Panel7})
+bool MayOverlap(const MainWindow& form, const QWidget* a, const QWidget* b) {
+    for (const QWidget* background : {form.lowerPanel, form.airwayGroupsFrame, form.lungGroupFrame})
         if (a == background || b == background) return true;
     // The region-name label stands over the picture and may reach past it.
-    if (a == form.Memo1 || b == form.Memo1) return true;
+    if (a == form.regionLabel || b == form.regionLabel) return true;
     return a->isAncestorOf(b) || b->isAncestorOf(a);
 }
 
-void CheckOverlaps(QStringList& problems, const TForm1& form) {
+void CheckOverlaps(QStringList& problems, const MainWindow& form) {
     QList<QWidget*> controls;
     for (QWidget* w : form.Client->findChildren<QWidget*>()) {
         if (!w->isVisible() || w->width() == 0 || w->height() == 0) continue;
@@ -449,27 +504,27 @@ void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen_data() {
 // the screens classrooms have (run once more at a device pixel ratio of 2).
 void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
     QFETCH(QSize, screen);
-    TForm1 form;
+    MainWindow form;
     // A desktop keeps a panel of about 40 pixels.
     form.LayOutForScreen(screen, screen - QSize(0, 40));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.Panel4Click(); // the region-name label " lungs " over the picture
-    QVERIFY(form.Memo1->isVisible());
+    form.OnLungsGroupClicked(); // the region-name label " lungs " over the picture
+    QVERIFY(form.regionLabel->isVisible());
     QApplication::processEvents();
     QStringList problems;
     CheckTexts(problems, form);
     CheckOverlaps(problems, form);
     breathlab::AppState& s = form.State();
-    CheckGrid(problems, form.StringGrid1, [&](int c, int r) { return s.Indices.Cells[r][c]; });
-    CheckGrid(problems, form.StringGrid2, [&](int c, int r) { return s.Results.Cells[r][c]; });
+    CheckGrid(problems, form.indicesTable, [&](int c, int r) { return s.Indices.Cells[r][c]; });
+    CheckGrid(problems, form.resultsTable, [&](int c, int r) { return s.Results.Cells[r][c]; });
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     QVERIFY(form.Client->height() <= screen.height());
 }
 
 // A thumb level with a scale label stands at the value the label names.
 void MainWindowTest::ScaleLabelsStandLevelWithTheThumb() {
-    TForm1 form;
+    MainWindow form;
     form.LayOutForScreen(QSize(1280, 1024), QSize(1280, 984));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -486,8 +541,8 @@ void MainWindowTest::ScaleLabelsStandLevelWithTheThumb() {
             option.sliderPosition = slider->sliderPosition();
             option.tickPosition = slider->tickPosition();
             option.upsideDown = false;
-            const QRect handle = slider->style()->subControlRect(
-                QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+            const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                                 QStyle::SC_SliderHandle, slider);
             QLabel* label = form.ScaleLabels[c][i];
             const int thumb = slider->y() + handle.center().y();
             const int labelCentre = label->y() + label->height() / 2;
@@ -506,20 +561,20 @@ void MainWindowTest::ScaleLabelsStandLevelWithTheThumb() {
 // and the airway picture have two pixels per logical pixel: no picture is
 // scaled up from the logical size.
 void MainWindowTest::PicturesAreDrawnAtTheDeviceResolution() {
-    TForm1 form;
+    MainWindow form;
     const qreal ratio = form.devicePixelRatioF();
     if (ratio == 1.0) QSKIP("needs a device pixel ratio above 1 (QT_SCALE_FACTOR=2)");
     breathlab::AppState& s = form.State();
     const std::pair<const QImage*, QWidget*> pictures[] = {
-        {&s.FlowVolumeImage, form.Image2},
-        {&s.VolumeTimeImage, form.Image3},
-        {&s.AirwayImage, form.Image1},
+        {&s.FlowVolumeImage, form.flowVolumePlot},
+        {&s.VolumeTimeImage, form.volumeTimePlot},
+        {&s.AirwayImage, form.airwayPicture},
     };
     for (const auto& [image, area] : pictures) {
         QCOMPARE(image->devicePixelRatio(), ratio);
         QCOMPARE(image->size(), area->size() * ratio);
     }
-    QCOMPARE(s.BackgroundPicture.size(), form.Image1->size() * ratio);
+    QCOMPARE(s.BackgroundPicture.size(), form.airwayPicture->size() * ratio);
     // The plot keeps its logical layout: its axes span the same share of it.
     const QImage& plot = s.FlowVolumeImage;
     QCOMPARE(plot.pixelColor(plot.width() / 2, qRound(plot.height() * 0.72)), QColor(Qt::black));

@@ -27,8 +27,8 @@ DesignSizes FixedDesign() {
             label = {30, 13};
     for (TextSize& label : d.ScaleLabels[kScaleLungs])
         label = {31, 13};
-    d.Label26 = {150, 16};
-    d.Label50 = {0, 13};
+    d.dataSourceLine = {150, 16};
+    d.bottomAnchor = {0, 13};
     return d;
 }
 
@@ -65,36 +65,36 @@ TEST(MulDiv, UsesAWideProductAndRefusesWhatCannotBeAnswered) {
 
 TEST(StartupLayout, UpperHalfOnA1280Screen) {
     const StartupLayout L = Layout(1280, 977, 1280, 1024);
-    EXPECT_EQ(L.Image1, (ControlRect{10, 0, 486, 537}));
-    EXPECT_EQ(L.Image2, (ControlRect{506, 0, 486, 403}));
-    EXPECT_EQ(L.Image3, (ControlRect{506, 408, 486, 129}));
-    EXPECT_EQ(L.StringGrid1, (ControlRect{1002, 0, 268, 537}));
-    EXPECT_EQ(L.StringGrid1Grid.ColCount, 5);
-    EXPECT_EQ(L.StringGrid1Grid.ColWidths[0], 88);
-    EXPECT_EQ(L.StringGrid1Grid.ColWidths[1], 32);
-    EXPECT_EQ(L.StringGrid1Grid.ColWidths[2], 54);
-    EXPECT_EQ(L.StringGrid1Grid.ColWidths[3], 54);
-    EXPECT_EQ(L.StringGrid1Grid.ColWidths[4], 29);
-    EXPECT_EQ(L.StringGrid1Grid.RowHeight, 32);
-    EXPECT_EQ(L.Fonts.StringGrid1Points, 10);
+    EXPECT_EQ(L.airwayPicture, (ControlRect{10, 0, 486, 537}));
+    EXPECT_EQ(L.flowVolumePlot, (ControlRect{506, 0, 486, 403}));
+    EXPECT_EQ(L.volumeTimePlot, (ControlRect{506, 408, 486, 129}));
+    EXPECT_EQ(L.indicesTable, (ControlRect{1002, 0, 268, 537}));
+    EXPECT_EQ(L.IndicesTableGrid.ColCount, 5);
+    EXPECT_EQ(L.IndicesTableGrid.ColWidths[0], 88);
+    EXPECT_EQ(L.IndicesTableGrid.ColWidths[1], 32);
+    EXPECT_EQ(L.IndicesTableGrid.ColWidths[2], 54);
+    EXPECT_EQ(L.IndicesTableGrid.ColWidths[3], 54);
+    EXPECT_EQ(L.IndicesTableGrid.ColWidths[4], 29);
+    EXPECT_EQ(L.IndicesTableGrid.RowHeight, 32);
+    EXPECT_EQ(L.Fonts.IndicesTablePoints, 10);
 }
 
 TEST(StartupLayout, FramesSlidersAndLabelsOnA1280Screen) {
     const StartupLayout L = Layout(1280, 977, 1280, 1024);
-    EXPECT_EQ(L.Panel6, (ControlRect{10, 547, 1260, 410}));
-    EXPECT_EQ(L.Label50.Left, 20);
-    EXPECT_EQ(L.Label50.Top, 957);
-    EXPECT_EQ(L.Panel5, (ControlRect{20, 578, 486, 200}));
-    EXPECT_EQ(L.Panel7, (ControlRect{511, 578, 159, 200}));
-    EXPECT_EQ(L.Panel1, (ControlRect{25, 593, 75, 180}));
-    EXPECT_EQ(L.Panel2, (ControlRect{115, 593, 224, 180}));
-    EXPECT_EQ(L.Panel3, (ControlRect{353, 593, 149, 180}));
-    EXPECT_EQ(L.Panel4, (ControlRect{516, 593, 149, 180}));
+    EXPECT_EQ(L.lowerPanel, (ControlRect{10, 547, 1260, 410}));
+    EXPECT_EQ(L.bottomAnchor.Left, 20);
+    EXPECT_EQ(L.bottomAnchor.Top, 957);
+    EXPECT_EQ(L.airwayGroupsFrame, (ControlRect{20, 578, 486, 200}));
+    EXPECT_EQ(L.lungGroupFrame, (ControlRect{511, 578, 159, 200}));
+    EXPECT_EQ(L.mainGroupPanel, (ControlRect{25, 593, 75, 180}));
+    EXPECT_EQ(L.middleGroupPanel, (ControlRect{115, 593, 224, 180}));
+    EXPECT_EQ(L.peripheralGroupPanel, (ControlRect{353, 593, 149, 180}));
+    EXPECT_EQ(L.lungsGroupPanel, (ControlRect{516, 593, 149, 180}));
 
-    EXPECT_EQ(L.TrackBars[2], (ControlRect{89, 35, 30, 144})); // TrackBar3
-    EXPECT_EQ(L.TrackBars[3].Left, 191);                       // TrackBar4
-    EXPECT_EQ(L.TrackBars[4].Left, 44);                        // TrackBar5
-    EXPECT_EQ(L.TrackBars[7].Left, 116);                       // TrackBar8
+    EXPECT_EQ(L.TrackBars[2], (ControlRect{89, 35, 30, 144})); // middleResistanceSlider
+    EXPECT_EQ(L.TrackBars[3].Left, 191);                       // middleStiffnessSlider
+    EXPECT_EQ(L.TrackBars[4].Left, 44);                        // peripheralResistanceSlider
+    EXPECT_EQ(L.TrackBars[7].Left, 116);                       // lungComplianceSlider
 
     EXPECT_EQ(L.CaptionMain.Left, 5);
     EXPECT_EQ(L.CaptionMiddle.Left, 176);
@@ -121,40 +121,40 @@ TEST(StartupLayout, FramesSlidersAndLabelsOnA1280Screen) {
 
 TEST(StartupLayout, ButtonsAndTablesOnA1280Screen) {
     const StartupLayout L = Layout(1280, 977, 1280, 1024);
-    EXPECT_EQ(L.Button2, (ControlRect{675, 578, 90, 40}));
-    EXPECT_EQ(L.Button1, (ControlRect{675, 624, 43, 27}));
-    EXPECT_EQ(L.Button11, (ControlRect{720, 624, 45, 27}));
-    EXPECT_EQ(L.Button9, (ControlRect{675, 657, 43, 25}));
-    EXPECT_EQ(L.Button10, (ControlRect{723, 657, 43, 25}));
-    EXPECT_EQ(L.Button8, (ControlRect{675, 683, 90, 25}));
-    EXPECT_EQ(L.GroupBox1, (ControlRect{675, 783, 90, 169}));
-    EXPECT_EQ(L.Button3, (ControlRect{9, 34, 72, 20}));
-    EXPECT_EQ(L.Button6.Top, 64);
-    EXPECT_EQ(L.Button12.Top, 94);
-    EXPECT_EQ(L.Label26.Left, 675);
-    EXPECT_EQ(L.Label26.Top, 5);
+    EXPECT_EQ(L.startButton, (ControlRect{675, 578, 90, 40}));
+    EXPECT_EQ(L.resetButton, (ControlRect{675, 624, 43, 27}));
+    EXPECT_EQ(L.resetAllButton, (ControlRect{720, 624, 45, 27}));
+    EXPECT_EQ(L.pauseButton, (ControlRect{675, 657, 43, 25}));
+    EXPECT_EQ(L.animationSpeedButton, (ControlRect{723, 657, 43, 25}));
+    EXPECT_EQ(L.animationButton, (ControlRect{675, 683, 90, 25}));
+    EXPECT_EQ(L.selectedRowBox, (ControlRect{675, 783, 90, 169}));
+    EXPECT_EQ(L.deleteRowButton, (ControlRect{9, 34, 72, 20}));
+    EXPECT_EQ(L.useAsReferenceButton.Top, 64);
+    EXPECT_EQ(L.settingsButton.Top, 94);
+    EXPECT_EQ(L.dataSourceLine.Left, 675);
+    EXPECT_EQ(L.dataSourceLine.Top, 5);
 
-    EXPECT_EQ(L.StringGrid2, (ControlRect{20, 783, 648, 170}));
+    EXPECT_EQ(L.resultsTable, (ControlRect{20, 783, 648, 170}));
     const int widths[] = {74, 74, 15, 74, 74, 15, 74, 74, 15, 74, 74};
     for (int c = 0; c < 11; ++c)
-        EXPECT_EQ(L.StringGrid2Grid.ColWidths[c], widths[c]);
-    EXPECT_EQ(L.StringGrid2Grid.RowHeight, 33);
-    EXPECT_EQ(L.StringGrid3, (ControlRect{770, 783, 75, 170}));
-    EXPECT_EQ(L.RichEdit1, (ControlRect{770, 578, 490, 200}));
+        EXPECT_EQ(L.ResultsTableGrid.ColWidths[c], widths[c]);
+    EXPECT_EQ(L.ResultsTableGrid.RowHeight, 33);
+    EXPECT_EQ(L.expirationDepthColumn, (ControlRect{770, 783, 75, 170}));
+    EXPECT_EQ(L.descriptionBox, (ControlRect{770, 578, 490, 200}));
 }
 
 TEST(StartupLayout, A1024ScreenScalesDesignSizesAndFontsTo80Percent) {
     const StartupLayout L = Layout(1024, 721, 1024, 768);
-    EXPECT_EQ(L.Image1, (ControlRect{10, 0, 389, 397}));
-    EXPECT_EQ(L.Image3, (ControlRect{409, 302, 389, 95}));
-    EXPECT_EQ(L.Panel6, (ControlRect{10, 407, 1004, 294}));
+    EXPECT_EQ(L.airwayPicture, (ControlRect{10, 0, 389, 397}));
+    EXPECT_EQ(L.volumeTimePlot, (ControlRect{409, 302, 389, 95}));
+    EXPECT_EQ(L.lowerPanel, (ControlRect{10, 407, 1004, 294}));
     // The hidden combo box shrinks from 21 to 17 pixels.
-    EXPECT_EQ(L.Panel5, (ControlRect{20, 434, 389, 142}));
+    EXPECT_EQ(L.airwayGroupsFrame, (ControlRect{20, 434, 389, 142}));
     // The caption band above the slider panels (15 + 5 at the design width)
     // scales with the fonts too: 12 + 4, so the panels are 142 - 16 high.
-    EXPECT_EQ(L.Panel2, (ControlRect{98, 446, 174, 126}));
-    EXPECT_EQ(L.TrackBars[2], (ControlRect{73, 24, 24, 101})); // TrackBar3
-    EXPECT_EQ(L.TrackBars[4].Left, 34);                       // TrackBar5
+    EXPECT_EQ(L.middleGroupPanel, (ControlRect{98, 446, 174, 126}));
+    EXPECT_EQ(L.TrackBars[2], (ControlRect{73, 24, 24, 101})); // middleResistanceSlider
+    EXPECT_EQ(L.TrackBars[4].Left, 34);                        // peripheralResistanceSlider
     EXPECT_EQ(L.Titles[kTitleR].Top, 14);
     EXPECT_EQ(L.Titles[kTitleCCC].Left, 91);
     EXPECT_EQ(L.ScaleLabels[kScaleMainR][4].Top, 28 + 4 * 20);
@@ -163,32 +163,32 @@ TEST(StartupLayout, A1024ScreenScalesDesignSizesAndFontsTo80Percent) {
     EXPECT_EQ(L.CaptionMiddle.Left, 140);
     EXPECT_EQ(L.CaptionLungs.Left, 47);
     // The buttons' design sizes scale with the fonts (no texts measured here).
-    EXPECT_EQ(L.Button2, (ControlRect{545, 434, 72, 32}));
-    EXPECT_EQ(L.StringGrid1Grid.ColWidths[0], 68);
-    EXPECT_EQ(L.StringGrid1Grid.ColWidths[4], 23);
-    EXPECT_EQ(L.StringGrid1Grid.RowHeight, 23);
-    EXPECT_EQ(L.StringGrid2, (ControlRect{20, 581, 520, 120}));
-    EXPECT_EQ(L.StringGrid2Grid.ColWidths[0], 58);
-    EXPECT_EQ(L.StringGrid2Grid.ColWidths[2], 15);
+    EXPECT_EQ(L.startButton, (ControlRect{545, 434, 72, 32}));
+    EXPECT_EQ(L.IndicesTableGrid.ColWidths[0], 68);
+    EXPECT_EQ(L.IndicesTableGrid.ColWidths[4], 23);
+    EXPECT_EQ(L.IndicesTableGrid.RowHeight, 23);
+    EXPECT_EQ(L.resultsTable, (ControlRect{20, 581, 520, 120}));
+    EXPECT_EQ(L.ResultsTableGrid.ColWidths[0], 58);
+    EXPECT_EQ(L.ResultsTableGrid.ColWidths[2], 15);
 
     EXPECT_EQ(L.Fonts.WindowPx, 9);
-    EXPECT_EQ(L.Fonts.Label26Px, 10);
-    EXPECT_EQ(L.Fonts.RichEdit1Px, 13);
-    EXPECT_FALSE(L.Fonts.StringGrid1Points.has_value()); // 768 is not taller than 768
+    EXPECT_EQ(L.Fonts.DataSourceLinePx, 10);
+    EXPECT_EQ(L.Fonts.DescriptionBoxPx, 13);
+    EXPECT_FALSE(L.Fonts.IndicesTablePoints.has_value()); // 768 is not taller than 768
 }
 
 TEST(StartupLayout, HalfPixelsGoToTheEvenNeighbour) {
-    // Panel5 is 481 wide, so one group is 147 wide and the MIDDLE panel
+    // airwayGroupsFrame is 481 wide, so one group is 147 wide and the MIDDLE panel
     // 1.5 * 147 = 220.5, which rounds down to 220.
     const StartupLayout L = Layout(1266, 977, 1280, 1024);
-    EXPECT_EQ(L.Panel5.Width, 481);
-    EXPECT_EQ(L.Panel2.Width, 220);
+    EXPECT_EQ(L.airwayGroupsFrame.Width, 481);
+    EXPECT_EQ(L.middleGroupPanel.Width, 220);
 }
 
 TEST(StartupLayout, ResultsTableSeparatorsStayNarrowWhateverTheWidth) {
     for (int width : {800, 1024, 1280, 1600, 1920}) {
         const StartupLayout L = Layout(width, width * 3 / 4, width, width * 3 / 4);
-        const auto& w = L.StringGrid2Grid.ColWidths;
+        const auto& w = L.ResultsTableGrid.ColWidths;
         for (int separator : {2, 5, 8})
             EXPECT_EQ(w[separator], 15) << width;
         for (int c : {1, 3, 4, 6, 7, 9, 10})
@@ -196,7 +196,7 @@ TEST(StartupLayout, ResultsTableSeparatorsStayNarrowWhateverTheWidth) {
         int sum = 0;
         for (int c = 0; c < 11; ++c)
             sum += w[c] + 1;
-        EXPECT_EQ(L.StringGrid2.Width, sum) << width;
+        EXPECT_EQ(L.resultsTable.Width, sum) << width;
     }
 }
 
@@ -205,17 +205,17 @@ TEST(StartupLayout, ResultsTableSeparatorsStayNarrowWhateverTheWidth) {
 TEST(StartupLayout, DesignSizesGrowWithTheFontsOnAWideScreen) {
     const StartupLayout L = Layout(1920, 1025, 1920, 1080);
     EXPECT_EQ(L.Fonts.WindowPx, 17); // 11 * 1.5 = 16.5, halves away from zero
-    EXPECT_EQ(L.Button2.Width, 135);
-    EXPECT_EQ(L.Button2.Height, 60);
-    EXPECT_EQ(L.Button1.Top, L.Button2.Bottom() + 9);
-    EXPECT_EQ(L.Button10.Left, L.Button9.Right() + 8);
-    EXPECT_EQ(L.Button8.Width, 135);
-    EXPECT_EQ(L.GroupBox1.Width, 135);
-    EXPECT_EQ(L.Button3.Height, 30);
-    EXPECT_EQ(L.Button6.Top, L.Button3.Bottom() + 15);
-    EXPECT_EQ(L.Panel1.Top, L.Panel5.Top + 23); // 15 * 1.5 = 22.5 -> 23
-    EXPECT_EQ(L.Panel1.Height, L.Panel5.Height - 23 - 8);
-    EXPECT_EQ(L.RichEdit1.Left, L.Button2.Right() + 5);
+    EXPECT_EQ(L.startButton.Width, 135);
+    EXPECT_EQ(L.startButton.Height, 60);
+    EXPECT_EQ(L.resetButton.Top, L.startButton.Bottom() + 9);
+    EXPECT_EQ(L.animationSpeedButton.Left, L.pauseButton.Right() + 8);
+    EXPECT_EQ(L.animationButton.Width, 135);
+    EXPECT_EQ(L.selectedRowBox.Width, 135);
+    EXPECT_EQ(L.deleteRowButton.Height, 30);
+    EXPECT_EQ(L.useAsReferenceButton.Top, L.deleteRowButton.Bottom() + 15);
+    EXPECT_EQ(L.mainGroupPanel.Top, L.airwayGroupsFrame.Top + 23); // 15 * 1.5 = 22.5 -> 23
+    EXPECT_EQ(L.mainGroupPanel.Height, L.airwayGroupsFrame.Height - 23 - 8);
+    EXPECT_EQ(L.descriptionBox.Left, L.startButton.Right() + 5);
 }
 
 // Where a text needs more than the scaled design size, the text wins.
@@ -224,22 +224,22 @@ TEST(StartupLayout, MeasuredTextsWidenButtonsAndDeepenTheCaptionBand) {
     in.ClientWidth = 1280;
     in.ClientHeight = 977;
     in.Design = FixedDesign();
-    in.Fits.Button2 = {100, 20};
-    in.Fits.Button9 = {50, 30};
-    in.Fits.Button10 = {20, 20};
-    in.Fits.Button3 = {96, 18};
+    in.Fits.startButton = {100, 20};
+    in.Fits.pauseButton = {50, 30};
+    in.Fits.animationSpeedButton = {20, 20};
+    in.Fits.deleteRowButton = {96, 18};
     in.Fits.CaptionHeight = 20;
     in.ReadableTablePx = 12;
     const StartupLayout L = ApplyStartupLayout(in);
-    EXPECT_EQ(L.Button2.Width, 100);
-    EXPECT_EQ(L.Button8.Width, 100); // the column keeps one width
-    EXPECT_EQ(L.Button9.Width, 50);
-    EXPECT_EQ(L.Button9.Height, 30);
-    EXPECT_EQ(L.Button10.Height, 30);
-    EXPECT_EQ(L.Button10.Width, 43);
-    EXPECT_EQ(L.GroupBox1.Width, 121);  // 96 / 0.8 = 120, and one to spare
-    EXPECT_EQ(L.Button3.Width, 97);     // 0.8 * 121 = 96.8
-    EXPECT_EQ(L.Panel1.Top, L.Panel5.Top + 22); // caption 1 + 20 + 1
+    EXPECT_EQ(L.startButton.Width, 100);
+    EXPECT_EQ(L.animationButton.Width, 100); // the column keeps one width
+    EXPECT_EQ(L.pauseButton.Width, 50);
+    EXPECT_EQ(L.pauseButton.Height, 30);
+    EXPECT_EQ(L.animationSpeedButton.Height, 30);
+    EXPECT_EQ(L.animationSpeedButton.Width, 43);
+    EXPECT_EQ(L.selectedRowBox.Width, 121); // 96 / 0.8 = 120, and one to spare
+    EXPECT_EQ(L.deleteRowButton.Width, 97); // 0.8 * 121 = 96.8
+    EXPECT_EQ(L.mainGroupPanel.Top, L.airwayGroupsFrame.Top + 22); // caption 1 + 20 + 1
     EXPECT_EQ(L.Fonts.TablePx, 12);
     EXPECT_EQ(L.Fonts.WindowPx, 11);
 }

@@ -2,8 +2,8 @@
 // patient, the indices and results tables, Use as reference and Delete.
 #include <QLabel>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QSlider>
+#include <QTextEdit>
 #include <QtTest>
 
 #include "help_pages.h"
@@ -28,7 +28,7 @@ class WindowCommandsTest : public QObject {
 
 namespace {
 
-const QString& Cell(TForm1& form, int row, int col) {
+const QString& Cell(MainWindow& form, int row, int col) {
     return form.State().Indices.Cells[row][col];
 }
 
@@ -42,7 +42,7 @@ bool HasColour(const QImage& image, QColor colour) {
 } // namespace
 
 void WindowCommandsTest::StartUpShowsTheReferenceAlone() {
-    TForm1 form;
+    MainWindow form;
     QVERIFY(form.StartupSucceeded());
     AppState& s = form.State();
     QCOMPARE(s.History->RunCount, 0);
@@ -53,25 +53,26 @@ void WindowCommandsTest::StartUpShowsTheReferenceAlone() {
     QVERIFY(Cell(form, 1, 3).isEmpty());
     QCOMPARE(s.Results.Cells[0][0], QString("   100"));
     QCOMPARE(s.Results.Cells[4][9], QString("   100"));
-    QCOMPARE(form.Label26->text(), QString("Data from file:  Standard"));
+    QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
     QVERIFY(!s.Pictures[1].isNull());
-    QVERIFY(!form.Image1->Picture().isNull());
-    for (int k = 1; k <= 8; ++k) QVERIFY(!form.TrackBar(k)->isEnabled()); // no group selected
+    QVERIFY(!form.airwayPicture->Picture().isNull());
+    for (int k = 1; k <= 8; ++k)
+        QVERIFY(!form.TrackBar(k)->isEnabled()); // no group selected
     // The reference's curve is drawn in black on the flow-volume plot.
     QVERIFY(HasColour(s.FlowVolumeImage, Qt::black));
 }
 
 void WindowCommandsTest::StartRunsAndListsTheNewRun() {
-    TForm1 form;
+    MainWindow form;
     AppState& s = form.State();
     const float referenceFev1 = s.History->Slots[0].FEV1;
-    form.Button2Click();
+    form.OnStartClicked();
     QCOMPARE(s.History->Slots[1].RunStatus, 1.0f);
     QCOMPARE(s.History->RunCount, 1);
     QCOMPARE(s.History->SelectedRun, 1);
     QVERIFY(!s.History->RunInProgress);
     QVERIFY(form.isEnabled());
-    QVERIFY(form.Button2->isEnabled());
+    QVERIFY(form.startButton->isEnabled());
     // A default run after start-up reproduces the reference exactly.
     QCOMPARE(s.History->Slots[1].FEV1, referenceFev1);
     QCOMPARE(Cell(form, 1, 3), Cell(form, 1, 2));
@@ -80,41 +81,41 @@ void WindowCommandsTest::StartRunsAndListsTheNewRun() {
     QCOMPARE(s.Results.Cells[1][0], QString("   100"));
     // The live curve of the new run stays on the volume-time plot in its colour.
     QVERIFY(HasColour(s.VolumeTimeImage, QColor(255, 0, 0)));
-    QVERIFY(form.RichEdit1->toPlainText().size() > 10); // the status text of the run
+    QVERIFY(form.descriptionBox->toPlainText().size() > 10); // the status text of the run
 }
 
 void WindowCommandsTest::UseAsReferenceAndDeleteRewriteTheHistory() {
-    TForm1 form;
+    MainWindow form;
     AppState& s = form.State();
-    form.Panel1Click(); // the MAIN group
-    QVERIFY(form.TrackBar1->isEnabled());
-    form.TrackBar1->setValue(300); // 200 % main airway resistance
+    form.OnMainGroupClicked(); // the MAIN group
+    QVERIFY(form.mainResistanceSlider->isEnabled());
+    form.mainResistanceSlider->setValue(300); // 200 % main airway resistance
     QCOMPARE(s.Parameters.At(kBothLungs, 1), 200.0);
     QCOMPARE(s.Results.Cells[0][0], QString("   200"));
-    form.Button2Click();
+    form.OnStartClicked();
     QCOMPARE(s.Results.Cells[1][0], QString("   200"));
     QVERIFY(s.History->Slots[1].FEV1 < s.History->Slots[0].FEV1); // obstruction
     QCOMPARE(Cell(form, 1, 4).toInt() < 100, true);
 
-    form.Useasref1Click();
+    form.OnUseAsReferenceChosen();
     QCOMPARE(s.History->Slots[0].ParameterBlock[RegionRow(kBothLungs)][0], 200.0f);
     QCOMPARE(s.Results.Cells[4][0], QString("   200"));
     QCOMPARE(s.Results.Cells[1][0], QString("   100"));
     QCOMPARE(Cell(form, 1, 3), Cell(form, 1, 2));
 
-    form.DE1Click();
+    form.OnDeleteRowChosen();
     QCOMPARE(s.History->RunCount, 0);
     QCOMPARE(s.History->SelectedRun, -1);
     QVERIFY(Cell(form, 1, 3).isEmpty());
 }
 
 void WindowCommandsTest::FailedRunIsListedAsAnError() {
-    TForm1 form;
+    MainWindow form;
     AppState& s = form.State();
     // Lungs ten times as stiff (no slider reaches this; a stored run can):
     // the model fails numerically.
     s.Parameters.At(kBothLungs, 8) = 10;
-    form.Button2Click();
+    form.OnStartClicked();
     QCOMPARE(s.History->Slots[1].RunStatus, -1.0f);
     QCOMPARE(s.History->RunCount, 1);
     QCOMPARE(Cell(form, 1, 3), QString("error"));
@@ -123,7 +124,7 @@ void WindowCommandsTest::FailedRunIsListedAsAnError() {
     QVERIFY(form.isEnabled());
     // The next run starts from the reset model and the user's settings.
     s.Parameters.At(kBothLungs, 8) = 100;
-    form.Button2Click();
+    form.OnStartClicked();
     QCOMPARE(s.History->Slots[1].RunStatus, 1.0f);
     QCOMPARE(s.History->Slots[2].RunStatus, -1.0f);
 }
@@ -131,30 +132,31 @@ void WindowCommandsTest::FailedRunIsListedAsAnError() {
 // START selects row 1 but leaves the grid's current cell on the row clicked
 // before; clicking that row again must select its run.
 void WindowCommandsTest::ClickOnTheCurrentRunRowSelectsItAgain() {
-    TForm1 form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     AppState& s = form.State();
-    form.Button2Click();
-    form.Button2Click();
-    const QPoint row2 = form.StringGrid2->CellRect(0, 2).center();
-    QTest::mouseClick(form.StringGrid2->viewport(), Qt::LeftButton, {}, row2);
+    form.OnStartClicked();
+    form.OnStartClicked();
+    const QPoint row2 = form.resultsTable->CellRect(0, 2).center();
+    QTest::mouseClick(form.resultsTable->viewport(), Qt::LeftButton, {}, row2);
     QCOMPARE(s.History->SelectedRun, 2);
-    form.Button2Click();
+    form.OnStartClicked();
     QCOMPARE(s.History->SelectedRun, 1);
-    QTest::mouseClick(form.StringGrid2->viewport(), Qt::LeftButton, {}, row2);
+    QTest::mouseClick(form.resultsTable->viewport(), Qt::LeftButton, {}, row2);
     QCOMPARE(s.History->SelectedRun, 2);
 }
 
 void WindowCommandsTest::EveryHelpControlIsAControlOfTheWindow() {
-    TForm1 form;
+    MainWindow form;
     QCOMPARE(ContextHelpControls().size(), size_t(50));
     for (const ContextHelpControl& control : ContextHelpControls())
         QVERIFY2(form.findChild<QWidget*>(control.ControlName), control.ControlName);
     // The middle resistance's last label and the CCC labels fall back to the general page.
     QCOMPARE(ContextHelpPage(form.ScaleLabels[kScaleMiddleR][4]->objectName()), kGeneralHelpPage);
-    QCOMPARE(ContextHelpPage(form.ScaleLabels[kScaleMiddleR][0]->objectName()), QString("H0002.rtf"));
-    QCOMPARE(ContextHelpPage(form.Panel3->objectName()), QString("H0003.rtf"));
+    QCOMPARE(ContextHelpPage(form.ScaleLabels[kScaleMiddleR][0]->objectName()),
+             QString("H0002.rtf"));
+    QCOMPARE(ContextHelpPage(form.peripheralGroupPanel->objectName()), QString("H0003.rtf"));
 }
 
 BREATHLAB_WINDOW_TEST_MAIN(WindowCommandsTest)

@@ -54,9 +54,9 @@ void CommandLineTest::ArgumentsNameALanguageAndOneFile() {
 }
 
 void CommandLineTest::BadArgumentsAreRefused() {
-    for (const QStringList& line : {QStringList{"--lang"}, QStringList{"--lang="},
-                                    QStringList{"--colour"}, QStringList{"a.spi", "b.spi"},
-                                    QStringList{"a.spi", "--", "b.spi"}})
+    for (const QStringList& line :
+         {QStringList{"--lang"}, QStringList{"--lang="}, QStringList{"--colour"},
+          QStringList{"a.spi", "b.spi"}, QStringList{"a.spi", "--", "b.spi"}})
         QVERIFY2(!ParseProgramArguments(line).Error.isEmpty(), qPrintable(line.join(' ')));
     QVERIFY(ParseProgramArguments({"--colour"}).Error.contains("--colour"));
     QVERIFY(ProgramUsage().contains("--lang"));
@@ -81,7 +81,7 @@ void CommandLineTest::LanguageComesFromCommandLineThenSettingThenLocale() {
 
 void CommandLineTest::NamedFileOpensLikeOpen() {
     QTemporaryDir folder;
-    TForm1 form;
+    MainWindow form;
     QVERIFY(form.StartupSucceeded());
     AppState& s = form.State();
     // A saved case: the default history with runs in slots 2 and 4.
@@ -92,7 +92,7 @@ void CommandLineTest::NamedFileOpensLikeOpen() {
     QVERIFY(WriteHistorySet(path, *history).Ok);
 
     form.OpenFileFromCommandLine(path);
-    QCOMPARE(form.Label26->text(), QString("Plik:  asthma case"));
+    QCOMPARE(form.dataSourceLine->text(), QString("Plik:  asthma case"));
     QCOMPARE(s.History->RunCount, 3);
     QCOMPARE(s.History->SelectedRun, 1);
     QCOMPARE(s.History->Slots[4].SampleVolume[0], 1.0f);
@@ -108,7 +108,7 @@ void CommandLineTest::MissingOrForeignFileShowsTheMessageAndChangesNothing() {
     file.write("not a simulation");
     file.close();
 
-    TForm1 form;
+    MainWindow form;
     QVERIFY(form.StartupSucceeded());
     AppState& s = form.State();
     const auto before = std::make_unique<ResultHistory>(s.History->Slots);
@@ -125,7 +125,7 @@ void CommandLineTest::MissingOrForeignFileShowsTheMessageAndChangesNothing() {
         form.OpenFileFromCommandLine(path);
         poll.stop();
         QVERIFY2(shown.contains(path), qPrintable(shown));
-        QCOMPARE(form.Label26->text(), QString("Data from file:  Standard"));
+        QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
         QCOMPARE(s.History->RunCount, 0);
         QCOMPARE(s.History->SelectedRun, -1);
         QVERIFY(std::memcmp(before.get(), &s.History->Slots, sizeof(ResultHistory)) == 0);

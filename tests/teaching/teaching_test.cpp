@@ -82,25 +82,25 @@ void TeachingTest::initTestCase() {
 }
 
 void TeachingTest::NewMenusComeAfterTheExistingOnes() {
-    TForm1 form;
+    MainWindow form;
     QCOMPARE(ActionTexts(form.menuBar()->actions()),
              QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise"}));
-    QCOMPARE(ActionTexts(form.File1->actions()),
+    QCOMPARE(ActionTexts(form.fileMenu->actions()),
              QStringList({"Open", "Save", "Save as", "Export..."}));
     // A run holds the new menus as it holds the old ones.
-    QVERIFY(form.MainMenuItems().contains(form.Cases1));
-    QVERIFY(form.MainMenuItems().contains(form.Exercise1));
+    QVERIFY(form.MainMenuItems().contains(form.casesAction));
+    QVERIFY(form.MainMenuItems().contains(form.exerciseAction));
 }
 
 void TeachingTest::ChoosingACaseOpensItLikeAFile() {
-    TForm1 form;
+    MainWindow form;
     AppState& s = form.State();
     QString chosenNote;
     // Whatever window comes up is closed again, so that a failure cannot
     // leave the test waiting for a modal window.
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<TCaseListDialog*>(modal);
+        auto* dialog = qobject_cast<CaseListDialog*>(modal);
         const auto found = dialog ? dialog->CaseList->findItems("Fixed obstruction of the trachea",
                                                                 Qt::MatchExactly)
                                   : QList<QListWidgetItem*>();
@@ -112,11 +112,11 @@ void TeachingTest::ChoosingACaseOpensItLikeAFile() {
         chosenNote = dialog->Note->toPlainText();
         dialog->OpenButton->click();
     });
-    form.Cases1Click();
+    form.OnCasesChosen();
     QVERIFY(chosenNote.contains("flat top"));
     QCOMPARE(s.History->RunCount, 1);
     QCOMPARE(s.History->SelectedRun, 1);
-    QCOMPARE(form.Label26->text(), QString("Plik:  tracheal-stenosis"));
+    QCOMPARE(form.dataSourceLine->text(), QString("Plik:  tracheal-stenosis"));
     QCOMPARE(s.Results.Cells[1][0], QString("   800")); // RMain of the listed run
     QCOMPARE(s.Indices.Cells[1][3].isEmpty(), false);
     // The case files stay untouched: "Save" still writes the user's file.
@@ -124,7 +124,7 @@ void TeachingTest::ChoosingACaseOpensItLikeAFile() {
 }
 
 void TeachingTest::CaseListShowsTheNoteOfTheSelectedCase() {
-    TCaseListDialog dialog(cases_);
+    CaseListDialog dialog(cases_);
     QCOMPARE(dialog.CaseList->count(), int(cases_.size()));
     QCOMPARE(dialog.CaseList->currentRow(), 0);
     QCOMPARE(dialog.ChosenCase(), QString::fromStdString(cases_[0].Name));
@@ -173,7 +173,7 @@ void TeachingTest::CsvExportWritesTheSelectedRunsRowsAsTheCommandLineDoes() {
 void TeachingTest::ExportDialogWritesTheChosenKindWithItsSuffix() {
     QTemporaryDir dir;
     const auto history = StoredCase("emphysema");
-    TExportDialog dialog(*history, FigureSizes{}, ReportInfo{"emphysema"}, dir.path());
+    ExportDialog dialog(*history, FigureSizes{}, ReportInfo{"emphysema"}, dir.path());
     QStringList suggested;
     dialog.SetAskPath([&](ExportKind kind, const QString& path) {
         suggested << path;
@@ -192,12 +192,12 @@ void TeachingTest::ExportDialogWritesTheChosenKindWithItsSuffix() {
 
     // Nothing selected: the CSV choice is not offered.
     history->SelectedRun = -1;
-    TExportDialog withoutRun(*history, FigureSizes{}, ReportInfo{}, dir.path());
+    ExportDialog withoutRun(*history, FigureSizes{}, ReportInfo{}, dir.path());
     QVERIFY(!withoutRun.Kinds->button(int(ExportKind::Csv))->isEnabled());
 }
 
 void TeachingTest::ExerciseHidesTheSettingsUntilTheAnswerAndKeepsTheScore() {
-    TExerciseDialog dialog(cases_, *defaults_, 2024);
+    ExerciseDialog dialog(cases_, *defaults_, 2024);
     dialog.NewRound();
     const auto round = *dialog.Session().Current();
     QVERIFY(round.Case && round.Case->InExercise);
@@ -227,8 +227,8 @@ void TeachingTest::ExerciseHidesTheSettingsUntilTheAnswerAndKeepsTheScore() {
 }
 
 void TeachingTest::AnExerciseNumberGivesTheSamePatientAgain() {
-    TExerciseDialog first(cases_, *defaults_, 1), second(cases_, *defaults_, 2);
-    for (TExerciseDialog* dialog : {&first, &second}) {
+    ExerciseDialog first(cases_, *defaults_, 1), second(cases_, *defaults_, 2);
+    for (ExerciseDialog* dialog : {&first, &second}) {
         dialog->SeedBox->setValue(4711);
         dialog->SeedButton->click();
         QCOMPARE(dialog->ExerciseLabel->text(), QString("Exercise 4711"));

@@ -42,16 +42,19 @@ QStringList TextsOf(QWidget* window) {
         if (auto* group = qobject_cast<QGroupBox*>(w)) texts << group->title();
         if (auto* menu = qobject_cast<QMenu*>(w)) texts << menu->title();
         if (auto* combo = qobject_cast<QComboBox*>(w))
-            for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
         if (auto* grid = qobject_cast<StringGrid*>(w))
             for (int row = 0; row < grid->RowCount(); ++row)
-                for (int col = 0; col < grid->ColCount(); ++col) texts << grid->Cell(col, row);
+                for (int col = 0; col < grid->ColCount(); ++col)
+                    texts << grid->Cell(col, row);
         if (auto* table = qobject_cast<QTableWidget*>(w))
             for (int row = 0; row < table->rowCount(); ++row)
                 for (int col = 0; col < table->columnCount(); ++col)
                     if (const QTableWidgetItem* item = table->item(row, col)) texts << item->text();
     }
-    for (QAction* action : window->findChildren<QAction*>()) texts << action->text();
+    for (QAction* action : window->findChildren<QAction*>())
+        texts << action->text();
     return texts;
 }
 
@@ -69,7 +72,8 @@ class MessageBoxCatcher : public QObject {
     void Look() {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             Seen << box->windowTitle() << box->text();
-            for (QAbstractButton* button : box->buttons()) Seen << button->text();
+            for (QAbstractButton* button : box->buttons())
+                Seen << button->text();
             box->done(QMessageBox::Ok);
         } else if (++tries_ < 6000) { // a loaded machine may take many seconds
             QTimer::singleShot(10, this, [this] { Look(); });
@@ -136,19 +140,21 @@ void EnglishTranslationTest::NoEnglishTextKeepsAnotherLanguage() {
             if (c.unicode() > 127) kept << m.Translation;
     }
     QVERIFY2(kept.isEmpty(), qPrintable(kept.join('\n')));
-    QCOMPARE(QCoreApplication::translate("TForm1", "Pomoc"), QString("Help"));
+    QCOMPARE(QCoreApplication::translate("MainWindow", "Pomoc"), QString("Help"));
 }
 
 void EnglishTranslationTest::WindowMenusAndDialogsShowOnlyTranslatedTexts() {
-    TForm1 form;
+    MainWindow form;
     QVERIFY(form.StartupSucceeded());
-    QStringList texts = TextsOf(&form) + TextsOf(form.PopupMenu1);
+    QStringList texts = TextsOf(&form) + TextsOf(form.resultsRowMenu);
     for (const auto& row : form.State().Indices.Cells)
-        for (const QString& cell : row) texts << cell;
+        for (const QString& cell : row)
+            texts << cell;
     for (const auto& row : form.State().Results.Cells)
-        for (const QString& cell : row) texts << cell;
-    TAboutBox about(1024);
-    TForm4 help;
+        for (const QString& cell : row)
+            texts << cell;
+    AboutBox about(1024);
+    HelpWindow help;
     SettingsDialog settings(SettingsTableCells(*form.State().History));
     texts += TextsOf(&about) + TextsOf(&help) + TextsOf(&settings);
 
@@ -160,7 +166,7 @@ void EnglishTranslationTest::WindowMenusAndDialogsShowOnlyTranslatedTexts() {
 }
 
 void EnglishTranslationTest::MessageBoxesAndDataSourceLineAreEnglish() {
-    TForm1 form;
+    MainWindow form;
     QVERIFY(form.StartupSucceeded());
     QTemporaryDir user;
     QVERIFY(QDir(user.path()).mkpath("simulations"));
@@ -168,11 +174,11 @@ void EnglishTranslationTest::MessageBoxesAndDataSourceLineAreEnglish() {
 
     MessageBoxCatcher catcher;
     catcher.CatchNext();
-    form.Save1->trigger();
+    form.saveAction->trigger();
     const QString saved = user.path() + "/simulations/data_default.spi";
     QVERIFY(QFile::exists(saved));
     QVERIFY2(catcher.Seen.contains("File saved in " + saved), qPrintable(catcher.Seen.join('|')));
-    QCOMPARE(form.Label26->text(), QString("File:  data_default"));
+    QCOMPARE(form.dataSourceLine->text(), QString("File:  data_default"));
 
     catcher.CatchNext();
     form.OpenFileFromCommandLine(user.path() + "/no such case.spi");
@@ -186,7 +192,7 @@ void EnglishTranslationTest::NumbersKeepTheLocalesDecimalSeparator() {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     {
-        TForm1 form;
+        MainWindow form;
         QVERIFY(form.StartupSucceeded());
         QCOMPARE(form.State().Indices.Cells[1][0], QString("FEV1"));
         QCOMPARE(form.State().Indices.Cells[1][2], QString("2,84"));
