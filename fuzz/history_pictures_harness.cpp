@@ -5,7 +5,7 @@
 #include "fuzz_harnesses.h"
 #include "history_input.h"
 
-#include "airway_view.h"
+#include "airway_painter.h"
 #include "animation.h"
 #include "flow_volume_plot.h"
 #include "volume_time_plot.h"
@@ -34,10 +34,10 @@ class SchematicDrawing {
           canvas_(&canvasImage_) {}
 
     void Draw(const ResultRecord& run, int sample, int penWidth) {
-        AirwayView(canvas_, 0, 0,
-                   ComputeAirwaySchematic(size_.Width, size_.Height, penWidth,
-                                          SchematicInputsFromRecord(run, sample)),
-                   QImage(), offscreen_);
+        PaintAirwayPicture(canvas_, 0, 0,
+                           ComputeAirwaySchematic(size_.Width, size_.Height, penWidth,
+                                                  SchematicInputsFromRecord(run, sample)),
+                           QImage(), offscreen_);
     }
 
   private:
@@ -49,7 +49,8 @@ class SchematicDrawing {
 
 void DrawSchematics(const ResultHistory& history, PictureSize size, int sample) {
     SchematicDrawing drawing(size);
-    for (int slot = 1; slot < kHistorySlots; ++slot) drawing.Draw(history[slot], sample, 1 + slot % 3);
+    for (int slot = 1; slot < kHistorySlots; ++slot)
+        drawing.Draw(history[slot], sample, 1 + slot % 3);
 }
 
 // The flow-volume plot with the replay of the selected run following its
@@ -91,7 +92,8 @@ void FuzzHistoryPictures(const std::uint8_t* data, std::size_t size) {
     history->Slots = *fuzzed.Slots;
     // The window only ever lists 0..3 runs and selects one of them or none.
     history->RunCount = fuzzed.Choice % (kMaxListedRuns + 1);
-    history->SelectedRun = history->RunCount == 0 ? -1 : 1 + (fuzzed.Choice >> 2) % history->RunCount;
+    history->SelectedRun =
+        history->RunCount == 0 ? -1 : 1 + (fuzzed.Choice >> 2) % history->RunCount;
     const int sample = (fuzzed.Choice * 37) % (kLobeTraceRows + 20) - 10;
     const PictureSize picture = kPictureSizes[(fuzzed.Choice >> 6) % std::size(kPictureSizes)];
 

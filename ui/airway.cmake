@@ -2,7 +2,7 @@
 # hot spots of the illustration and the region pictures with their name label.
 # Drawing goes to QImage, so nothing here needs a widget.
 add_library(breathlab_airway STATIC
-    ${CMAKE_CURRENT_LIST_DIR}/airway_view.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/airway_painter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hot_spots.cpp
     ${CMAKE_CURRENT_LIST_DIR}/region_picture.cpp)
 target_include_directories(breathlab_airway PUBLIC ${CMAKE_CURRENT_LIST_DIR}

@@ -2,7 +2,7 @@
 // groups, the live schematic of a running model, and the replay of a stored run.
 #include "main_window.h"
 
-#include "airway_view.h"
+#include "airway_painter.h"
 #include "flow_volume_plot.h"
 #include "help_window.h"
 #include "hot_spot_grid.h"
@@ -172,9 +172,10 @@ void MainWindow::DrawSchematic(int slot) {
         SchematicInputsForSlot(slot, *s.Model, s.History->Slots, s.Animation.AnimationSample);
     QPainter painter(&s.AirwayImage);
     const QSize size = s.AirwayImage.deviceIndependentSize().toSize();
-    AirwayView(painter, 0, 0,
-               ComputeAirwaySchematic(size.width(), size.height(), kSchematicPenWidth, inputs),
-               s.BackgroundPicture, s.OffscreenBitmap);
+    PaintAirwayPicture(
+        painter, 0, 0,
+        ComputeAirwaySchematic(size.width(), size.height(), kSchematicPenWidth, inputs),
+        s.BackgroundPicture, s.OffscreenBitmap);
     painter.end();
     airwayPicture->SetStretch(false);
     airwayPicture->SetPicture(s.AirwayImage);

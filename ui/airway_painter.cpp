@@ -1,4 +1,4 @@
-#include "airway_view.h"
+#include "airway_painter.h"
 
 #include <QPen>
 #include <QPoint>
@@ -37,8 +37,8 @@ void PaintSchematic(QPainter& painter, const AirwaySchematic& schematic) {
         PaintShape(painter, shape);
 }
 
-void AirwayView(QPainter& canvas, int left, int top, const AirwaySchematic& schematic,
-                const QImage& backgroundPicture, QImage& offscreenBitmap) {
+void PaintAirwayPicture(QPainter& canvas, int left, int top, const AirwaySchematic& schematic,
+                        const QImage& backgroundPicture, QImage& offscreenBitmap) {
     const int width = schematic.Width;
     const int height = schematic.Height;
     if (width <= 0 || height <= 0) return;

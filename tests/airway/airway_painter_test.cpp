@@ -1,4 +1,4 @@
-#include "airway_view.h"
+#include "airway_painter.h"
 
 #include <gtest/gtest.h>
 
@@ -98,14 +98,15 @@ TEST(PaintSchematic, UnflaggedAirwayIsBlackAndTheBalloonClosesBehindTheEnd) {
     EXPECT_NE(ColourAt(drawn.image, c + QPoint(-r, 0)), kBlack);
 }
 
-TEST(AirwayView, DrawsEveryExtremeInputWithoutFailing) {
+TEST(PaintAirwayPicture, DrawsEveryExtremeInputWithoutFailing) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     QImage offscreen;
     for (double value : {0.0, -1.0, nan, inf, -inf, 1e30, 1e-30, 0.5}) {
         QImage window = WhiteImage(486, 277);
         QPainter painter(&window);
-        AirwayView(painter, 0, 0, Schematic(486, 277, UniformInputs(value)), QImage(), offscreen);
+        PaintAirwayPicture(painter, 0, 0, Schematic(486, 277, UniformInputs(value)), QImage(),
+                           offscreen);
         painter.end();
         EXPECT_EQ(offscreen.size(), QSize(486, 277));
         EXPECT_EQ(window, offscreen) << value;
@@ -113,13 +114,14 @@ TEST(AirwayView, DrawsEveryExtremeInputWithoutFailing) {
     }
 }
 
-TEST(AirwayView, ComposesOverTheBackgroundAndCopiesToTheTargetRectangle) {
+TEST(PaintAirwayPicture, ComposesOverTheBackgroundAndCopiesToTheTargetRectangle) {
     QImage background(10, 10, QImage::Format_RGB32);
     background.fill(QColor(0, 0, 255));
     QImage window = WhiteImage(300, 250);
     QImage offscreen;
     QPainter painter(&window);
-    AirwayView(painter, 20, 30, Schematic(200, 150, UniformInputs(0.5)), background, offscreen);
+    PaintAirwayPicture(painter, 20, 30, Schematic(200, 150, UniformInputs(0.5)), background,
+                       offscreen);
     painter.end();
 
     EXPECT_EQ(offscreen.size(), QSize(200, 150));
@@ -132,11 +134,11 @@ TEST(AirwayView, ComposesOverTheBackgroundAndCopiesToTheTargetRectangle) {
 
 // The walls and balloons are smoothed: besides pure black and red the
 // schematic has edge pixels between them and the white ground.
-TEST(AirwayView, WallsAreDrawnSmooth) {
+TEST(PaintAirwayPicture, WallsAreDrawnSmooth) {
     QImage window = WhiteImage(486, 277);
     QImage offscreen;
     QPainter painter(&window);
-    AirwayView(painter, 0, 0, Schematic(486, 277, UniformInputs(0.5)), QImage(), offscreen);
+    PaintAirwayPicture(painter, 0, 0, Schematic(486, 277, UniformInputs(0.5)), QImage(), offscreen);
     painter.end();
     int edges = 0;
     for (int y = 0; y < window.height(); ++y) {
@@ -150,12 +152,12 @@ TEST(AirwayView, WallsAreDrawnSmooth) {
     EXPECT_GT(edges, 200);
 }
 
-TEST(AirwayView, EmptyRectangleDrawsNothing) {
+TEST(PaintAirwayPicture, EmptyRectangleDrawsNothing) {
     QImage window = WhiteImage(50, 50);
     QImage offscreen;
     QPainter painter(&window);
-    AirwayView(painter, 0, 0, Schematic(0, 50, UniformInputs(0.5)), QImage(), offscreen);
-    AirwayView(painter, 0, 0, Schematic(50, -4, UniformInputs(0.5)), QImage(), offscreen);
+    PaintAirwayPicture(painter, 0, 0, Schematic(0, 50, UniformInputs(0.5)), QImage(), offscreen);
+    PaintAirwayPicture(painter, 0, 0, Schematic(50, -4, UniformInputs(0.5)), QImage(), offscreen);
     painter.end();
     EXPECT_EQ(window, WhiteImage(50, 50));
 }

@@ -17,7 +17,7 @@ void PaintSchematic(QPainter& painter, const AirwaySchematic& schematic);
 // copies it in one operation to the rectangle at (left, top) of `canvas`. A
 // background that is null leaves a white ground. Nothing is drawn for an
 // empty schematic.
-void AirwayView(QPainter& canvas, int left, int top, const AirwaySchematic& schematic,
-                const QImage& backgroundPicture, QImage& offscreenBitmap);
+void PaintAirwayPicture(QPainter& canvas, int left, int top, const AirwaySchematic& schematic,
+                        const QImage& backgroundPicture, QImage& offscreenBitmap);
 
 } // namespace breathlab
