@@ -1,4 +1,5 @@
 #include "airway_painter.h"
+#include "schematic_test_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +13,6 @@ namespace {
 
 const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
-
-SchematicInputs UniformInputs(double value) {
-    SchematicInputs in;
-    in.LobeVolume.fill(value);
-    in.PeripheralResistance.fill(value);
-    in.SegmentResistance.fill(value);
-    in.FlowLimited.fill(true);
-    in.TrachealCoefficient = value;
-    in.LeftBronchusResistance = value;
-    in.RightBronchusResistance = value;
-    return in;
-}
 
 QImage WhiteImage(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);

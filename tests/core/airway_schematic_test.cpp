@@ -1,4 +1,5 @@
 #include "airway_schematic.h"
+#include "schematic_test_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -16,18 +17,6 @@ void PrintTo(const SchematicPoint& p, std::ostream* out) {
 }
 
 namespace {
-
-SchematicInputs UniformInputs(double value) {
-    SchematicInputs in;
-    in.LobeVolume.fill(value);
-    in.PeripheralResistance.fill(value);
-    in.SegmentResistance.fill(value);
-    in.FlowLimited.fill(true);
-    in.TrachealCoefficient = value;
-    in.LeftBronchusResistance = value;
-    in.RightBronchusResistance = value;
-    return in;
-}
 
 // u = 0.8 (the reference size), pen width 2, an airway whose wall narrows
 // towards a constriction and widens again to its end.
