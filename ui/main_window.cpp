@@ -19,6 +19,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "description_view.h"
 #include "picture_area.h"
 #include "program_icon.h"
 #include "slider_table.h"
@@ -222,10 +223,7 @@ void MainWindow::CreateLowerHalf() {
 
     resultsTable = NewGrid("resultsTable", 11, kResultsTableRows, Client);
     resultsTable->SetColor(kMenuColour);
-    descriptionBox = new QTextEdit(Client);
-    descriptionBox->setObjectName("descriptionBox");
-    descriptionBox->setReadOnly(true);
-    descriptionBox->setFrameShape(QFrame::NoFrame);
+    descriptionBox = new DescriptionView(Client);
     Fill(descriptionBox, kSilver);
     Fill(descriptionBox->viewport(), kSilver);
     bottomAnchor = NewLabel("bottomAnchor", "", Client);

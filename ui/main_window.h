@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class DescriptionView;
 class PictureArea;
 class StringGrid;
 class QAction;
@@ -126,12 +127,12 @@ class MainWindow : public QMainWindow {
     QPushButton* useAsReferenceButton = nullptr; // "Use as ref."
     QPushButton* settingsButton = nullptr;       // hidden "Settings"
 
-    QTextEdit* descriptionBox = nullptr;  // description of a parameter or of the run status
-    QLabel* regionLabel = nullptr;        // region-name label over the picture
-    QComboBox* lungSelector = nullptr;    // hidden lung selection
-    QLabel* lungSelectorLabel = nullptr;  // hidden "Both lungs"
-    QCheckBox* hotSpotTableBox = nullptr; // hidden "tab": shows hotSpotGrid
-    QTimer* regionLabelTimer = nullptr;   // hides the region-name label
+    DescriptionView* descriptionBox = nullptr; // description of a parameter or of the run status
+    QLabel* regionLabel = nullptr;             // region-name label over the picture
+    QComboBox* lungSelector = nullptr;         // hidden lung selection
+    QLabel* lungSelectorLabel = nullptr;       // hidden "Both lungs"
+    QCheckBox* hotSpotTableBox = nullptr;      // hidden "tab": shows hotSpotGrid
+    QTimer* regionLabelTimer = nullptr;        // hides the region-name label
 
     QMenu* fileMenu = nullptr;
     QAction* openAction = nullptr;
@@ -236,7 +237,6 @@ class MainWindow : public QMainWindow {
     void DrawVolumeTimeStep(int slot);
     void RedrawVolumeTime();
     void ShowDescription(int block);
-    int DescriptionLineWidth() const;
     void AfterRunSelected(int slot);
 
     // Sliders.

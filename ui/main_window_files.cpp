@@ -1,6 +1,7 @@
 // Simulation files, the default reference, the settings view, help and about.
 #include "main_window.h"
 
+#include "description_view.h"
 #include "translated.h"
 
 #include "about_box.h"

@@ -2,6 +2,8 @@
 // in them, the rectangles of the start-up layout copied onto the controls.
 #include "main_window.h"
 
+#include "description_view.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 // indices table, the results table, the two plots and the description panel.
 #include "main_window.h"
 
-#include "description_file.h"
+#include "description_view.h"
 #include "flow_volume_plot.h"
 #include "help_pages.h"
 #include "help_window.h"
@@ -25,9 +25,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QStyle>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
@@ -206,34 +203,9 @@ void MainWindow::RedrawVolumeTime() {
 // A parameter's or a run status's description, with a rule of dashes between
 // what the parameter is and what changing it does.
 void MainWindow::ShowDescription(int block) {
-    const QString path = DataPath(*state_, "helpfiles/pdp.txt");
-    const DescriptionResult result = ReadDescription(path.toStdString(), block);
-    if (!result.Ok()) {
-        QMessageBox::critical(this, QString(), QString::fromStdString(result.Error));
-        return;
-    }
-    const QFontMetrics metrics(descriptionBox->font());
-    const std::string rule = BuildRule(
-        [&](const std::string& text) {
-            return metrics.horizontalAdvance(QString::fromStdString(text));
-        },
-        DescriptionLineWidth());
-    descriptionBox->clear();
-    for (const std::string& line : DescriptionLines(result.Text, rule))
-        descriptionBox->append(QString::fromStdString(line));
-    // What the parameter means comes first; show the text from its top.
-    descriptionBox->moveCursor(QTextCursor::Start);
-    descriptionBox->verticalScrollBar()->setValue(0);
-}
-
-// The width a line of the description box has: the box less its text margins
-// and less the scroll bar that a long text brings with it.
-int MainWindow::DescriptionLineWidth() const {
-    const int margins =
-        2 * static_cast<int>(std::ceil(descriptionBox->document()->documentMargin()));
-    const int scrollBar = descriptionBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
-                                                               descriptionBox->verticalScrollBar());
-    return descriptionBox->width() - descriptionBox->frameWidth() * 2 - margins - scrollBar;
+    QString error;
+    if (!descriptionBox->ShowBlock(DataPath(*state_, "helpfiles/pdp.txt"), block, error))
+        QMessageBox::critical(this, QString(), error);
 }
 
 void MainWindow::DrawIndicesCell(QPainter* painter, int col, int row, const QRect& rect) {

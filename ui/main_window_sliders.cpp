@@ -3,6 +3,7 @@
 // panel chooses which group of sliders may move.
 #include "main_window.h"
 
+#include "description_view.h"
 #include "number_format.h"
 #include "picture_area.h"
 #include "string_grid.h"

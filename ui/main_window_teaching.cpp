@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "case_list_dialog.h"
+#include "description_view.h"
 #include "exercise_dialog.h"
 #include "export_dialog.h"
 #include "history_file.h"

@@ -2,6 +2,7 @@
 add_library(breathlab_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/startup_layout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/string_grid.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/description_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hot_spot_grid.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_area.cpp
     ${CMAKE_CURRENT_LIST_DIR}/system_sound.cpp

@@ -26,6 +26,8 @@
 #include <functional>
 
 #include "main_window.h"
+
+#include "description_view.h"
 #include "picture_area.h"
 #include "string_grid.h"
 #include "window_test_main.h"

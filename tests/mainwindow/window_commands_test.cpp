@@ -8,6 +8,8 @@
 
 #include "help_pages.h"
 #include "main_window.h"
+
+#include "description_view.h"
 #include "picture_area.h"
 #include "string_grid.h"
 #include "window_test_main.h"
