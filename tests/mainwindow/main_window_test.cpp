@@ -61,54 +61,34 @@ class MainWindowTest : public QObject {
     void GridLeftClickSelectsThenReportsTheButton();
 };
 
+// The sliders by number 1..9, as MainWindow::TrackBar counts them.
+const char* const kSliderNames[9] = {"mainResistanceSlider",
+                                     "deadSpaceSlider",
+                                     "middleResistanceSlider",
+                                     "middleStiffnessSlider",
+                                     "peripheralResistanceSlider",
+                                     "closingCapacitySlider",
+                                     "lungSizeSlider",
+                                     "lungComplianceSlider",
+                                     "expirationDepthSlider"};
+
 void MainWindowTest::EveryNamedControlExists() {
     MainWindow form;
     const char* widgets[] = {
-        "airwayPicture",
-        "flowVolumePlot",
-        "volumeTimePlot",
-        "indicesTable",
-        "resultsTable",
-        "expirationDepthColumn",
-        "hotSpotGrid",
-        "mainGroupPanel",
-        "middleGroupPanel",
-        "peripheralGroupPanel",
-        "lungsGroupPanel",
-        "airwayGroupsFrame",
-        "lowerPanel",
-        "lungGroupFrame",
-        "hiddenGroupPanel",
-        "dataSourceLine",
-        "bottomAnchor",
-        "lungSelectorLabel",
-        "regionLabel",
-        "mainResistanceSlider",
-        "deadSpaceSlider",
-        "middleResistanceSlider",
-        "middleStiffnessSlider",
-        "peripheralResistanceSlider",
-        "closingCapacitySlider",
-        "lungSizeSlider",
-        "lungComplianceSlider",
-        "expirationDepthSlider",
-        "resetButton",
-        "startButton",
-        "deleteRowButton",
-        "useAsReferenceButton",
-        "animationButton",
-        "pauseButton",
-        "animationSpeedButton",
-        "resetAllButton",
-        "settingsButton",
-        "selectedRowBox",
-        "descriptionBox",
-        "lungSelector",
-        "hotSpotTableBox",
+        "airwayPicture",    "flowVolumePlot",        "volumeTimePlot",       "indicesTable",
+        "resultsTable",     "expirationDepthColumn", "hotSpotGrid",          "mainGroupPanel",
+        "middleGroupPanel", "peripheralGroupPanel",  "lungsGroupPanel",      "airwayGroupsFrame",
+        "lowerPanel",       "lungGroupFrame",        "hiddenGroupPanel",     "dataSourceLine",
+        "bottomAnchor",     "lungSelectorLabel",     "regionLabel",          "resetButton",
+        "startButton",      "deleteRowButton",       "useAsReferenceButton", "animationButton",
+        "pauseButton",      "animationSpeedButton",  "resetAllButton",       "settingsButton",
+        "selectedRowBox",   "descriptionBox",        "lungSelector",         "hotSpotTableBox",
         "resultsRowMenu",
     };
     for (const char* name : widgets)
         QVERIFY2(form.findChild<QWidget*>(name), name);
+    for (const char* name : kSliderNames)
+        QVERIFY2(form.findChild<QSlider*>(name), name);
     for (const char* name : {"openAction", "saveAction", "saveAsAction", "defaultReferenceAction",
                              "helpAction", "aboutAction", "quitAction", "deleteRowAction",
                              "useAsReferenceAction", "rowSettingsAction", "rowHelpAction"})
@@ -187,18 +167,9 @@ void MainWindowTest::SlidersHaveTheirRangesAndStartPositions() {
     const int expected[9][3] = {{100, 500, 200}, {100, 500, 200}, {100, 600, 200},
                                 {100, 500, 200}, {100, 500, 200}, {100, 500, 200},
                                 {100, 500, 300}, {100, 500, 300}, {0, 400, 200}};
-    const char* const names[9] = {"mainResistanceSlider",
-                                  "deadSpaceSlider",
-                                  "middleResistanceSlider",
-                                  "middleStiffnessSlider",
-                                  "peripheralResistanceSlider",
-                                  "closingCapacitySlider",
-                                  "lungSizeSlider",
-                                  "lungComplianceSlider",
-                                  "expirationDepthSlider"};
     for (int k = 1; k <= 9; ++k) {
         QSlider* slider = form.TrackBar(k);
-        QCOMPARE(slider->objectName(), QString(names[k - 1]));
+        QCOMPARE(slider->objectName(), QString(kSliderNames[k - 1]));
         QCOMPARE(slider->minimum(), expected[k - 1][0]);
         QCOMPARE(slider->maximum(), expected[k - 1][1]);
         QCOMPARE(slider->value(), expected[k - 1][2]);
