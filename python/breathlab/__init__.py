@@ -28,5 +28,10 @@ __version__ = _breathlab.model_version
 __all__ = ["run", "sweep", "cases", "run_case", "exercise", "load", "save", "plot",
            "Result", "History", "Case", "Exercise", "FileError"]
 
+# help() names the package, not the private file a name is defined in.
+for _public in (run, sweep, cases, run_case, exercise, load, save, plot,
+                Result, History, Case, Exercise):
+    _public.__module__ = __name__
+
 # The default history set and the case table travel inside the package.
 _breathlab.use_data_folder(_os.path.join(_os.path.dirname(__file__), "data"))
