@@ -1,5 +1,6 @@
 """History sets: the five run records that a simulation file (.spi) holds."""
 
+import operator
 import os
 
 from . import _breathlab
@@ -23,7 +24,8 @@ class History:
         return SLOTS
 
     def __getitem__(self, slot):
-        if not isinstance(slot, int) or not -SLOTS <= slot < SLOTS:
+        slot = operator.index(slot)
+        if not -SLOTS <= slot < SLOTS:
             raise IndexError("a history set has the slots 0 to 4")
         return Result(self, slot % SLOTS)
 

@@ -9,6 +9,7 @@ import queue
 import sys
 import threading
 import warnings
+from collections.abc import Mapping
 
 import numpy as np
 import pandas as pd
@@ -22,6 +23,8 @@ WHOLE_COLUMNS = ("patient", "RunStatus")
 
 def sweep_arguments(vary, scale, jobs, settings):
     """The arguments of `breathlab-cli sweep` for the same grid."""
+    if not isinstance(vary, Mapping):
+        raise TypeError("vary takes a dict {NAME: (FROM, TO, STEPS)}")
     arguments = []
     for name, axis in setting_pairs(vary):
         arguments += ["--vary", axis_text(name, axis)]

@@ -32,6 +32,9 @@ def test_a_loaded_run_is_the_run_saved(tmp_path):
     np.testing.assert_array_equal(run.volume_time, result.volume_time)
     np.testing.assert_array_equal(run.flow_volume, result.flow_volume)
     assert loaded.reference.slot == 0 and run.reference.settings == {}
+    assert loaded[np.int64(1)].indices == run.indices and loaded[-4].slot == 1
+    with pytest.raises(IndexError):
+        loaded[5]
     # Slots 2 to 4 of a first run hold nothing yet.
     assert [r.status for r in loaded][2:] == [0, 0, 0]
 

@@ -75,6 +75,11 @@ def test_bad_grids_raise_the_cli_message(arguments, cli_arguments):
     assert str(raised.value) == cli_error("sweep", *cli_arguments)
 
 
+def test_axes_come_as_a_dict():
+    with pytest.raises(TypeError, match="dict"):
+        breathlab.sweep([("RMain", (50, 800, 2))])
+
+
 class InterruptingBar:
     """A progress bar that presses Ctrl+C when the second patient is done."""
 
