@@ -89,6 +89,8 @@ bool RefuseRepeatedParameter(const SweepOptions& o, std::string& error) {
     return false;
 }
 
+} // namespace
+
 ParameterSet PatientParameters(const SweepOptions& o, long patient) {
     ParameterSet p;
     for (const auto& fixed : o.Fixed) ApplySetting(fixed.second, p);
@@ -120,6 +122,8 @@ std::string CsvRow(const SweepOptions& o, long patient, const ResultRecord& r) {
         row += "," + (outcome.Completed() ? CsvNumber(r.*f.Field) : std::string());
     return row;
 }
+
+namespace {
 
 std::string JsonRow(const SweepOptions& o, long patient, const ResultRecord& r) {
     std::ostringstream out;

@@ -48,6 +48,13 @@ long GridSize(const SweepOptions& options);
 // Value of axis `axis` for patient `patient` (0-based, first axis slowest).
 double AxisValue(const SweepOptions& options, int axis, long patient);
 
+// The percentages of patient `patient`: the fixed settings, then the axes.
+ParameterSet PatientParameters(const SweepOptions& options, long patient);
+
+// The CSV header and one patient's row, as the sweep writes them.
+std::string CsvHeader(const SweepOptions& options);
+std::string CsvRow(const SweepOptions& options, long patient, const ResultRecord& r);
+
 // Runs this shard's patients and writes them in grid order. `defaults` is the
 // start-up history (may be null). Returns false with a message at the first
 // output error, without computing the patients still to come.
