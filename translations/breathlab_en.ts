@@ -170,6 +170,10 @@
 <context>
     <name>HelpPages</name>
     <message>
+        <source>helpfiles/</source>
+        <translation>helpfiles/en/</translation>
+    </message>
+    <message>
         <source>Cannot open file %1</source>
         <translation>Cannot open file %1</translation>
     </message>
@@ -229,11 +233,11 @@
     </message>
     <message>
         <source>FVCEX</source>
-        <translation>FVCEX</translation>
+        <translation>FVC</translation>
     </message>
     <message>
         <source>FEV1%FVC</source>
-        <translation>FEV1%FVC</translation>
+        <translation>FEV1/FVC</translation>
     </message>
     <message>
         <source>%</source>
@@ -575,9 +579,12 @@
         <source>&lt;p&gt;A random patient of the family of this case:&lt;/p&gt;</source>
         <translation>&lt;p&gt;A random patient of the family of this case:&lt;/p&gt;</translation>
     </message>
-    <message>
-        <source>Score: %1 of %2 (%3 rounds)</source>
-        <translation>Score: %1 of %2 (%3 rounds)</translation>
+    <message numerus="yes">
+        <source>Score: %1 of %2 (%n round(s))</source>
+        <translation>
+            <numerusform>Score: %1 of %2 (%n round)</numerusform>
+            <numerusform>Score: %1 of %2 (%n rounds)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

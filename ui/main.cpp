@@ -44,11 +44,14 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QTranslator translator;
-    const QString language =
-        ChooseLanguage(arguments.Language, KeptLanguageSetting(), QLocale::system());
-    if (!InstallLanguage(language, RunningProgramDataFolders().Data + "translations", translator))
-        Complain(QStringLiteral("no translation for language %1; the built-in texts are shown")
-                     .arg(language));
+    const QString translations = RunningProgramDataFolders().Data + "translations";
+    const QString language = ChooseLanguage(arguments.Language, KeptLanguageSetting(),
+                                            QLocale::system(), TranslatedLanguages(translations));
+    if (!InstallLanguage(language, translations, translator)) {
+        Complain(QStringLiteral("no translation for language %1; English is shown").arg(language));
+        if (!InstallLanguage(kProgramLanguage, translations, translator))
+            Complain(QStringLiteral("no English translation either; the built-in texts are shown"));
+    }
 
     TForm1 form1;
     // A start-up condition that ends the program has shown its message.

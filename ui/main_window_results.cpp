@@ -198,7 +198,7 @@ void TForm1::RedrawVolumeTime() {
 // A parameter's or a run status's description, with a rule of dashes between
 // what the parameter is and what changing it does.
 void TForm1::ShowDescription(int block) {
-    const QString path = DataPath(*state_, "helpfiles/pdp.txt");
+    const QString path = DataPath(*state_, HelpFolder() + "pdp.txt");
     const DescriptionResult result = ReadDescription(path.toStdString(), block);
     if (!result.Ok()) {
         QMessageBox::critical(this, QString(), QString::fromStdString(result.Error));
