@@ -94,6 +94,14 @@ chmod 755 "$root"
 tar -C "$root" -xf "$base_tarball"
 mount_system_folders
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# A network that inspects HTTPS (as this machine's may) needs its own
+# certificate authorities on every machine in it, fresh or not; they are
+# copied as a machine's administrator would place them, before the README's
+# steps install ca-certificates, which takes them in.
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+fi
 mkdir -p "$cache/archives"
 mount --bind "$cache/archives" "$root/var/cache/apt/archives" && mounted+=("$root/var/cache/apt/archives")
 say "fresh minbase root in $root"
