@@ -345,6 +345,14 @@
 <context>
     <name>ReportPdf</name>
     <message>
+        <source>Case: %1</source>
+        <translation>Case: %1</translation>
+    </message>
+    <message>
+        <source>Teaching note</source>
+        <translation>Teaching note</translation>
+    </message>
+    <message>
         <source>expiration depth %1</source>
         <translation>expiration depth %1</translation>
     </message>

@@ -6,7 +6,7 @@
 namespace breathlab {
 
 CaseChoice ApplyCase(RunOptions& options, const std::filesystem::path& tableFile,
-                     std::string& error) {
+                     CaseDescription& description, std::string& error) {
     const auto cases = ReadCaseTable(tableFile.string(), error);
     if (!cases) return CaseChoice::TableUnreadable;
     const TeachingCase* c = FindCase(*cases, *options.CaseName);
@@ -19,6 +19,7 @@ CaseChoice ApplyCase(RunOptions& options, const std::filesystem::path& tableFile
     options.Parameters = c->Parameters();
     for (const ParameterSetting& s : options.Settings)
         ApplySetting(s, options.Parameters);
+    description = {c->Title, c->Condition + " " + c->LookFor};
     return CaseChoice::Applied;
 }
 

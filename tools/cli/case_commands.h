@@ -15,11 +15,18 @@ namespace breathlab {
 // An unknown case is a bad argument; a table that cannot be read, a file error.
 enum class CaseChoice { Applied, UnknownCase, TableUnreadable };
 
+// What a report says of the case its runs come from.
+struct CaseDescription {
+    std::string Title;
+    std::string Note; // what the patient has, then what to look for
+};
+
 // Replaces the run's percentages by the case's settings with the --set
-// values on top. The case table is read from `tableFile`. Unless applied, the
-// message says why (an unknown name lists the cases).
+// values on top, and describes the case. The case table is read from
+// `tableFile`. Unless applied, the message says why (an unknown name lists the
+// cases).
 CaseChoice ApplyCase(RunOptions& options, const std::filesystem::path& tableFile,
-                     std::string& error);
+                     CaseDescription& description, std::string& error);
 
 // One line per case of the table: its name, a tab, its title.
 bool ListCases(const std::filesystem::path& tableFile, std::ostream& out, std::string& error);

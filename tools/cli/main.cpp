@@ -86,10 +86,15 @@ std::unique_ptr<ResultHistory> LoadDefaultHistory() {
 }
 
 int Run(RunOptions options) {
+    [[maybe_unused]] std::string caseTitle, caseNote;
     if (options.CaseName) {
 #ifdef BREATHLAB_HAVE_CASES
         std::string error;
-        switch (ApplyCase(options, ShippedDataFile(kCaseTablePath), error)) {
+        CaseDescription description;
+        const CaseChoice choice = ApplyCase(options, ShippedDataFile(kCaseTablePath), description, error);
+        caseTitle = description.Title;
+        caseNote = description.Note;
+        switch (choice) {
         case CaseChoice::Applied: break;
         case CaseChoice::UnknownCase: return Fail(error, kExitUsage);
         case CaseChoice::TableUnreadable: return Fail(error);
@@ -129,7 +134,8 @@ int Run(RunOptions options) {
         return Fail(error);
     if (options.PlotFile) {
 #ifdef BREATHLAB_HAVE_FIGURES
-        const std::string source = options.CaseName ? "case " + *options.CaseName : "breathlab-cli run";
+        const PlotSource source{options.CaseName ? "case " + *options.CaseName : "breathlab-cli run",
+                                caseTitle, caseNote};
         if (!WritePlotFile(*options.PlotFile, session.History(), options.Runs, source, error))
             return Fail(error);
 #else

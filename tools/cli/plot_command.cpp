@@ -36,14 +36,16 @@ void EnsureGuiApplication() {
 } // namespace
 
 bool WritePlotFile(const std::string& path, const ResultHistory& history, int runs,
-                   const std::string& source, std::string& error) {
+                   const PlotSource& source, std::string& error) {
     EnsureGuiApplication();
     auto shown = std::make_unique<RunHistory>();
     shown->Slots = history;
     shown->RunCount = std::clamp(runs, 0, kMaxListedRuns);
     shown->SelectedRun = shown->RunCount > 0 ? 1 : -1;
     ReportInfo info;
-    info.Source = QString::fromStdString(source);
+    info.Source = QString::fromStdString(source.Source);
+    info.CaseTitle = QString::fromStdString(source.CaseTitle);
+    info.CaseNote = QString::fromStdString(source.CaseNote);
     QString message;
     if (WriteFigureFile(QString::fromStdString(path), *shown, FigureSizes{}, info, message))
         return true;
