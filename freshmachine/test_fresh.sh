@@ -34,11 +34,8 @@ command -v debootstrap >/dev/null || fail "debootstrap is missing (bash scripts/
 
 root=""
 mounted=()
-unmount_all() {
-    local i
-    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[$i]}" 2>/dev/null || true; done
-    mounted=()
-}
+# shellcheck source=../scripts/debian_root.sh
+source "$here/../scripts/debian_root.sh"
 # Whatever the tests started and left running inside the root is ended by
 # its process id before the root is removed.
 stop_processes_in_root() {
@@ -58,12 +55,6 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
-
-mount_system_folders() {
-    mount -t proc proc "$root/proc" && mounted+=("$root/proc")
-    mount -t sysfs sysfs "$root/sys" && mounted+=("$root/sys")
-    mount --rbind /dev "$root/dev" && mounted+=("$root/dev")
-}
 
 make_base_tarball() {
     say "debootstrap --variant=minbase $suite (once, kept in $base_tarball)"
