@@ -134,6 +134,7 @@ int Run(RunOptions options) {
         return Fail(error);
     if (options.PlotFile) {
 #ifdef BREATHLAB_HAVE_FIGURES
+        UseEnglishFigureTexts(ShippedDataFile("translations/breathlab_en.qm").string());
         const PlotSource source{options.CaseName ? "case " + *options.CaseName : "breathlab-cli run",
                                 caseTitle, caseNote};
         if (!WritePlotFile(*options.PlotFile, session.History(), options.Runs, source, error))

@@ -3,6 +3,7 @@
 #include "figure_export.h"
 
 #include <QGuiApplication>
+#include <QTranslator>
 
 #include <algorithm>
 #include <memory>
@@ -34,6 +35,13 @@ void EnsureGuiApplication() {
 }
 
 } // namespace
+
+void UseEnglishFigureTexts(const std::string& englishTranslation) {
+    EnsureGuiApplication();
+    static QTranslator english;
+    if (english.load(QString::fromStdString(englishTranslation)))
+        QCoreApplication::installTranslator(&english);
+}
 
 bool WritePlotFile(const std::string& path, const ResultHistory& history, int runs,
                    const PlotSource& source, std::string& error) {

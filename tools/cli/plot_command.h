@@ -16,6 +16,11 @@ struct PlotSource {
     std::string CaseNote;
 };
 
+// The figures' texts are the window's; the command line speaks English, so
+// they come through the English translation at `englishTranslation` (a .qm
+// file) when it is there, and as the built-in texts otherwise.
+void UseEnglishFigureTexts(const std::string& englishTranslation);
+
 // Draws the history's reference and its newest `runs` runs (at most three
 // listed, the newest selected) into FILE.png, FILE.svg or the report FILE.pdf.
 bool WritePlotFile(const std::string& path, const ResultHistory& history, int runs,
