@@ -2,12 +2,17 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure build test run bench clean test-asan fuzz-smoke
+.PHONY: all setup setup-desktop configure build test run bench clean test-asan fuzz-smoke
 
 all: build
 
+# Everything `make test` needs (the web page's tool chain and npm packages
+# included, see web/web.mk); setup-desktop only what the desktop program needs.
 setup:
 	@bash scripts/setup.sh
+
+setup-desktop:
+	@bash scripts/setup.sh desktop translations
 
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
@@ -23,7 +28,10 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz-smoke FUZZ_SECONDS=5
 
-run: build
+# Only the desktop program, its translations and its data folders: no web
+# tool chain, no npm registry.
+run: setup-desktop configure
+	cmake --build $(BUILD) --target breathlab breathlab_translations data_folders -j $(JOBS)
 	$(BUILD)/bin/breathlab
 
 bench: build

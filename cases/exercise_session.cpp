@@ -2,8 +2,9 @@
 
 namespace breathlab {
 
-ExerciseSession::ExerciseSession(const std::vector<TeachingCase>& cases, std::uint32_t sessionSeed)
-    : sessionRandom_(sessionSeed) {
+ExerciseSession::ExerciseSession(const std::vector<TeachingCase>& cases, std::uint32_t sessionSeed,
+                                 ExerciseScore& score)
+    : sessionRandom_(sessionSeed), score_(score) {
     for (const TeachingCase& c : cases)
         if (c.InExercise) exerciseCases_.push_back(&c);
 }
@@ -24,11 +25,13 @@ ExerciseRound ExerciseSession::RoundForSeed(std::uint32_t seed) const {
 
 ExerciseRound ExerciseSession::NewRound() {
     ExerciseRound round;
-    // Seeds are drawn until the case changes; with two or more cases a few
-    // draws suffice, the bound only guards a library of a single case.
+    // Seeds are drawn until the case changes and the number is one not yet
+    // answered; a few draws suffice, the bound only guards a library of a
+    // single case.
     for (int attempt = 0; attempt < 1000; ++attempt) {
         round = RoundForSeed(1 + sessionRandom_() % kLargestExerciseSeed);
-        if (round.Case != previousCase_ || exerciseCases_.size() < 2) break;
+        const bool otherCase = round.Case != previousCase_ || exerciseCases_.size() < 2;
+        if (otherCase && !score_.Answered(round.Seed)) break;
     }
     return StartRound(round.Seed);
 }
@@ -36,7 +39,6 @@ ExerciseRound ExerciseSession::NewRound() {
 ExerciseRound ExerciseSession::StartRound(std::uint32_t seed) {
     current_ = RoundForSeed(seed);
     previousCase_ = current_->Case;
-    currentAnswered_ = false;
     return *current_;
 }
 
@@ -45,11 +47,7 @@ ExerciseAnswer ExerciseSession::Answer(Pattern pattern, FaultSite site) {
     if (!current_ || !current_->Case) return answer;
     answer.PatternRight = pattern == current_->Case->ExpectedPattern;
     answer.SiteRight = current_->Case->HasSite(site);
-    if (currentAnswered_) return answer;
-    currentAnswered_ = true;
-    answer.Counted = true;
-    ++answeredRounds_;
-    points_ += int(answer.PatternRight) + int(answer.SiteRight);
+    answer.Counted = score_.Record(current_->Seed, answer.PatternRight, answer.SiteRight);
     return answer;
 }
 

@@ -1,8 +1,9 @@
 // Exercise mode without its window: the rounds of a session, each a patient
 // from the case library (its own settings or a random member of its family),
-// the two answers of a round and the score of the session.
+// the two answers of a round, scored in the program's exercise score.
 #pragma once
 
+#include "exercise_score.h"
 #include "parameter_set.h"
 #include "teaching_case.h"
 
@@ -26,14 +27,16 @@ struct ExerciseRound {
 struct ExerciseAnswer {
     bool PatternRight = false;
     bool SiteRight = false;
-    bool Counted = false; // false when the round had been answered already
+    bool Counted = false; // false when its exercise number had been answered already
 };
 
 class ExerciseSession {
   public:
     // The rounds draw on the cases marked for the exercise; the session seed
-    // chooses the order in which fresh rounds come.
-    ExerciseSession(const std::vector<TeachingCase>& cases, std::uint32_t sessionSeed);
+    // chooses the order in which fresh rounds come. The answers go into
+    // `score`, which outlives the session (by default the program's).
+    ExerciseSession(const std::vector<TeachingCase>& cases, std::uint32_t sessionSeed,
+                    ExerciseScore& score = ProgramExerciseScore());
 
     bool HasCases() const { return !exerciseCases_.empty(); }
 
@@ -47,22 +50,21 @@ class ExerciseSession {
     // The round of a seed a teacher handed out; it may repeat a case.
     ExerciseRound StartRound(std::uint32_t seed);
 
-    // Marks the current round's answers; each round counts once.
+    // Marks the current round's answers; each exercise number counts once,
+    // in this session or any earlier one.
     ExerciseAnswer Answer(Pattern pattern, FaultSite site);
 
     const std::optional<ExerciseRound>& Current() const { return current_; }
-    int Points() const { return points_; } // right answers so far
-    int PossiblePoints() const { return 2 * answeredRounds_; }
-    int AnsweredRounds() const { return answeredRounds_; }
+    int Points() const { return score_.Points(); } // right answers so far
+    int PossiblePoints() const { return score_.PossiblePoints(); }
+    int AnsweredRounds() const { return score_.AnsweredRounds(); }
 
   private:
     std::vector<const TeachingCase*> exerciseCases_;
     std::mt19937 sessionRandom_;
     std::optional<ExerciseRound> current_;
     const TeachingCase* previousCase_ = nullptr;
-    bool currentAnswered_ = false;
-    int points_ = 0;
-    int answeredRounds_ = 0;
+    ExerciseScore& score_;
 };
 
 } // namespace breathlab

@@ -58,6 +58,33 @@ void StoreFinishedRun(RunHistory& history, const ResultRecord& previousNewest) {
     history.RunCount = std::min(ListedRuns(history) + 1, kMaxListedRuns);
 }
 
+namespace {
+
+// A percentage of `from`'s value, as a percentage of `to`'s value.
+float ValueAgainst(float value, float from, float to) {
+    const double ofNormal = double(value) * double(from) / 100.0;
+    return ToStoredSingle(to == 0.0f ? ofNormal : 100.0 * ofNormal / double(to));
+}
+
+} // namespace
+
+void AddRunAsNewest(RunHistory& history, const ResultRecord& run, const ResultRecord& itsReference) {
+    constexpr int kReexpressedGlobals = 16; // entries 17..20 keep their meaning
+    const ResultRecord& reference = history.Slots[0];
+    auto added = std::make_unique<ResultRecord>(run);
+    for (int row = 0; row < kRegionRows; ++row)
+        for (int k = 0; k < kParameterCount; ++k)
+            added->ParameterBlock[row][k] =
+                ValueAgainst(run.ParameterBlock[row][k], itsReference.ParameterBlock[row][k],
+                             reference.ParameterBlock[row][k]);
+    for (int j = 0; j < kReexpressedGlobals; ++j)
+        added->GlobalParamBlock[j] = ValueAgainst(
+            run.GlobalParamBlock[j], itsReference.GlobalParamBlock[j], reference.GlobalParamBlock[j]);
+    auto previousNewest = std::make_unique<ResultRecord>(history.Slots[1]);
+    history.Slots[1] = *added;
+    StoreFinishedRun(history, *previousNewest);
+}
+
 DeletionOutcome DeleteSelectedRun(RunHistory& history, int currentRegion) {
     if (!HasSelectedRun(history)) return DeletionOutcome::NothingSelected;
     for (int slot = history.SelectedRun; slot < kOverflowSlot; ++slot)

@@ -22,6 +22,13 @@ std::unique_ptr<ResultRecord> PrepareWorkingSlot(RunHistory& history,
 // 2), selects the new run in slot 1 and lists it (at most three runs listed).
 void StoreFinishedRun(RunHistory& history, const ResultRecord& previousNewest);
 
+// A run from elsewhere (a case's file) joins the listed runs as the newest, as
+// START's run does, so that it can be compared with the runs already there:
+// the older runs move down, it is listed and selected. Its percentages, stored
+// against `itsReference`, are re-expressed against this history's reference
+// (an entry whose reference value is 0 keeps its value against normal).
+void AddRunAsNewest(RunHistory& history, const ResultRecord& run, const ResultRecord& itsReference);
+
 enum class DeletionOutcome {
     NothingSelected,  // no run row selected: nothing changed
     FirstRunSelected, // runs remain: row 1 is selected; select it in the table

@@ -38,11 +38,8 @@ done
 
 root=""
 mounted=()
-unmount_all() {
-    local i
-    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[$i]}" 2>/dev/null || true; done
-    mounted=()
-}
+# shellcheck source=../scripts/debian_root.sh
+source "$here/../scripts/debian_root.sh"
 cleanup() {
     unmount_all
     [ -n "$root" ] && rm -rf --one-file-system "$root"
@@ -53,12 +50,6 @@ in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin \
     DEBIAN_FRONTEND=noninteractive LC_ALL=C.UTF-8 "$@"; }
 as_teacher() { chroot --userspec=teacher:teacher "$root" /usr/bin/env -i \
     PATH=/usr/bin:/bin HOME=/home/teacher USER=teacher LC_ALL=C.UTF-8 "$@"; }
-
-mount_system_folders() {
-    mount -t proc proc "$root/proc" && mounted+=("$root/proc")
-    mount -t sysfs sysfs "$root/sys" && mounted+=("$root/sys")
-    mount --rbind /dev "$root/dev" && mounted+=("$root/dev")
-}
 
 # The fresh root with the X server and xdotool the check itself needs (they
 # are not the package's dependencies); made once and kept as a tarball.

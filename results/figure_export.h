@@ -30,6 +30,8 @@ std::optional<FigureFormat> FigureFormatForPath(const QString& path);
 struct ReportInfo {
     QString Source; // a file name, or where the runs came from
     QDateTime Date = QDateTime::currentDateTime();
+    QString CaseTitle{}; // the teaching case the runs show, when they come from one
+    QString CaseNote{};  // its teaching note, as plain text
 };
 
 // The resolution at which the recorded drawings below are laid out; a device

@@ -60,7 +60,9 @@ void DrawAxes(QPainter& painter) {
 }
 
 // The flow captions name the airway flow that the run recorded; other signals
-// have no caption.
+// have no caption. They are drawn after the curves, on their own white ground,
+// so that no curve runs through a caption; the inspiratory one sits just below
+// its axis' end, where only an inspiration beyond 4 l/s could reach.
 void DrawCaptions(QPainter& painter, int recordedSignal) {
     const QString volumeCaption = Translated("FlowVolumePlot", "Vol (l)");
     DrawTextAt(painter, HundredthsX(painter, kVolumeAxisEnd) - TextWidth(painter, volumeCaption),
@@ -69,7 +71,7 @@ void DrawCaptions(QPainter& painter, int recordedSignal) {
     const int left = HundredthsX(painter, kOriginX) + 4;
     DrawTextAt(painter, left, HundredthsY(painter, kExpiratoryAxisEnd) - HalfLetterHeight(painter),
                Translated("FlowVolumePlot", "Flow exp. (l/s)"));
-    DrawTextAt(painter, left, HundredthsY(painter, kInspiratoryAxisEnd) - HalfLetterHeight(painter),
+    DrawTextAt(painter, left, HundredthsY(painter, kInspiratoryAxisEnd) + 2,
                Translated("FlowVolumePlot", "Flow insp. (l/s)"));
 }
 
@@ -123,7 +125,6 @@ void PaintFlowVolumePlot(QPainter& painter, const RunHistory& history, int recor
     painter.setPen(PlotPen(Qt::black, 1));
     painter.setFont(PlotFont(QStringLiteral("Arial"), kLabelFontSize));
     DrawAxes(painter);
-    DrawCaptions(painter, recordedSignal);
     DrawVolumeTicks(painter);
     DrawFlowTicks(painter);
 
@@ -135,6 +136,8 @@ void PaintFlowVolumePlot(QPainter& painter, const RunHistory& history, int recor
         DrawFlowVolumeCurve(painter, history.Slots, slot, SlotColour(slot), width, replayStep);
         DrawFev1Mark(painter, history.Slots, slot, SlotColour(slot));
     }
+    painter.setPen(PlotPen(Qt::black, 1));
+    DrawCaptions(painter, recordedSignal);
 }
 
 void DrawFlowVolumeCurve(QPainter& painter, const ResultHistory& records, int slot,

@@ -1,9 +1,12 @@
-// The one-page PDF report of the shown runs: both plots, the indices of the
-// selected run against the reference, the settings of the listed runs, the
-// source and the date.
+// The one-page PDF report of the shown runs: both plots with a colour legend
+// of the runs, the indices of the selected run against the reference, the
+// settings of the listed runs, the source and the date, and the teaching case
+// with its note when the runs come from one.
 #pragma once
 
+#include <QColor>
 #include <QIODevice>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +23,13 @@ QString RegionKeyName(int region);
 // reference, with the sliders' percentages and any region that differs from
 // 100 %.
 QStringList SettingsLines(const RunHistory& history);
+
+// The legend's entries: the reference and each listed run, with its colour.
+struct LegendEntry {
+    QString Label;
+    QColor Colour;
+};
+QList<LegendEntry> RunLegend(const RunHistory& history);
 
 // Writes the report to device; the caller opens it and keeps it whole or
 // discards it.

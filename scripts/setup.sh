@@ -5,6 +5,7 @@
 # per line, '#' starts a comment). Without arguments every list that `make test`
 # needs is installed: all of them except those named extra-*.txt, which belong
 # to the slow checks with their own make targets (`setup.sh extra-slurm`).
+# `setup.sh desktop translations` is what the desktop program alone needs.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 

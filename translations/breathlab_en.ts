@@ -207,9 +207,12 @@
         <source>&lt;p&gt;A random patient of the family of this case:&lt;/p&gt;</source>
         <translation>&lt;p&gt;A random patient of the family of this case:&lt;/p&gt;</translation>
     </message>
-    <message>
-        <source>Score: %1 of %2 (%3 rounds)</source>
-        <translation>Score: %1 of %2 (%3 rounds)</translation>
+    <message numerus="yes">
+        <source>Score: %1 of %2 (%n round(s))</source>
+        <translation>
+            <numerusform>Score: %1 of %2 (%n round)</numerusform>
+            <numerusform>Score: %1 of %2 (%n rounds)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -318,6 +321,10 @@
 <context>
     <name>HelpPages</name>
     <message>
+        <source>helpfiles/</source>
+        <translation>helpfiles/en/</translation>
+    </message>
+    <message>
         <source>Cannot open file %1</source>
         <translation>Cannot open file %1</translation>
     </message>
@@ -384,11 +391,11 @@
     </message>
     <message>
         <source>FVCEX</source>
-        <translation>FVCEX</translation>
+        <translation>FVC</translation>
     </message>
     <message>
         <source>FEV1%FVC</source>
-        <translation>FEV1%FVC</translation>
+        <translation>FEV1/FVC</translation>
     </message>
     <message>
         <source>%</source>
@@ -738,6 +745,14 @@
 </context>
 <context>
     <name>ReportPdf</name>
+    <message>
+        <source>Case: %1</source>
+        <translation>Case: %1</translation>
+    </message>
+    <message>
+        <source>Teaching note</source>
+        <translation>Teaching note</translation>
+    </message>
     <message>
         <source>expiration depth %1</source>
         <translation>expiration depth %1</translation>

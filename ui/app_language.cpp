@@ -1,6 +1,7 @@
 #include "app_language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSettings>
 #include <QTranslator>
 
@@ -18,14 +19,25 @@ QString LanguageCode(const QString& name) {
 } // namespace
 
 QString ChooseLanguage(const QString& commandLine, const QString& keptSetting,
-                       const QLocale& locale) {
+                       const QLocale& locale, const QStringList& translated) {
     for (const QString& chosen : {commandLine, keptSetting}) {
         if (chosen.isEmpty()) continue;
         if (chosen == kBuiltInLanguage || chosen.compare("POSIX", Qt::CaseInsensitive) == 0)
             return kBuiltInLanguage;
         return LanguageCode(chosen);
     }
-    return locale.language() == QLocale::English ? QStringLiteral("en") : kBuiltInLanguage;
+    // The C locale is no choice of language; it is where containers and
+    // fresh machines start.
+    const QString ofLocale = LanguageCode(QLocale::languageToCode(locale.language()));
+    return translated.contains(ofLocale) ? ofLocale : QString::fromLatin1(kProgramLanguage);
+}
+
+QStringList TranslatedLanguages(const QString& folder) {
+    QStringList languages;
+    const QStringList files = QDir(folder).entryList({QStringLiteral("breathlab_*.qm")}, QDir::Files);
+    for (const QString& file : files)
+        languages << file.mid(QStringLiteral("breathlab_").size()).chopped(3);
+    return languages;
 }
 
 QString KeptLanguageSetting() {

@@ -1,21 +1,31 @@
-// The language of the window's texts. The texts in the code are the program's
-// built-in ones (the "C" language); a translation replaces them when the user
-// asks for it with --lang, in the kept setting "language", or by an English
-// locale. Numbers keep the locale's decimal separator whatever the language.
+// The language of the window's texts. English is the program's language: a
+// translation replaces the texts in the code, which are the program's built-in
+// ones (the "C" language). The built-in texts are shown only when asked for
+// with --lang C or the kept setting language=C; a locale with a translation
+// of its own gets that one, and every other locale (C, C.UTF-8, de_DE.UTF-8,
+// ...) English. Numbers keep the locale's decimal separator whatever the
+// language.
 #pragma once
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 class QCoreApplication;
 class QTranslator;
 
 namespace breathlab {
 
+inline constexpr const char* kProgramLanguage = "en";
+
 // "C" for the built-in texts, otherwise a language code such as "en". The
-// command line wins over the kept setting, the setting over the locale.
+// command line wins over the kept setting, the setting over the locale; the
+// locale counts only when `translated` (language codes) holds its language.
 QString ChooseLanguage(const QString& commandLine, const QString& keptSetting,
-                       const QLocale& locale);
+                       const QLocale& locale, const QStringList& translated);
+
+// The languages with a translation file in folder.
+QStringList TranslatedLanguages(const QString& folder);
 
 // The kept setting: "language" in the program's settings file
 // (~/.config/breathlab/breathlab.conf); empty when unset.

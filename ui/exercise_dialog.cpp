@@ -225,8 +225,7 @@ void ExerciseDialog::Answer() {
 }
 
 void ExerciseDialog::ShowScore() {
-    ScoreLabel->setText(tr("Score: %1 of %2 (%3 rounds)")
+    ScoreLabel->setText(tr("Score: %1 of %2 (%n round(s))", nullptr, session_.AnsweredRounds())
                             .arg(session_.Points())
-                            .arg(session_.PossiblePoints())
-                            .arg(session_.AnsweredRounds()));
+                            .arg(session_.PossiblePoints()));
 }

@@ -77,8 +77,12 @@ QString ContextHelpPage(const QString& controlName) {
     return found == controls.end() ? kGeneralHelpPage : *found->Page;
 }
 
+QString HelpFolder() {
+    return Translated("HelpPages", "helpfiles/");
+}
+
 QString HelpPagePath(const QString& programFolder, const QString& page) {
-    return ResolveDataPath(programFolder, QStringLiteral("helpfiles/") + page);
+    return ResolveDataPath(programFolder, HelpFolder() + page);
 }
 
 PictureHelp PictureHelpPage(const std::optional<QString>& regionCode) {

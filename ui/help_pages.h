@@ -36,7 +36,13 @@ const std::array<ContextHelpControl, kContextHelpControlCount>& ContextHelpContr
 // control that has none of its own.
 QString ContextHelpPage(const QString& controlName);
 
-// The program's folder followed by "helpfiles/" and the page.
+// The folder of the help pages and descriptions in the window's language,
+// within the data folder: "helpfiles/" holds the pages of the built-in texts,
+// and a translation names the folder of its own pages ("helpfiles/en/"), so
+// that the pages name what the window shows.
+QString HelpFolder();
+
+// The program's folder followed by the help folder and the page.
 QString HelpPagePath(const QString& programFolder, const QString& page);
 
 // The help for a right click on the airway picture. `RegionCode` is the text of

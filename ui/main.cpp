@@ -1,7 +1,6 @@
 // Program entry: the main window, then the about and help windows, then the
 // event loop; the program ends when the main window closes.
 #include <QApplication>
-#include <QFont>
 #include <QTimer>
 #include <QTranslator>
 
@@ -13,6 +12,7 @@
 #include "help_window.h"
 #include "main_window.h"
 #include "program_arguments.h"
+#include "program_font.h"
 #include "program_icon.h"
 #include "user_data_folder.h"
 
@@ -34,11 +34,7 @@ int main(int argc, char* argv[]) {
     app.setWindowIcon(breathlab::ProgramIcon());
     // Ties the window to its desktop entry (icon, name, the .spi file type).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.breathlab.breathlab"));
-    // The window's faces are Windows fonts; Liberation Sans and Serif have the
-    // metrics of the Windows faces and keep the labels' widths close.
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    QFont::insertSubstitution("MS Serif", "Liberation Serif");
-    QFont::insertSubstitution("Arial", "Liberation Sans");
+    breathlab::UseProgramFont();
 
     using namespace breathlab;
     const ProgramArguments arguments = ParseProgramArguments(app.arguments().mid(1));
@@ -48,11 +44,14 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QTranslator translator;
-    const QString language =
-        ChooseLanguage(arguments.Language, KeptLanguageSetting(), QLocale::system());
-    if (!InstallLanguage(language, RunningProgramDataFolders().Data + "translations", translator))
-        Complain(QStringLiteral("no translation for language %1; the built-in texts are shown")
-                     .arg(language));
+    const QString translations = RunningProgramDataFolders().Data + "translations";
+    const QString language = ChooseLanguage(arguments.Language, KeptLanguageSetting(),
+                                            QLocale::system(), TranslatedLanguages(translations));
+    if (!InstallLanguage(language, translations, translator)) {
+        Complain(QStringLiteral("no translation for language %1; English is shown").arg(language));
+        if (!InstallLanguage(kProgramLanguage, translations, translator))
+            Complain(QStringLiteral("no English translation either; the built-in texts are shown"));
+    }
 
     MainWindow form1;
     // A start-up condition that ends the program has shown its message.

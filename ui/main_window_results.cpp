@@ -204,7 +204,7 @@ void MainWindow::RedrawVolumeTime() {
 // what the parameter is and what changing it does.
 void MainWindow::ShowDescription(int block) {
     QString error;
-    if (!descriptionBox->ShowBlock(DataPath(*state_, "helpfiles/pdp.txt"), block, error))
+    if (!descriptionBox->ShowBlock(DataPath(*state_, HelpFolder() + "pdp.txt"), block, error))
         QMessageBox::critical(this, QString(), error);
 }
 

@@ -36,4 +36,4 @@ if(CANBERRA_FOUND)
 endif()
 
 add_executable(breathlab ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
-target_link_libraries(breathlab PRIVATE breathlab_mainwindow)
+target_link_libraries(breathlab PRIVATE breathlab_mainwindow breathlab_programfont)

@@ -93,7 +93,8 @@ TEST(ExerciseSession, ASeedGivesTheSamePatientInAnySession) {
 
 TEST(ExerciseSession, ScoresEachRoundOnce) {
     const auto cases = ThreeCases();
-    ExerciseSession session(cases, 7);
+    ExerciseScore score;
+    ExerciseSession session(cases, 7, score);
     EXPECT_FALSE(session.Answer(Pattern::Normal, FaultSite::None).Counted); // no round yet
     const TeachingCase& b = *FindCase(cases, "b");
     std::uint32_t seedOfB = 1;
@@ -116,6 +117,72 @@ TEST(ExerciseSession, ScoresEachRoundOnce) {
     EXPECT_EQ(session.Points(), 2);
     EXPECT_EQ(session.PossiblePoints(), 4);
     EXPECT_EQ(session.AnsweredRounds(), 2);
+
+    // The number of b read out again: the same patient, no second score.
+    session.StartRound(seedOfB);
+    answer = session.Answer(Pattern::Restrictive, FaultSite::PeripheralAirways);
+    EXPECT_TRUE(answer.PatternRight && answer.SiteRight);
+    EXPECT_FALSE(answer.Counted);
+    EXPECT_EQ(session.Points(), 2);
+    EXPECT_EQ(session.AnsweredRounds(), 2);
+}
+
+// Closing the exercise and opening it again starts a new session; the score
+// and the answered numbers go on.
+TEST(ExerciseSession, TheScoreOutlivesTheSession) {
+    const auto cases = ThreeCases();
+    ExerciseScore score;
+    std::uint32_t firstSeed = 0;
+    {
+        ExerciseSession first(cases, 11, score);
+        firstSeed = first.NewRound().Seed;
+        const TeachingCase& c = *first.Current()->Case;
+        EXPECT_TRUE(first.Answer(c.ExpectedPattern, c.Sites.front()).Counted);
+    }
+    ExerciseSession second(cases, 12, score);
+    EXPECT_EQ(second.Points(), 2);
+    EXPECT_EQ(second.AnsweredRounds(), 1);
+    second.StartRound(firstSeed);
+    EXPECT_FALSE(second.Answer(Pattern::Mixed, FaultSite::None).Counted);
+    EXPECT_EQ(second.Points(), 2);
+    // A fresh round never deals a number already answered.
+    for (int round = 0; round < 50; ++round) {
+        const std::uint32_t seed = second.NewRound().Seed;
+        EXPECT_FALSE(score.Answered(seed)) << seed;
+        EXPECT_TRUE(second.Answer(Pattern::Normal, FaultSite::None).Counted) << seed;
+    }
+    EXPECT_EQ(second.AnsweredRounds(), 51);
+    EXPECT_EQ(second.PossiblePoints(), 102);
+}
+
+// Without a score of their own, the sessions of one program run share the
+// program's: the dialog, opened twice, shows one running score.
+TEST(ExerciseSession, SessionsShareTheProgramsScore) {
+    const auto cases = ThreeCases();
+    const int before = ProgramExerciseScore().AnsweredRounds();
+    ExerciseSession first(cases, 21);
+    first.NewRound();
+    first.Answer(Pattern::Normal, FaultSite::None);
+    ExerciseSession second(cases, 22);
+    EXPECT_EQ(second.AnsweredRounds(), before + 1);
+    EXPECT_EQ(ProgramExerciseScore().AnsweredRounds(), before + 1);
+}
+
+TEST(ExerciseScore, CountsEachNumberOnceWithOnePointPerRightAnswer) {
+    struct Answer {
+        std::uint32_t Seed;
+        bool PatternRight, SiteRight, Counted;
+        int Points, Rounds;
+    };
+    ExerciseScore score;
+    for (const Answer& a : {Answer{5, true, true, true, 2, 1}, Answer{5, false, false, false, 2, 1},
+                            Answer{6, true, false, true, 3, 2}, Answer{7, false, false, true, 3, 3},
+                            Answer{6, true, true, false, 3, 3}, Answer{99999, false, true, true, 4, 4}}) {
+        EXPECT_EQ(score.Record(a.Seed, a.PatternRight, a.SiteRight), a.Counted) << a.Seed;
+        EXPECT_EQ(score.Points(), a.Points) << a.Seed;
+        EXPECT_EQ(score.AnsweredRounds(), a.Rounds) << a.Seed;
+        EXPECT_EQ(score.PossiblePoints(), 2 * a.Rounds) << a.Seed;
+    }
 }
 
 TEST(ExerciseSession, ALibraryWithoutExerciseCasesOffersNoRound) {

@@ -81,6 +81,21 @@ TEST(RunOutcome, ReportsOfARunThatDidNotCompleteHoldNoIndex) {
     EXPECT_NE(json.str().find("\"FVCEX\":null"), std::string::npos) << json.str();
 }
 
+// People read FVC and FEV1/FVC in the table; scripts keep the JSON keys.
+TEST(RunOutcome, TheTableNamesTheIndicesAsReportsDoAndJsonKeepsItsKeys) {
+    auto r = CompletedRecord();
+    LungModel model{};
+    std::ostringstream json, table;
+    PrintJsonLine(json, *r, model);
+    PrintIndexTable(table, 1, *r, model);
+    EXPECT_NE(table.str().find("\n  FVC "), std::string::npos) << table.str();
+    EXPECT_NE(table.str().find("\n  FEV1/FVC "), std::string::npos) << table.str();
+    EXPECT_EQ(table.str().find("FVCEX"), std::string::npos) << table.str();
+    EXPECT_EQ(table.str().find("FEV1%FVC"), std::string::npos) << table.str();
+    EXPECT_NE(json.str().find("\"FVCEX\":"), std::string::npos) << json.str();
+    EXPECT_NE(json.str().find("\"FEV1%FVC\":"), std::string::npos) << json.str();
+}
+
 // G1 and G3 near zero: the model finishes, with TLC below FRC.
 TEST(RunOutcome, ASweepRowOfAnImpossibleRunHasStatusMinusOneAndEmptyIndices) {
     std::string error;

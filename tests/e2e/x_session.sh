@@ -5,24 +5,29 @@
 # fail, which reports and exits.
 
 # Xvfb picks a free display itself and writes its number to the descriptor,
-# so that parallel runs and other developers' servers never collide. Without
-# -noreset the server resets whenever its last client leaves, and a program
-# that connects just then is refused. Sets xvfb_pid and exports DISPLAY.
+# so that parallel runs and other developers' servers never collide. The
+# number goes to a file made afresh, empty, before the server starts: a file
+# left by an earlier server in the same folder (a restart) would otherwise be
+# read before the new server's shell had emptied it. Without -noreset the
+# server resets whenever its last client leaves, and a program that connects
+# just then is refused. Sets xvfb_pid and exports DISPLAY.
 start_xvfb() { # width height folder-for-its-files [Xvfb option...]
-    local screen="${1}x${2}x24" folder=$3
-    local display_file="$folder/display"
+    local screen="${1}x${2}x24" folder=$3 display_file
     shift 3
+    display_file=$(mktemp "$folder/display.XXXXXX") || fail "cannot make a file in $folder"
     Xvfb -displayfd 3 -noreset -screen 0 "$screen" -nolisten tcp "$@" \
-        3>"$display_file" >"$folder/xvfb.log" 2>&1 &
+        3>>"$display_file" >"$folder/xvfb.log" 2>&1 &
     xvfb_pid=$!
     # A machine busy with a parallel build can take many seconds to start it.
+    # The number is complete once its line ends.
     for _ in $(seq 1 300); do
-        [ -s "$display_file" ] && break
+        [ "$(tail -c1 "$display_file" | od -An -c | tr -d ' ')" = '\n' ] && break
         kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb could not start: $(cat "$folder/xvfb.log")"
         sleep 0.1
     done
     [ -s "$display_file" ] || fail "Xvfb gave no display number within 30 s"
     DISPLAY=":$(head -n1 "$display_file")"
+    rm -f "$display_file"
     export DISPLAY
 }
 

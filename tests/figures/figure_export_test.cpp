@@ -1,6 +1,7 @@
 // Every export is read back: the PNG's size and curve colours, the SVG's
 // curve paths, the PDF report's text.
 #include "figure_export.h"
+#include "flow_volume_plot.h"
 #include "history_file.h"
 #include "report_pdf.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLocale>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -145,6 +147,107 @@ TEST_F(FigureFiles, PdfReportIsOnePageWithIndicesSettingsSourceAndDate) {
         text.contains(QStringLiteral("Run 1: RMain 100, VDc 100, RMiddle 100, RPeripheral 600")));
     EXPECT_TRUE(text.contains(QStringLiteral("Size 70")));
     EXPECT_TRUE(text.contains(QStringLiteral("Flow exp. (l/s)"))) << "the plots keep their text";
+}
+
+// Where pdftotext puts each word on the page, and the page's height.
+struct PlacedWord {
+    QString Text;
+    double Top;
+};
+struct PlacedText {
+    double PageHeight = 0;
+    QList<PlacedWord> Words;
+    double TopOf(const QString& word) const {
+        for (const PlacedWord& w : Words)
+            if (w.Text == word) return w.Top;
+        return -1;
+    }
+};
+
+PlacedText PdfWordPlaces(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    PlacedText placed;
+    if (!pdftotext.waitForFinished(20000) || pdftotext.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext -bbox failed";
+        return placed;
+    }
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QRegularExpression page(QStringLiteral(R"re(<page width="[\d.]+" height="([\d.]+)")re"));
+    placed.PageHeight = page.match(html).captured(1).toDouble();
+    const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        placed.Words.append({match.captured(2), match.captured(1).toDouble()});
+    }
+    return placed;
+}
+
+// A report of a case names it, shows its note and tells the runs' colours;
+// the plots take the page's height, the settings close the page.
+TEST_F(FigureFiles, PdfReportNamesTheCaseShowsItsNoteAndUsesThePage) {
+    const auto history = StoredCase("mixed");
+    info.CaseTitle = QStringLiteral("Mixed obstructive-restrictive pattern");
+    info.CaseNote = QStringLiteral("Small stiff lungs with narrowed small airways: look at the "
+                                   "scooped curve that ends early.");
+    QString error;
+    ASSERT_TRUE(WriteFigureFile(Path("case.pdf"), *history, sizes, info, error))
+        << error.toStdString();
+    const QString text = PdfText(Path("case.pdf"));
+    EXPECT_EQ(text.count(QChar('\f')), 1) << "one page";
+    const QString flat = text.simplified();
+    EXPECT_TRUE(flat.contains("Case: Mixed obstructive-restrictive pattern")) << text.toStdString();
+    EXPECT_TRUE(flat.contains("Teaching note"));
+    // The note is wrapped in its column, beside the plots' own text.
+    for (const char* words : {"Small stiff lungs", "scooped", "ends early."})
+        EXPECT_TRUE(flat.contains(words)) << words << "\n" << text.toStdString();
+    // The legend: the reference and the one listed run, beside the settings'
+    // own lines of them.
+    EXPECT_GE(flat.count("Reference"), 2) << text.toStdString();
+    EXPECT_GE(flat.count("Run 1"), 2) << text.toStdString();
+
+    const PlacedText placed = PdfWordPlaces(Path("case.pdf"));
+    ASSERT_GT(placed.PageHeight, 0);
+    // "t (s)" captions the volume-time plot's time axis, its lowest text; side
+    // by side with the flow-volume plot it ended a third down the page.
+    EXPECT_GT(placed.TopOf("t"), 0.55 * placed.PageHeight);
+    EXPECT_GT(placed.TopOf("Settings"), 0.8 * placed.PageHeight);
+}
+
+// No curve runs through a flow caption: inside each caption's box there is
+// only the caption's black on white. The captions are what the plot of an
+// airway-flow signal (1) adds to that of a signal without captions (0).
+TEST_F(FigureFiles, NoCurveCrossesAFlowCaption) {
+    for (const char* name : {"normal", "mixed", "restrictive", "emphysema"}) {
+        const auto history = StoredCase(name);
+        QImage withCaptions(sizes.FlowVolume, QImage::Format_RGB32);
+        QImage without(sizes.FlowVolume, QImage::Format_RGB32);
+        {
+            QPainter painter(&withCaptions);
+            PaintFlowVolumePlot(painter, *history, 1);
+        }
+        {
+            QPainter painter(&without);
+            PaintFlowVolumePlot(painter, *history, 0);
+        }
+        for (const QRect half : {QRect(0, 0, 480, 200), QRect(0, 200, 480, 200)}) {
+            QRect caption;
+            for (int y = half.top(); y <= half.bottom(); ++y)
+                for (int x = half.left(); x <= half.right(); ++x)
+                    if (withCaptions.pixel(x, y) != without.pixel(x, y)) caption |= QRect(x, y, 1, 1);
+            ASSERT_FALSE(caption.isEmpty()) << name;
+            for (int y = caption.top(); y <= caption.bottom(); ++y)
+                for (int x = caption.left(); x <= caption.right(); ++x) {
+                    const QColor c = withCaptions.pixelColor(x, y);
+                    EXPECT_TRUE(c.red() == c.green() && c.green() == c.blue())
+                        << name << ": a curve's colour at " << x << "," << y << " in the caption "
+                        << caption.x() << "," << caption.y() << " " << caption.width() << "x"
+                        << caption.height();
+                    if (!(c.red() == c.green() && c.green() == c.blue())) return;
+                }
+        }
+    }
 }
 
 TEST_F(FigureFiles, SettingsLinesNameTheRegionsNoSliderShows) {

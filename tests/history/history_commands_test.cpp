@@ -105,6 +105,56 @@ TEST(StartRun, FullListPushesTheOldestIntoTheOverflowSlot) {
     EXPECT_EQ(history->RunCount, 3);
 }
 
+// An obstructive case opened after a restrictive one: both stay listed, on
+// one plot, with the runs that were there. The case file's own reference is
+// normal (100); this history's is at 90 %, so 200 % of normal reads as
+// 200 / 0.9 = 222.22 % of it.
+TEST(AddRunAsNewest, JoinsTheListedRunsLikeStartWithItsPercentagesAgainstOurReference) {
+    auto history = MarkedHistory(2, 2);
+    auto caseFile = MarkedHistory(1, 1);
+    ResultRecord& caseReference = caseFile->Slots[0];
+    ResultRecord& caseRun = caseFile->Slots[1];
+    for (auto& row : caseReference.ParameterBlock)
+        std::fill(std::begin(row), std::end(row), 100.0f);
+    std::fill(std::begin(caseReference.GlobalParamBlock), std::end(caseReference.GlobalParamBlock), 100.0f);
+    caseRun.FEV1 = 70.0f;
+    caseRun.ParameterBlock[kBoth][kRMain] = 200.0f;
+    std::fill(std::begin(caseRun.GlobalParamBlock), std::end(caseRun.GlobalParamBlock), 50.0f);
+    history->Slots[0].GlobalParamBlock[0] = 25.0f;
+    history->Slots[0].GlobalParamBlock[19] = 25.0f;
+
+    AddRunAsNewest(*history, caseRun, caseReference);
+    EXPECT_EQ(Marks(*history), (SlotValues{10, 70, 11, 12, 13}));
+    EXPECT_EQ(history->RunCount, 3);
+    EXPECT_EQ(history->SelectedRun, 1);
+    EXPECT_TRUE(HasSamples(history->Slots[1]));
+    EXPECT_FLOAT_EQ(history->Slots[1].ParameterBlock[kBoth][kRMain], 200.0f / 0.9f);
+    EXPECT_FLOAT_EQ(history->Slots[1].ParameterBlock[kBoth][1], 100.0f); // 90 of normal, as ours
+    EXPECT_FLOAT_EQ(history->Slots[1].GlobalParamBlock[0], 200.0f); // 50 of normal, ref at 25
+    EXPECT_FLOAT_EQ(history->Slots[1].GlobalParamBlock[19], 50.0f); // keeps its meaning
+    EXPECT_EQ(history->Slots[2].ParameterBlock[kBoth][kRMain], 90.0f); // the older runs untouched
+
+    caseRun.FEV1 = 71.0f;
+    AddRunAsNewest(*history, caseRun, caseReference);
+    EXPECT_EQ(Marks(*history), (SlotValues{10, 71, 70, 11, 12}));
+    EXPECT_EQ(history->RunCount, 3);
+}
+
+TEST(AddRunAsNewest, AnEmptyListGetsTheRunAsItsOnlyOneAndAZeroReferenceIsNoDivisor) {
+    auto history = MarkedHistory(0, -1);
+    history->Slots[0].ParameterBlock[kBoth][kRMain] = 0.0f;
+    auto caseFile = MarkedHistory(1, 1);
+    caseFile->Slots[1].FEV1 = 70.0f;
+    caseFile->Slots[1].ParameterBlock[kBoth][kRMain] = 300.0f;
+    caseFile->Slots[0].ParameterBlock[kBoth][kRMain] = 50.0f;
+    AddRunAsNewest(*history, caseFile->Slots[1], caseFile->Slots[0]);
+    EXPECT_EQ(history->RunCount, 1);
+    EXPECT_EQ(history->SelectedRun, 1);
+    EXPECT_EQ(history->Slots[1].FEV1, 70.0f);
+    EXPECT_EQ(history->Slots[1].ParameterBlock[kBoth][kRMain], 150.0f); // against normal
+    EXPECT_TRUE(std::isfinite(history->Slots[1].ParameterBlock[kBoth][kRMain]));
+}
+
 TEST(DeleteRun, FirstOfThreeBringsTheOverflowRunBackUnlisted) {
     auto history = MarkedHistory(3, 1);
     EXPECT_EQ(DeleteSelectedRun(*history, kBothLungs), DeletionOutcome::FirstRunSelected);

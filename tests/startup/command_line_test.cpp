@@ -66,15 +66,30 @@ void CommandLineTest::LanguageComesFromCommandLineThenSettingThenLocale() {
     const QLocale english(QLocale::English, QLocale::UnitedKingdom);
     const QLocale german(QLocale::German, QLocale::Germany);
     const QLocale c = QLocale::c();
-    QCOMPARE(ChooseLanguage("", "", english), QString("en"));
-    QCOMPARE(ChooseLanguage("", "", german), QString("C"));
-    QCOMPARE(ChooseLanguage("", "", c), QString("C"));
-    QCOMPARE(ChooseLanguage("", "en", german), QString("en"));
-    QCOMPARE(ChooseLanguage("", "C", english), QString("C"));
-    QCOMPARE(ChooseLanguage("C", "en", english), QString("C"));
-    QCOMPARE(ChooseLanguage("en_US.UTF-8", "C", c), QString("en"));
-    QCOMPARE(ChooseLanguage("EN-gb", "", c), QString("en"));
-    QCOMPARE(ChooseLanguage("POSIX", "", english), QString("C"));
+    const QLocale polish(QLocale::Polish, QLocale::Poland);
+    const QStringList onlyEnglish{"en"};
+    // English for every locale without a translation of its own, the C locale
+    // (LANG=C, C.UTF-8: containers, fresh machines) among them; the built-in
+    // texts only when asked for by name.
+    QCOMPARE(ChooseLanguage("", "", english, onlyEnglish), QString("en"));
+    QCOMPARE(ChooseLanguage("", "", german, onlyEnglish), QString("en"));
+    QCOMPARE(ChooseLanguage("", "", c, onlyEnglish), QString("en"));
+    QCOMPARE(ChooseLanguage("", "", polish, onlyEnglish), QString("en"));
+    QCOMPARE(ChooseLanguage("", "", german, {"en", "de"}), QString("de"));
+    QCOMPARE(ChooseLanguage("", "en", german, onlyEnglish), QString("en"));
+    QCOMPARE(ChooseLanguage("", "C", english, onlyEnglish), QString("C"));
+    QCOMPARE(ChooseLanguage("C", "en", english, onlyEnglish), QString("C"));
+    QCOMPARE(ChooseLanguage("en_US.UTF-8", "C", c, onlyEnglish), QString("en"));
+    QCOMPARE(ChooseLanguage("EN-gb", "", c, onlyEnglish), QString("en"));
+    QCOMPARE(ChooseLanguage("POSIX", "", english, onlyEnglish), QString("C"));
+    QTemporaryDir folder;
+    for (const char* name : {"breathlab_en.qm", "breathlab_de.qm", "other_fr.qm", "breathlab_pl.ts"}) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QStringList found = TranslatedLanguages(folder.path());
+    found.sort();
+    QCOMPARE(found, QStringList({"de", "en"}));
     QCOMPARE(TranslationFile("/usr/share/breathlab/translations", "en"),
              QString("/usr/share/breathlab/translations/breathlab_en.qm"));
 }

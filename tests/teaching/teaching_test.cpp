@@ -207,7 +207,7 @@ void TeachingTest::ExerciseHidesTheSettingsUntilTheAnswerAndKeepsTheScore() {
     QVERIFY(!dialog.FlowVolumeView->pixmap().isNull());
     const QString title = QString::fromStdString(round.Case->Title);
     QVERIFY(!dialog.AnswerView->toPlainText().contains(title));
-    QCOMPARE(dialog.ScoreLabel->text(), QString("Score: 0 of 0 (0 rounds)"));
+    QCOMPARE(dialog.ScoreLabel->text(), QString("Score: 0 of 0 (0 round(s))"));
 
     // Answering needs both choices.
     dialog.AnswerButton->click();
@@ -215,7 +215,7 @@ void TeachingTest::ExerciseHidesTheSettingsUntilTheAnswerAndKeepsTheScore() {
     dialog.PatternChoices->button(int(round.Case->ExpectedPattern))->setChecked(true);
     dialog.SiteChoices->button(int(round.Case->Sites.front()))->setChecked(true);
     dialog.AnswerButton->click();
-    QCOMPARE(dialog.ScoreLabel->text(), QString("Score: 2 of 2 (1 rounds)"));
+    QCOMPARE(dialog.ScoreLabel->text(), QString("Score: 2 of 2 (1 round(s))"));
     QVERIFY(dialog.AnswerView->toPlainText().contains(title));
     QVERIFY(dialog.AnswerView->toPlainText().contains("Pattern: right. Fault: right."));
     QVERIFY(!dialog.AnswerButton->isEnabled());

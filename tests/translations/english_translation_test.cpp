@@ -19,6 +19,7 @@
 
 #include "about_box.h"
 #include "app_language.h"
+#include "help_pages.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "settings_dialog.h"
@@ -103,6 +104,8 @@ class EnglishTranslationTest : public QObject {
     void MessageBoxesAndDataSourceLineAreEnglish();
     void NumbersKeepTheLocalesDecimalSeparator();
     void UnknownLanguageKeepsTheBuiltInTexts();
+    void EveryLocaleWithoutATranslationGetsEnglish();
+    void HelpPagesFollowTheWindowsLanguage();
 
   private:
     TranslationCatalogue catalogue_{QStringLiteral(ENGLISH_TS)};
@@ -141,6 +144,14 @@ void EnglishTranslationTest::NoEnglishTextKeepsAnotherLanguage() {
     }
     QVERIFY2(kept.isEmpty(), qPrintable(kept.join('\n')));
     QCOMPARE(QCoreApplication::translate("MainWindow", "Pomoc"), QString("Help"));
+    // Counts take Qt's plural forms.
+    const char* score = "Score: %1 of %2 (%n round(s))";
+    QCOMPARE(QCoreApplication::translate("ExerciseDialog", score, nullptr, 1),
+             QString("Score: %1 of %2 (1 round)"));
+    QCOMPARE(QCoreApplication::translate("ExerciseDialog", score, nullptr, 2),
+             QString("Score: %1 of %2 (2 rounds)"));
+    QCOMPARE(QCoreApplication::translate("ExerciseDialog", score, nullptr, 0),
+             QString("Score: %1 of %2 (0 rounds)"));
 }
 
 void EnglishTranslationTest::WindowMenusAndDialogsShowOnlyTranslatedTexts() {
@@ -163,6 +174,9 @@ void EnglishTranslationTest::WindowMenusAndDialogsShowOnlyTranslatedTexts() {
     // The window is English throughout.
     QVERIFY(texts.contains("Help") && texts.contains("Settings") && texts.contains("Authors"));
     QVERIFY(!texts.contains("Pomoc") && !texts.contains("Settins") && !texts.contains("Autorzy"));
+    // The indices as spirometry reports name them.
+    QVERIFY(texts.contains("FVC") && texts.contains("FEV1/FVC"));
+    QVERIFY(!texts.contains("FVCEX") && !texts.contains("FEV1%FVC"));
 }
 
 void EnglishTranslationTest::MessageBoxesAndDataSourceLineAreEnglish() {
@@ -207,6 +221,53 @@ void EnglishTranslationTest::UnknownLanguageKeepsTheBuiltInTexts() {
     QVERIFY(!InstallLanguage("xx", folder, other));
     QVERIFY(InstallLanguage("C", folder, other));
     QVERIFY(other.isEmpty());
+}
+
+// C and C.UTF-8 (containers, fresh machines), German and Polish have no
+// translation of their own: all get the English window, settings view included.
+void EnglishTranslationTest::EveryLocaleWithoutATranslationGetsEnglish() {
+    const QString folder = QCoreApplication::applicationDirPath() + "/translations";
+    const QStringList translated = TranslatedLanguages(folder);
+    QCOMPARE(translated, QStringList{"en"});
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany),
+                                  QLocale(QLocale::Polish, QLocale::Poland)})
+        QCOMPARE(ChooseLanguage("", "", locale, translated), QString("en"));
+    MainWindow form;
+    QVERIFY(form.StartupSucceeded());
+    SettingsDialog settings(SettingsTableCells(*form.State().History));
+    const QStringList texts = TextsOf(&settings);
+    for (const char* english : {"R(1/lumen)", "PERIPH. R(1/lumen)", "Size"})
+        QVERIFY2(texts.contains(english), english);
+    for (const char* builtIn : {"R(1/swiat)", "OBW. R(1/swia)", "Rozmiar"})
+        QVERIFY2(!texts.contains(builtIn), builtIn);
+}
+
+// The English window opens the English pages, which name what it shows; the
+// built-in texts keep the built-in pages. Every page exists in both.
+void EnglishTranslationTest::HelpPagesFollowTheWindowsLanguage() {
+    QCOMPARE(HelpFolder(), QString("helpfiles/en/"));
+    const QDir data(QCoreApplication::applicationDirPath());
+    const QStringList builtInPages =
+        QDir(data.filePath("helpfiles")).entryList({"*.rtf", "*.txt"}, QDir::Files);
+    QVERIFY(builtInPages.size() >= 8);
+    const QRegularExpression notEnglish(
+        QStringLiteral(R"(\b(Pomoc|pauza|Autorzy|Plik|Rozmiar|Settins|swiat|swia|FVCEX)\b|FEV1%FVC)"));
+    for (const QString& page : builtInPages) {
+        QFile english(data.filePath(HelpFolder() + page));
+        QVERIFY2(english.open(QIODevice::ReadOnly), qPrintable(english.fileName()));
+        const QString text = QString::fromLatin1(english.readAll());
+        const QRegularExpressionMatch match = notEnglish.match(text);
+        QVERIFY2(!match.hasMatch(), qPrintable(page + ": " + match.captured()));
+    }
+    QFile resultsPage(data.filePath(HelpPagePath(data.path() + "/", kResultsTableHelpPage)));
+    QVERIFY(resultsPage.open(QIODevice::ReadOnly));
+    const QString results = QString::fromLatin1(resultsPage.readAll());
+    QVERIFY(results.contains("{\\b Settings}") && results.contains("{\\b Help}"));
+
+    QCoreApplication::removeTranslator(&translator_);
+    const QString builtInFolder = HelpFolder();
+    QCoreApplication::installTranslator(&translator_);
+    QCOMPARE(builtInFolder, QString("helpfiles/"));
 }
 
 BREATHLAB_WINDOW_TEST_MAIN(EnglishTranslationTest)

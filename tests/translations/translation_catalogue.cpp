@@ -7,12 +7,37 @@ namespace {
 
 QRegularExpression PatternOf(const QString& translation) {
     QString pattern = QRegularExpression::escape(translation);
-    pattern.replace(QRegularExpression(R"(\\%\d)"), QStringLiteral(".*"));
+    pattern.replace(QRegularExpression(R"(\\%[\dn])"), QStringLiteral(".*"));
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
                               QRegularExpression::DotMatchesEverythingOption);
 }
 
 } // namespace
+
+// A translation is its text, or, for a text with a count, one form per
+// plural ("1 round", "2 rounds"); each form is a message of its own.
+void TranslationCatalogue::ReadTranslation(QXmlStreamReader& xml, TranslationMessage message) {
+    QString text;
+    bool numerus = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == QLatin1String("translation")) break;
+        if (xml.isCharacters()) text += xml.text();
+        if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
+            numerus = true;
+            message.Translation = xml.readElementText();
+            Add(message);
+        }
+    }
+    if (numerus) return;
+    message.Translation = text;
+    Add(message);
+}
+
+void TranslationCatalogue::Add(const TranslationMessage& message) {
+    messages_.append(message);
+    patterns_.append(PatternOf(message.Translation));
+}
 
 TranslationCatalogue::TranslationCatalogue(const QString& tsPath) {
     QFile file(tsPath);
@@ -35,9 +60,7 @@ TranslationCatalogue::TranslationCatalogue(const QString& tsPath) {
             message.Source = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
             message.Type = xml.attributes().value(QLatin1String("type")).toString();
-            message.Translation = xml.readElementText();
-            messages_.append(message);
-            patterns_.append(PatternOf(message.Translation));
+            ReadTranslation(xml, message);
         }
     }
     if (xml.hasError()) error_ = tsPath + ": " + xml.errorString();

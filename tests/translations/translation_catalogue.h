@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QString>
 
+class QXmlStreamReader;
+
 struct TranslationMessage {
     QString Context;
     QString Source;
@@ -22,11 +24,14 @@ class TranslationCatalogue {
     const QString& Error() const { return error_; }
 
     // True for a text that a translation gives, arguments (%1, %2, ...) filled
-    // in with anything, possibly followed by numbers or a file path, and for a
+    // (and the count %n) in with anything, possibly followed by numbers or a file path, and for a
     // text of numbers alone (cells and scales).
     bool IsTranslatedText(const QString& text) const;
 
   private:
+    void ReadTranslation(QXmlStreamReader& xml, TranslationMessage message);
+    void Add(const TranslationMessage& message);
+
     QList<TranslationMessage> messages_;
     QList<QRegularExpression> patterns_;
     QString error_;

@@ -5,19 +5,29 @@
 
 namespace breathlab {
 
-bool ApplyCase(RunOptions& options, const std::filesystem::path& tableFile, std::string& error) {
+CaseChoice ApplyCase(RunOptions& options, const std::filesystem::path& tableFile,
+                     CaseDescription& description, std::string& error) {
     const auto cases = ReadCaseTable(tableFile.string(), error);
-    if (!cases) return false;
+    if (!cases) return CaseChoice::TableUnreadable;
     const TeachingCase* c = FindCase(*cases, *options.CaseName);
     if (!c) {
-        error = "no case '" + *options.CaseName + "'; the cases are:";
+        error = "no case '" + *options.CaseName + "' (breathlab-cli cases lists them); the cases are:";
         for (const TeachingCase& one : *cases)
             error += " " + one.Name;
-        return false;
+        return CaseChoice::UnknownCase;
     }
     options.Parameters = c->Parameters();
     for (const ParameterSetting& s : options.Settings)
         ApplySetting(s, options.Parameters);
+    description = {c->Title, c->Condition + " " + c->LookFor};
+    return CaseChoice::Applied;
+}
+
+bool ListCases(const std::filesystem::path& tableFile, std::ostream& out, std::string& error) {
+    const auto cases = ReadCaseTable(tableFile.string(), error);
+    if (!cases) return false;
+    for (const TeachingCase& c : *cases)
+        out << c.Name << '\t' << c.Title << '\n';
     return true;
 }
 

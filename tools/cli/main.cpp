@@ -46,6 +46,7 @@ void PrintUsage(std::ostream& out) {
            "                      [--scale log|linear] [--jobs N] [--shard I/N] [--out FILE.csv|.jsonl]\n"
            "  breathlab-cli merge A.csv B.csv ... > all.csv\n"
            "  breathlab-cli make-standard FILE\n"
+           "  breathlab-cli cases                 (the case library: names and titles)\n"
            "  breathlab-cli make-cases CASE_TABLE FOLDER\n"
            "NAME: RMain VDc RMiddle StiffMiddle RPeripheral CCC Size Cm, or G1..G20\n"
            "REGION: LeftLung RightLung BothLungs (default) UpperLeftLobe LowerLeftLobe\n"
@@ -86,11 +87,19 @@ std::unique_ptr<ResultHistory> LoadDefaultHistory() {
 }
 
 int Run(RunOptions options) {
+    [[maybe_unused]] std::string caseTitle, caseNote;
     if (options.CaseName) {
 #ifdef BREATHLAB_HAVE_CASES
         std::string error;
-        if (!ApplyCase(options, ShippedDataFile(kCaseTablePath), error))
-            return Fail(error);
+        CaseDescription description;
+        const CaseChoice choice = ApplyCase(options, ShippedDataFile(kCaseTablePath), description, error);
+        caseTitle = description.Title;
+        caseNote = description.Note;
+        switch (choice) {
+        case CaseChoice::Applied: break;
+        case CaseChoice::UnknownCase: return Fail(error, kExitUsage);
+        case CaseChoice::TableUnreadable: return Fail(error);
+        }
 #else
         return Fail("this build has no case library", kExitUsage);
 #endif
@@ -126,7 +135,9 @@ int Run(RunOptions options) {
         return Fail(error);
     if (options.PlotFile) {
 #ifdef BREATHLAB_HAVE_FIGURES
-        const std::string source = options.CaseName ? "case " + *options.CaseName : "breathlab-cli run";
+        UseEnglishFigureTexts(ShippedDataFile("translations/breathlab_en.qm").string());
+        const PlotSource source{options.CaseName ? "case " + *options.CaseName : "breathlab-cli run",
+                                caseTitle, caseNote};
         if (!WritePlotFile(*options.PlotFile, session.History(), options.Runs, source, error))
             return Fail(error);
 #else
@@ -198,6 +209,12 @@ int Dispatch(const std::vector<std::string>& args) {
         return MakeStandard(args[1]);
     }
 #ifdef BREATHLAB_HAVE_CASES
+    if (args[0] == "cases") {
+        if (args.size() != 1) return Fail("cases takes no arguments", kExitUsage);
+        std::string error;
+        if (ListCases(ShippedDataFile(kCaseTablePath), std::cout, error)) return 0;
+        return Fail(error);
+    }
     if (args[0] == "make-cases") {
         if (args.size() != 3)
             return Fail("make-cases takes the case table and a folder", kExitUsage);

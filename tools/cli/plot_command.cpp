@@ -3,6 +3,7 @@
 #include "figure_export.h"
 
 #include <QGuiApplication>
+#include <QTranslator>
 
 #include <algorithm>
 #include <memory>
@@ -35,15 +36,24 @@ void EnsureGuiApplication() {
 
 } // namespace
 
+void UseEnglishFigureTexts(const std::string& englishTranslation) {
+    EnsureGuiApplication();
+    static QTranslator english;
+    if (english.load(QString::fromStdString(englishTranslation)))
+        QCoreApplication::installTranslator(&english);
+}
+
 bool WritePlotFile(const std::string& path, const ResultHistory& history, int runs,
-                   const std::string& source, std::string& error) {
+                   const PlotSource& source, std::string& error) {
     EnsureGuiApplication();
     auto shown = std::make_unique<RunHistory>();
     shown->Slots = history;
     shown->RunCount = std::clamp(runs, 0, kMaxListedRuns);
     shown->SelectedRun = shown->RunCount > 0 ? 1 : -1;
     ReportInfo info;
-    info.Source = QString::fromStdString(source);
+    info.Source = QString::fromStdString(source.Source);
+    info.CaseTitle = QString::fromStdString(source.CaseTitle);
+    info.CaseNote = QString::fromStdString(source.CaseNote);
     QString message;
     if (WriteFigureFile(QString::fromStdString(path), *shown, FigureSizes{}, info, message))
         return true;

@@ -8,10 +8,22 @@
 
 namespace breathlab {
 
+// Where the plotted runs come from, as the report names it: the source, and
+// the teaching case with its note when the runs show one.
+struct PlotSource {
+    std::string Source;
+    std::string CaseTitle;
+    std::string CaseNote;
+};
+
+// The figures' texts are the window's; the command line speaks English, so
+// they come through the English translation at `englishTranslation` (a .qm
+// file) when it is there, and as the built-in texts otherwise.
+void UseEnglishFigureTexts(const std::string& englishTranslation);
+
 // Draws the history's reference and its newest `runs` runs (at most three
 // listed, the newest selected) into FILE.png, FILE.svg or the report FILE.pdf.
-// `source` names the runs in the report.
 bool WritePlotFile(const std::string& path, const ResultHistory& history, int runs,
-                   const std::string& source, std::string& error);
+                   const PlotSource& source, std::string& error);
 
 } // namespace breathlab

@@ -7,18 +7,18 @@
 namespace breathlab {
 
 const std::array<IndexField, 12> kIndexFields = {{
-    {"FEV1", "l", &ResultRecord::FEV1},
-    {"FVCEX", "l", &ResultRecord::FVCEX},
-    {"FEV1%FVC", "%", &ResultRecord::FEV1PercentFVC},
-    {"PEF", "l/s", &ResultRecord::PEF},
-    {"MEF75", "l/s", &ResultRecord::MEF75},
-    {"MEF50", "l/s", &ResultRecord::MEF50},
-    {"MEF25", "l/s", &ResultRecord::MEF25},
-    {"ERV", "l", &ResultRecord::ERV},
-    {"FlowAtFev1", "l/s", &ResultRecord::FlowAtFev1},
-    {"FRC", "l", &ResultRecord::FRC},
-    {"TLC", "l", &ResultRecord::TLC},
-    {"FET", "s", &ResultRecord::FET},
+    {"FEV1", "FEV1", "l", &ResultRecord::FEV1},
+    {"FVCEX", "FVC", "l", &ResultRecord::FVCEX},
+    {"FEV1%FVC", "FEV1/FVC", "%", &ResultRecord::FEV1PercentFVC},
+    {"PEF", "PEF", "l/s", &ResultRecord::PEF},
+    {"MEF75", "MEF75", "l/s", &ResultRecord::MEF75},
+    {"MEF50", "MEF50", "l/s", &ResultRecord::MEF50},
+    {"MEF25", "MEF25", "l/s", &ResultRecord::MEF25},
+    {"ERV", "ERV", "l", &ResultRecord::ERV},
+    {"FlowAtFev1", "Flow at FEV1", "l/s", &ResultRecord::FlowAtFev1},
+    {"FRC", "FRC", "l", &ResultRecord::FRC},
+    {"TLC", "TLC", "l", &ResultRecord::TLC},
+    {"FET", "FET", "s", &ResultRecord::FET},
 }};
 
 const char* RunStatusWord(float status) {
@@ -34,7 +34,7 @@ void PrintIndexTable(std::ostream& out, int run, const ResultRecord& r, const Lu
     out << " (model time " << NumberText(m.Time, 6) << " s, " << m.SubstepsIntegrated
         << " substeps)\n";
     for (const IndexField& f : kIndexFields)
-        out << "  " << std::left << std::setw(11) << f.Name << std::setw(5) << f.Unit << std::right
+        out << "  " << std::left << std::setw(13) << f.Title << std::setw(5) << f.Unit << std::right
             << std::setw(12) << (outcome.Completed() ? NumberText(r.*f.Field, 6) : "-") << '\n';
 }
 

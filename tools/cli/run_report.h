@@ -13,7 +13,8 @@ namespace breathlab {
 
 // The indices a run reports, with their units, in the order of the record.
 struct IndexField {
-    const char* Name;
+    const char* Name;  // the key in JSON and CSV, which scripts rely on
+    const char* Title; // as a spirometry report names it, for people
     const char* Unit;
     float ResultRecord::*Field;
 };

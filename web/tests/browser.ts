@@ -1,5 +1,7 @@
 // Debian's chromium, headless, through playwright-core; never a downloaded
-// browser. Each launch has a fresh profile folder.
+// browser. Each launch has a fresh profile folder, which is also the
+// browser's home: chromium keeps its crash reports under $HOME/.config
+// whatever the profile, and a test must not write into the user's home.
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
@@ -14,8 +16,15 @@ export interface LaunchedBrowser {
 
 export async function launchChromium(): Promise<LaunchedBrowser> {
   const profile = mkdtempSync(join(tmpdir(), "breathlab-chromium-"));
-  const context = await chromium.launchPersistentContext(profile, {
+  const home = join(profile, "home");
+  const context = await chromium.launchPersistentContext(join(profile, "profile"), {
     executablePath: kChromium,
+    env: {
+      ...process.env,
+      HOME: home,
+      XDG_CONFIG_HOME: join(home, ".config"),
+      XDG_CACHE_HOME: join(home, ".cache"),
+    },
     headless: true,
     acceptDownloads: true,
     viewport: { width: 1366, height: 768 },

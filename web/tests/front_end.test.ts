@@ -1,7 +1,7 @@
 // The front end's own logic under node: the share link, the help pages'
 // conversion, and the test server's refusal to leave its folder.
 import assert from "node:assert/strict";
-import { mkdtempSync, mkdirSync, writeFileSync } from "node:fs";
+import { mkdtempSync, mkdirSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { describe, test } from "node:test";
@@ -69,14 +69,18 @@ describe("help pages", () => {
 describe("static server", () => {
   test("serves files inside its folder only", () => {
     const root = mkdtempSync(join(tmpdir(), "breathlab-serve-"));
-    mkdirSync(join(root, "sub"));
-    writeFileSync(join(root, "index.html"), "x");
-    writeFileSync(join(root, "sub", "a.js"), "x");
-    assert.equal(fileFor(root, "/"), join(root, "index.html"));
-    assert.equal(fileFor(root, "/sub/a.js?v=1"), join(root, "sub", "a.js"));
-    assert.equal(fileFor(root, "/../etc/passwd"), undefined);
-    assert.equal(fileFor(root, "/%2e%2e/%2e%2e/etc/passwd"), undefined);
-    assert.equal(fileFor(root, "/sub"), undefined); // a folder is not a file
-    assert.equal(fileFor(root, "/missing.css"), undefined);
+    try {
+      mkdirSync(join(root, "sub"));
+      writeFileSync(join(root, "index.html"), "x");
+      writeFileSync(join(root, "sub", "a.js"), "x");
+      assert.equal(fileFor(root, "/"), join(root, "index.html"));
+      assert.equal(fileFor(root, "/sub/a.js?v=1"), join(root, "sub", "a.js"));
+      assert.equal(fileFor(root, "/../etc/passwd"), undefined);
+      assert.equal(fileFor(root, "/%2e%2e/%2e%2e/etc/passwd"), undefined);
+      assert.equal(fileFor(root, "/sub"), undefined); // a folder is not a file
+      assert.equal(fileFor(root, "/missing.css"), undefined);
+    } finally {
+      rmSync(root, { recursive: true, force: true });
+    }
   });
 });
