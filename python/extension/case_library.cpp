@@ -14,7 +14,12 @@ ParameterSet CasePatient(const std::string& name, const std::vector<std::string>
     options.CaseName = name;
     options.Settings = ParseSettingTexts(settingTexts);
     std::string error;
-    if (!ApplyCase(options, Data().CaseTablePath, error)) throw std::invalid_argument(error);
+    CaseDescription description;
+    switch (ApplyCase(options, Data().CaseTablePath, description, error)) {
+    case CaseChoice::Applied: break;
+    case CaseChoice::UnknownCase: throw std::invalid_argument(error);
+    case CaseChoice::TableUnreadable: throw std::runtime_error(error);
+    }
     return options.Parameters;
 }
 
