@@ -206,8 +206,13 @@ std::optional<SweepOptions> ParseSweepOptions(const std::vector<std::string>& ar
         } else if (arg == "--shard") {
             if (!ParseShard(v, o, error)) return std::nullopt;
         } else if (arg == "--out") {
+            const bool jsonLines = HasSuffixIgnoringCase(v, ".jsonl");
+            if (!jsonLines && !HasSuffixIgnoringCase(v, ".csv")) {
+                error = "bad --out '" + v + "': the file must end in .csv or .jsonl";
+                return std::nullopt;
+            }
             o.OutFile = v;
-            o.Format = v.ends_with(".jsonl") ? SweepFormat::JsonLines : SweepFormat::Csv;
+            o.Format = jsonLines ? SweepFormat::JsonLines : SweepFormat::Csv;
         } else {
             error = "bad argument '" + arg + " " + v + "'";
             return std::nullopt;
