@@ -1,5 +1,5 @@
 #include "history_file.h"
-#include "usable_history.h"
+#include "bad_history_sets.h"
 #include "settings_table.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstring>
+#include <sys/stat.h>
 #include <limits>
 #include <memory>
 #include <random>
@@ -179,6 +180,34 @@ TEST(HistoryFile, OddNumbersAreRefusedInFilesAndHandledWithoutHarmInMemory) {
     FillWithPattern(standard->Slots, 5);
     ASSERT_TRUE(WriteHistorySet(program.path + "datfiles1/standard.dat", standard->Slots).Ok);
     EXPECT_TRUE(RestoreDefaultReference(program.path, *history).Outcome.Ok);
+}
+
+// The window's Open (and `breathlab FILE.spi`) meets the same table of bad
+// sets as breathlab-cli and the page; a FIFO must not freeze it.
+TEST(HistoryFile, BadHistorySetsAreRefusedByNameAndChangeNothing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bad.spi");
+    auto history = NewHistory();
+    FillWithPattern(history->Slots, 3);
+    CountRunsAfterOpen(*history);
+    const auto before = std::make_unique<RunHistory>(*history);
+    auto bad = NewHistory();
+    for (const BadHistorySet& spoiled : BadHistoryContents()) {
+        SCOPED_TRACE(spoiled.Name);
+        FillWithPattern(bad->Slots, 8);
+        spoiled.Spoil(bad->Slots);
+        WriteBytes(path, AsBytes(bad->Slots));
+        const FileCommandResult opened = OpenHistoryFile(path, *history);
+        EXPECT_FALSE(opened.Outcome.Ok);
+        EXPECT_TRUE(opened.Outcome.Message.contains(QString::fromStdString(spoiled.Named)))
+            << opened.Outcome.Message.toStdString();
+        EXPECT_TRUE(opened.DataSourceLine.isEmpty());
+        EXPECT_TRUE(SameBytes(before->Slots, history->Slots));
+        EXPECT_EQ(history->RunCount, before->RunCount);
+    }
+    const QString fifo = dir.filePath("fifo.spi");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_TRUE(OpenHistoryFile(fifo, *history).Outcome.Message.contains("not a regular file"));
 }
 
 TEST(HistoryFile, SaveAsRefusesTheDefaultHistoryNameInAnyCase) {
