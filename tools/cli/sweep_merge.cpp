@@ -6,10 +6,9 @@
 
 #include "output_file.h"
 #include "strict_number.h"
+#include "text_excerpt.h"
+#include "text_lines.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <map>
 
 namespace breathlab {
@@ -38,19 +37,24 @@ std::string Where(const std::string& file, long line) {
     return file + ":" + std::to_string(line) + ": ";
 }
 
+// A sweep's row holds some twenty numbers; a line far beyond that is no row.
+// The parts of the largest grid stay well below the file limit.
+constexpr TextLimits kSweepPartLimits{64 * 1024, 64ULL * 1024 * 1024 * 1024};
+
 // The "# " lines, then the header; false with the reason.
-bool ReadHead(std::istream& in, SweepPart& part, std::string& error) {
+bool ReadHead(TextLineReader& in, SweepPart& part, std::string& error) {
     std::string line;
-    while (std::getline(in, line)) {
-        ++part.HeaderLine;
+    while (in.Next(line)) {
+        part.HeaderLine = in.LineNumber();
         if (!line.starts_with("# ")) {
             part.Header = line;
-            if (!in.eof()) return true;
+            if (in.LineEnded()) return true;
             break;
         }
         part.Definition.push_back(line.substr(2));
     }
-    error = part.File + " is not a sweep CSV file: it has no column header";
+    error = !in.Error().empty() ? in.Error()
+                                : part.File + " is not a sweep CSV file: it has no column header";
     return false;
 }
 
@@ -61,7 +65,7 @@ std::string FirstDifference(const SweepPart& first, const SweepPart& other) {
     std::size_t i = 0;
     while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
     const auto quoted = [](const std::vector<std::string>& d, std::size_t k) {
-        return k < d.size() ? "'" + d[k] + "'" : std::string("nothing");
+        return k < d.size() ? "'" + Excerpt(d[k]) + "'" : std::string("nothing");
     };
     return other.File + " belongs to another sweep: its grid has " + quoted(b, i) + " where " +
            first.File + " has " + quoted(a, i);
@@ -79,26 +83,27 @@ std::optional<long> CheckRow(std::string_view row, std::size_t fieldCount, long 
     }
     const auto patient = ParseBoundedCount(fields[0], 0, patients - 1);
     if (!patient) {
-        problem = "'" + std::string(fields[0]) + "' is not a patient of the grid";
+        problem = "'" + Excerpt(fields[0]) + "' is not a patient of the grid";
         return std::nullopt;
     }
     for (std::size_t k = 1; k < fields.size(); ++k)
         if (!fields[k].empty() && !ParseStrictDouble(fields[k])) {
-            problem = "field " + std::to_string(k + 1) + " '" + std::string(fields[k]) +
+            problem = "field " + std::to_string(k + 1) + " '" + Excerpt(fields[k]) +
                       "' is not a number";
             return std::nullopt;
         }
     return patient;
 }
 
-bool ReadRows(std::istream& in, const SweepPart& part, long patients,
+bool ReadRows(TextLineReader& in, const SweepPart& part, long patients,
               std::map<long, std::string>& rows, std::string& error) {
     const std::size_t fieldCount = SplitFields(part.Header).size();
     std::string line;
-    for (long number = part.HeaderLine + 1; std::getline(in, line); ++number) {
+    while (in.Next(line)) {
+        const long number = in.LineNumber();
         std::string problem;
         std::optional<long> patient;
-        if (in.eof())
+        if (!in.LineEnded())
             problem = "the last row is cut short (it has no line end)";
         else
             patient = CheckRow(line, fieldCount, patients, problem);
@@ -112,7 +117,8 @@ bool ReadRows(std::istream& in, const SweepPart& part, long patients,
             return false;
         }
     }
-    return true;
+    error = in.Error();
+    return error.empty();
 }
 
 } // namespace
@@ -127,9 +133,9 @@ bool MergeSweepFiles(const std::vector<std::string>& files, std::ostream& out, s
     std::map<long, std::string> rows;
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string& file = files[i];
-        std::ifstream in(file);
-        if (!in) {
-            error = "cannot open " + file + ": " + std::strerror(errno);
+        TextLineReader in(file, kSweepPartLimits);
+        if (!in.Open()) {
+            error = in.Error();
             return false;
         }
         SweepPart part;
