@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <string_view>
 
 namespace breathlab {
@@ -96,6 +97,27 @@ bool CheckSettings(const ResultRecord& record, std::string& field, float& bad) {
 }
 
 } // namespace
+
+std::string HistorySetSizeMessage(const std::string& what, unsigned long long size) {
+    return what + " is not a history set: " + std::to_string(size) +
+           " bytes, a history set has " + std::to_string(kHistorySetBytes);
+}
+
+bool HistorySetFromBytes(const void* data, std::size_t size, ResultHistory& history,
+                         std::string& error) {
+    if (size != kHistorySetBytes) {
+        error = HistorySetSizeMessage("the data", size);
+        return false;
+    }
+    auto buffer = std::make_unique<ResultHistory>();
+    std::memcpy(buffer.get(), data, kHistorySetBytes);
+    if (!CheckHistorySet(*buffer, error)) {
+        error = "the data are not a usable history set: " + error;
+        return false;
+    }
+    history = *buffer;
+    return true;
+}
 
 bool CheckHistorySet(const ResultHistory& history, std::string& error) {
     for (int slot = 0; slot < kHistorySlots; ++slot) {

@@ -63,27 +63,6 @@ bool ReadHistoryBytes(const std::string& path, ResultHistory& into, std::string&
 
 } // namespace
 
-std::string HistorySetSizeMessage(const std::string& what, unsigned long long size) {
-    return what + " is not a history set: " + std::to_string(size) +
-           " bytes, a history set has " + std::to_string(kHistorySetBytes);
-}
-
-bool HistorySetFromBytes(const void* data, std::size_t size, ResultHistory& history,
-                         std::string& error) {
-    if (size != kHistorySetBytes) {
-        error = HistorySetSizeMessage("the data", size);
-        return false;
-    }
-    auto buffer = std::make_unique<ResultHistory>();
-    std::memcpy(buffer.get(), data, kHistorySetBytes);
-    if (!CheckHistorySet(*buffer, error)) {
-        error = "the data are not a usable history set: " + error;
-        return false;
-    }
-    history = *buffer;
-    return true;
-}
-
 bool ReadHistorySet(const std::string& path, ResultHistory& history, std::string& error) {
     auto buffer = std::make_unique<ResultHistory>();
     if (!ReadHistoryBytes(path, *buffer, error)) return false;
