@@ -100,20 +100,9 @@ ParameterSet PatientParameters(const SweepOptions& o, long patient) {
     return p;
 }
 
-std::string CsvHeader(const SweepOptions& o) {
-    std::string h = "patient";
-    for (const SweepAxis& a : o.Axes) h += "," + a.Name;
-    for (const auto& fixed : o.Fixed) h += "," + fixed.first;
-    h += ",RunStatus";
-    for (const IndexField& f : kIndexFields) h += std::string(",") + f.Name;
-    return h;
-}
 
 std::string CsvRow(const SweepOptions& o, long patient, const ResultRecord& r) {
-    std::string row = std::to_string(patient);
-    for (std::size_t a = 0; a < o.Axes.size(); ++a)
-        row += "," + NumberText(AxisValue(o, static_cast<int>(a), patient));
-    for (const auto& fixed : o.Fixed) row += "," + NumberText(fixed.second.Percent);
+    std::string row = PatientFields(o, patient);
     const RunOutcome outcome = JudgeRun(r);
     row += "," + NumberText(outcome.Status);
     for (const IndexField& f : kIndexFields)
@@ -234,6 +223,23 @@ long GridSize(const SweepOptions& o) {
     long n = 1;
     for (const SweepAxis& a : o.Axes) n = std::min(n * a.Steps, 1'000'000'000L);
     return n;
+}
+
+std::string CsvHeader(const SweepOptions& o) {
+    std::string h = "patient";
+    for (const SweepAxis& a : o.Axes) h += "," + a.Name;
+    for (const auto& fixed : o.Fixed) h += "," + fixed.first;
+    h += ",RunStatus";
+    for (const IndexField& f : kIndexFields) h += std::string(",") + f.Name;
+    return h;
+}
+
+std::string PatientFields(const SweepOptions& o, long patient) {
+    std::string fields = std::to_string(patient);
+    for (std::size_t a = 0; a < o.Axes.size(); ++a)
+        fields += "," + NumberText(AxisValue(o, static_cast<int>(a), patient));
+    for (const auto& fixed : o.Fixed) fields += "," + NumberText(fixed.second.Percent);
+    return fields;
 }
 
 double AxisValue(const SweepOptions& o, int axis, long patient) {

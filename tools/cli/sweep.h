@@ -48,6 +48,13 @@ long GridSize(const SweepOptions& options);
 // Value of axis `axis` for patient `patient` (0-based, first axis slowest).
 double AxisValue(const SweepOptions& options, int axis, long patient);
 
+// The column header of the grid's CSV rows.
+std::string CsvHeader(const SweepOptions& options);
+
+// The first fields of a patient's CSV row: its number, then the value of
+// every axis and every fixed setting, as the row writes them.
+std::string PatientFields(const SweepOptions& options, long patient);
+
 // Runs this shard's patients and writes them in grid order. `defaults` is the
 // start-up history (may be null). Returns false with a message at the first
 // output error, without computing the patients still to come.

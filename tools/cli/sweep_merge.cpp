@@ -71,10 +71,12 @@ std::string FirstDifference(const SweepPart& first, const SweepPart& other) {
            first.File + " has " + quoted(a, i);
 }
 
-// A row: as many fields as the header, a patient of the grid, then numbers or
-// the empty field that stands for null.
-std::optional<long> CheckRow(std::string_view row, std::size_t fieldCount, long patients,
-                             std::string& problem) {
+// A row: as many fields as the header, a patient of the grid with the
+// settings the grid gives that patient, a status of the model's, and the
+// indices exactly when the run completed; numbers or the empty field that
+// stands for null.
+std::optional<long> CheckRow(std::string_view row, std::size_t fieldCount,
+                             const SweepOptions& grid, long patients, std::string& problem) {
     const auto fields = SplitFields(row);
     if (fields.size() != fieldCount) {
         problem = "the row has " + std::to_string(fields.size()) + " fields, the header " +
@@ -92,10 +94,29 @@ std::optional<long> CheckRow(std::string_view row, std::size_t fieldCount, long 
                       "' is not a number";
             return std::nullopt;
         }
+    const std::string settings = PatientFields(grid, *patient);
+    if (!row.starts_with(settings + ",")) {
+        problem = "the settings of patient " + std::to_string(*patient) + " are not the grid's (" +
+                  Excerpt(settings) + ")";
+        return std::nullopt;
+    }
+    const std::size_t statusField = 1 + grid.Axes.size() + grid.Fixed.size();
+    const std::string_view status = fields[statusField];
+    if (status != "1" && status != "0" && status != "-1") {
+        problem = "RunStatus '" + Excerpt(status) + "' is none of the model's (1, 0, -1)";
+        return std::nullopt;
+    }
+    for (std::size_t k = statusField + 1; k < fields.size(); ++k)
+        if (fields[k].empty() == (status == "1")) {
+            problem = status == "1" ? "a completed run (RunStatus 1) lacks field " + std::to_string(k + 1)
+                                    : "a run that did not complete has an index in field " +
+                                          std::to_string(k + 1);
+            return std::nullopt;
+        }
     return patient;
 }
 
-bool ReadRows(TextLineReader& in, const SweepPart& part, long patients,
+bool ReadRows(TextLineReader& in, const SweepPart& part, const SweepOptions& grid, long patients,
               std::map<long, std::string>& rows, std::string& error) {
     const std::size_t fieldCount = SplitFields(part.Header).size();
     std::string line;
@@ -106,7 +127,7 @@ bool ReadRows(TextLineReader& in, const SweepPart& part, long patients,
         if (!in.LineEnded())
             problem = "the last row is cut short (it has no line end)";
         else
-            patient = CheckRow(line, fieldCount, patients, problem);
+            patient = CheckRow(line, fieldCount, grid, patients, problem);
         if (!patient) {
             error = Where(part.File, number) + problem;
             return false;
@@ -129,6 +150,7 @@ bool MergeSweepFiles(const std::vector<std::string>& files, std::ostream& out, s
         return false;
     }
     SweepPart first;
+    SweepOptions grid;
     long patients = 0;
     std::map<long, std::string> rows;
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -144,20 +166,24 @@ bool MergeSweepFiles(const std::vector<std::string>& files, std::ostream& out, s
         if (i == 0) {
             std::string reason;
             const auto defined = DefinedPatients(part.Definition, reason);
-            if (!defined) {
+            const auto described = defined ? GridFromDefinition(part.Definition, reason) : std::nullopt;
+            if (!described) {
                 error = file + " is not a sweep CSV file: " + reason;
                 return false;
             }
             patients = *defined;
+            grid = *described;
             first = part;
         } else if (part.Definition != first.Definition) {
             error = FirstDifference(first, part);
             return false;
-        } else if (part.Header != first.Header) {
-            error = file + " belongs to another sweep: its columns differ from those of " + first.File;
+        }
+        if (part.Header != CsvHeader(grid)) {
+            error = file + ":" + std::to_string(part.HeaderLine) +
+                    ": the column header is not the one its grid gives";
             return false;
         }
-        if (!ReadRows(in, part, patients, rows, error)) return false;
+        if (!ReadRows(in, part, grid, patients, rows, error)) return false;
     }
     for (long p = 0; p < patients; ++p)
         if (!rows.count(p)) {
