@@ -12,18 +12,13 @@ xvfb_pid=
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; exit 1; }
+# shellcheck source=../e2e/x_session.sh
+. "$(dirname "$0")/../e2e/x_session.sh"
 
 xauth -q -f "$work/cookies" add :0 . "$(mcookie)" || fail "xauth"
-Xvfb -displayfd 3 -auth "$work/cookies" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 300); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb could not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb gave no display number within 30 s"
+start_xvfb 640 480 "$work" -auth "$work/cookies"
 
-DISPLAY=":$(head -n1 "$work/display")" XAUTHORITY="$work/none" HOME="$work" \
+XAUTHORITY="$work/none" HOME="$work" \
     timeout 60 "$program" >/dev/null 2>"$work/err"
 code=$?
 [ $code -eq 1 ] || fail "exit code $code, expected 1: $(cat "$work/err")"
