@@ -237,7 +237,8 @@ std::optional<std::vector<TeachingCase>> ReadCaseTable(const std::string& path,
     constexpr TextLimits kCaseTableLimits{4096, 1024 * 1024};
     TextLineReader reader(path, kCaseTableLimits);
     std::string text;
-    for (std::string line; reader.Open() && reader.Next(line);) text += line + '\n';
+    if (reader.Open())
+        for (std::string line; reader.Next(line);) text += line + '\n';
     if (!reader.Error().empty()) {
         error = "the case table " + reader.Error();
         return std::nullopt;
