@@ -18,7 +18,7 @@ fail() { echo "FAILED: $*"; exit 1; }
 xauth -q -f "$work/cookies" add :0 . "$(mcookie)" || fail "xauth"
 start_xvfb 640 480 "$work" -auth "$work/cookies"
 
-XAUTHORITY="$work/none" HOME="$work" \
+env -u QT_QPA_PLATFORM XAUTHORITY="$work/none" HOME="$work" \
     timeout 60 "$program" >/dev/null 2>"$work/err"
 code=$?
 [ $code -eq 1 ] || fail "exit code $code, expected 1: $(cat "$work/err")"
