@@ -347,18 +347,6 @@
         <translation>Cannot open file %1. %2</translation>
     </message>
     <message>
-        <source>Cannot read file %1. %2</source>
-        <translation>Cannot read file %1. %2</translation>
-    </message>
-    <message>
-        <source>The file %1 is not a simulation file: it holds %2 bytes, not %3.</source>
-        <translation>The file %1 is not a simulation file: it holds %2 bytes, not %3.</translation>
-    </message>
-    <message>
-        <source>Cannot create file %1. %2</source>
-        <translation>Cannot create file %1. %2</translation>
-    </message>
-    <message>
         <source>Cannot write file %1. %2</source>
         <translation>Cannot write file %1. %2</translation>
     </message>

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace breathlab {
@@ -34,6 +35,9 @@ struct ParameterSetting {
 };
 
 // Returns the setting, or an error message naming the bad argument.
+// True when `path` ends in `suffix` in any letter case and has a name before it.
+bool HasSuffixIgnoringCase(std::string_view path, std::string_view suffix);
+
 std::optional<ParameterSetting> ParseSetting(const std::string& text, std::string& error);
 void ApplySetting(const ParameterSetting& setting, ParameterSet& parameters);
 

@@ -8,6 +8,7 @@
 #include "run_csv.h"
 #include "run_report.h"
 #include "sweep.h"
+#include "text_excerpt.h"
 #ifdef BREATHLAB_HAVE_CASES
 #include "case_commands.h"
 #include "teaching_case.h"
@@ -32,8 +33,10 @@ constexpr int kExitFileError = 1;
 constexpr int kExitUsage = 2;
 
 // Every failure reaches the user as one line on standard error and an exit code.
+// Names and data from outside go through it escaped, so that no control
+// character reaches the terminal.
 int Fail(const std::string& message, int code = kExitFileError) {
-    std::cerr << "breathlab-cli: " << message << '\n';
+    std::cerr << "breathlab-cli: " << EscapeControl(message) << '\n';
     return code;
 }
 
@@ -239,7 +242,7 @@ int Dispatch(const std::vector<std::string>& args) {
         return Sweep(*options);
     }
     if (args[0] == "merge") return Merge({args.begin() + 1, args.end()});
-    std::cerr << "breathlab-cli: unknown command '" << args[0] << "'\n";
+    std::cerr << "breathlab-cli: unknown command '" << Excerpt(args[0]) << "'\n";
     PrintUsage(std::cerr);
     return kExitUsage;
 }

@@ -6,6 +6,7 @@ import {
 } from "./parameters";
 import { drawFlowVolume, drawVolumeTime, kSlotColours, tracePoints } from "./plots";
 import { decodeSettings, encodeSettings } from "./share_link";
+import { showNotice } from "./notice_area";
 import { showHelp, wireHelpDialog } from "./help_dialog";
 
 const kSaveName = "data_default.spi";
@@ -464,6 +465,8 @@ function onMessage(message: FromWorker): void {
       say(`Saved as ${kSaveName}.`);
       return;
     case "failed":
+      // A failed run or open always gives the controls back.
+      page.live = null;
       pendingDataSource = null;
       say(message.message);
       setBusy(false);
@@ -514,7 +517,7 @@ function startUp(): void {
     const decoded = decodeSettings(window.location.hash);
     page.working = decoded.rows;
     linkedPatientPending = true;
-    if (decoded.unknown.length > 0) say(`Ignored in the link: ${decoded.unknown.join(", ")}`);
+    if (decoded.unknown.length > 0) showNotice(`Ignored in the link: ${decoded.unknown.join(", ")}`);
   }
   worker.onmessage = (event: MessageEvent<FromWorker>) => onMessage(event.data);
   worker.onerror = (event) => say(`The simulator could not start: ${event.message}`);

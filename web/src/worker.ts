@@ -104,8 +104,18 @@ function handle(message: ToWorker): void {
   }
 }
 
+// Whatever goes wrong in a command (a trap in the model, a bad file) is
+// reported, so that the page never waits for an answer that cannot come.
+function handleReported(message: ToWorker): void {
+  try {
+    handle(message);
+  } catch (error: unknown) {
+    post({ type: "failed", message: `The simulator failed: ${String(error)}` });
+  }
+}
+
 self.onmessage = (event: MessageEvent<ToWorker>) => {
-  if (wasm) handle(event.data);
+  if (wasm) handleReported(event.data);
   else pending.push(event.data);
 };
 
@@ -127,6 +137,6 @@ fetch(new URL("breathlab.wasm", self.location.href))
   )
   .then((module) => {
     wasm = module;
-    for (const message of pending.splice(0)) handle(message);
+    for (const message of pending.splice(0)) handleReported(message);
   })
   .catch((error: unknown) => post({ type: "failed", message: String(error) }));

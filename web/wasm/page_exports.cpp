@@ -3,7 +3,7 @@
 // the plots grow while the examination runs.
 #include "page_session.h"
 
-#include "history_set_io.h"
+#include "history_set_check.h"
 #include "parameter_scales.h"
 #include "slider_table.h"
 

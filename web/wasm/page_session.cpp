@@ -1,7 +1,7 @@
 #include "page_session.h"
 
 #include "history_commands.h"
-#include "history_set_io.h"
+#include "history_set_check.h"
 #include "index_texts.h"
 #include "number_text.h"
 
