@@ -21,3 +21,9 @@ web: setup configure
 
 serve-web: web
 	node $(BUILD)/web-tools/serve.mjs $(BUILD)/web $(WEB_PORT)
+
+# How much of the page's logic its unit tests pin down: Stryker mutates the
+# logic files under src/ and runs the node unit tests against each mutant.
+.PHONY: mutation-web
+mutation-web: web-npm
+	cd web && npx stryker run

@@ -7,6 +7,7 @@ import {
 import { drawFlowVolume, drawVolumeTime, kSlotColours, tracePoints } from "./plots";
 import { decodeSettings, encodeSettings } from "./share_link";
 import { showHelp, wireHelpDialog } from "./help_dialog";
+import { indexTableView, runLabel, shortNumber, type TableCell } from "./tables";
 
 const kSaveName = "data_default.spi";
 const kMaxListedRuns = 3;
@@ -70,11 +71,6 @@ function setBusy(busy: boolean): void {
 }
 
 // --- Sliders ---------------------------------------------------------------
-
-// Five significant digits, without the trailing zeros toPrecision leaves.
-function shortNumber(value: number): string {
-  return String(Number(value.toPrecision(5)));
-}
 
 function percentText(value: number): string {
   return `${shortNumber(value)} %`;
@@ -154,6 +150,9 @@ function sliderRow(k: number): HTMLElement {
     const tick = element("span", "", text.split(" ")[0]);
     tick.title = text;
     tick.style.left = `${((position - scale.minimum) / (scale.maximum - scale.minimum)) * 100}%`;
+    // Labels at the ends of the track lean inwards; the others centre on their position.
+    if (position === scale.minimum) tick.classList.add("at-start");
+    if (position === scale.maximum) tick.classList.add("at-end");
     ticks.append(tick);
   }
   row.append(label, output, input, ticks);
@@ -178,33 +177,35 @@ function showWorkingParameters(): void {
 
 // --- Tables ----------------------------------------------------------------
 
+function tableCell(view: TableCell, colour: string | null): HTMLTableCellElement {
+  const node = element(view.header ? "th" : "td", view.number ? "number" : "", view.text);
+  if (view.run && colour) node.style.color = colour;
+  if (view.failed) node.classList.add("failed");
+  if (view.header) node.scope = "row"; // the head row sets "col" on its own
+  return node;
+}
+
 function renderIndicesTable(): void {
   const table = byId<HTMLTableElement>("indices");
-  const history = page.history;
   table.replaceChildren();
-  if (!history) return;
-  const shown = history.SelectedRun > 0 ? history.SelectedRun : 0;
-  const colour = kSlotColours[shown];
+  if (!page.history) return;
+  const view = indexTableView(page.history);
+  const colour = view.shownSlot > 0 ? kSlotColours[view.shownSlot] : null;
   const head = element("thead");
   const headRow = element("tr");
-  history.IndexTable[0].forEach((text, column) => {
-    const cell = element("th", column >= 3 ? "run" : "", text);
-    if (column >= 3 && shown > 0) cell.style.color = colour;
-    headRow.append(cell);
-  });
+  for (const heading of view.head) {
+    const node = tableCell(heading, colour);
+    node.scope = "col";
+    if (heading.run) node.classList.add("run");
+    headRow.append(node);
+  }
   head.append(headRow);
   const body = element("tbody");
-  history.IndexTable.slice(1).forEach((cells) => {
-    if (cells[0] === "") return; // spacer rows of the desktop table
+  for (const cells of view.body) {
     const row = element("tr");
-    cells.forEach((text, column) => {
-      const cell = element(column === 0 ? "th" : "td", column >= 2 ? "number" : "", text.trim() === "" ? "" : text);
-      if (column >= 3 && shown > 0) cell.style.color = colour;
-      if (text === "dead" || text === "error") cell.classList.add("failed");
-      row.append(cell);
-    });
+    for (const text of cells) row.append(tableCell(text, colour));
     body.append(row);
-  });
+  }
   table.append(head, body);
 }
 
@@ -236,8 +237,7 @@ function renderRunsTable(): void {
   if (history) {
     for (let slot = 1; slot <= history.RunCount; ++slot) {
       const record = history.Slots[slot];
-      const status = record.RunStatus === 1 ? "" : record.RunStatus === 0 ? " dead" : " error";
-      const row = runRow(`Run ${slot}${status}`, record.Parameters[rowIndex], slot, kSlotColours[slot]);
+      const row = runRow(runLabel(slot, record.RunStatus), record.Parameters[rowIndex], slot, kSlotColours[slot]);
       row.classList.add("run");
       row.tabIndex = 0;
       row.setAttribute("role", "button");

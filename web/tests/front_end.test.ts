@@ -1,12 +1,12 @@
 // The front end's own logic under node: the share link, the help pages'
 // conversion, and the test server's refusal to leave its folder.
 import assert from "node:assert/strict";
-import { mkdtempSync, mkdirSync, writeFileSync } from "node:fs";
+import { mkdtempSync, mkdirSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { describe, test } from "node:test";
 import { decodeSettings, encodeSettings } from "../src/share_link";
-import { normalParameters, regionRow } from "../src/parameters";
+import { kParameters, kRegions, normalParameters, regionRow } from "../src/parameters";
 import { rtfToHtml } from "../src/rtf_to_html";
 import { fileFor } from "./static_server";
 
@@ -27,6 +27,18 @@ describe("share link", () => {
     assert.deepEqual(decoded.rows, rows);
   });
 
+  test("each region and parameter travels under its own name and nowhere else", () => {
+    for (const region of kRegions)
+      for (const parameter of kParameters) {
+        const rows = normalParameters();
+        rows[regionRow(region.index)][parameter.k - 1] = 250;
+        const fragment = encodeSettings(rows);
+        const name = region.index === 0 ? parameter.name : `${region.name}.${parameter.name}`;
+        assert.equal(fragment, `${name}=250`);
+        assert.deepEqual(decodeSettings(fragment), { rows, unknown: [] });
+      }
+  });
+
   test("a normal patient is an empty link, and names ignore letter case", () => {
     assert.equal(encodeSettings(normalParameters()), "");
     const decoded = decodeSettings("#rperipheral=250&lowerrightlobe.size=75");
@@ -35,8 +47,11 @@ describe("share link", () => {
   });
 
   test("parts that name nothing or hold no positive number are reported, not used", () => {
-    const decoded = decodeSettings("#Foo=3&RMain=-5&Cm=abc&Size&VDc=1=2&Heart.RMain=200&RMain=300");
-    assert.deepEqual(decoded.unknown, ["Foo=3", "RMain=-5", "Cm=abc", "Size", "VDc=1=2", "Heart.RMain=200"]);
+    const decoded = decodeSettings(
+      "#Foo=3&RMain=-5&Cm=abc&Size&VDc=1=2&Heart.RMain=200&RMain=0&CCC=Infinity&Size=1e400&RMain=300");
+    assert.deepEqual(decoded.unknown, [
+      "Foo=3", "RMain=-5", "Cm=abc", "Size", "VDc=1=2", "Heart.RMain=200", "RMain=0", "CCC=Infinity", "Size=1e400",
+    ]);
     const expected = normalParameters();
     expected[regionRow(0)][0] = 300;
     assert.deepEqual(decoded.rows, expected);
@@ -78,5 +93,6 @@ describe("static server", () => {
     assert.equal(fileFor(root, "/%2e%2e/%2e%2e/etc/passwd"), undefined);
     assert.equal(fileFor(root, "/sub"), undefined); // a folder is not a file
     assert.equal(fileFor(root, "/missing.css"), undefined);
+    rmSync(root, { recursive: true, force: true });
   });
 });
