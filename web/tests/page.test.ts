@@ -142,10 +142,10 @@ describe("the page", () => {
     assert.deepEqual(shared.errors, []);
   });
 
-  test("fits and is drawn at a laptop's, a projector's and an upright tablet's size", async () => {
+  test("fits and is drawn at a laptop's, a projector's, an upright tablet's and a phone's size", async () => {
     const { page } = shared;
     mkdirSync(join(outFolder, "screenshots"), { recursive: true });
-    for (const [width, height] of [[1366, 768], [1920, 1080], [768, 1024]]) {
+    for (const [width, height] of [[1366, 768], [1920, 1080], [768, 1024], [390, 844]]) {
       await page.setViewportSize({ width, height });
       await page.waitForTimeout(200);
       const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
@@ -156,6 +156,30 @@ describe("the page", () => {
       await page.screenshot({ path: file });
       assert.ok(statSync(file).size > 20_000);
     }
+    await page.setViewportSize({ width: 1366, height: 768 });
+  });
+
+  test("on a phone the indices fit, every control takes a thumb, and scale labels stand at their positions", async () => {
+    const { page } = shared;
+    await page.setViewportSize({ width: 390, height: 844 });
+    await page.waitForTimeout(200);
+    const percentColumn = await page.locator("#indices thead th").last().boundingBox();
+    assert.ok(percentColumn && percentColumn.x + percentColumn.width <= 390, `% column ${JSON.stringify(percentColumn)}`);
+    const small = await page.$$eval("button, select, input[type=range]", (controls) =>
+      controls
+        .filter((c) => (c as HTMLElement).offsetParent !== null)
+        .map((c) => ({ what: c.outerHTML.slice(0, 60), box: c.getBoundingClientRect() }))
+        .filter(({ box }) => box.width < 44 || box.height < 44)
+        .map(({ what, box }) => `${what} ${box.width}x${box.height}`));
+    assert.deepEqual(small, []);
+    // The middle resistance's scale starts at 50 %; its "100" stands at the
+    // thumb of 100 %, a fifth along the track, not at the track's start.
+    const [label, track] = await Promise.all([
+      page.locator("#slider-RMiddle ~ .ticks span", { hasText: /^100$/ }).boundingBox(),
+      page.locator("#slider-RMiddle").boundingBox(),
+    ]);
+    const thumb = track!.x + 8 + 0.2 * (track!.width - 16);
+    assert.ok(Math.abs(label!.x + label!.width / 2 - thumb) < 10, `label at ${label!.x}, thumb at ${thumb}`);
     await page.setViewportSize({ width: 1366, height: 768 });
   });
 
