@@ -1,5 +1,5 @@
 // The page: controls, tables and plots around the worker that runs the model.
-import type { FromWorker, HistoryState, SliderScale, SlotTraces, ToWorker } from "./messages";
+import type { ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
 import {
   kBothLungs, kDeadSpaceHelpPage, kGeneralHelpPage, kIndicesHelpPage, kPanels, kParameters,
   kRegions, kResultsHelpPage, normalParameters, regionRow,
@@ -7,7 +7,11 @@ import {
 import { drawFlowVolume, drawVolumeTime, kSlotColours, tracePoints } from "./plots";
 import { decodeSettings, encodeSettings } from "./share_link";
 import { showHelp, wireHelpDialog } from "./help_dialog";
-import { indexTableView, runLabel, shortNumber, type TableCell } from "./tables";
+import { runLabel, shortNumber } from "./tables";
+import { byId, element } from "./dom";
+import { fillIndicesTable } from "./indices_table";
+import { setCases, showCaseLibrary, wireCaseLibrary } from "./case_library";
+import { setExerciseCases, showExerciseRound, shownExercise, startExercise, wireExerciseDialog } from "./exercise_dialog";
 
 const kSaveName = "data_default.spi";
 const kMaxListedRuns = 3;
@@ -21,6 +25,7 @@ interface LiveRun {
 interface PageModel {
   scales: SliderScale[];
   working: number[][];
+  globals: number[];
   region: number;
   history: HistoryState | null;
   traces: SlotTraces[];
@@ -32,6 +37,7 @@ interface PageModel {
 const page: PageModel = {
   scales: [],
   working: normalParameters(),
+  globals: [],
   region: kBothLungs,
   history: null,
   traces: [],
@@ -44,19 +50,6 @@ const worker = new Worker(new URL("worker.js", import.meta.url));
 
 function send(message: ToWorker, transfer: Transferable[] = []): void {
   worker.postMessage(message, transfer);
-}
-
-function byId<T extends HTMLElement>(id: string): T {
-  return document.getElementById(id) as T;
-}
-
-function element<K extends keyof HTMLElementTagNameMap>(
-  tag: K, className = "", text = "",
-): HTMLElementTagNameMap[K] {
-  const node = document.createElement(tag);
-  if (className) node.className = className;
-  if (text) node.textContent = text;
-  return node;
 }
 
 function say(text: string): void {
@@ -177,36 +170,10 @@ function showWorkingParameters(): void {
 
 // --- Tables ----------------------------------------------------------------
 
-function tableCell(view: TableCell, colour: string | null): HTMLTableCellElement {
-  const node = element(view.header ? "th" : "td", view.number ? "number" : "", view.text);
-  if (view.run && colour) node.style.color = colour;
-  if (view.failed) node.classList.add("failed");
-  if (view.header) node.scope = "row"; // the head row sets "col" on its own
-  return node;
-}
-
 function renderIndicesTable(): void {
   const table = byId<HTMLTableElement>("indices");
-  table.replaceChildren();
-  if (!page.history) return;
-  const view = indexTableView(page.history);
-  const colour = view.shownSlot > 0 ? kSlotColours[view.shownSlot] : null;
-  const head = element("thead");
-  const headRow = element("tr");
-  for (const heading of view.head) {
-    const node = tableCell(heading, colour);
-    node.scope = "col";
-    if (heading.run) node.classList.add("run");
-    headRow.append(node);
-  }
-  head.append(headRow);
-  const body = element("tbody");
-  for (const cells of view.body) {
-    const row = element("tr");
-    for (const text of cells) row.append(tableCell(text, colour));
-    body.append(row);
-  }
-  table.append(head, body);
+  if (page.history) fillIndicesTable(table, page.history);
+  else table.replaceChildren();
 }
 
 function runRow(label: string, values: number[], slot: number, colour: string): HTMLTableRowElement {
@@ -311,7 +278,7 @@ function renderVolumeTime(): void {
 function start(): void {
   if (document.body.dataset.busy === "yes") return;
   setBusy(true);
-  send({ type: "start", working: page.working });
+  send({ type: "start", working: page.working, globals: page.globals });
 }
 
 function download(bytes: ArrayBuffer): void {
@@ -381,6 +348,8 @@ function wireCommands(): void {
     open: () => byId<HTMLInputElement>("open-file").click(),
     save: () => send({ type: "save" }),
     share: showShareDialog,
+    cases: showCaseLibrary,
+    exercise: startExercise,
     help: () => showHelp(kGeneralHelpPage),
   };
   for (const button of document.querySelectorAll<HTMLButtonElement>("[data-command]"))
@@ -393,6 +362,18 @@ function wireCommands(): void {
   byId("indices-help").append(helpButton(kIndicesHelpPage, "Help on the indices"));
   byId("runs-help").append(helpButton(kResultsHelpPage, "Help on the runs table"));
   byId("share-close").addEventListener("click", () => byId<HTMLDialogElement>("share").close());
+  wireCaseLibrary(openCase);
+  wireExerciseDialog((number) => send({ type: "exercise", number }));
+}
+
+// A case from the library: its patient in every region, run as a listed run.
+function openCase(teachingCase: TeachingCase): void {
+  page.working = teachingCase.Parameters.map((row) => row.slice());
+  page.globals = teachingCase.Globals.slice();
+  showWorkingParameters();
+  renderRunsTable();
+  byId("data-source").textContent = `Case: ${teachingCase.Title}`;
+  start();
 }
 
 // --- Messages from the worker ---------------------------------------------
@@ -407,6 +388,7 @@ function onState(state: HistoryState, traces: SlotTraces[], ranSeconds?: number)
   page.traces = traces;
   page.live = null;
   page.working = state.Working.map((row) => row.slice());
+  page.globals = state.WorkingGlobals.slice();
   if (ranSeconds !== undefined) page.lastRunSeconds = ranSeconds;
   showWorkingParameters();
   renderIndicesTable();
@@ -463,6 +445,13 @@ function onMessage(message: FromWorker): void {
       byId("data-source").textContent = `File: ${kSaveName.replace(/\.spi$/, "")}`;
       say(`Saved as ${kSaveName}.`);
       return;
+    case "cases":
+      setCases(message.cases);
+      setExerciseCases(message.cases);
+      return;
+    case "exercise":
+      showExerciseRound(message.round, message.state, message.traces);
+      return;
     case "failed":
       pendingDataSource = null;
       say(message.message);
@@ -496,16 +485,29 @@ async function fetchDefaultSet(): Promise<ArrayBuffer> {
   return new Response(response.body.pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
 }
 
+async function fetchCaseTable(): Promise<string> {
+  const response = await fetch("case_table.txt");
+  if (!response.ok) throw new Error(`case_table.txt: ${response.status}`);
+  return response.text();
+}
+
 declare global {
   interface Window {
     // What the browser tests read: the history as the worker reported it,
     // the share link, and how many trace points arrived during the last run.
-    breathlabPage: { state(): HistoryState | null; shareLink(): string; livePoints(): number };
+    breathlabPage: {
+      state(): HistoryState | null;
+      shareLink(): string;
+      livePoints(): number;
+      exercise(): { round: ExerciseRound; state: HistoryState } | null;
+    };
   }
 }
 
 function startUp(): void {
-  window.breathlabPage = { state: () => page.history, shareLink, livePoints: () => page.livePointsOfLastRun };
+  window.breathlabPage = {
+    state: () => page.history, shareLink, livePoints: () => page.livePointsOfLastRun, exercise: shownExercise,
+  };
   buildRegionPicker();
   wireCommands();
   wireHelpDialog();
@@ -518,8 +520,8 @@ function startUp(): void {
   }
   worker.onmessage = (event: MessageEvent<FromWorker>) => onMessage(event.data);
   worker.onerror = (event) => say(`The simulator could not start: ${event.message}`);
-  fetchDefaultSet()
-    .then((defaultSet) => send({ type: "init", defaultSet }, [defaultSet]))
+  Promise.all([fetchDefaultSet(), fetchCaseTable()])
+    .then(([defaultSet, caseTable]) => send({ type: "init", defaultSet, caseTable }, [defaultSet]))
     .catch((error: unknown) => say(String(error)));
   window.addEventListener("resize", drawOncePerFrame(renderPlots));
 }

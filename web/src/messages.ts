@@ -51,9 +51,31 @@ export interface SlotTraces {
   volume: Float32Array;
 }
 
+// A case of the library, as the case table describes it.
+export interface TeachingCase {
+  Name: string;
+  Title: string;
+  Condition: string;
+  LookFor: string;
+  Pattern: string; // normal obstructive restrictive mixed central
+  Sites: string[]; // none central middle peripheral tissue; any of them is right
+  InExercise: boolean;
+  Parameters: ParameterRows;
+  Globals: number[];
+}
+
+export interface ExerciseRound {
+  Number: number;
+  Case: number; // index into the case list
+  RandomPatient: boolean; // a member of the case's family, not its own settings
+  Parameters: ParameterRows;
+  Globals: number[];
+}
+
 export type ToWorker =
-  | { type: "init"; defaultSet: ArrayBuffer }
-  | { type: "start"; working: ParameterRows }
+  | { type: "init"; defaultSet: ArrayBuffer; caseTable: string }
+  | { type: "start"; working: ParameterRows; globals: number[] }
+  | { type: "exercise"; number: number }
   | { type: "select"; row: number }
   | { type: "delete" }
   | { type: "useAsReference" }
@@ -68,4 +90,6 @@ export type FromWorker =
   | { type: "trace"; index: number; time: number; volume: number }
   | { type: "clock"; seconds: number }
   | { type: "saved"; bytes: ArrayBuffer }
+  | { type: "cases"; cases: TeachingCase[] }
+  | { type: "exercise"; round: ExerciseRound; state: HistoryState; traces: SlotTraces[] }
   | { type: "failed"; message: string };

@@ -5,7 +5,8 @@ import { mkdirSync, readFileSync, statSync } from "node:fs";
 import { join } from "node:path";
 import { after, before, describe, test } from "node:test";
 import type { BrowserContext, Page } from "playwright-core";
-import type { HistoryState } from "../src/messages";
+import type { ExerciseRound, HistoryState } from "../src/messages";
+import { encodeSettings } from "../src/share_link";
 import { launchChromium } from "./browser";
 import { cliRun, indexDifferences } from "./cli_equality";
 import { RunningServer, startStaticServer } from "./static_server";
@@ -225,6 +226,88 @@ describe("the page", () => {
     assert.ok(await page.locator("button[data-command=delete]").isDisabled());
     assert.equal(await indexCell(page, "FEV1", 3), "");
     assert.deepEqual(shared.errors, []);
+  });
+});
+
+// breathlab-cli's --set arguments for a patient's percentages (regions and
+// the expiration depth, the only global a case changes).
+function setArguments(rows: number[][], globals: number[]): string[] {
+  const args: string[] = [];
+  for (const part of encodeSettings(rows).split("&").filter((p) => p !== "")) args.push("--set", part);
+  if (globals[0] !== 100) args.push("--set", `G1=${globals[0]}`);
+  return args;
+}
+
+describe("cases and exercises", () => {
+  test("a case from the library runs as a listed run with breathlab-cli --case's indices", async () => {
+    async function openCase(page: Page, name: string, runs: number): Promise<HistoryState> {
+      await page.click("button[data-command=cases]");
+      await page.click(`.case-choice[data-case='${name}']`);
+      assert.match((await page.textContent("#case-note"))!, /The patient:.*Look for:.*Settings:/s);
+      await page.click("#case-open");
+      return waitForRuns(page, runs);
+    }
+    // The model's state carries from one run to the next, so each case is
+    // compared as the first run of a fresh page, as breathlab-cli runs it.
+    for (const name of ["tracheal-stenosis", "submaximal"]) {
+      const { page, errors } = await openPage();
+      assertSameAsCli((await openCase(page, name, 1)).Slots[1], cliRun(["--case", name]));
+      assert.equal(await page.textContent("#data-source"), `Case: ${name === "submaximal" ? "Submaximal expiration" : "Fixed obstruction of the trachea"}`);
+      // A second case is listed beside the first, for comparing on one plot.
+      const state = await openCase(page, "normal", 2);
+      assert.equal(state.Slots[2].Globals[0], name === "submaximal" ? 25 : 100);
+      assert.equal(await page.locator("#runs tr.run").count(), 2);
+      assert.deepEqual(errors, []);
+      await page.close();
+    }
+  });
+
+  test("an exercise number gives breathlab-cli --exercise's patient; a number counts once in the score", async () => {
+    const { page, errors } = await openPage();
+    await page.evaluate(() => localStorage.clear());
+    await page.click("button[data-command=exercise]");
+    async function openExercise(number: number): Promise<{ round: ExerciseRound; state: HistoryState }> {
+      await page.fill("#exercise-number", String(number));
+      await page.click("#exercise-open");
+      await page.waitForFunction((n) => window.breathlabPage.exercise()?.round.Number === n, number);
+      return (await page.evaluate(() => window.breathlabPage.exercise()))!;
+    }
+    for (const number of [4711, 12, 99999]) {
+      const { round, state } = await openExercise(number);
+      const byNumber = cliRun(["--exercise", String(number)]);
+      assertSameAsCli(state.Slots[1], byNumber);
+      assertSameAsCli(state.Slots[1], cliRun(setArguments(round.Parameters, round.Globals)));
+    }
+    // The settings stay hidden: the listed runs are untouched.
+    assert.equal((await pageState(page)).RunCount, 0);
+
+    const { round } = await openExercise(4711);
+    const cases = await page.$$eval(".case-choice", (buttons) => buttons.map((b) => (b as HTMLElement).dataset.case));
+    assert.ok(cases.length > 5, `${cases.length} cases listed`);
+    await page.click("#exercise-submit");
+    assert.match((await page.textContent("#exercise-answer"))!, /both questions/);
+    await page.check(`#exercise-pattern input >> nth=0`);
+    await page.check(`#exercise-site input >> nth=0`);
+    await page.click("#exercise-submit");
+    assert.match((await page.textContent("#exercise-answer"))!, /Pattern: (right|wrong)\. Fault: (right|wrong)\..*The patient:/s);
+    assert.equal(await page.locator("#exercise-pattern .choice.right").count(), 1);
+    assert.ok((await page.locator("#exercise .choice.right").count()) >= 2);
+    const firstScore = (await page.textContent("#exercise-score"))!;
+    assert.match(firstScore, /^Score: [0-2] of 2 \(1 rounds\)$/);
+    // The same number answered again, now otherwise, leaves the score alone.
+    await openExercise(round.Number);
+    await page.check(`#exercise-pattern input >> nth=1`);
+    await page.check(`#exercise-site input >> nth=1`);
+    await page.click("#exercise-submit");
+    assert.equal(await page.textContent("#exercise-score"), firstScore);
+    await page.click("#exercise-close");
+    // The score outlives the page.
+    await page.reload();
+    await page.waitForSelector("body[data-state=ready]");
+    await page.click("button[data-command=exercise]");
+    assert.equal(await page.textContent("#exercise-score"), firstScore);
+    assert.deepEqual(errors, []);
+    await page.close();
   });
 });
 
