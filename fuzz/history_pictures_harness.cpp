@@ -34,8 +34,10 @@ class SchematicDrawing {
           canvas_(&canvasImage_) {}
 
     void Draw(const ResultRecord& run, int sample, int penWidth) {
-        AirwayView(canvas_, 0, 0, size_.Width, size_.Height, penWidth, Qt::black,
-                   SchematicInputsFromRecord(run, sample), QImage(), offscreen_);
+        AirwayView(canvas_, 0, 0,
+                   ComputeAirwaySchematic(size_.Width, size_.Height, penWidth,
+                                          SchematicInputsFromRecord(run, sample)),
+                   QImage(), offscreen_);
     }
 
   private:

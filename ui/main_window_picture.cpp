@@ -26,8 +26,6 @@ using namespace breathlab;
 
 namespace {
 
-constexpr int kSchematicPenWidth = 2;
-
 // The texts the animation's pause button takes from Button9Click, for the
 // translations (tr() below turns them into the user's language).
 [[maybe_unused]] const char* const kPauseButtonTexts[] = {QT_TRANSLATE_NOOP("TForm1", "go"),
@@ -158,8 +156,9 @@ void TForm1::DrawSchematic(int slot) {
         SchematicInputsForSlot(slot, *s.Model, s.History->Slots, s.Animation.AnimationSample);
     QPainter painter(&s.AirwayImage);
     const QSize size = s.AirwayImage.deviceIndependentSize().toSize();
-    AirwayView(painter, 0, 0, size.width(), size.height(), kSchematicPenWidth,
-               Qt::black, inputs, s.BackgroundPicture, s.OffscreenBitmap);
+    AirwayView(painter, 0, 0,
+               ComputeAirwaySchematic(size.width(), size.height(), kSchematicPenWidth, inputs),
+               s.BackgroundPicture, s.OffscreenBitmap);
     painter.end();
     Image1->SetStretch(false);
     Image1->SetPicture(s.AirwayImage);
