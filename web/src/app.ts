@@ -10,6 +10,9 @@ import { showHelp, wireHelpDialog } from "./help_dialog";
 import { runLabel, shortNumber } from "./tables";
 import { byId, element } from "./dom";
 import { fillIndicesTable } from "./indices_table";
+import {
+  livePictureCount, onSchematic, showRunAirways, startLivePictures, tellSchematicSize, wireAirwayPanel,
+} from "./airway_panel";
 import { setCases, showCaseLibrary, wireCaseLibrary } from "./case_library";
 import { setExerciseCases, showExerciseRound, shownExercise, startExercise, wireExerciseDialog } from "./exercise_dialog";
 
@@ -364,6 +367,7 @@ function wireCommands(): void {
   byId("share-close").addEventListener("click", () => byId<HTMLDialogElement>("share").close());
   wireCaseLibrary(openCase);
   wireExerciseDialog((number) => send({ type: "exercise", number }));
+  wireAirwayPanel(send);
 }
 
 // A case from the library: its patient in every region, run as a listed run.
@@ -374,6 +378,11 @@ function openCase(teachingCase: TeachingCase): void {
   renderRunsTable();
   byId("data-source").textContent = `Case: ${teachingCase.Title}`;
   start();
+}
+
+// The samples a stored run holds: its sample volumes end at the first zero.
+function samplesOf(traces: SlotTraces): number {
+  return tracePoints(traces.sampleVolume);
 }
 
 // --- Messages from the worker ---------------------------------------------
@@ -394,6 +403,8 @@ function onState(state: HistoryState, traces: SlotTraces[], ranSeconds?: number)
   renderIndicesTable();
   renderRunsTable();
   renderPlots();
+  const selected = Math.max(state.SelectedRun, 0);
+  showRunAirways(selected, selected > 0 ? samplesOf(traces[selected]) : 0);
   setBusy(false);
   if (wasRunning) {
     const status = state.Slots[1].RunStatus;
@@ -425,6 +436,7 @@ function onMessage(message: FromWorker): void {
     case "runStarted":
       page.live = { time: [], volume: [], clock: 0 };
       page.livePointsOfLastRun = 0;
+      startLivePictures();
       document.body.dataset.state = "running";
       say("Running the examination…");
       renderPlots();
@@ -444,6 +456,9 @@ function onMessage(message: FromWorker): void {
       download(message.bytes);
       byId("data-source").textContent = `File: ${kSaveName.replace(/\.spi$/, "")}`;
       say(`Saved as ${kSaveName}.`);
+      return;
+    case "schematic":
+      onSchematic(message.slot, message.sample, message.schematic);
       return;
     case "cases":
       setCases(message.cases);
@@ -500,6 +515,7 @@ declare global {
       shareLink(): string;
       livePoints(): number;
       exercise(): { round: ExerciseRound; state: HistoryState } | null;
+      liveAirwayPictures(): number;
     };
   }
 }
@@ -507,6 +523,7 @@ declare global {
 function startUp(): void {
   window.breathlabPage = {
     state: () => page.history, shareLink, livePoints: () => page.livePointsOfLastRun, exercise: shownExercise,
+    liveAirwayPictures: livePictureCount,
   };
   buildRegionPicker();
   wireCommands();
@@ -523,7 +540,13 @@ function startUp(): void {
   Promise.all([fetchDefaultSet(), fetchCaseTable()])
     .then(([defaultSet, caseTable]) => send({ type: "init", defaultSet, caseTable }, [defaultSet]))
     .catch((error: unknown) => say(String(error)));
-  window.addEventListener("resize", drawOncePerFrame(renderPlots));
+  tellSchematicSize();
+  window.addEventListener("resize", drawOncePerFrame(() => {
+    renderPlots();
+    tellSchematicSize();
+    const selected = Math.max(page.history?.SelectedRun ?? 0, 0);
+    if (page.traces.length > 0) showRunAirways(selected, selected > 0 ? samplesOf(page.traces[selected]) : 0);
+  }));
 }
 
 startUp();

@@ -1,3 +1,5 @@
+import type { AirwaySchematic } from "./schematic";
+
 // What the page and its worker say to each other. The worker owns the model
 // and the history; the page owns the controls and the drawing.
 
@@ -76,6 +78,9 @@ export type ToWorker =
   | { type: "init"; defaultSet: ArrayBuffer; caseTable: string }
   | { type: "start"; working: ParameterRows; globals: number[] }
   | { type: "exercise"; number: number }
+  // The schematic's picture size; zero stops the live schematic.
+  | { type: "schematicSize"; width: number; height: number }
+  | { type: "schematic"; slot: number; sample: number }
   | { type: "select"; row: number }
   | { type: "delete" }
   | { type: "useAsReference" }
@@ -91,5 +96,6 @@ export type FromWorker =
   | { type: "clock"; seconds: number }
   | { type: "saved"; bytes: ArrayBuffer }
   | { type: "cases"; cases: TeachingCase[] }
+  | { type: "schematic"; slot: number; sample: number; schematic: AirwaySchematic }
   | { type: "exercise"; round: ExerciseRound; state: HistoryState; traces: SlotTraces[] }
   | { type: "failed"; message: string };

@@ -4,6 +4,7 @@
 import { copyIn, lastText, loadPageModule, PageExports } from "./wasm_module";
 import type { ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
 import { kHistorySlots, kParameterCount, kRegionCount } from "./messages";
+import type { AirwaySchematic } from "./schematic";
 
 const kSampleCount = 1500;
 const kTracePointCount = 1000;
@@ -13,6 +14,7 @@ const kClockStepSeconds = 0.1;
 
 let wasm: PageExports | undefined;
 let lastClock = -1;
+let schematicSize = { width: 0, height: 0 };
 const pending: ToWorker[] = [];
 
 function post(message: FromWorker, transfer: Transferable[] = []): void {
@@ -47,6 +49,12 @@ function postState(ranSeconds?: number): void {
   const state = JSON.parse(lastText(wasm!)) as HistoryState;
   const traces = slotTraces(wasm!.page_trace);
   post({ type: "state", state, traces, ranSeconds }, buffersOf(traces));
+}
+
+function postSchematic(slot: number, sample: number): void {
+  if (schematicSize.width <= 0 || schematicSize.height <= 0) return;
+  wasm!.page_schematic(slot, sample, schematicSize.width, schematicSize.height);
+  post({ type: "schematic", slot, sample, schematic: JSON.parse(lastText(wasm!)) as AirwaySchematic });
 }
 
 function loadCases(table: string): void {
@@ -131,6 +139,12 @@ function handle(message: ToWorker): void {
     case "exercise":
       postExercise(message.number);
       return;
+    case "schematicSize":
+      schematicSize = { width: Math.round(message.width), height: Math.round(message.height) };
+      return;
+    case "schematic":
+      postSchematic(message.slot, message.sample);
+      return;
     case "save": {
       const view = new Uint8Array(w.memory.buffer, w.page_history_bytes(), w.page_history_size());
       const bytes = view.slice().buffer;
@@ -152,7 +166,11 @@ fetch(new URL("breathlab.wasm", self.location.href))
   })
   .then((bytes) =>
     loadPageModule(bytes, {
-      tracePoint: (index, time, volume) => post({ type: "trace", index, time, volume }),
+      tracePoint: (index, time, volume) => {
+        post({ type: "trace", index, time, volume });
+        // The live schematic: the model's airways at this 100 ms point.
+        postSchematic(0, 0);
+      },
       runClock: (seconds) => {
         // The model calls the clock far more often than a person can read it.
         if (Math.abs(seconds - lastClock) < kClockStepSeconds) return;

@@ -112,6 +112,22 @@ describe("the page", () => {
     assert.equal(await indexCell(page, "FET", 2), "");
   });
 
+  test("the airways are drawn live during a run, then show the run's end and replay it", async () => {
+    const { page } = shared;
+    const live = await page.evaluate(() => window.breathlabPage.liveAirwayPictures());
+    assert.ok(live > 100, `${live} live airway pictures during the run`);
+    const end = await page.getAttribute("#airways", "data-shown");
+    assert.match(end!, /^1:\d{3,4}$/);
+    await page.selectOption("#replay-speed", { label: "Fast" });
+    await page.click("#replay");
+    const last = Number(end!.split(":")[1]);
+    // The replay starts from the run's beginning...
+    await page.waitForFunction((n) => Number(document.getElementById("airways")!.dataset.shown!.split(":")[1]) < n, last);
+    // ...and stops at its end.
+    await page.waitForSelector("#replay[aria-pressed=false]", { timeout: kRunTimeoutMs });
+    assert.equal(await page.getAttribute("#airways", "data-shown"), end);
+  });
+
   test("a slider moved with the keyboard changes the next run, and a second START lists both", async () => {
     const { page } = shared;
     const slider = page.locator("#slider-RPeripheral");

@@ -8,6 +8,7 @@ export interface StrokedPath {
   dashed: boolean;
   // "M" moves the pen, "L" draws a line to the point.
   points: [kind: "M" | "L", x: number, y: number][];
+  arc?: { x: number; y: number; radius: number; start: number; end: number; anticlockwise: boolean };
 }
 
 export interface DrawnText {
@@ -24,6 +25,7 @@ export class RecordingContext {
   fillStyle = "#000";
   lineWidth = 1;
   lineJoin = "miter";
+  lineCap = "butt";
   font = "10px sans-serif";
   textAlign = "start";
   textBaseline = "alphabetic";
@@ -31,6 +33,7 @@ export class RecordingContext {
   texts: DrawnText[] = [];
   private dash: number[] = [];
   private current: StrokedPath["points"] = [];
+  private currentArc: StrokedPath["arc"];
 
   setTransform(): void {}
   fillRect(): void {}
@@ -39,6 +42,10 @@ export class RecordingContext {
   }
   beginPath(): void {
     this.current = [];
+    this.currentArc = undefined;
+  }
+  arc(x: number, y: number, radius: number, start: number, end: number, anticlockwise = false): void {
+    this.currentArc = { x, y, radius, start, end, anticlockwise };
   }
   moveTo(x: number, y: number): void {
     this.current.push(["M", x, y]);
@@ -47,7 +54,10 @@ export class RecordingContext {
     this.current.push(["L", x, y]);
   }
   stroke(): void {
-    this.paths.push({ colour: this.strokeStyle, width: this.lineWidth, dashed: this.dash.length > 0, points: this.current });
+    this.paths.push({
+      colour: this.strokeStyle, width: this.lineWidth, dashed: this.dash.length > 0, points: this.current,
+      ...(this.currentArc && { arc: this.currentArc }),
+    });
   }
   fillText(text: string, x: number, y: number): void {
     this.texts.push({ text, x, y, colour: this.fillStyle, font: this.font, baseline: this.textBaseline });

@@ -3,6 +3,7 @@
 // the plots grow while the examination runs.
 #include "page_cases.h"
 #include "page_session.h"
+#include "schematic_json.h"
 
 #include "history_set_io.h"
 #include "parameter_scales.h"
@@ -154,6 +155,15 @@ PAGE_EXPORT(page_trace) const float* PageTrace(int slot, int which) {
 // The same of the patient run aside (after page_exercise).
 PAGE_EXPORT(page_aside_trace) const float* PageAsideTrace(int slot, int which) {
     return Session().HasAside() ? TraceOf(Session().Aside(), slot, which) : nullptr;
+}
+
+// The airway schematic in a width x height picture: slot 0 the model as it
+// runs, slots 1..4 a listed run at a sample (0..1500) of its lobe traces.
+// The list is in page_text.
+PAGE_EXPORT(page_schematic) void PageSchematic(int slot, int sample, int width, int height) {
+    const SchematicInputs inputs =
+        SchematicInputsForSlot(slot, Session().Model(), Session().History().Slots, sample);
+    LastText() = SchematicJson(ComputeAirwaySchematic(width, height, kSchematicPenWidth, inputs));
 }
 
 // page_state fills the text that page_text then points at (UTF-8, no NUL
