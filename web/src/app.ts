@@ -7,7 +7,7 @@ import {
 import { drawFlowVolume, drawVolumeTime, kSlotColours, tracePoints } from "./plots";
 import { decodeSettings, encodeSettings } from "./share_link";
 import { showHelp, wireHelpDialog } from "./help_dialog";
-import { runLabel, shortNumber } from "./tables";
+import { kSlotTextColours, runLabel, shortNumber } from "./tables";
 import { byId, element } from "./dom";
 import { fillIndicesTable } from "./indices_table";
 import {
@@ -207,7 +207,7 @@ function renderRunsTable(): void {
   if (history) {
     for (let slot = 1; slot <= history.RunCount; ++slot) {
       const record = history.Slots[slot];
-      const row = runRow(runLabel(slot, record.RunStatus), record.Parameters[rowIndex], slot, kSlotColours[slot]);
+      const row = runRow(runLabel(slot, record.RunStatus), record.Parameters[rowIndex], slot, kSlotTextColours[slot]);
       row.classList.add("run");
       row.tabIndex = 0;
       row.setAttribute("role", "button");
@@ -278,8 +278,13 @@ function renderVolumeTime(): void {
 
 // --- Commands --------------------------------------------------------------
 
+// START is disabled while a run goes, which takes the keyboard focus from
+// it; the focus comes back when the run ends, so Enter starts the next run.
+let startHadFocus = false;
+
 function start(): void {
   if (document.body.dataset.busy === "yes") return;
+  startHadFocus = document.activeElement === document.querySelector("button[data-command=start]");
   setBusy(true);
   send({ type: "start", working: page.working, globals: page.globals });
 }
@@ -406,6 +411,7 @@ function onState(state: HistoryState, traces: SlotTraces[], ranSeconds?: number)
   const selected = Math.max(state.SelectedRun, 0);
   showRunAirways(selected, selected > 0 ? samplesOf(traces[selected]) : 0);
   setBusy(false);
+  if (wasRunning && startHadFocus) document.querySelector<HTMLButtonElement>("button[data-command=start]")!.focus();
   if (wasRunning) {
     const status = state.Slots[1].RunStatus;
     say(status === 1 ? `Run finished in ${page.lastRunSeconds?.toFixed(1)} s.` : status === 0 ? "The patient could not inspire: the run is dead." : "The run failed.");

@@ -2,8 +2,7 @@
 // column and row headings, the shown run's values in its colour.
 import type { HistoryState } from "./messages";
 import { element } from "./dom";
-import { kSlotColours } from "./plots";
-import { indexTableView, type TableCell } from "./tables";
+import { indexTableView, kSlotTextColours, type TableCell } from "./tables";
 
 function tableCell(view: TableCell, colour: string | null): HTMLTableCellElement {
   const node = element(view.header ? "th" : "td", view.number ? "number" : "", view.text);
@@ -16,7 +15,7 @@ function tableCell(view: TableCell, colour: string | null): HTMLTableCellElement
 export function fillIndicesTable(table: HTMLTableElement, history: HistoryState): void {
   table.replaceChildren();
   const view = indexTableView(history);
-  const colour = view.shownSlot > 0 ? kSlotColours[view.shownSlot] : null;
+  const colour = view.shownSlot > 0 ? kSlotTextColours[view.shownSlot] : null;
   const head = element("thead");
   const headRow = element("tr");
   for (const heading of view.head) {

@@ -3,6 +3,10 @@
 // label of each run.
 import type { HistoryState } from "./messages";
 
+// Text in a run's colour: the plots' red and green darkened until they read
+// on white and on the selected row's yellow (contrast of 4.5 or more).
+export const kSlotTextColours = ["#000000", "#c00000", "#006400", "#800080", "#000000"];
+
 // Columns of the core's index table: name, unit, reference, observed, percent.
 export const kObservedColumn = 3;
 const kFirstNumberColumn = 2;

@@ -3,6 +3,7 @@
 import assert from "node:assert/strict";
 import { mkdirSync, readFileSync, statSync } from "node:fs";
 import { join } from "node:path";
+import { createRequire } from "node:module";
 import { after, before, describe, test } from "node:test";
 import type { BrowserContext, Page } from "playwright-core";
 import type { ExerciseRound, HistoryState } from "../src/messages";
@@ -11,6 +12,7 @@ import { launchChromium } from "./browser";
 import { cliRun, indexDifferences } from "./cli_equality";
 import { RunningServer, startStaticServer } from "./static_server";
 
+const require = createRequire(import.meta.url);
 const kRunTimeoutMs = 60_000;
 const kHistorySetBytes = 621360;
 const kBothLungsRow = 2;
@@ -200,6 +202,28 @@ describe("the page", () => {
     await page.setViewportSize({ width: 1366, height: 768 });
   });
 
+  test("an accessibility checker finds nothing serious, on a laptop and on a phone, with dialogs open", async () => {
+    const { page } = shared;
+    await page.addScriptTag({ path: require.resolve("axe-core/axe.min.js") });
+    async function seriousViolations(where: string): Promise<string[]> {
+      const results = await page.evaluate(() =>
+        (window as unknown as { axe: { run(): Promise<{ violations: { id: string; impact: string; nodes: { target: string[] }[] }[] }> } }).axe.run());
+      return results.violations
+        .filter((v) => v.impact === "serious" || v.impact === "critical")
+        .map((v) => `${where}: ${v.id} at ${v.nodes.map((n) => n.target.join(" ")).join(", ")}`);
+    }
+    const found: string[] = [];
+    for (const [width, height] of [[1366, 768], [390, 844]]) {
+      await page.setViewportSize({ width, height });
+      found.push(...(await seriousViolations(`${width}x${height}`)));
+    }
+    await page.setViewportSize({ width: 1366, height: 768 });
+    await page.click("button[data-command=cases]");
+    found.push(...(await seriousViolations("case library")));
+    await page.click("#cases-close");
+    assert.deepEqual(found, []);
+  });
+
   test("ref.Default brings back the program's reference and re-expresses the runs against it", async () => {
     const { page } = shared;
     await page.click("button[data-command=restoreDefault]");
@@ -242,6 +266,23 @@ describe("the page", () => {
     assert.ok(await page.locator("button[data-command=delete]").isDisabled());
     assert.equal(await indexCell(page, "FEV1", 3), "");
     assert.deepEqual(shared.errors, []);
+  });
+
+  test("the keyboard alone runs the examination, and the focus stays on START after a run", async () => {
+    const { page } = shared;
+    const runs = (await pageState(page)).RunCount;
+    await page.focus("button[data-command=start]");
+    await page.keyboard.press("Enter");
+    await waitForRuns(page, Math.min(runs + 1, 3));
+    await page.waitForFunction(() => document.activeElement?.getAttribute("data-command") === "start");
+    const names = await page.$$eval("button, select, input", (controls) =>
+      controls.filter((c) => (c as HTMLElement).offsetParent !== null).map((c) => {
+        const labelled = (c as HTMLInputElement).labels?.[0]?.textContent ?? "";
+        return `${c.getAttribute("aria-label") ?? ""}${c.textContent ?? ""}${labelled}${c.getAttribute("title") ?? ""}`.trim();
+      }));
+    assert.ok(names.every((name) => name !== ""), "every visible control has an accessible name");
+    assert.ok((await page.locator("#indices thead th[scope=col]").count()) === 5);
+    assert.ok((await page.locator("#indices tbody th[scope=row]").count()) >= 11);
   });
 });
 

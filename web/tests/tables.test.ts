@@ -2,7 +2,21 @@
 import assert from "node:assert/strict";
 import { describe, test } from "node:test";
 import type { HistoryState } from "../src/messages";
-import { indexTableView, runLabel, shortNumber } from "../src/tables";
+import { indexTableView, kSlotTextColours, runLabel, shortNumber } from "../src/tables";
+
+// WCAG's relative luminance and contrast ratio of two "#rrggbb" colours.
+function luminance(colour: string): number {
+  const [r, g, b] = [1, 3, 5].map((i) => {
+    const c = parseInt(colour.slice(i, i + 2), 16) / 255;
+    return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+  });
+  return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+}
+
+function contrast(a: string, b: string): number {
+  const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (light + 0.05) / (dark + 0.05);
+}
 
 function history(selectedRun: number, rows: string[][]): HistoryState {
   return {
@@ -57,4 +71,11 @@ describe("runs table", () => {
     assert.equal(shortNumber(Math.fround(149.123451)), "149.12");
     assert.equal(shortNumber(12.5), "12.5");
   });
+});
+
+test("every run's text colour reads on white and on the selected row's yellow", () => {
+  assert.ok(contrast("#ff0000", "#ffffff") < 4.5, "the plots' pure red would not");
+  for (const colour of kSlotTextColours)
+    for (const background of ["#ffffff", "#fff36b"])
+      assert.ok(contrast(colour, background) >= 4.5, `${colour} on ${background}: ${contrast(colour, background)}`);
 });
