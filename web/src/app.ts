@@ -526,7 +526,15 @@ declare global {
   }
 }
 
+function keepForOffline(): void {
+  if (!("serviceWorker" in navigator)) return;
+  navigator.serviceWorker.register("service_worker.js").catch((error: unknown) => {
+    console.warn(`The page is not kept for offline use: ${String(error)}`);
+  });
+}
+
 function startUp(): void {
+  keepForOffline();
   window.breathlabPage = {
     state: () => page.history, shareLink, livePoints: () => page.livePointsOfLastRun, exercise: shownExercise,
     liveAirwayPictures: livePictureCount,

@@ -368,6 +368,45 @@ describe("cases and exercises", () => {
   });
 });
 
+describe("offline, installable, under any sub-path", () => {
+  test("a page opened once under a sub-path starts and runs with no network", async () => {
+    const folder = process.env.BREATHLAB_WEB_DIR!;
+    const nested = await startStaticServer(folder, 0, "/courses/spirometry/");
+    const page = await context.newPage();
+    const errors: string[] = [];
+    page.on("pageerror", (error) => errors.push(error.message));
+    try {
+      await page.goto(nested.url);
+      await page.waitForSelector("body[data-state=ready]", { timeout: kRunTimeoutMs });
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null, undefined, { timeout: kRunTimeoutMs });
+      const manifest = await page.evaluate(async () => {
+        const link = document.querySelector<HTMLLinkElement>("link[rel=manifest]")!;
+        return (await fetch(link.href)).json() as Promise<{ start_url: string; display: string }>;
+      });
+      assert.deepEqual([manifest.start_url, manifest.display], ["./", "standalone"]);
+      await context.setOffline(true);
+      await page.reload();
+      await page.waitForSelector("body[data-state=ready]", { timeout: kRunTimeoutMs });
+      const state = await pressStart(page, 1);
+      assertSameAsCli(state.Slots[1], cliRun([]));
+      await page.click("button[data-command=cases]");
+      assert.ok((await page.locator(".case-choice").count()) > 5, "the case library came from the cache");
+      assert.deepEqual(errors, []);
+    } finally {
+      await context.setOffline(false);
+      await page.close();
+      await nested.close();
+    }
+  });
+
+  test("opened from a file, the page says how to serve it", async () => {
+    const page = await context.newPage();
+    await page.goto(`file://${join(process.env.BREATHLAB_WEB_DIR!, "index.html")}`);
+    assert.match((await page.textContent("#status"))!, /Serve the folder.*http\.server/);
+    await page.close();
+  });
+});
+
 describe("files and links", () => {
   test("a share link reproduces the patient and breathlab-cli's run on a fresh page", async () => {
     const { page, errors } = await openPage("#RPeripheral=400&UpperLeftLobe.CCC=200");
