@@ -247,6 +247,10 @@ describe("the page", () => {
       return heading !== null && heading.textContent !== previous;
     }, general);
     assert.match((await page.textContent("#help-body"))!, /main bronchi/);
+    // The help scrolls with the keyboard: its text has the focus.
+    await page.waitForFunction(() => document.activeElement?.id === "help-body");
+    await page.keyboard.press("PageDown");
+    await page.waitForFunction(() => document.getElementById("help-body")!.scrollTop > 0);
     await page.keyboard.press("Escape");
     assert.equal(await page.locator("#help[open]").count(), 0);
   });
