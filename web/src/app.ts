@@ -522,6 +522,7 @@ declare global {
       livePoints(): number;
       exercise(): { round: ExerciseRound; state: HistoryState } | null;
       liveAirwayPictures(): number;
+      lastRunSeconds(): number | null;
     };
   }
 }
@@ -538,6 +539,7 @@ function startUp(): void {
   window.breathlabPage = {
     state: () => page.history, shareLink, livePoints: () => page.livePointsOfLastRun, exercise: shownExercise,
     liveAirwayPictures: livePictureCount,
+    lastRunSeconds: () => page.lastRunSeconds,
   };
   buildRegionPicker();
   wireCommands();
