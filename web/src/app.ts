@@ -4,11 +4,14 @@ import {
   kBothLungs, kDeadSpaceHelpPage, kGeneralHelpPage, kIndicesHelpPage, kPanels, kParameters,
   kRegions, kResultsHelpPage, normalParameters, regionRow,
 } from "./parameters";
-import { drawFlowVolume, drawVolumeTime, kSlotColours, tracePoints } from "./plots";
+import {
+  drawFlowVolume, drawVolumeTime, kSlotColours, tracePoints, type FlowVolumeView, type VolumeTimeView,
+} from "./plots";
 import { decodeSettings, encodeSettings } from "./share_link";
 import { showHelp, wireHelpDialog } from "./help_dialog";
 import { kSlotTextColours, runLabel, shortNumber } from "./tables";
-import { byId, element } from "./dom";
+import { byId, downloadBlob, element } from "./dom";
+import { savePng, saveSvg, type PlotDrawing } from "./figure_export";
 import { fillIndicesTable } from "./indices_table";
 import {
   livePictureCount, onSchematic, showRunAirways, startLivePictures, tellSchematicSize, wireAirwayPanel,
@@ -240,40 +243,54 @@ function updateCommandStates(): void {
 
 // --- Plots -----------------------------------------------------------------
 
-function renderPlots(): void {
-  const history = page.history;
-  if (!history || page.traces.length === 0) return;
-  const listed = Math.min(history.RunCount, kMaxListedRuns);
-  drawFlowVolume(byId<HTMLCanvasElement>("flow-volume"), {
+function flowVolumeView(history: HistoryState): FlowVolumeView {
+  return {
     traces: page.traces,
     fev1: history.Slots.map((s) => s.FEV1),
     flowAtFev1: history.Slots.map((s) => s.FlowAtFev1),
     frc: history.Slots.map((s) => s.FRC),
-    listed,
+    listed: Math.min(history.RunCount, kMaxListedRuns),
     selected: history.SelectedRun,
-  });
+  };
+}
+
+// The selected run's curve, or the one growing while a run goes.
+function volumeTimeView(history: HistoryState): VolumeTimeView {
+  const referenceFrc = history.Slots[0].FRC;
+  if (page.live)
+    return {
+      time: page.live.time, volume: page.live.volume, points: page.live.time.length,
+      colour: kSlotColours[1], referenceFrc, clock: page.live.clock,
+    };
+  const slot = history.SelectedRun;
+  const traces = slot >= 1 ? page.traces[slot] : null;
+  return {
+    time: traces?.time ?? [], volume: traces?.volume ?? [],
+    points: traces ? tracePoints(traces.time) : 0,
+    colour: kSlotColours[Math.max(slot, 0)], referenceFrc, clock: null,
+  };
+}
+
+function renderPlots(): void {
+  if (!page.history || page.traces.length === 0) return;
+  drawFlowVolume(byId<HTMLCanvasElement>("flow-volume"), flowVolumeView(page.history));
   renderVolumeTime();
 }
 
 function renderVolumeTime(): void {
+  if (page.history) drawVolumeTime(byId<HTMLCanvasElement>("volume-time"), volumeTimeView(page.history));
+}
+
+// "PNG" and "SVG" of a plot: the figure at the size it has on the screen.
+function savePlot(plot: string, format: string): void {
   const history = page.history;
-  if (!history) return;
-  const canvas = byId<HTMLCanvasElement>("volume-time");
-  const referenceFrc = history.Slots[0].FRC;
-  if (page.live) {
-    drawVolumeTime(canvas, {
-      time: page.live.time, volume: page.live.volume, points: page.live.time.length,
-      colour: kSlotColours[1], referenceFrc, clock: page.live.clock,
-    });
-    return;
-  }
-  const slot = history.SelectedRun;
-  const traces = slot >= 1 ? page.traces[slot] : null;
-  drawVolumeTime(canvas, {
-    time: traces?.time ?? [], volume: traces?.volume ?? [],
-    points: traces ? tracePoints(traces.time) : 0,
-    colour: kSlotColours[Math.max(slot, 0)], referenceFrc, clock: null,
-  });
+  if (!history || page.traces.length === 0) return;
+  const canvas = byId<HTMLCanvasElement>(plot);
+  const draw: PlotDrawing = plot === "flow-volume"
+    ? (target, density) => drawFlowVolume(target, flowVolumeView(history), density)
+    : (target, density) => drawVolumeTime(target, volumeTimeView(history), density);
+  const save = format === "svg" ? saveSvg : savePng;
+  save(`breathlab-${plot}`, canvas.clientWidth, canvas.clientHeight, draw);
 }
 
 // --- Commands --------------------------------------------------------------
@@ -290,14 +307,7 @@ function start(): void {
 }
 
 function download(bytes: ArrayBuffer): void {
-  const url = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
-  const link = element("a");
-  link.href = url;
-  link.download = kSaveName;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 10_000);
+  downloadBlob(new Blob([bytes], { type: "application/octet-stream" }), kSaveName);
 }
 
 function openFile(file: File): void {
@@ -373,6 +383,8 @@ function wireCommands(): void {
   wireCaseLibrary(openCase);
   wireExerciseDialog((number) => send({ type: "exercise", number }));
   wireAirwayPanel(send);
+  for (const button of document.querySelectorAll<HTMLButtonElement>("button[data-figure]"))
+    button.addEventListener("click", () => savePlot(button.dataset.figure!, button.dataset.format!));
 }
 
 // A case from the library: its patient in every region, run as a listed run.

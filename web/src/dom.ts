@@ -21,3 +21,15 @@ export function noteParagraphs(host: HTMLElement, title: string, lines: [string,
     host.append(paragraph);
   }
 }
+
+// Hands a file to the browser's downloads.
+export function downloadBlob(blob: Blob, name: string): void {
+  const url = URL.createObjectURL(blob);
+  const link = element("a");
+  link.href = url;
+  link.download = name;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 10_000);
+}

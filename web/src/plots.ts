@@ -40,9 +40,10 @@ function fontSize(canvas: HTMLCanvasElement): number {
   return Math.max(12, Math.min(18, Math.round(canvas.clientWidth / 45)));
 }
 
-// Sizes the canvas to its box at the screen's pixel density and draws the axes.
-function prepareFrame(canvas: HTMLCanvasElement, axes: Axes): Frame {
-  const ratio = globalThis.devicePixelRatio || 1;
+// Sizes the canvas to its box at the screen's pixel density (or at the
+// density asked for, when a figure is saved) and draws the axes.
+function prepareFrame(canvas: HTMLCanvasElement, axes: Axes, density?: number): Frame {
+  const ratio = density ?? (globalThis.devicePixelRatio || 1);
   const width = canvas.clientWidth;
   const height = canvas.clientHeight;
   canvas.width = Math.max(1, Math.round(width * ratio));
@@ -172,8 +173,8 @@ export interface FlowVolumeView {
   selected: number; // drawn thick
 }
 
-export function drawFlowVolume(canvas: HTMLCanvasElement, view: FlowVolumeView): void {
-  const frame = prepareFrame(canvas, kFlowVolumeAxes);
+export function drawFlowVolume(canvas: HTMLCanvasElement, view: FlowVolumeView, density?: number): void {
+  const frame = prepareFrame(canvas, kFlowVolumeAxes, density);
   // Newest last, so it lies on top.
   for (const slot of [0, 3, 2, 1]) {
     if (slot > view.listed) continue;
@@ -195,8 +196,8 @@ export interface VolumeTimeView {
   clock: number | null; // seconds shown in the corner while a run goes
 }
 
-export function drawVolumeTime(canvas: HTMLCanvasElement, view: VolumeTimeView): void {
-  const f = prepareFrame(canvas, kVolumeTimeAxes);
+export function drawVolumeTime(canvas: HTMLCanvasElement, view: VolumeTimeView, density?: number): void {
+  const f = prepareFrame(canvas, kVolumeTimeAxes, density);
   const c = f.context;
   const size = fontSize(canvas);
   if (view.referenceFrc !== null && view.referenceFrc > 0) {

@@ -130,6 +130,27 @@ describe("the page", () => {
     assert.equal(await page.getAttribute("#airways", "data-shown"), end);
   });
 
+  test("both plots save as PNG at twice their size and as SVG", async () => {
+    const { page } = shared;
+    for (const plot of ["flow-volume", "volume-time"]) {
+      const box = (await page.locator(`#${plot}`).boundingBox())!;
+      const [png] = await Promise.all([page.waitForEvent("download"), page.click(`button[data-figure=${plot}][data-format=png]`)]);
+      assert.equal(png.suggestedFilename(), `breathlab-${plot}.png`);
+      const pngFile = join(outFolder, `${plot}.png`);
+      await png.saveAs(pngFile);
+      const header = readFileSync(pngFile);
+      // A PNG's IHDR holds width and height at bytes 16 and 20.
+      assert.deepEqual([header.readUInt32BE(16), header.readUInt32BE(20)], [Math.round(box.width) * 2, Math.round(box.height) * 2]);
+      const [svg] = await Promise.all([page.waitForEvent("download"), page.click(`button[data-figure=${plot}][data-format=svg]`)]);
+      const svgFile = join(outFolder, `${plot}.svg`);
+      await svg.saveAs(svgFile);
+      const text = readFileSync(svgFile, "utf8");
+      assert.match(text, /^<svg xmlns="http:\/\/www\.w3\.org\/2000\/svg"/);
+      assert.match(text, plot === "flow-volume" ? /Volume expired \(l\)/ : /Time \(s\)/);
+      assert.match(text, /stroke="#ff0000"/, "the run's curve is in the figure");
+    }
+  });
+
   test("a slider moved with the keyboard changes the next run, and a second START lists both", async () => {
     const { page } = shared;
     const slider = page.locator("#slider-RPeripheral");

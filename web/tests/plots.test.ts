@@ -5,6 +5,7 @@ import { describe, test } from "node:test";
 import type { SlotTraces } from "../src/messages";
 import { drawFlowVolume, drawVolumeTime, FlowVolumeView, kSlotColours, labelledStep, tracePoints } from "../src/plots";
 import { asCanvas, recordingCanvas, RecordingContext, StrokedPath } from "./recording_canvas";
+import { svgCanvas } from "../src/svg_context";
 
 // A 450 x 300 canvas has a 12 px font, so the plot area is
 // left 38.4, right 435.6, top 21.6, bottom 266.4 (3.2, 1.2, 1.8 and 2.8 fonts in).
@@ -183,4 +184,31 @@ test("a stored trace ends at its first zero time", () => {
   assert.equal(tracePoints(new Float32Array([0.1, 0.2, 0, 0.4])), 2);
   assert.equal(tracePoints(new Float32Array([0.1, 0.2])), 2);
   assert.equal(tracePoints(new Float32Array([0, 0.2])), 0);
+});
+
+describe("figures as SVG", () => {
+  test("the plot drawn into SVG keeps its loops, pens, dashes and escaped texts", () => {
+    const { canvas, context } = svgCanvas(kWidth, kHeight, (text) => text.length * 7);
+    drawFlowVolume(canvas, view(1, 1));
+    const svg = context.document(kWidth, kHeight);
+    assert.match(svg, /^<svg xmlns="http:\/\/www\.w3\.org\/2000\/svg" width="450" height="300" viewBox="0 0 450 300">/);
+    const loops = [...svg.matchAll(/<path d="(M[^"]+)" fill="none" stroke="(#ff0000|#000000)" stroke-width="([\d.]+)"/g)]
+      .filter((m) => (m[1].match(/L/g) ?? []).length > 2);
+    assert.deepEqual(loops.map((m) => [m[2], m[3]]), [["#000000", "1.5"], ["#ff0000", "4"]]);
+    // The loop's first point: volume 0 expired, flow 0.5 l/s up.
+    assert.ok(loops[0][1].startsWith(`M${kLeft} ${Math.round((kBottom - (4.5 / 16) * (kBottom - kTop)) * 100) / 100}`), loops[0][1].slice(0, 30));
+    assert.match(svg, /text-anchor="end" dominant-baseline="text-after-edge">Volume expired \(l\)<\/text>/);
+
+    const time = svgCanvas(kWidth, kHeight, (text) => text.length * 7);
+    drawVolumeTime(time.canvas, { time: [1, 2], volume: [3, 4], points: 2, colour: "#ff0000", referenceFrc: 3, clock: null });
+    const timeSvg = time.context.document(kWidth, kHeight);
+    assert.match(timeSvg, /stroke="#9aa0a6" stroke-width="1.5" stroke-linejoin="[a-z]+" stroke-linecap="[a-z]+" stroke-dasharray="6 4"/);
+    assert.equal((timeSvg.match(/stroke-dasharray/g) ?? []).length, 1);
+  });
+
+  test("text is escaped for XML", () => {
+    const { context } = svgCanvas(10, 10, () => 0);
+    context.fillText(`a<b & "c">`, 1, 2);
+    assert.match(context.document(10, 10), />a&lt;b &amp; &quot;c&quot;&gt;<\/text>/);
+  });
 });
