@@ -12,6 +12,7 @@ import { showHelp, wireHelpDialog } from "./help_dialog";
 import { kSlotTextColours, runLabel, shortNumber } from "./tables";
 import { byId, downloadBlob, element } from "./dom";
 import { savePng, saveSvg, type PlotDrawing } from "./figure_export";
+import { saveFileName } from "./save_name";
 import { fillIndicesTable } from "./indices_table";
 import {
   livePictureCount, onSchematic, showRunAirways, startLivePictures, tellSchematicSize, wireAirwayPanel,
@@ -19,7 +20,6 @@ import {
 import { setCases, showCaseLibrary, wireCaseLibrary } from "./case_library";
 import { setExerciseCases, showExerciseRound, shownExercise, startExercise, wireExerciseDialog } from "./exercise_dialog";
 
-const kSaveName = "data_default.spi";
 const kMaxListedRuns = 3;
 
 interface LiveRun {
@@ -306,8 +306,45 @@ function start(): void {
   send({ type: "start", working: page.working, globals: page.globals });
 }
 
-function download(bytes: ArrayBuffer): void {
-  downloadBlob(new Blob([bytes], { type: "application/octet-stream" }), kSaveName);
+interface SaveFilePicker {
+  showSaveFilePicker?(options: object): Promise<{ createWritable(): Promise<{ write(data: Blob): Promise<void>; close(): Promise<void> }>; name: string }>;
+}
+
+// Where the browser lets the page choose the folder (the File System Access
+// API), the user picks it; elsewhere the file goes to the downloads.
+async function saveBytes(bytes: ArrayBuffer, name: string): Promise<string | null> {
+  const blob = new Blob([bytes], { type: "application/octet-stream" });
+  const chooser = window as unknown as SaveFilePicker;
+  if (!chooser.showSaveFilePicker) {
+    downloadBlob(blob, name);
+    return name;
+  }
+  try {
+    const handle = await chooser.showSaveFilePicker({ suggestedName: name, types: [{ description: "Simulation file", accept: { "application/octet-stream": [".spi"] } }] });
+    const writable = await handle.createWritable();
+    await writable.write(blob);
+    await writable.close();
+    return handle.name;
+  } catch (error) {
+    if ((error as Error).name === "AbortError") return null; // the user cancelled
+    throw error;
+  }
+}
+
+function onSaved(bytes: ArrayBuffer): void {
+  const name = saveFileName(byId<HTMLInputElement>("save-name").value);
+  if ("refused" in name) {
+    say(name.refused);
+    return;
+  }
+  saveBytes(bytes, name.file).then(
+    (saved) => {
+      if (saved === null) return;
+      byId("data-source").textContent = `File: ${saved.replace(/\.spi$/i, "")}`;
+      say(`Saved as ${saved}.`);
+    },
+    (error: unknown) => say(`Not saved: ${String(error)}`),
+  );
 }
 
 function openFile(file: File): void {
@@ -471,9 +508,7 @@ function onMessage(message: FromWorker): void {
       scheduleLiveDraw();
       return;
     case "saved":
-      download(message.bytes);
-      byId("data-source").textContent = `File: ${kSaveName.replace(/\.spi$/, "")}`;
-      say(`Saved as ${kSaveName}.`);
+      onSaved(message.bytes);
       return;
     case "schematic":
       onSchematic(message.slot, message.sample, message.schematic);

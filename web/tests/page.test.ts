@@ -468,11 +468,15 @@ describe("files and links", () => {
     await page.click("button[data-command=useAsReference]");
     await page.waitForFunction(() => window.breathlabPage.state()!.Slots[0].Parameters[2][4] === 400);
     const saved = await pageState(page);
+    // Without the File System Access API the file goes to the downloads.
+    await page.evaluate(() => delete (window as unknown as { showSaveFilePicker?: unknown }).showSaveFilePicker);
+    await page.fill("#save-name", "asthma series");
     const [download] = await Promise.all([
       page.waitForEvent("download"),
       page.click("button[data-command=save]"),
     ]);
-    assert.equal(download.suggestedFilename(), "data_default.spi");
+    assert.equal(download.suggestedFilename(), "asthma series.spi");
+    await page.waitForFunction(() => document.getElementById("data-source")!.textContent === "File: asthma series");
     const file = join(outFolder, "reference.spi");
     await download.saveAs(file);
     assert.equal(readFileSync(file).length, kHistorySetBytes);

@@ -3,6 +3,7 @@ import assert from "node:assert/strict";
 import { describe, test } from "node:test";
 import type { HistoryState } from "../src/messages";
 import { indexTableView, kSlotTextColours, runLabel, shortNumber } from "../src/tables";
+import { saveFileName } from "../src/save_name";
 
 // WCAG's relative luminance and contrast ratio of two "#rrggbb" colours.
 function luminance(colour: string): number {
@@ -78,4 +79,17 @@ test("every run's text colour reads on white and on the selected row's yellow", 
   for (const colour of kSlotTextColours)
     for (const background of ["#ffffff", "#fff36b"])
       assert.ok(contrast(colour, background) >= 4.5, `${colour} on ${background}: ${contrast(colour, background)}`);
+});
+
+test("a file is saved under the typed name, made safe, with .spi; standard stays reserved", () => {
+  for (const [typed, file] of [
+    ["asthma series", "asthma series.spi"],
+    ["  week2.SPI ", "week2.spi"],
+    ["", "data_default.spi"],
+    ["../../etc/passwd", "_.._etc_passwd.spi"],
+    ["a:b*c?", "a_b_c_.spi"],
+    ["x".repeat(200), `${"x".repeat(120)}.spi`],
+  ])
+    assert.deepEqual(saveFileName(typed), { file }, typed);
+  for (const typed of ["standard", "Standard.spi", " STANDARD "]) assert.ok("refused" in saveFileName(typed), typed);
 });
