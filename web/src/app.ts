@@ -1,5 +1,5 @@
 // The page: controls, tables and plots around the worker that runs the model.
-import type { ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
+import type { Description, ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
 import {
   kBothLungs, kDeadSpaceHelpPage, kGeneralHelpPage, kIndicesHelpPage, kPanels, kParameters,
   kRegions, kResultsHelpPage, normalParameters, regionRow,
@@ -141,6 +141,7 @@ function sliderRow(k: number): HTMLElement {
     const percent = scale.percentAt[Number(input.value) - scale.minimum];
     page.working[regionRow(page.region)][k - 1] = percent;
     showSliderValue(k);
+    describe(k);
     renderRunsTable();
   });
   const ticks = element("div", "ticks");
@@ -445,7 +446,20 @@ let linkedPatientPending = false;
 // The data-source line of a file being opened, shown once the worker took it.
 let pendingDataSource: string | null = null;
 
-function onState(state: HistoryState, traces: SlotTraces[], ranSeconds?: number): void {
+// The explanations of the sliders and of the run outcomes, by block.
+let descriptions: Record<number, Description> = {};
+
+function describe(block: number): void {
+  const text = descriptions[block];
+  const box = byId("description");
+  box.replaceChildren();
+  if (!text) return;
+  box.append(element("p", "", text.PartOne));
+  if (text.PartOne && text.PartTwo) box.append(element("hr"));
+  if (text.PartTwo) box.append(element("p", "", text.PartTwo));
+}
+
+function onState(state: HistoryState, traces: SlotTraces[], ranSeconds: number | undefined, statusBlocks: number[]): void {
   const wasRunning = page.live !== null;
   page.history = state;
   page.traces = traces;
@@ -462,6 +476,7 @@ function onState(state: HistoryState, traces: SlotTraces[], ranSeconds?: number)
   setBusy(false);
   if (wasRunning && startHadFocus) document.querySelector<HTMLButtonElement>("button[data-command=start]")!.focus();
   if (wasRunning) {
+    describe(statusBlocks[1]);
     const status = state.Slots[1].RunStatus;
     say(status === 1 ? `Run finished in ${page.lastRunSeconds?.toFixed(1)} s.` : status === 0 ? "The patient could not inspire: the run is dead." : "The run failed.");
   }
@@ -486,7 +501,7 @@ function onMessage(message: FromWorker): void {
     case "state":
       // A fresh page opened from a share link takes the linked patient once.
       if (linkedPatientPending) message.state.Working = page.working;
-      onState(message.state, message.traces, message.ranSeconds);
+      onState(message.state, message.traces, message.ranSeconds, message.statusBlocks);
       return;
     case "runStarted":
       page.live = { time: [], volume: [], clock: 0 };
@@ -512,6 +527,9 @@ function onMessage(message: FromWorker): void {
       return;
     case "schematic":
       onSchematic(message.slot, message.sample, message.schematic);
+      return;
+    case "descriptions":
+      descriptions = message.blocks;
       return;
     case "cases":
       setCases(message.cases);
@@ -553,9 +571,9 @@ async function fetchDefaultSet(): Promise<ArrayBuffer> {
   return new Response(response.body.pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
 }
 
-async function fetchCaseTable(): Promise<string> {
-  const response = await fetch("case_table.txt");
-  if (!response.ok) throw new Error(`case_table.txt: ${response.status}`);
+async function fetchText(name: string): Promise<string> {
+  const response = await fetch(name);
+  if (!response.ok) throw new Error(`${name}: ${response.status}`);
   return response.text();
 }
 
@@ -600,8 +618,8 @@ function startUp(): void {
   }
   worker.onmessage = (event: MessageEvent<FromWorker>) => onMessage(event.data);
   worker.onerror = (event) => say(`The simulator could not start: ${event.message}`);
-  Promise.all([fetchDefaultSet(), fetchCaseTable()])
-    .then(([defaultSet, caseTable]) => send({ type: "init", defaultSet, caseTable }, [defaultSet]))
+  Promise.all([fetchDefaultSet(), fetchText("case_table.txt"), fetchText("pdp.txt")])
+    .then(([defaultSet, caseTable, descriptions]) => send({ type: "init", defaultSet, caseTable, descriptions }, [defaultSet]))
     .catch((error: unknown) => say(String(error)));
   tellSchematicSize();
   window.addEventListener("resize", drawOncePerFrame(() => {

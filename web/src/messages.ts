@@ -66,6 +66,12 @@ export interface TeachingCase {
   Globals: number[];
 }
 
+// A slider's or a run outcome's explanation: what it is, what changing it does.
+export interface Description {
+  PartOne: string;
+  PartTwo: string;
+}
+
 export interface ExerciseRound {
   Number: number;
   Case: number; // index into the case list
@@ -75,7 +81,7 @@ export interface ExerciseRound {
 }
 
 export type ToWorker =
-  | { type: "init"; defaultSet: ArrayBuffer; caseTable: string }
+  | { type: "init"; defaultSet: ArrayBuffer; caseTable: string; descriptions: string }
   | { type: "start"; working: ParameterRows; globals: number[] }
   | { type: "exercise"; number: number }
   // The schematic's picture size; zero stops the live schematic.
@@ -90,7 +96,8 @@ export type ToWorker =
 
 export type FromWorker =
   | { type: "ready"; scales: SliderScale[] }
-  | { type: "state"; state: HistoryState; traces: SlotTraces[]; ranSeconds?: number }
+  | { type: "state"; state: HistoryState; traces: SlotTraces[]; ranSeconds?: number; statusBlocks: number[] }
+  | { type: "descriptions"; blocks: Record<number, Description> }
   | { type: "runStarted" }
   | { type: "trace"; index: number; time: number; volume: number }
   | { type: "clock"; seconds: number }

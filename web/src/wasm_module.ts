@@ -26,6 +26,8 @@ export interface PageExports {
   page_load_cases(text: number, size: number): number;
   page_cases(): void;
   page_exercise(number: number): void;
+  page_description(text: number, size: number, n: number): void;
+  page_status_description(runStatus: number): number;
   page_schematic(slot: number, sample: number, width: number, height: number): void;
   page_state(): void;
   page_text(): number;

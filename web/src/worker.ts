@@ -2,7 +2,7 @@
 // drawing while the model integrates; each 100 ms trace point and each tick
 // of the run clock is posted as it is made.
 import { copyIn, lastText, loadPageModule, PageExports } from "./wasm_module";
-import type { ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
+import type { Description, ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
 import { kHistorySlots, kParameterCount, kRegionCount } from "./messages";
 import type { AirwaySchematic } from "./schematic";
 
@@ -48,13 +48,35 @@ function postState(ranSeconds?: number): void {
   wasm!.page_state();
   const state = JSON.parse(lastText(wasm!)) as HistoryState;
   const traces = slotTraces(wasm!.page_trace);
-  post({ type: "state", state, traces, ranSeconds }, buffersOf(traces));
+  const statusBlocks = state.Slots.map((slot) => wasm!.page_status_description(slot.RunStatus ?? -1));
+  post({ type: "state", state, traces, ranSeconds, statusBlocks }, buffersOf(traces));
 }
 
 function postSchematic(slot: number, sample: number): void {
   if (schematicSize.width <= 0 || schematicSize.height <= 0) return;
   wasm!.page_schematic(slot, sample, schematicSize.width, schematicSize.height);
   post({ type: "schematic", slot, sample, schematic: JSON.parse(lastText(wasm!)) as AirwaySchematic });
+}
+
+// The sliders' blocks 1..8 and the run outcomes' 9..11 of the description file.
+const kDescriptionBlocks = 11;
+
+function loadDescriptions(text: string): void {
+  const bytes = new TextEncoder().encode(text);
+  const blocks: Record<number, Description> = {};
+  for (let n = 1; n <= kDescriptionBlocks; ++n) {
+    withBytes(bytes.buffer, (p) => {
+      wasm!.page_description(p, bytes.byteLength, n);
+      return 0;
+    });
+    const parsed = JSON.parse(lastText(wasm!)) as Description & { Error?: string };
+    if (parsed.Error) {
+      post({ type: "failed", message: `The descriptions could not be read: ${parsed.Error}` });
+      return;
+    }
+    blocks[n] = parsed;
+  }
+  post({ type: "descriptions", blocks });
 }
 
 function loadCases(table: string): void {
@@ -108,6 +130,7 @@ function handle(message: ToWorker): void {
       post({ type: "ready", scales: sliderScales() });
       postState();
       loadCases(message.caseTable);
+      loadDescriptions(message.descriptions);
       return;
     case "start": {
       for (let row = 0; row < kRegionCount; ++row)

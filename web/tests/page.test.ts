@@ -157,7 +157,10 @@ describe("the page", () => {
     await slider.focus();
     for (let i = 0; i < 100; ++i) await page.keyboard.press("ArrowRight"); // one doubling
     assert.equal(await page.textContent("#slider-RPeripheral-value"), "200 %");
+    // The description box explains the slider moved last, then the run's outcome.
+    assert.match((await page.textContent("#description"))!, /^Peripheral airway resistance/);
     const state = await pressStart(page, 2);
+    assert.match((await page.textContent("#description"))!, /^The simulated examination completed/);
     assert.equal(state.Slots[1].Parameters[kBothLungsRow][kRPeripheral], 200);
     assert.equal(state.Slots[2].Parameters[kBothLungsRow][kRPeripheral], 100);
     assert.ok(state.Slots[1].MEF25! < state.Slots[2].MEF25!, "higher peripheral resistance lowers MEF25");
@@ -457,6 +460,7 @@ describe("files and links", () => {
       assert.equal(await indexCell(page, "FEV1", 3), word);
       assert.equal(await indexCell(page, "FEV1", 4), "");
       assert.equal(await page.textContent("#runs tr[data-slot='1'] th"), label);
+      assert.match((await page.textContent("#description"))!, word === "dead" ? /^dead: / : /^error: /);
       assert.deepEqual(errors, []);
       await page.close();
     }

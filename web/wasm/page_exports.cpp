@@ -1,7 +1,10 @@
 // The C functions the page's worker calls, and the two it provides: one for
 // each 100 ms point of the volume-time trace and one for the run clock, so
 // the plots grow while the examination runs.
+#include "description_file.h"
 #include "page_cases.h"
+#include "index_texts.h"
+#include "page_json.h"
 #include "page_session.h"
 #include "schematic_json.h"
 
@@ -155,6 +158,29 @@ PAGE_EXPORT(page_trace) const float* PageTrace(int slot, int which) {
 // The same of the patient run aside (after page_exercise).
 PAGE_EXPORT(page_aside_trace) const float* PageAsideTrace(int slot, int which) {
     return Session().HasAside() ? TraceOf(Session().Aside(), slot, which) : nullptr;
+}
+
+// Block n of the description file's text (the explanation of slider n, or of
+// a run's outcome) as {"PartOne":...,"PartTwo":...} in page_text; a block the
+// text lacks gives two empty parts, a malformed text {"Error":...}.
+PAGE_EXPORT(page_description) void PageDescription(const char* text, int size, int n) {
+    const DescriptionResult result =
+        ParseDescription(std::string(text, static_cast<std::size_t>(size)), n);
+    std::string& out = LastText();
+    out = result.Ok() ? "{\"PartOne\":" : "{\"Error\":";
+    if (result.Ok()) {
+        AppendString(out, result.Text.PartOne);
+        out += ",\"PartTwo\":";
+        AppendString(out, result.Text.PartTwo);
+    } else {
+        AppendString(out, result.Error);
+    }
+    out += '}';
+}
+
+// The description block of a run's outcome (run status 1, 0 or -1).
+PAGE_EXPORT(page_status_description) int PageStatusDescription(double runStatus) {
+    return StatusDescription(static_cast<float>(runStatus)).value_or(0);
 }
 
 // The airway schematic in a width x height picture: slot 0 the model as it
