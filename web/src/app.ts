@@ -13,6 +13,7 @@ import { kSlotTextColours, runLabel, shortNumber } from "./tables";
 import { byId, downloadBlob, element } from "./dom";
 import { savePng, saveSvg, type PlotDrawing } from "./figure_export";
 import { saveFileName } from "./save_name";
+import { playRunEnd, wireSoundChoice } from "./run_sound";
 import { fillIndicesTable } from "./indices_table";
 import {
   livePictureCount, onSchematic, showRunAirways, startLivePictures, tellSchematicSize, wireAirwayPanel,
@@ -407,6 +408,7 @@ function wireCommands(): void {
     cases: showCaseLibrary,
     exercise: startExercise,
     help: () => showHelp(kGeneralHelpPage),
+    about: () => byId<HTMLDialogElement>("about").showModal(),
   };
   for (const button of document.querySelectorAll<HTMLButtonElement>("[data-command]"))
     button.addEventListener("click", () => commands[button.dataset.command!]());
@@ -421,6 +423,8 @@ function wireCommands(): void {
   wireCaseLibrary(openCase);
   wireExerciseDialog((number) => send({ type: "exercise", number }));
   wireAirwayPanel(send);
+  wireSoundChoice();
+  byId("about-close").addEventListener("click", () => byId<HTMLDialogElement>("about").close());
   for (const button of document.querySelectorAll<HTMLButtonElement>("button[data-figure]"))
     button.addEventListener("click", () => savePlot(button.dataset.figure!, button.dataset.format!));
 }
@@ -477,6 +481,7 @@ function onState(state: HistoryState, traces: SlotTraces[], ranSeconds: number |
   if (wasRunning && startHadFocus) document.querySelector<HTMLButtonElement>("button[data-command=start]")!.focus();
   if (wasRunning) {
     describe(statusBlocks[1]);
+    playRunEnd(state.Slots[1].RunStatus === 1);
     const status = state.Slots[1].RunStatus;
     say(status === 1 ? `Run finished in ${page.lastRunSeconds?.toFixed(1)} s.` : status === 0 ? "The patient could not inspire: the run is dead." : "The run failed.");
   }

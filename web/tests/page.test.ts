@@ -202,6 +202,15 @@ describe("the page", () => {
     await page.setViewportSize({ width: 1366, height: 768 });
   });
 
+  test("the about box opens and closes; the end-of-run sound is on by default on a laptop", async () => {
+    const { page } = shared;
+    assert.ok(await page.isChecked("#sound"));
+    await page.click("button[data-command=about]");
+    assert.match((await page.textContent("#about"))!, /MIT License/);
+    await page.click("#about-close");
+    assert.equal(await page.locator("#about[open]").count(), 0);
+  });
+
   test("on a phone the indices fit, every control takes a thumb, and scale labels stand at their positions", async () => {
     const { page } = shared;
     await page.setViewportSize({ width: 390, height: 844 });

@@ -4,6 +4,7 @@ import { describe, test } from "node:test";
 import type { HistoryState } from "../src/messages";
 import { indexTableView, kSlotTextColours, runLabel, shortNumber } from "../src/tables";
 import { saveFileName } from "../src/save_name";
+import { soundWanted } from "../src/run_sound";
 
 // WCAG's relative luminance and contrast ratio of two "#rrggbb" colours.
 function luminance(colour: string): number {
@@ -92,4 +93,11 @@ test("a file is saved under the typed name, made safe, with .spi; standard stays
   ])
     assert.deepEqual(saveFileName(typed), { file }, typed);
   for (const typed of ["standard", "Standard.spi", " STANDARD "]) assert.ok("refused" in saveFileName(typed), typed);
+});
+
+test("the end-of-run sound is off by default on a phone only, and a stored choice wins", () => {
+  assert.equal(soundWanted(null, true), false);
+  assert.equal(soundWanted(null, false), true);
+  assert.equal(soundWanted("on", true), true);
+  assert.equal(soundWanted("off", false), false);
 });
