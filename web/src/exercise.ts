@@ -31,7 +31,8 @@ function textOf(choices: [string, string][], key: string): string {
 // lungs first, as the window's case note lists a patient.
 export function patientSettingTexts(rows: ParameterRows, globals: number[]): string[] {
   const texts: string[] = [];
-  const regions = [kBothLungs, ...kRegions.map((r) => r.index).filter((r) => r !== kBothLungs).sort((a, b) => a - b)];
+  // kRegions lists both lungs first, then the left lung on.
+  const regions = kRegions.map((r) => r.index);
   for (const region of regions)
     for (const parameter of kParameters) {
       const value = rows[regionRow(region)][parameter.k - 1];

@@ -4,7 +4,7 @@ import assert from "node:assert/strict";
 import { describe, test } from "node:test";
 import type { TeachingCase } from "../src/messages";
 import {
-  caseNote, exerciseNumber, markAnswer, parseScore, patientSettingTexts, recordAnswer, scoreText,
+  kPatternChoices, kSiteChoices, caseNote, exerciseNumber, markAnswer, parseScore, patientSettingTexts, recordAnswer, scoreText,
 } from "../src/exercise";
 import { normalParameters, regionRow } from "../src/parameters";
 
@@ -50,6 +50,19 @@ describe("exercise answers", () => {
     ]);
     assert.deepEqual(patientSettingTexts(normalParameters(), kGlobals), ["all at 100 %"]);
   });
+});
+
+test("the answers are the case table's words, each with its own text; an unknown word shows as it is", () => {
+  assert.deepEqual(kPatternChoices.map(([key]) => key), ["normal", "obstructive", "restrictive", "mixed", "central"]);
+  assert.deepEqual(kSiteChoices.map(([key]) => key), ["none", "central", "middle", "peripheral", "tissue"]);
+  for (const choices of [kPatternChoices, kSiteChoices]) {
+    const texts = choices.map(([, text]) => text);
+    assert.ok(texts.every((t) => /\w/.test(t)) && new Set(texts).size === texts.length, texts.join("|"));
+  }
+  const odd = { ...kAsthma, Pattern: "wheezy", Sites: ["tissue", "lungs"] };
+  const note = caseNote(odd, normalParameters(), kGlobals);
+  assert.equal(note[2][1], "wheezy");
+  assert.equal(note[3][1], "Lung tissue or lungs");
 });
 
 describe("exercise score", () => {

@@ -39,6 +39,13 @@ describe("share link", () => {
       }
   });
 
+  test("empty parts are skipped, and a name cannot start with its dot", () => {
+    const decoded = decodeSettings("#&RMain=200&&.Cm=50&");
+    assert.deepEqual(decoded.unknown, [".Cm=50"]);
+    assert.equal(decoded.rows[regionRow(0)][0], 200);
+    assert.equal(decoded.rows[regionRow(0)][7], 100);
+  });
+
   test("a normal patient is an empty link, and names ignore letter case", () => {
     assert.equal(encodeSettings(normalParameters()), "");
     const decoded = decodeSettings("#rperipheral=250&lowerrightlobe.size=75");

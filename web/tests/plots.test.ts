@@ -180,6 +180,18 @@ describe("axis labels", () => {
   });
 });
 
+test("plots are sharp at the screen's density, or at the density a saved figure asks for", () => {
+  const g = globalThis as { devicePixelRatio?: number };
+  for (const [screen, asked, expected] of [[undefined, undefined, 1], [2, undefined, 2], [1, 2, 2], [3, 1, 1]] as const) {
+    g.devicePixelRatio = screen;
+    const canvas = recordingCanvas(kWidth, kHeight);
+    drawFlowVolume(asCanvas(canvas), view(0, -1), asked);
+    assert.deepEqual([canvas.width, canvas.height], [kWidth * expected, kHeight * expected], `screen ${screen}, asked ${asked}`);
+    assert.deepEqual(canvas.context.fills[0], "#ffffff");
+  }
+  delete g.devicePixelRatio;
+});
+
 test("a stored trace ends at its first zero time", () => {
   assert.equal(tracePoints(new Float32Array([0.1, 0.2, 0, 0.4])), 2);
   assert.equal(tracePoints(new Float32Array([0.1, 0.2])), 2);

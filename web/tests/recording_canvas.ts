@@ -6,6 +6,8 @@ export interface StrokedPath {
   colour: string;
   width: number;
   dashed: boolean;
+  join: string;
+  cap: string;
   // "M" moves the pen, "L" draws a line to the point.
   points: [kind: "M" | "L", x: number, y: number][];
   arc?: { x: number; y: number; radius: number; start: number; end: number; anticlockwise: boolean };
@@ -36,7 +38,10 @@ export class RecordingContext {
   private currentArc: StrokedPath["arc"];
 
   setTransform(): void {}
-  fillRect(): void {}
+  fills: string[] = [];
+  fillRect(): void {
+    this.fills.push(this.fillStyle);
+  }
   setLineDash(pattern: number[]): void {
     this.dash = pattern;
   }
@@ -56,6 +61,7 @@ export class RecordingContext {
   stroke(): void {
     this.paths.push({
       colour: this.strokeStyle, width: this.lineWidth, dashed: this.dash.length > 0, points: this.current,
+      join: this.lineJoin, cap: this.lineCap,
       ...(this.currentArc && { arc: this.currentArc }),
     });
   }
@@ -76,12 +82,18 @@ export interface RecordingCanvas {
   width: number;
   height: number;
   context: RecordingContext;
-  getContext(kind: "2d"): RecordingContext;
+  getContext(kind: string): RecordingContext;
 }
 
 export function recordingCanvas(clientWidth: number, clientHeight: number): RecordingCanvas {
   const context = new RecordingContext();
-  return { clientWidth, clientHeight, width: 0, height: 0, context, getContext: () => context };
+  return {
+    clientWidth, clientHeight, width: 0, height: 0, context,
+    getContext: (kind: string) => {
+      if (kind !== "2d") throw new Error(`a ${kind} context`);
+      return context;
+    },
+  };
 }
 
 // The canvas as the plotting functions take it.

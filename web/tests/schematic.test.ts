@@ -2,7 +2,8 @@
 // list is stroked once, in order, with its pen; a replay steps to the end.
 import assert from "node:assert/strict";
 import { test } from "node:test";
-import { AirwaySchematic, kReplaySpeeds, nextReplaySample } from "../src/schematic";
+import { AirwaySchematic, drawSchematic, kReplaySpeeds, nextReplaySample } from "../src/schematic";
+import { asCanvas, recordingCanvas } from "./recording_canvas";
 import { assertDrawnAsListed } from "./schematic_drawing";
 
 const kSample: AirwaySchematic = {
@@ -19,6 +20,19 @@ const kSample: AirwaySchematic = {
 
 test("each shape of the core's list is one stroke with its pen, points and arc", () => {
   assertDrawnAsListed(kSample, "hand-made list");
+});
+
+test("the schematic fills a white picture sharp at the screen's density, with round pen ends", () => {
+  const g = globalThis as { devicePixelRatio?: number };
+  for (const [density, width, height] of [[undefined, 200, 160], [2, 400, 320]] as const) {
+    g.devicePixelRatio = density;
+    const canvas = recordingCanvas(0, 0);
+    drawSchematic(asCanvas(canvas), kSample);
+    assert.deepEqual([canvas.width, canvas.height], [width, height], `density ${density}`);
+    assert.deepEqual(canvas.context.fills, ["#ffffff"]);
+    assert.ok(canvas.context.paths.every((p) => p.join === "round" && p.cap === "round"));
+  }
+  delete g.devicePixelRatio;
 });
 
 test("a replay advances by its speed and stops at the run's last sample", () => {

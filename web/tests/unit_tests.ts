@@ -5,3 +5,4 @@ import "./plots.test";
 import "./tables.test";
 import "./exercise.test";
 import "./schematic.test";
+import "./parameters.test";
