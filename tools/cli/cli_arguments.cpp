@@ -135,7 +135,7 @@ std::optional<RunOptions> ParseRunOptions(const std::vector<std::string>& args, 
         if (arg == "--json") {
             options.Json = true;
         } else if (arg == "--set" || arg == "--reference" || arg == "--runs" || arg == "--csv" ||
-                   arg == "--save" || arg == "--case" || arg == "--plot") {
+                   arg == "--save" || arg == "--case" || arg == "--plot" || arg == "--exercise") {
             const std::string* v = value();
             if (!v) return std::nullopt;
             if (arg == "--set") {
@@ -145,6 +145,13 @@ std::optional<RunOptions> ParseRunOptions(const std::vector<std::string>& args, 
                 options.Settings.push_back(*setting);
             } else if (arg == "--case") {
                 options.CaseName = *v;
+            } else if (arg == "--exercise") {
+                options.ExerciseNumber = ParseBoundedCount(*v, 1, kLargestExerciseNumber);
+                if (!options.ExerciseNumber) {
+                    error = "bad --exercise '" + *v + "': expected a whole number from 1 to " +
+                            std::to_string(kLargestExerciseNumber);
+                    return std::nullopt;
+                }
             } else if (arg == "--plot") {
                 if (!HasPlotSuffix(*v)) {
                     error = "bad --plot '" + *v + "': the file must end in .svg, .png or .pdf";
@@ -177,6 +184,10 @@ std::optional<RunOptions> ParseRunOptions(const std::vector<std::string>& args, 
             error = "unknown argument '" + arg + "'";
             return std::nullopt;
         }
+    }
+    if (options.CaseName && options.ExerciseNumber) {
+        error = "--case and --exercise each choose the patient: give one of them";
+        return std::nullopt;
     }
     return options;
 }

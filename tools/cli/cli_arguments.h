@@ -10,6 +10,10 @@
 
 namespace breathlab {
 
+// Exercise numbers are those a teacher reads out; the case library's
+// exercise rounds use the same bound.
+constexpr long kLargestExerciseNumber = 99999;
+
 // Longest series of runs of one patient that `run --runs` accepts.
 constexpr int kMaxRuns = 10000;
 
@@ -22,6 +26,9 @@ struct RunOptions {
     std::optional<std::string> SaveFile;
     // A patient of the case library; its settings come first, --set ones on top.
     std::optional<std::string> CaseName;
+    // The patient of exercise number N, as the window's exercise mode and the
+    // web page give it; --set values go on top.
+    std::optional<long> ExerciseNumber;
     std::vector<struct ParameterSetting> Settings; // the --set values, in order
     std::optional<std::string> PlotFile;           // .svg, .png or .pdf
 };
