@@ -19,17 +19,37 @@ void SolveLobarFlows(LungModel& m, SolverMode mode, double pleural, double leftT
                      double rightTransmural, double* probeFlows = nullptr);
 
 // What the lobe solves of one substep share: the lobe's alveolar pressure,
-// resistances and collapsibility do not move within the substep, so their
-// conductances are worked out once for its three solver calls.
+// resistances, collapsibility and pleural offset do not move within the
+// substep, so their conductances are worked out once for its three solver
+// calls: per lobe, and as columns of eight for the SIMD lanes (the entries
+// beyond the fifth lobe repeat it).
 struct LobeConductances {
     double A, R1, G1, G2, Gs, K, c, c2, G1A;
 };
-using SubstepConductances = std::array<LobeConductances, kLobeCount>;
+constexpr int kLobeColumn = 8;
+struct LobeColumns {
+    alignas(64) double A[kLobeColumn], R1[kLobeColumn], G1[kLobeColumn], G2[kLobeColumn],
+        Gs[kLobeColumn], K[kLobeColumn], c[kLobeColumn], c2[kLobeColumn], G1A[kLobeColumn],
+        PleuralOffset[kLobeColumn];
+};
+struct SubstepConductances {
+    std::array<LobeConductances, kLobeCount> lobes;
+    LobeColumns columns;
+};
 
 SubstepConductances PrepareLobarSolve(const LungModel& m);
 
-// The same solve with the conductances of the current substep.
+// The same solve with the conductances of the current substep: in SIMD
+// lanes where the processor has AVX-512, otherwise one lobe after the other.
+// Both give the same bits.
 void SolveLobarFlows(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
                      double leftTransmural, double rightTransmural, double* probeFlows = nullptr);
+
+// The two ways, for the benchmark and the tests that compare them.
+void SolveLobarFlowsOneByOne(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
+                             double leftTransmural, double rightTransmural, double* probeFlows = nullptr);
+bool LobeLanesAvailable();
+void SolveLobarFlowsInLanes(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
+                            double leftTransmural, double rightTransmural, double* probeFlows = nullptr);
 
 } // namespace breathlab
