@@ -96,13 +96,21 @@ void SolveLobarFlows(LungModel& m, SolverMode mode, double x, double leftTransmu
     SolveLobarFlows(m, PrepareLobarSolve(m), mode, x, leftTransmural, rightTransmural, probeFlows);
 }
 
+namespace {
+
+LobeSolver& ChosenLobeSolver() {
+    static LobeSolver solver = LobeLanesAvailable() ? SolveLobarFlowsInLanes : SolveLobarFlowsOneByOne;
+    return solver;
+}
+
+} // namespace
+
+LobeSolver ActiveLobeSolver() { return ChosenLobeSolver(); }
+void UseLobeSolver(LobeSolver solver) { ChosenLobeSolver() = solver; }
+
 void SolveLobarFlows(LungModel& m, const SubstepConductances& g, SolverMode mode, double x,
                      double leftTransmural, double rightTransmural, double* probeFlows) {
-    static const bool lanes = LobeLanesAvailable();
-    if (lanes)
-        SolveLobarFlowsInLanes(m, g, mode, x, leftTransmural, rightTransmural, probeFlows);
-    else
-        SolveLobarFlowsOneByOne(m, g, mode, x, leftTransmural, rightTransmural, probeFlows);
+    ChosenLobeSolver()(m, g, mode, x, leftTransmural, rightTransmural, probeFlows);
 }
 
 void SolveLobarFlowsOneByOne(LungModel& m, const SubstepConductances& g, SolverMode mode, double x,

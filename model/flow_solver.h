@@ -45,11 +45,19 @@ SubstepConductances PrepareLobarSolve(const LungModel& m);
 void SolveLobarFlows(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
                      double leftTransmural, double rightTransmural, double* probeFlows = nullptr);
 
-// The two ways, for the benchmark and the tests that compare them.
+// The two ways. Both give the same bits; the lanes need AVX-512.
 void SolveLobarFlowsOneByOne(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
                              double leftTransmural, double rightTransmural, double* probeFlows = nullptr);
 bool LobeLanesAvailable();
 void SolveLobarFlowsInLanes(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
                             double leftTransmural, double rightTransmural, double* probeFlows = nullptr);
+
+// The way SolveLobarFlows takes, for the whole process: the lanes where the
+// processor has them. The benchmark and the tests set another before a run
+// (not while one is under way on another thread).
+using LobeSolver = void (*)(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
+                            double leftTransmural, double rightTransmural, double* probeFlows);
+LobeSolver ActiveLobeSolver();
+void UseLobeSolver(LobeSolver solver);
 
 } // namespace breathlab

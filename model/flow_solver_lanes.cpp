@@ -14,7 +14,10 @@
 #if defined(__x86_64__)
 
 namespace breathlab {
-bool LobeLanesAvailable() { return __builtin_cpu_supports("avx512f"); }
+bool LobeLanesAvailable() {
+    __builtin_cpu_init(); // may run before the constructors that would do it
+    return __builtin_cpu_supports("avx512f");
+}
 } // namespace breathlab
 
 // Only this file's own functions and the static ones of lanes.h, included
