@@ -21,8 +21,8 @@ void SolveLobarFlows(LungModel& m, SolverMode mode, double pleural, double leftT
 // What the lobe solves of one substep share: the lobe's alveolar pressure,
 // resistances, collapsibility and pleural offset do not move within the
 // substep, so their conductances are worked out once for its three solver
-// calls: per lobe, and as columns of eight for the SIMD lanes (the entries
-// beyond the fifth lobe repeat it).
+// calls: per lobe, and, where the processor can run the SIMD lanes, as
+// columns of eight for them (the entries beyond the fifth lobe repeat it).
 struct LobeConductances {
     double A, R1, G1, G2, Gs, K, c, c2, G1A;
 };
