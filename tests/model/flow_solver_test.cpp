@@ -211,7 +211,9 @@ TEST(SolveLobarFlows, LanesGiveTheBitsOfTheLobesOneByOne) {
         for (SolverMode mode : {SolverMode::Commit, SolverMode::Probe}) {
             const SolveOutcome oneByOne = Solve(SolveLobarFlowsOneByOne, start, mode, s.x, s.left, s.right);
             ExpectSameBits(Solve(SolveLobarFlowsInLanes, start, mode, s.x, s.left, s.right), oneByOne, s.name);
-            if (s.fails) EXPECT_EQ(oneByOne.m.NumericalFailure, *s.fails) << s.name;
+            if (s.fails) {
+                EXPECT_EQ(oneByOne.m.NumericalFailure, *s.fails) << s.name;
+            }
         }
     }
 }
