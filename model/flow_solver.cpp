@@ -8,10 +8,6 @@ namespace breathlab {
 
 namespace {
 
-constexpr double kBalanceTolerance = 0.0001; // L/s
-constexpr int kOpenIterationCap = 100000;
-constexpr int kClosedIterationCap = 10000;
-
 // Balance of the node pressure P for an open segment: flow through the
 // peripheral airway against flow through the segment. The segment law is the
 // integral of a conductance G2*s^2/(c^2+s^2) over the transmural pressure s;

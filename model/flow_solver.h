@@ -8,6 +8,13 @@ namespace breathlab {
 
 enum class SolverMode { Commit = 1, Probe = 2 };
 
+// The balance of a lobe's node pressure counts as met within this flow (L/s);
+// iterations are counted over the lobes of one call, against the cap of the
+// lobe's branch. Both are part of the model's behaviour.
+constexpr double kBalanceTolerance = 0.0001;
+constexpr int kOpenIterationCap = 100000;
+constexpr int kClosedIterationCap = 10000;
+
 // Finds each lobe's node pressure between the collapsible segment and the
 // peripheral airway by regula falsi. Commit writes LobeFlow and
 // EffectiveSegmentResistance; Probe writes the flows to probeFlows instead.

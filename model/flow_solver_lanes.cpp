@@ -40,9 +40,9 @@ using elementary::LaneBits;
 using elementary::Select;
 using elementary::Splat;
 
-constexpr double kBalanceTolerance = 0.0001; // L/s
-constexpr double kOpenIterationCap = 100000;
-constexpr double kClosedIterationCap = 10000;
+// The caps as doubles, like the lanes' iteration counts.
+constexpr double kOpenCap = kOpenIterationCap;
+constexpr double kClosedCap = kClosedIterationCap;
 
 Lanes Load(const double (&column)[kLobeColumn]) {
     Lanes v;
@@ -117,7 +117,7 @@ LobeSearch Search(const LobeBalances& F, Lanes A, Lanes Pu) {
 
     s.P = Select(settled, Select(alveolarEnd, A, F.Pc), FalsePosition(s.a, s.Fa, s.b, s.Fb));
     s.Fp = F(s.P);
-    Iterate(F, s, ~settled, Select(open, Splat(kOpenIterationCap), Splat(kClosedIterationCap)));
+    Iterate(F, s, ~settled, Select(open, Splat(kOpenCap), Splat(kClosedCap)));
     return s;
 }
 
@@ -155,7 +155,7 @@ void SolveLobarFlowsInLanes(LungModel& m, const SubstepConductances& g, SolverMo
         }
         if (s.iterations[j] > 0) {
             iterations += s.iterations[j];
-            if (iterations > (open[j] ? kOpenIterationCap : kClosedIterationCap)) {
+            if (iterations > (open[j] ? kOpenCap : kClosedCap)) {
                 m.NumericalFailure = true;
                 Beep(m);
                 return;
