@@ -439,7 +439,7 @@ describe("offline, installable, under any sub-path", () => {
   test("opened from a file, the page says how to serve it", async () => {
     const page = await context.newPage();
     await page.goto(`file://${join(process.env.BREATHLAB_WEB_DIR!, "index.html")}`);
-    assert.match((await page.textContent("#status"))!, /Serve the folder.*http\.server/);
+    assert.match((await page.textContent("#status"))!, /served over HTTP.*make serve-web.*http\.server/);
     await page.close();
   });
 });
