@@ -9,10 +9,13 @@
 
 #include <array>
 
+#include "airway_schematic.h"
 #include "app_state.h"
+#include "frame_pacer.h"
 #include "startup_layout.h"
 
 #include <memory>
+#include <optional>
 
 class DescriptionView;
 class PictureArea;
@@ -227,6 +230,7 @@ class MainWindow : public QMainWindow {
     static void RunDisplayHook(void* form);
     static void SolverBeep(void* form);
     void PaintNow(QWidget* picture);
+    void ShowLiveFrame();
 
     // Tables, plots and description.
     void ShowIndices(int slot, bool withObserved);
@@ -250,6 +254,7 @@ class MainWindow : public QMainWindow {
     void ShowRegion(int n, int x, int y);
     void ShowAirwayPicture(int picture);
     void DrawSchematic(int slot);
+    void PaintSchematic(const breathlab::SchematicInputs& inputs);
     bool PictureIgnoresMouse() const;
     void ApplyRegionLabel();
     breathlab::HotSpotTable HotSpotRows() const;
@@ -293,6 +298,10 @@ class MainWindow : public QMainWindow {
     bool startupSucceeded_ = false;
     bool painting_ = false;   // inside the client area's paint event
     bool batchPaint_ = false; // pictures wait for one common repaint
+    // The run's live pictures are shown once a frame; the schematic of the
+    // newest recording point waits here for the next one.
+    FramePacer livePictures_;
+    std::optional<breathlab::SchematicInputs> pendingSchematic_;
     std::array<QSlider*, 9> trackBars_{};
     QList<QWidget*> contextHelpControls_;
     breathlab::StartupLayout layout_;

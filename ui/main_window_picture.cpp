@@ -166,10 +166,14 @@ void MainWindow::ApplyRegionLabel() {
 // The schematic of slot 0 (the live model) or of a stored run at the replay's
 // sample, composed off screen and shown in one piece.
 void MainWindow::DrawSchematic(int slot) {
+    const AppState& s = *state_;
+    PaintSchematic(
+        SchematicInputsForSlot(slot, *s.Model, s.History->Slots, s.Animation.AnimationSample));
+}
+
+void MainWindow::PaintSchematic(const SchematicInputs& inputs) {
     AppState& s = *state_;
     if (s.AirwayImage.isNull()) return;
-    const SchematicInputs inputs =
-        SchematicInputsForSlot(slot, *s.Model, s.History->Slots, s.Animation.AnimationSample);
     QPainter painter(&s.AirwayImage);
     const QSize size = s.AirwayImage.deviceIndependentSize().toSize();
     PaintAirwayPicture(

@@ -51,8 +51,10 @@ void MainWindow::OnStartClicked() {
     s.VolumeTime.VolumeTimeCursor = 1;
     s.Model->Hooks = {this, &MainWindow::SolverBeep, &MainWindow::TraceHook,
                       &MainWindow::RunDisplayHook};
+    livePictures_.Restart();
     RunManoeuvre(*s.Model, h.Slots);
     s.Model->Hooks = {};
+    ShowLiveFrame(); // the last recording point, if its frame had not come yet
 
     StoreFinishedRun(h, *previousNewest);
     ShowIndices(1, true);
@@ -88,17 +90,15 @@ void MainWindow::SetCommandControlsEnabled(bool enabled) {
 }
 
 // After each 100 ms recording point: the next piece of the volume-time curve
-// and the airway schematic of the live model, painted at once, since the run
-// lets no window events through.
+// goes into its picture at once (the curve only grows), while the airway
+// schematic of the live model is only composed and painted when the screen
+// can show a new frame, since the run lets no window events through.
 void MainWindow::TraceHook(void* form) {
     auto* self = static_cast<MainWindow*>(form);
-    // Both pictures are painted in one pass over the window, not one each.
-    self->batchPaint_ = true;
-    self->DrawVolumeTimeStep(1);
-    self->DrawSchematic(0); // slot 0: the live model
-    self->batchPaint_ = false;
-    self->Client->repaint(QRegion(self->airwayPicture->geometry()) +
-                          self->volumeTimePlot->geometry());
+    AppState& s = *self->state_;
+    breathlab::DrawVolumeTimeStep(s.VolumeTimeImage, s.VolumeTime, s.History->Slots, 1);
+    self->pendingSchematic_ = SchematicInputsFromModel(*s.Model);
+    if (self->livePictures_.FrameDue()) self->ShowLiveFrame();
 }
 
 // Paints a picture at once, or with the others of a batch.
@@ -109,12 +109,22 @@ void MainWindow::PaintNow(QWidget* picture) {
         picture->repaint();
 }
 
+// The live pictures as they are now, painted in one pass over the window.
+void MainWindow::ShowLiveFrame() {
+    AppState& s = *state_;
+    batchPaint_ = true;
+    if (pendingSchematic_) PaintSchematic(*pendingSchematic_);
+    pendingSchematic_.reset();
+    volumeTimePlot->SetPicture(s.VolumeTimeImage);
+    batchPaint_ = false;
+    Client->repaint(QRegion(airwayPicture->geometry()) + volumeTimePlot->geometry());
+}
+
 void MainWindow::RunDisplayHook(void* form) {
     auto* self = static_cast<MainWindow*>(form);
     AppState& s = *self->state_;
     DrawRunClock(s.VolumeTimeImage, s.Model->DisplayTime);
-    self->volumeTimePlot->SetPicture(s.VolumeTimeImage);
-    self->volumeTimePlot->repaint();
+    if (self->livePictures_.FrameDue()) self->ShowLiveFrame();
 }
 
 void MainWindow::SolverBeep(void*) {
