@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QRegion>
 #include <QRegularExpression>
 #include <QScreen>
@@ -19,6 +18,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "command_bar.h"
 #include "description_view.h"
 #include "picture_area.h"
 #include "program_icon.h"
@@ -105,12 +105,6 @@ QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
     label->setObjectName(name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-QPushButton* NewButton(const char* name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 StringGrid* NewGrid(const char* name, int cols, int rows, QWidget* parent) {
@@ -322,20 +316,7 @@ void MainWindow::CreateSliderLabels() {
 }
 
 void MainWindow::CreateButtons() {
-    startButton = NewButton("startButton", tr("START"), Client);
-    resetButton = NewButton("resetButton", tr("reset"), Client);
-    resetAllButton = NewButton("resetAllButton", tr("reset all"), Client);
-    resetAllButton->hide();
-    pauseButton = NewButton("pauseButton", tr("pause"), Client);
-    animationSpeedButton = NewButton("animationSpeedButton", "3", Client);
-    animationButton = NewButton("animationButton", tr("animation"), Client);
-
-    selectedRowBox = new QGroupBox(tr("Selected row"), Client);
-    selectedRowBox->setObjectName("selectedRowBox");
-    deleteRowButton = NewButton("deleteRowButton", tr("Delete row"), selectedRowBox);
-    useAsReferenceButton = NewButton("useAsReferenceButton", tr("Use as ref."), selectedRowBox);
-    settingsButton = NewButton("settingsButton", tr("Settings"), selectedRowBox);
-    settingsButton->hide();
+    commandBar_ = new CommandBar(Client);
 }
 
 void MainWindow::CreateHiddenControls() {
@@ -375,17 +356,16 @@ void MainWindow::CreateHiddenControls() {
 }
 
 void MainWindow::ConnectHandlers() {
-    connect(startButton, &QPushButton::clicked, this, &MainWindow::OnStartClicked);
-    connect(resetButton, &QPushButton::clicked, this, &MainWindow::OnResetClicked);
-    connect(resetAllButton, &QPushButton::clicked, this, &MainWindow::OnResetAllClicked);
-    connect(settingsButton, &QPushButton::clicked, this, &MainWindow::OnSettingsClicked);
-    connect(deleteRowButton, &QPushButton::clicked, this, &MainWindow::OnDeleteRowClicked);
-    connect(useAsReferenceButton, &QPushButton::clicked, this,
+    connect(commandBar_, &CommandBar::startClicked, this, &MainWindow::OnStartClicked);
+    connect(commandBar_, &CommandBar::resetClicked, this, &MainWindow::OnResetClicked);
+    connect(commandBar_, &CommandBar::resetAllClicked, this, &MainWindow::OnResetAllClicked);
+    connect(commandBar_, &CommandBar::settingsClicked, this, &MainWindow::OnSettingsClicked);
+    connect(commandBar_, &CommandBar::deleteRowClicked, this, &MainWindow::OnDeleteRowClicked);
+    connect(commandBar_, &CommandBar::useAsReferenceClicked, this,
             &MainWindow::OnUseAsReferenceClicked);
-    connect(animationButton, &QPushButton::clicked, this, &MainWindow::OnAnimationClicked);
-    connect(pauseButton, &QPushButton::clicked, this, &MainWindow::OnPauseClicked);
-    connect(animationSpeedButton, &QPushButton::clicked, this,
-            &MainWindow::OnAnimationSpeedClicked);
+    connect(commandBar_, &CommandBar::animationClicked, this, &MainWindow::OnAnimationClicked);
+    connect(commandBar_, &CommandBar::pauseClicked, this, &MainWindow::OnPauseClicked);
+    connect(commandBar_, &CommandBar::speedClicked, this, &MainWindow::OnAnimationSpeedClicked);
 
     connect(deleteRowAction, &QAction::triggered, this, &MainWindow::OnDeleteRowChosen);
     connect(useAsReferenceAction, &QAction::triggered, this, &MainWindow::OnUseAsReferenceChosen);
@@ -450,7 +430,7 @@ void MainWindow::ConnectSliders() {
 void MainWindow::WatchMouse() {
     contextHelpControls_ = {
         mainGroupPanel, middleGroupPanel, peripheralGroupPanel, lungsGroupPanel, hiddenGroupPanel,
-        CaptionMain,    CaptionMiddle,    CaptionPeripheral,    CaptionLungs,    startButton};
+        CaptionMain,    CaptionMiddle,    CaptionPeripheral,    CaptionLungs,    commandBar_->StartControl()};
     for (QLabel* title : Titles)
         contextHelpControls_.append(title);
     for (const auto& column : ScaleLabels)

@@ -33,6 +33,7 @@ class QTextEdit;
 class QTimer;
 
 class AboutBox;
+class CommandBar;
 class HelpWindow;
 
 class MainWindow : public QMainWindow {
@@ -118,17 +119,6 @@ class MainWindow : public QMainWindow {
     QLabel* LabelExpirationDepth = nullptr;   // hidden "expiration deepness"
     QLabel* LabelDepthMin = nullptr;          // hidden "25%"
     QLabel* LabelDepthMax = nullptr;          // hidden "400 %"
-
-    QPushButton* startButton = nullptr;          // "START"
-    QPushButton* resetButton = nullptr;          // "reset"
-    QPushButton* resetAllButton = nullptr;       // hidden "reset all"
-    QPushButton* pauseButton = nullptr;          // "pause"
-    QPushButton* animationSpeedButton = nullptr; // "3", the animation speed
-    QPushButton* animationButton = nullptr;      // "animation"
-    QGroupBox* selectedRowBox = nullptr;         // "Selected row"
-    QPushButton* deleteRowButton = nullptr;      // "Delete row"
-    QPushButton* useAsReferenceButton = nullptr; // "Use as ref."
-    QPushButton* settingsButton = nullptr;       // hidden "Settings"
 
     DescriptionView* descriptionBox = nullptr; // description of a parameter or of the run status
     QLabel* regionLabel = nullptr;             // region-name label over the picture
@@ -293,6 +283,7 @@ class MainWindow : public QMainWindow {
     QWidget* PanelOfScaleColumn(int column) const;
 
     std::unique_ptr<breathlab::AppState> state_;
+    CommandBar* commandBar_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
     bool startupSucceeded_ = false;

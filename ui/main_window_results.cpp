@@ -2,6 +2,7 @@
 // indices table, the results table, the two plots and the description panel.
 #include "main_window.h"
 
+#include "command_bar.h"
 #include "description_view.h"
 #include "flow_volume_plot.h"
 #include "help_pages.h"
@@ -72,10 +73,7 @@ void MainWindow::OnStartClicked() {
 // While a command runs nothing else may start: every command control, the
 // menu, the results table, the slider panels, the label timer and the window.
 void MainWindow::SetCommandControlsEnabled(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             resetButton, startButton, deleteRowButton, useAsReferenceButton, animationButton,
-             pauseButton, animationSpeedButton, resetAllButton, settingsButton})
-        w->setEnabled(enabled);
+    commandBar_->SetCommandsEnabled(enabled);
     for (QAction* item : MainMenuItems())
         item->setEnabled(enabled);
     for (QWidget* w : std::initializer_list<QWidget*>{

@@ -112,7 +112,7 @@ void MainWindowTest::ButtonsAndLabelsCarryTheirTexts() {
     };
     for (const auto& [name, text] : buttons)
         QCOMPARE(form.findChild<QPushButton*>(name)->text(), QString(text));
-    QCOMPARE(form.selectedRowBox->title(), QString("Selected row"));
+    QCOMPARE(Named<QGroupBox>(form, "selectedRowBox")->title(), QString("Selected row"));
     QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
     QCOMPARE(form.bottomAnchor->text(), QString());
     QCOMPARE(form.lungSelectorLabel->text(), QString("Both lungs"));
@@ -185,12 +185,12 @@ void MainWindowTest::HolderControlsStayHidden() {
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              form.hotSpotGrid, form.lungSelector, form.expirationDepthSlider,
              form.expirationDepthColumn, form.middleStiffnessSlider, form.hiddenGroupPanel,
-             form.resetAllButton, form.settingsButton, form.lungSelectorLabel, form.regionLabel,
+             Named(form, "resetAllButton"), Named(form, "settingsButton"), form.lungSelectorLabel, form.regionLabel,
              form.hotSpotTableBox, form.Titles[breathlab::kTitleStiff]})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
     for (QWidget* shown : std::initializer_list<QWidget*>{
              form.airwayPicture, form.indicesTable, form.resultsTable, form.lowerPanel,
-             form.mainGroupPanel, form.mainResistanceSlider, form.startButton, form.selectedRowBox,
+             form.mainGroupPanel, form.mainResistanceSlider, Named(form, "startButton"), Named(form, "selectedRowBox"),
              form.descriptionBox, form.dataSourceLine})
         QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
 }
@@ -220,7 +220,7 @@ void MainWindowTest::LayoutIsAppliedToTheControls() {
     const breathlab::StartupLayout& L = form.Layout();
     QCOMPARE(form.airwayPicture->geometry(), QRect(L.airwayPicture.Left, L.airwayPicture.Top,
                                                    L.airwayPicture.Width, L.airwayPicture.Height));
-    QCOMPARE(form.startButton->geometry(), QRect(L.startButton.Left, L.startButton.Top,
+    QCOMPARE(Named(form, "startButton")->geometry(), QRect(L.startButton.Left, L.startButton.Top,
                                                  L.startButton.Width, L.startButton.Height));
     QCOMPARE(form.middleResistanceSlider->geometry().left(), L.TrackBars[2].Left);
     QCOMPARE(form.resultsTable->ColWidth(2), 15);
@@ -237,12 +237,12 @@ void MainWindowTest::BottomAnchorFollowsTheBottomAndNothingElseMoves() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const int labelTop = form.bottomAnchor->y();
-    const QRect start = form.startButton->geometry();
+    const QRect start = Named(form, "startButton")->geometry();
     const int clientHeight = form.Client->height();
     form.resize(form.width(), form.height() + 40);
     QTRY_COMPARE(form.Client->height(), clientHeight + 40);
     QCOMPARE(form.bottomAnchor->y(), labelTop + 40);
-    QCOMPARE(form.startButton->geometry(), start);
+    QCOMPARE(Named(form, "startButton")->geometry(), start);
 }
 
 void MainWindowTest::QuitClosesTheWindow() {
@@ -406,13 +406,14 @@ void CheckTexts(QStringList& problems, const MainWindow& form) {
             problems, button, button->text(),
             button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
     }
+    const auto* selectedRowBox = Named<QGroupBox>(form, "selectedRowBox");
     QStyleOptionGroupBox option;
-    option.initFrom(form.selectedRowBox);
-    option.text = form.selectedRowBox->title();
+    option.initFrom(selectedRowBox);
+    option.text = selectedRowBox->title();
     option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     const QRect title = form.style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                     QStyle::SC_GroupBoxLabel, form.selectedRowBox);
-    if (!form.selectedRowBox->rect().contains(title))
+                                                     QStyle::SC_GroupBoxLabel, selectedRowBox);
+    if (!selectedRowBox->rect().contains(title))
         problems << "selectedRowBox: its title is cut";
 }
 
