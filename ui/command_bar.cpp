@@ -26,8 +26,8 @@ CommandBar::CommandBar(QWidget* client) : QObject(client) {
                                  &CommandBar::deleteRowClicked);
     useAsReferenceButton_ = AddButton("useAsReferenceButton", tr("Use as ref."), selectedRowBox_,
                                       &CommandBar::useAsReferenceClicked);
-    settingsButton_ = AddButton("settingsButton", tr("Settings"), selectedRowBox_,
-                                &CommandBar::settingsClicked);
+    settingsButton_ =
+        AddButton("settingsButton", tr("Settings"), selectedRowBox_, &CommandBar::settingsClicked);
     settingsButton_->hide();
 }
 

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include "command_bar.h"
+#include "context_help.h"
 #include "description_view.h"
 #include "picture_area.h"
 #include "program_icon.h"
@@ -135,6 +136,7 @@ MainWindow::MainWindow(QWidget* parent)
     CreateUpperHalf();
     CreateLowerHalf();
     CreateHiddenControls();
+    contextHelp_ = new ContextHelp(this);
     ConnectHandlers();
     ConnectSliderBank();
     WatchMouse();
@@ -392,16 +394,13 @@ void MainWindow::ConnectHandlers() {
 
     connect(airwayPicture, &PictureArea::MouseMoved, this, &MainWindow::OnAirwayPictureMouseMove);
     connect(airwayPicture, &PictureArea::MouseDown, this, &MainWindow::OnAirwayPictureMouseDown);
-    for (PictureArea* image : {flowVolumePlot, volumeTimePlot}) {
-        connect(image, &PictureArea::MouseDown, this,
-                [this, image](Qt::MouseButton button, int, int) {
-                    ContextHelpMouseDown(image, button);
-                });
-    }
+    for (PictureArea* image : {flowVolumePlot, volumeTimePlot})
+        contextHelp_->Watch(image);
     connect(indicesTable, &StringGrid::MouseDown, this,
             [this](Qt::MouseButton button, const QPoint&) {
-                ContextHelpMouseDown(indicesTable, button);
+                contextHelp_->OnPress(indicesTable, button);
             });
+    connect(contextHelp_, &ContextHelp::pageRequested, this, &MainWindow::ShowHelpPage);
 
     connect(regionLabelTimer, &QTimer::timeout, this, &MainWindow::OnLabelTimer);
     connect(lungSelector, &QComboBox::currentIndexChanged, this, &MainWindow::OnLungSelected);
@@ -428,16 +427,22 @@ void MainWindow::ConnectSliders() {
 
 // Panels, labels, START and regionLabel report their mouse through eventFilter.
 void MainWindow::WatchMouse() {
-    contextHelpControls_ = {
-        mainGroupPanel, middleGroupPanel, peripheralGroupPanel, lungsGroupPanel, hiddenGroupPanel,
-        CaptionMain,    CaptionMiddle,    CaptionPeripheral,    CaptionLungs,    commandBar_->StartControl()};
+    QList<QWidget*> controls = {mainGroupPanel,       middleGroupPanel,
+                                peripheralGroupPanel, lungsGroupPanel,
+                                hiddenGroupPanel,     CaptionMain,
+                                CaptionMiddle,        CaptionPeripheral,
+                                CaptionLungs,         commandBar_->StartControl()};
     for (QLabel* title : Titles)
-        contextHelpControls_.append(title);
+        controls.append(title);
     for (const auto& column : ScaleLabels)
         for (QLabel* label : column)
-            contextHelpControls_.append(label);
-    for (QWidget* control : contextHelpControls_)
+            controls.append(label);
+    // The help filter goes on last, so that it sees a press before the
+    // window's own filter keeps a label's press to the label.
+    for (QWidget* control : controls)
         control->installEventFilter(this);
+    for (QWidget* control : controls)
+        contextHelp_->Watch(control);
     regionLabel->installEventFilter(this);
     Client->installEventFilter(this);
 }
@@ -466,7 +471,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         while (panel && panel != Client && !SliderPanelClick(panel))
             panel = panel->parentWidget();
     }
-    ContextHelpMouseDown(control, button);
     // A press on a label belongs to the label alone, not to the panel under it.
     return qobject_cast<QLabel*>(control) != nullptr;
 }

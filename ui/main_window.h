@@ -34,6 +34,7 @@ class QTimer;
 
 class AboutBox;
 class CommandBar;
+class ContextHelp;
 class HelpWindow;
 
 class MainWindow : public QMainWindow {
@@ -190,10 +191,6 @@ class MainWindow : public QMainWindow {
     void OnPeripheralGroupClicked();
     void OnLungsGroupClicked();
     void OnHiddenGroupClicked();
-    // Any mouse button on one of the controls that carry a help page: the
-    // slider panels, captions, titles and scale labels, indicesTable, flowVolumePlot,
-    // volumeTimePlot and START.
-    void ContextHelpMouseDown(QWidget* control, Qt::MouseButton button);
 
     void OnAirwayPictureMouseMove(int x, int y);
     void OnAirwayPictureMouseDown(Qt::MouseButton button, int x, int y);
@@ -284,6 +281,7 @@ class MainWindow : public QMainWindow {
 
     std::unique_ptr<breathlab::AppState> state_;
     CommandBar* commandBar_ = nullptr;
+    ContextHelp* contextHelp_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
     bool startupSucceeded_ = false;
@@ -294,7 +292,6 @@ class MainWindow : public QMainWindow {
     FramePacer livePictures_;
     std::optional<breathlab::SchematicInputs> pendingSchematic_;
     std::array<QSlider*, 9> trackBars_{};
-    QList<QWidget*> contextHelpControls_;
     breathlab::StartupLayout layout_;
     int startupClientHeight_ = 0;
     bool laidOut_ = false;

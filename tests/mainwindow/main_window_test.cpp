@@ -185,13 +185,13 @@ void MainWindowTest::HolderControlsStayHidden() {
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              form.hotSpotGrid, form.lungSelector, form.expirationDepthSlider,
              form.expirationDepthColumn, form.middleStiffnessSlider, form.hiddenGroupPanel,
-             Named(form, "resetAllButton"), Named(form, "settingsButton"), form.lungSelectorLabel, form.regionLabel,
-             form.hotSpotTableBox, form.Titles[breathlab::kTitleStiff]})
+             Named(form, "resetAllButton"), Named(form, "settingsButton"), form.lungSelectorLabel,
+             form.regionLabel, form.hotSpotTableBox, form.Titles[breathlab::kTitleStiff]})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
     for (QWidget* shown : std::initializer_list<QWidget*>{
              form.airwayPicture, form.indicesTable, form.resultsTable, form.lowerPanel,
-             form.mainGroupPanel, form.mainResistanceSlider, Named(form, "startButton"), Named(form, "selectedRowBox"),
-             form.descriptionBox, form.dataSourceLine})
+             form.mainGroupPanel, form.mainResistanceSlider, Named(form, "startButton"),
+             Named(form, "selectedRowBox"), form.descriptionBox, form.dataSourceLine})
         QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
 }
 
@@ -220,8 +220,9 @@ void MainWindowTest::LayoutIsAppliedToTheControls() {
     const breathlab::StartupLayout& L = form.Layout();
     QCOMPARE(form.airwayPicture->geometry(), QRect(L.airwayPicture.Left, L.airwayPicture.Top,
                                                    L.airwayPicture.Width, L.airwayPicture.Height));
-    QCOMPARE(Named(form, "startButton")->geometry(), QRect(L.startButton.Left, L.startButton.Top,
-                                                 L.startButton.Width, L.startButton.Height));
+    QCOMPARE(
+        Named(form, "startButton")->geometry(),
+        QRect(L.startButton.Left, L.startButton.Top, L.startButton.Width, L.startButton.Height));
     QCOMPARE(form.middleResistanceSlider->geometry().left(), L.TrackBars[2].Left);
     QCOMPARE(form.resultsTable->ColWidth(2), 15);
     QCOMPARE(form.resultsTable->RowHeight(), L.ResultsTableGrid.RowHeight);
@@ -413,8 +414,7 @@ void CheckTexts(QStringList& problems, const MainWindow& form) {
     option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     const QRect title = form.style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                      QStyle::SC_GroupBoxLabel, selectedRowBox);
-    if (!selectedRowBox->rect().contains(title))
-        problems << "selectedRowBox: its title is cut";
+    if (!selectedRowBox->rect().contains(title)) problems << "selectedRowBox: its title is cut";
 }
 
 // Header and data texts of the tables in their cells.
