@@ -21,6 +21,7 @@
 #include "command_bar.h"
 #include "context_help.h"
 #include "description_view.h"
+#include "indices_view.h"
 #include "picture_area.h"
 #include "program_icon.h"
 #include "slider_table.h"
@@ -197,11 +198,7 @@ void MainWindow::CreateUpperHalf() {
     flowVolumePlot->SetStretch(true);
     volumeTimePlot = NewPicture("volumeTimePlot", Client);
 
-    indicesTable = NewGrid("indicesTable", 5, kIndicesTableRows, Client);
-    indicesTable->SetFixedRows(1);
-    indicesTable->SetColor(kSilver);
-    indicesTable->SetFixedColor(kAqua);
-    indicesTable->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    indicesTable = new IndicesView(state_->Indices, *state_->History, Client);
 }
 
 void MainWindow::CreateLowerHalf() {
@@ -382,7 +379,6 @@ void MainWindow::ConnectHandlers() {
     connect(aboutAction, &QAction::triggered, this, &MainWindow::OnAboutChosen);
     connect(quitAction, &QAction::triggered, this, &MainWindow::OnQuitChosen);
 
-    connect(indicesTable, &StringGrid::DrawCell, this, &MainWindow::DrawIndicesCell);
     for (StringGrid* grid : {resultsTable, expirationDepthColumn}) {
         connect(grid, &StringGrid::DrawCell, this,
                 [this, grid](QPainter* painter, int col, int row, const QRect& rect) {

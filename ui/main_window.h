@@ -35,6 +35,7 @@ class QTimer;
 class AboutBox;
 class CommandBar;
 class ContextHelp;
+class IndicesView;
 class HelpWindow;
 
 class MainWindow : public QMainWindow {
@@ -82,7 +83,6 @@ class MainWindow : public QMainWindow {
     PictureArea* airwayPicture = nullptr;        // airway picture and its hot spots
     PictureArea* flowVolumePlot = nullptr;       // flow-volume plot
     PictureArea* volumeTimePlot = nullptr;       // volume-time plot
-    StringGrid* indicesTable = nullptr;          // spirometric indices
     StringGrid* resultsTable = nullptr;          // results table
     StringGrid* expirationDepthColumn = nullptr; // hidden: expiration depth of each results row
     StringGrid* hotSpotGrid = nullptr;           // hidden: hot-spot table
@@ -170,7 +170,6 @@ class MainWindow : public QMainWindow {
     void OnCasesChosen();
     void OnExerciseChosen();
 
-    void DrawIndicesCell(QPainter* painter, int col, int row, const QRect& rect);
     // Paints resultsTable and expirationDepthColumn; grid tells which.
     void DrawResultsCell(StringGrid* grid, QPainter* painter, int col, int row, const QRect& rect);
     void OnResultsRowClicked(int col, int row, bool* canSelect);
@@ -282,6 +281,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<breathlab::AppState> state_;
     CommandBar* commandBar_ = nullptr;
     ContextHelp* contextHelp_ = nullptr;
+    IndicesView* indicesTable = nullptr; // spirometric indices
     HelpWindow* helpWindow_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
     bool startupSucceeded_ = false;

@@ -5,6 +5,7 @@
 #include "command_bar.h"
 #include "control_placement.h"
 #include "description_view.h"
+#include "indices_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -159,7 +160,8 @@ void MainWindow::ApplyTableFonts() {
     QFont gridFont = WindowFont(fonts.TablePx);
     if (fonts.IndicesTablePoints) gridFont.setPointSize(*fonts.IndicesTablePoints);
     // The results table writes in the indices table's font.
-    for (StringGrid* grid : {indicesTable, resultsTable, expirationDepthColumn})
+    for (StringGrid* grid :
+         std::initializer_list<StringGrid*>{indicesTable, resultsTable, expirationDepthColumn})
         grid->setFont(gridFont);
 }
 

@@ -8,6 +8,7 @@
 #include "help_pages.h"
 #include "help_window.h"
 #include "history_commands.h"
+#include "indices_view.h"
 #include "number_format.h"
 #include "picture_area.h"
 #include "region_picture.h"
@@ -183,7 +184,8 @@ void MainWindow::ShowAllRunRows() {
 }
 
 void MainWindow::RepaintTables() {
-    for (StringGrid* grid : {indicesTable, resultsTable, expirationDepthColumn})
+    for (StringGrid* grid :
+         std::initializer_list<StringGrid*>{indicesTable, resultsTable, expirationDepthColumn})
         grid->viewport()->repaint();
 }
 
@@ -214,21 +216,6 @@ void MainWindow::ShowDescription(int block) {
     QString error;
     if (!descriptionBox->ShowBlock(DataPath(*state_, HelpFolder() + "pdp.txt"), block, error))
         QMessageBox::critical(this, QString(), error);
-}
-
-void MainWindow::DrawIndicesCell(QPainter* painter, int col, int row, const QRect& rect) {
-    const AppState& s = *state_;
-    // The header row and the last two rows are coloured as whole cells, the
-    // empty ones included, so that they read as bands across the table.
-    painter->fillRect(rect, IndicesCellBackground(row));
-    // The active colours also while a run holds the window disabled: the
-    // table is what the user watches then.
-    painter->setPen(
-        IndicesCellTextColour(row, col, s.History->SelectedRun,
-                              indicesTable->palette().color(QPalette::Active, QPalette::Text)));
-    painter->setFont(indicesTable->font());
-    painter->drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                      s.Indices.Cells[row][col]);
 }
 
 void MainWindow::DrawResultsCell(StringGrid* grid, QPainter* painter, int col, int row,

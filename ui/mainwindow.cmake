@@ -9,6 +9,7 @@ add_library(breathlab_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/control_placement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/command_bar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/context_help.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/indices_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/system_sound.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_layout.cpp

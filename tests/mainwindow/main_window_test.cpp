@@ -189,19 +189,20 @@ void MainWindowTest::HolderControlsStayHidden() {
              form.regionLabel, form.hotSpotTableBox, form.Titles[breathlab::kTitleStiff]})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
     for (QWidget* shown : std::initializer_list<QWidget*>{
-             form.airwayPicture, form.indicesTable, form.resultsTable, form.lowerPanel,
-             form.mainGroupPanel, form.mainResistanceSlider, Named(form, "startButton"),
-             Named(form, "selectedRowBox"), form.descriptionBox, form.dataSourceLine})
+             form.airwayPicture, Named<StringGrid>(form, "indicesTable"), form.resultsTable,
+             form.lowerPanel, form.mainGroupPanel, form.mainResistanceSlider,
+             Named(form, "startButton"), Named(form, "selectedRowBox"), form.descriptionBox,
+             form.dataSourceLine})
         QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
 }
 
 void MainWindowTest::TablesAndTimerAreSetUp() {
     MainWindow form;
-    QCOMPARE(form.indicesTable->ColCount(), 5);
-    QCOMPARE(form.indicesTable->RowCount(), 16);
-    QCOMPARE(form.indicesTable->FixedRows(), 1);
-    QCOMPARE(form.indicesTable->FixedColor(), QColor(0, 255, 255));
-    QCOMPARE(form.indicesTable->Color(), QColor(192, 192, 192));
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->ColCount(), 5);
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->RowCount(), 16);
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->FixedRows(), 1);
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->FixedColor(), QColor(0, 255, 255));
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->Color(), QColor(192, 192, 192));
     QCOMPARE(form.resultsTable->ColCount(), 11);
     QCOMPARE(form.resultsTable->RowCount(), 5);
     QCOMPARE(form.resultsTable->FixedRows(), 0);
@@ -226,7 +227,7 @@ void MainWindowTest::LayoutIsAppliedToTheControls() {
     QCOMPARE(form.middleResistanceSlider->geometry().left(), L.TrackBars[2].Left);
     QCOMPARE(form.resultsTable->ColWidth(2), 15);
     QCOMPARE(form.resultsTable->RowHeight(), L.ResultsTableGrid.RowHeight);
-    QCOMPARE(form.indicesTable->ColWidth(0), L.IndicesTableGrid.ColWidths[0]);
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->ColWidth(0), L.IndicesTableGrid.ColWidths[0]);
     // lowerPanel's rounded corners leave its corner pixels outside its shape.
     QVERIFY(!form.lowerPanel->mask().isEmpty());
     QVERIFY(!form.lowerPanel->mask().contains(QPoint(0, 0)));
@@ -277,13 +278,15 @@ void MainWindowTest::TablesStayReadableWhileTheWindowIsDisabled() {
     MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const int nameDark = DarkPixels(CellPixels(form.indicesTable, 0, 1));   // "FEV1"
-    const int headerDark = DarkPixels(CellPixels(form.indicesTable, 2, 0)); // "Ref."
+    const int nameDark =
+        DarkPixels(CellPixels(Named<StringGrid>(form, "indicesTable"), 0, 1)); // "FEV1"
+    const int headerDark =
+        DarkPixels(CellPixels(Named<StringGrid>(form, "indicesTable"), 2, 0)); // "Ref."
     QVERIFY(nameDark > 0);
     QVERIFY(headerDark > 0);
     form.setEnabled(false);
-    QCOMPARE(DarkPixels(CellPixels(form.indicesTable, 0, 1)), nameDark);
-    QCOMPARE(DarkPixels(CellPixels(form.indicesTable, 2, 0)), headerDark);
+    QCOMPARE(DarkPixels(CellPixels(Named<StringGrid>(form, "indicesTable"), 0, 1)), nameDark);
+    QCOMPARE(DarkPixels(CellPixels(Named<StringGrid>(form, "indicesTable"), 2, 0)), headerDark);
 }
 
 // Counts the paint events a widget receives.
@@ -316,7 +319,7 @@ void MainWindowTest::IndicesBandsFillWholeCells() {
     MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    StringGrid* grid = form.indicesTable;
+    StringGrid* grid = Named<StringGrid>(form, "indicesTable");
     // The bottom-right corner of each cell lies beside its text, not behind it.
     const auto corner = [&](int col, int row) {
         const QImage cell = CellPixels(grid, col, row);
@@ -490,7 +493,8 @@ void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
     CheckTexts(problems, form);
     CheckOverlaps(problems, form);
     breathlab::AppState& s = form.State();
-    CheckGrid(problems, form.indicesTable, [&](int c, int r) { return s.Indices.Cells[r][c]; });
+    CheckGrid(problems, Named<StringGrid>(form, "indicesTable"),
+              [&](int c, int r) { return s.Indices.Cells[r][c]; });
     CheckGrid(problems, form.resultsTable, [&](int c, int r) { return s.Results.Cells[r][c]; });
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     QVERIFY(form.Client->height() <= screen.height());
