@@ -7,11 +7,19 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#define BREATHLAB_WINDOW_TEST_MAIN(TestClass)                                                  \
-    int main(int argc, char* argv[]) {                                                         \
-        QTemporaryDir runtime;                                                                 \
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());                             \
-        QApplication app(argc, argv);                                                          \
-        TestClass test;                                                                        \
-        return QTest::qExec(&test, argc, argv);                                                \
+// A control of the window (or of one of its parts) by its object name; a
+// missing one fails the test where it is looked up.
+template <class Control = QWidget> Control* Named(const QObject& window, const char* name) {
+    auto* control = window.findChild<Control*>(QLatin1String(name));
+    if (!control) qFatal("no control named %s", name);
+    return control;
+}
+
+#define BREATHLAB_WINDOW_TEST_MAIN(TestClass)                                                      \
+    int main(int argc, char* argv[]) {                                                             \
+        QTemporaryDir runtime;                                                                     \
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());                                  \
+        QApplication app(argc, argv);                                                              \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }
