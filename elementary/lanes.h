@@ -13,6 +13,10 @@
 
 #include <cstdint>
 
+#if defined(BREATHLAB_LANES_AVX512)
+#include <immintrin.h>
+#endif
+
 namespace breathlab::elementary {
 
 // Eight lanes: the model's five lobes fit in one group. Eight doubles are one
@@ -37,9 +41,14 @@ static inline LaneBits Select(LaneBits where, LaneBits a, LaneBits b) { return (
 static inline Lanes Select(LaneBits where, Lanes a, Lanes b) { return FromBits(Select(where, Bits(a), Bits(b))); }
 
 static inline bool Any(LaneBits m) {
+#if defined(BREATHLAB_LANES_AVX512)
+    // One mask test, instead of a round trip of the lanes through memory.
+    return _mm512_test_epi64_mask((__m512i)m, (__m512i)m) != 0;
+#else
     auto any = m[0];
     for (int k = 1; k < kLaneCount; ++k) any |= m[k];
     return any != 0;
+#endif
 }
 
 namespace detail {
