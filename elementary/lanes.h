@@ -13,6 +13,10 @@
 
 #include <cstdint>
 
+#if defined(BREATHLAB_LANES_AVX512)
+#include <immintrin.h>
+#endif
+
 namespace breathlab::elementary {
 
 // Eight lanes: the model's five lobes fit in one group. Eight doubles are one
@@ -37,9 +41,14 @@ static inline LaneBits Select(LaneBits where, LaneBits a, LaneBits b) { return (
 static inline Lanes Select(LaneBits where, Lanes a, Lanes b) { return FromBits(Select(where, Bits(a), Bits(b))); }
 
 static inline bool Any(LaneBits m) {
+#if defined(BREATHLAB_LANES_AVX512)
+    // One mask test, instead of a round trip of the lanes through memory.
+    return _mm512_test_epi64_mask((__m512i)m, (__m512i)m) != 0;
+#else
     auto any = m[0];
     for (int k = 1; k < kLaneCount; ++k) any |= m[k];
     return any != 0;
+#endif
 }
 
 namespace detail {
@@ -91,25 +100,31 @@ static inline Lanes Atan(Lanes x) {
     const LaneBits large = a >= 64;
     const LaneBits table = (a >= 1.0 / 16) & ~large; // NaN is in none of them
 
-    // The centre of the 32nd of a binade that holds |x|; 0 off the table, so
-    // that u = |x| there.
-    const LaneBits centreBits =
-        (magnitudeBits & SplatBits(~((std::int64_t(1) << 47) - 1))) | SplatBits(std::int64_t(1) << 46);
-    const Lanes centre = FromBits(centreBits & table);
-    const Lanes u = Select(large, Splat(-1), a - centre) / Select(large, a, 1 + a * centre);
+    // Below 1/16 u = |x| and the table's entry is zero: where every lane is
+    // that small, neither the division nor the table is needed.
+    Lanes u = a, hi{}, lo{};
+    if (Any(~small)) {
+        // The centre of the 32nd of a binade that holds |x|; 0 off the table, so
+        // that u = |x| there ((|x| - 0) / (1 + 0) is |x| exactly).
+        const LaneBits centreBits =
+            (magnitudeBits & SplatBits(~((std::int64_t(1) << 47) - 1))) | SplatBits(std::int64_t(1) << 46);
+        const Lanes centre = FromBits(centreBits & table);
+        u = Select(large, Splat(-1), a - centre) / Select(large, a, 1 + a * centre);
 
-    // The magnitude has no sign bit, so an unsigned shift (one SSE2 instruction) serves.
-    using UnsignedBits = std::uint64_t __attribute__((vector_size(sizeof(LaneBits))));
-    const LaneBits top = (LaneBits)((UnsignedBits)magnitudeBits >> 47);
-    const LaneBits index = Select(table, top - SplatBits((1023 - 4) << 5), SplatBits(kAtanSmallEntry) - large);
-    Lanes hi, lo;
-    for (int lane = 0; lane < kLaneCount; ++lane) {
-        hi[lane] = kAtanEntries.hi[index[lane]];
-        lo[lane] = kAtanEntries.lo[index[lane]];
+        // The magnitude has no sign bit, so an unsigned shift (one SSE2 instruction) serves.
+        using UnsignedBits = std::uint64_t __attribute__((vector_size(sizeof(LaneBits))));
+        const LaneBits top = (LaneBits)((UnsignedBits)magnitudeBits >> 47);
+        const LaneBits index = Select(table, top - SplatBits((1023 - 4) << 5), SplatBits(kAtanSmallEntry) - large);
+        for (int lane = 0; lane < kLaneCount; ++lane) {
+            hi[lane] = kAtanEntries.hi[index[lane]];
+            lo[lane] = kAtanEntries.lo[index[lane]];
+        }
     }
 
     const Lanes w = u * u, w2 = w * w;
-    const Lanes p = Select(direct, Polynomial5(k::kAtanDirect, w, w2), Polynomial3(k::kAtanTail, w, w2));
+    // The direct polynomial only where a lane needs it.
+    const Lanes tail = Polynomial3(k::kAtanTail, w, w2);
+    const Lanes p = Any(direct) ? Select(direct, Polynomial5(k::kAtanDirect, w, w2), tail) : tail;
     const Lanes r = hi + (lo + (u + u * w * p));
     return Select(x != x, x + x, FromBits(Bits(r) | sign));
 }

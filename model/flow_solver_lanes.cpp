@@ -28,6 +28,8 @@ bool LobeLanesAvailable() {
 #else
 #pragma GCC target("avx512f")
 #endif
+// The pragmas do not tell the preprocessor of the wider instruction set.
+#define BREATHLAB_LANES_AVX512
 
 #include "lanes.h"
 
@@ -59,7 +61,7 @@ Lanes Abs(Lanes x) { return elementary::FromBits(elementary::Bits(x) & ~elementa
 struct LobeBalances {
     Lanes G1A_plus_G2U, Gs, K, U, Pc, D, c, c2;
     LaneBits open;
-    Lanes operator()(Lanes P) const {
+    [[gnu::always_inline]] Lanes operator()(Lanes P) const {
         const Lanes numerator = Select(open, (U - P) * c, U - P);
         const Lanes denominator = Select(open, (P - Pc) * D + c2, c);
         return G1A_plus_G2U - Gs * P - K * elementary::Atan(numerator / denominator);
@@ -104,7 +106,9 @@ LobeSearch Search(const LobeBalances& F, Lanes A, Lanes Pu) {
     s.a = A;
     s.Fa = F(A);
     s.b = Select(open, (A + Pu) / 2, F.Pc);
-    s.Fb = Select(open, F(s.b), F.AtUpstreamEnd());
+    // Closed segments end at the local pleura, where the arctangent term
+    // vanishes; the balance at the bracket's middle is needed only for open ones.
+    s.Fb = elementary::Any(open) ? Select(open, F(s.b), F.AtUpstreamEnd()) : F.AtUpstreamEnd();
     const LaneBits sameSign = s.Fa * s.Fb > 0;
     // An open segment without a sign change is bracketed from the bronchus instead.
     s.a = Select(open & sameSign, Pu, s.a);

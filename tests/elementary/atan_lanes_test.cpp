@@ -34,9 +34,9 @@ std::vector<double> EdgeArguments() {
 
 // Magnitudes spread over the binades 2^-12 .. 2^10, so that every path is
 // hit often, with random signs.
-std::vector<double> RandomArguments(std::size_t n) {
+std::vector<double> RandomArguments(std::size_t n, double lowestBinade = -12, double highestBinade = 10) {
     std::mt19937_64 rng(24);
-    std::uniform_real_distribution<double> exponent(-12, 10);
+    std::uniform_real_distribution<double> exponent(lowestBinade, highestBinade);
     std::vector<double> xs(n);
     for (double& x : xs) x = (rng() & 1 ? -1 : 1) * std::exp2(exponent(rng));
     return xs;
@@ -56,6 +56,22 @@ void ExpectLanesGiveScalarBits(const std::vector<double>& xs) {
 TEST(AtanLanes, EdgesOfEveryPathGiveTheScalarBits) { ExpectLanesGiveScalarBits(EdgeArguments()); }
 
 TEST(AtanLanes, RandomArgumentsGiveTheScalarBits) { ExpectLanesGiveScalarBits(RandomArguments(200000)); }
+
+// Lanes that are all below 1/16 skip the division and the table, and lanes
+// that are all below 1/128 also the direct polynomial: whole groups of such
+// arguments, and groups where a single lane leaves the range.
+TEST(AtanLanes, GroupsOfSmallArgumentsGiveTheScalarBits) {
+    ExpectLanesGiveScalarBits(RandomArguments(40000, -12, -4)); // tail and direct paths mixed
+    ExpectLanesGiveScalarBits(RandomArguments(40000, -30, -7)); // the tail path only
+    for (double outlier : {std::nextafter(1.0 / 128, 1.0), 1.0 / 16, 100.0, 0.0, -0.0,
+                           std::numeric_limits<double>::quiet_NaN()}) {
+        for (int lane = 0; lane < kLaneCount; ++lane) {
+            std::vector<double> xs = RandomArguments(kLaneCount, -20, -8);
+            xs[lane] = outlier;
+            ExpectLanesGiveScalarBits(xs);
+        }
+    }
+}
 
 TEST(AtanLanes, NaNStaysNaNAndZerosKeepTheirSign) {
     Lanes x = Splat(-0.0);
