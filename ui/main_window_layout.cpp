@@ -148,6 +148,9 @@ TextFits MainWindow::MeasureTextFits() const {
     fits.SelectedRowBoxWidth = GroupTitleFit(selectedRowBox);
     fits.CaptionHeight = QFontMetrics(CaptionMain->font()).height();
     fits.LabelHeight = Titles[kTitleR]->sizeHint().height();
+    for (int c = 0; c < kScaleColumnCount; ++c)
+        for (int i = 0; i < kScaleLabelsPerColumn; ++i)
+            fits.ScaleLabelWidths[c][i] = ScaleLabels[c][i]->sizeHint().width();
     return fits;
 }
 
@@ -195,6 +198,9 @@ void MainWindow::ApplyFonts(const LayoutFonts& fonts) {
     dataSourceLine->setFont(WindowFont(fonts.DataSourceLinePx));
     descriptionBox->setFont(WindowFont(fonts.DescriptionBoxPx));
     regionLabel->setFont(WindowFont(fonts.RegionLabelPx));
+    for (const auto& column : ScaleLabels)
+        for (QLabel* label : column)
+            label->setFont(WindowFont(fonts.WindowPx));
 }
 
 // The tables never go below a readable size; the indices table has its
@@ -259,8 +265,10 @@ void MainWindow::ApplyGeometry() {
     for (int t = 0; t < kSliderTitleCount; ++t)
         Place(Titles[t], L.Titles[t]);
     for (int c = 0; c < kScaleColumnCount; ++c)
-        for (int i = 0; i < kScaleLabelsPerColumn; ++i)
+        for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
+            ScaleLabels[c][i]->setFont(WindowFont(L.Fonts.ScaleLabelPx));
             Place(ScaleLabels[c][i], L.ScaleLabels[c][i]);
+        }
 
     // The data-source line gets longer when a file is opened; give it the room
     // up to the right end of the grey background.

@@ -22,7 +22,7 @@ target_include_directories(breathlab_mainwindow PUBLIC
 target_link_libraries(breathlab_mainwindow PUBLIC
     Qt6::Widgets breathlab_model breathlab_core breathlab_history breathlab_curves
     breathlab_datafiles breathlab_simfiles breathlab_airway breathlab_animation breathlab_help
-    breathlab_icon)
+    breathlab_icon breathlab_programfont)
 
 # The run's closing sounds come from the desktop's sound theme where libcanberra
 # is there; otherwise the system beep.

@@ -93,8 +93,14 @@ struct CaptionBand {
     int BottomMargin = 5; // below the slider panels
 };
 
-CaptionBand CaptionBandFor(const ScreenScale& scale, int captionHeight) {
-    return {std::max(scale(15), 1 + captionHeight + 1), scale(5)};
+// The captions stand a pixel or two below the frame's top, each as tall as
+// its font's line or its design height, whichever is larger.
+CaptionBand CaptionBandFor(const ScreenScale& scale, const DesignSizes& d, int captionHeight) {
+    int tallest = captionHeight;
+    for (const TextSize& caption : {d.CaptionMain, d.CaptionMiddle, d.CaptionPeripheral,
+                                    d.CaptionLungs})
+        tallest = std::max(tallest, scale(caption.Height));
+    return {std::max(scale(15), std::max(1, scale(1)) + tallest + 1), scale(5)};
 }
 
 FrameMeasures PlaceFrames(int W, int comboBoxHeight, int designHiddenGroupPanelLeft,
@@ -211,6 +217,44 @@ int ScaleLabelTop(const LayoutInput& in, const FrameMeasures& m, int column, int
     return first + i * Round(0.8 * m.SliderHeight / 4);
 }
 
+// The smallest step between the centres of two neighbouring scale labels.
+int SmallestLabelStep(const StartupLayout& L) {
+    int step = std::numeric_limits<int>::max();
+    for (const auto& column : L.ScaleLabels)
+        for (int i = 0; i + 1 < kScaleLabelsPerColumn; ++i)
+            step = std::min(step, std::abs((column[i + 1].Top + column[i + 1].Height / 2) -
+                                           (column[i].Top + column[i].Height / 2)));
+    return step;
+}
+
+// Scale labels stacked closer than a line of the window's font would cover
+// each other: they then get a font whose line fits the step (a line grows
+// in proportion with the font's pixel size) and become as tall as the step,
+// keeping their centres on the thumbs.
+void FitScaleLabelsToTheirSteps(int lineHeight, StartupLayout& L) {
+    const int step = SmallestLabelStep(L);
+    for (auto& column : L.ScaleLabels)
+        for (ControlRect& label : column) {
+            if (label.Height <= step) continue;
+            const int centre = label.Top + label.Height / 2;
+            label.Height = step;
+            label.Top = centre - step / 2;
+        }
+    if (step < lineHeight) L.Fonts.ScaleLabelPx = std::max(1, L.Fonts.WindowPx * step / lineHeight);
+}
+
+// Each label keeps to its panel, which would cut it off otherwise: a label
+// of a wider face moves left into the gap beside its slider.
+void KeepInside(ControlRect& label, int panelWidth) {
+    label.Left = std::max(0, std::min(label.Left, panelWidth - label.Width));
+}
+
+int PanelWidthOfScaleColumn(const StartupLayout& L, int column) {
+    const ControlRect* panels[] = {&L.mainGroupPanel, &L.middleGroupPanel,
+                                   &L.peripheralGroupPanel, &L.lungsGroupPanel};
+    return panels[PanelOfSlider(SliderOfScaleColumn(column)) - 1]->Width;
+}
+
 void PlaceScaleLabels(const LayoutInput& in, const ScreenScale& scale, const FrameMeasures& m,
                       StartupLayout& L) {
     // Tick marks stand right of each slider; a gap keeps them from reading as
@@ -220,6 +264,7 @@ void PlaceScaleLabels(const LayoutInput& in, const ScreenScale& scale, const Fra
         for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
             ControlRect& label = L.ScaleLabels[c][i];
             label = scale.Sized(0, 0, in.Design.ScaleLabels[c][i]);
+            label.Width = std::max(label.Width, in.Fits.ScaleLabelWidths[c][i]);
             label.Height = std::max(label.Height, in.Fits.LabelHeight);
             label.Top = ScaleLabelTop(in, m, c, i, label.Height);
             switch (c) {
@@ -242,8 +287,10 @@ void PlaceScaleLabels(const LayoutInput& in, const ScreenScale& scale, const Fra
                 label.Left = (L.lungsGroupPanel.Width - label.Width) / 2;
                 break;
             }
+            KeepInside(label, PanelWidthOfScaleColumn(L, c));
         }
     }
+    FitScaleLabelsToTheirSteps(in.Fits.LabelHeight, L);
 }
 
 int Fit(int scaled, int measured) {
@@ -354,6 +401,7 @@ LayoutFonts ScaledLayoutFonts(int screenWidth) {
     f.DescriptionBoxPx = scale.Font(kDescriptionBoxFontPx);
     f.RegionLabelPx = scale.Font(kDesignRegionLabelFontPx);
     f.TablePx = f.WindowPx;
+    f.ScaleLabelPx = f.WindowPx;
     return f;
 }
 
@@ -380,7 +428,7 @@ StartupLayout ApplyStartupLayout(const LayoutInput& in) {
     PlaceUpperHalf(in.ClientWidth, in.ClientHeight, L);
     FrameMeasures m =
         PlaceFrames(in.ClientWidth, comboBoxHeight, scale(kDesignHiddenGroupPanelLeft),
-                    CaptionBandFor(scale, in.Fits.CaptionHeight), L);
+                    CaptionBandFor(scale, d, in.Fits.CaptionHeight), L);
     RaiseSlidersForTheirLabels(in, std::max(scale(d.ScaleLabels[0][0].Height), in.Fits.LabelHeight),
                                L.mainGroupPanel.Height, m);
     PlaceSliders(m, scale(d.TrackBarWidth), L);

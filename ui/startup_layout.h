@@ -92,6 +92,8 @@ struct TextFits {
     int SelectedRowBoxWidth = 0; // the group's title with its frame
     int CaptionHeight = 0;       // the bold captions over the slider panels
     int LabelHeight = 0;         // a slider title or scale label
+    // Each scale label's width in the window's font.
+    std::array<std::array<int, kScaleLabelsPerColumn>, kScaleColumnCount> ScaleLabelWidths{};
 };
 
 // Where the thumb of slider k (1..8) is centred, measured from the slider's
@@ -125,6 +127,9 @@ struct LayoutFonts {
     int DataSourceLinePx = 13; // data-source line
     int DescriptionBoxPx = 16; // description box
     int RegionLabelPx = 16;    // region-name label over the picture
+    // The scale labels beside the sliders: the window's font, or smaller
+    // where a face's line is taller than the steps between the thumbs.
+    int ScaleLabelPx = 11;
     // On screens taller than 768 pixels the indices table gets a 10-point
     // font; otherwise it keeps the window's font.
     std::optional<int> IndicesTablePoints;

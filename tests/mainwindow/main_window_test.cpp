@@ -372,6 +372,10 @@ QString Name(const QWidget* w) {
     return w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
 }
 
+QString RectText(const QRect& r) {
+    return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 QRect InClient(const MainWindow& form, const QWidget* w) {
     return QRect(w->mapTo(form.Client, QPoint(0, 0)), w->size());
 }
@@ -389,7 +393,15 @@ void CheckTextFits(QStringList& problems, const QWidget* w, const QString& text,
                         .arg(area.width())
                         .arg(area.height());
     if (w->parentWidget() && !w->parentWidget()->rect().contains(w->geometry()))
-        problems << Name(w) + " reaches outside " + Name(w->parentWidget());
+        problems << QString("%1 %2,%3 %4x%5 reaches outside %6 %7x%8")
+                        .arg(Name(w))
+                        .arg(w->x())
+                        .arg(w->y())
+                        .arg(w->width())
+                        .arg(w->height())
+                        .arg(Name(w->parentWidget()))
+                        .arg(w->parentWidget()->width())
+                        .arg(w->parentWidget()->height());
 }
 
 void CheckTexts(QStringList& problems, const MainWindow& form) {
@@ -460,23 +472,45 @@ void CheckOverlaps(QStringList& problems, const MainWindow& form) {
         for (int j = i + 1; j < controls.size(); ++j)
             if (!MayOverlap(form, controls[i], controls[j]) &&
                 InClient(form, controls[i]).intersects(InClient(form, controls[j])))
-                problems << Name(controls[i]) + " overlaps " + Name(controls[j]);
+                problems << QString("%1 %2 overlaps %3 %4")
+                                .arg(Name(controls[i]), RectText(InClient(form, controls[i])),
+                                     Name(controls[j]), RectText(InClient(form, controls[j])));
 }
+
+// The program's own family, and the sans faces that machines without it
+// commonly offer instead; their letters are wider than Liberation's.
+const char* const kLayoutFamilies[] = {breathlab::kProgramFontFamily, "DejaVu Sans", "Noto Sans"};
+
+// Puts the program's own font set-up back whatever a test forced.
+struct ForcedFontFamily {
+    explicit ForcedFontFamily(const QString& family) {
+        breathlab::UseFontFamilyEverywhere(qPrintable(family));
+    }
+    ~ForcedFontFamily() { breathlab::UseProgramFont(); }
+};
 
 } // namespace
 
 void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen_data() {
     QTest::addColumn<QSize>("screen");
-    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
-                             QSize(1920, 1080), QSize(2560, 1440)})
-        QTest::newRow(qPrintable(QString("%1x%2").arg(size.width()).arg(size.height()))) << size;
+    QTest::addColumn<QString>("family");
+    for (const char* family : kLayoutFamilies)
+        for (const QSize size : {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
+                                 QSize(1920, 1080), QSize(2560, 1440)})
+            QTest::newRow(
+                qPrintable(QString("%1x%2 %3").arg(size.width()).arg(size.height()).arg(family)))
+                << size << QString::fromLatin1(family);
 }
 
 // Every visible label, button, group title and table text fits its
 // rectangle, and no two controls overlap unless the window stacks them, on
-// the screens classrooms have (run once more at a device pixel ratio of 2).
+// the screens classrooms have (run once more at a device pixel ratio of 2),
+// in the program's font and in the faces other machines draw it in.
 void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
     QFETCH(QSize, screen);
+    QFETCH(QString, family);
+    const ForcedFontFamily forced(family);
+    QCOMPARE(QFontInfo(QFont("MS Sans Serif")).family(), family);
     MainWindow form;
     // A desktop keeps a panel of about 40 pixels.
     form.LayOutForScreen(screen, screen - QSize(0, 40));

@@ -1,17 +1,21 @@
 // The main() of a QtTest program that builds the window. Each test process
 // keeps its single-instance lock in a runtime folder of its own, so that a
-// window test running beside it never finds the program "running".
+// window test running beside it never finds the program "running". The
+// window is measured in the font the program sets up at start-up.
 #pragma once
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "program_font.h"
+
 #define BREATHLAB_WINDOW_TEST_MAIN(TestClass)                                                  \
     int main(int argc, char* argv[]) {                                                         \
         QTemporaryDir runtime;                                                                 \
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());                             \
         QApplication app(argc, argv);                                                          \
+        breathlab::UseProgramFont();                                                           \
         TestClass test;                                                                        \
         return QTest::qExec(&test, argc, argv);                                                \
     }
