@@ -38,6 +38,7 @@ class TeachingTest : public QObject {
     void ExportDialogWritesTheChosenKindWithItsSuffix();
     void ExerciseHidesTheSettingsUntilTheAnswerAndKeepsTheScore();
     void AnExerciseNumberGivesTheSamePatientAgain();
+    void TheScoreOutlivesTheWindowAndAReplayedNumberScoresOnce();
     void PatientSettingsNameEveryPercentThatIsNotNormal();
 
   private:
@@ -236,6 +237,51 @@ void TeachingTest::AnExerciseNumberGivesTheSamePatientAgain() {
     QCOMPARE(first.Session().Current()->Case, second.Session().Current()->Case);
     for (int row = 1; row < first.IndicesView->rowCount(); ++row)
         QCOMPARE(first.IndicesView->item(row, 3)->text(), second.IndicesView->item(row, 3)->text());
+}
+
+// A class closes the exercise between rounds; the score is the program run's
+// and shows in the title of the next window. A wrong answer is marked next
+// to the right one, and the same number answered again adds nothing.
+void TeachingTest::TheScoreOutlivesTheWindowAndAReplayedNumberScoresOnce() {
+    const int pointsBefore = ProgramExerciseScore().Points();
+    const int roundsBefore = ProgramExerciseScore().AnsweredRounds();
+    QString titleAfterAnswer;
+    const TeachingCase* shown = nullptr;
+    {
+        ExerciseDialog first(cases_, *defaults_, 7);
+        first.SeedBox->setValue(4711);
+        first.SeedButton->click();
+        shown = first.Session().Current()->Case;
+        const int wrongPattern = (int(shown->ExpectedPattern) + 1) % int(std::size(kAllPatterns));
+        first.PatternChoices->button(wrongPattern)->setChecked(true);
+        first.SiteChoices->button(int(shown->Sites.front()))->setChecked(true);
+        first.AnswerButton->click();
+        QVERIFY(first.PatternChoices->button(wrongPattern)->text().endsWith("your answer"));
+        QVERIFY(first.PatternChoices->button(int(shown->ExpectedPattern))
+                    ->text()
+                    .endsWith("right answer"));
+        QVERIFY(first.SiteChoices->button(int(shown->Sites.front()))
+                    ->text()
+                    .endsWith("right answer"));
+        titleAfterAnswer = first.windowTitle();
+        QVERIFY2(titleAfterAnswer.contains(QString("Score: %1 of %2")
+                                               .arg(pointsBefore + 1)
+                                               .arg(2 * (roundsBefore + 1))),
+                 qPrintable(titleAfterAnswer));
+        first.NewRoundButton->click();
+        QCOMPARE(first.PatternChoices->button(wrongPattern)->text(),
+                 PatternText(Pattern(wrongPattern)));
+    }
+    ExerciseDialog second(cases_, *defaults_, 8);
+    QCOMPARE(second.windowTitle(), titleAfterAnswer);
+    second.SeedBox->setValue(4711);
+    second.SeedButton->click();
+    QCOMPARE(second.Session().Current()->Case, shown);
+    second.PatternChoices->button(int(shown->ExpectedPattern))->setChecked(true);
+    second.SiteChoices->button(int(shown->Sites.front()))->setChecked(true);
+    second.AnswerButton->click();
+    QCOMPARE(second.windowTitle(), titleAfterAnswer);
+    QVERIFY(second.AnswerView->toPlainText().contains("not scored again"));
 }
 
 void TeachingTest::PatientSettingsNameEveryPercentThatIsNotNormal() {
