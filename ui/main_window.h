@@ -10,10 +10,14 @@
 #include <array>
 
 #include "app_state.h"
+#include "opened_case_notes.h"
 #include "startup_layout.h"
 
 #include <memory>
 
+namespace breathlab {
+struct TeachingCase;
+}
 class DescriptionView;
 class PictureArea;
 class StringGrid;
@@ -261,6 +265,8 @@ class MainWindow : public QMainWindow {
     // Opens a history file as File > Open does once a file is chosen.
     void OpenHistoryPath(const QString& path);
     void CreateTeachingMenus();
+    void AddCaseRun(const breathlab::TeachingCase& chosen);
+    void ShowCaseNoteOfSelectedRun();
 
     void CreateMenus();
     void CreateUpperHalf();
@@ -298,4 +304,6 @@ class MainWindow : public QMainWindow {
     breathlab::StartupLayout layout_;
     int startupClientHeight_ = 0;
     bool laidOut_ = false;
+    breathlab::OpenedCaseNotes openedCaseNotes_;
+    bool caseNoteShown_ = false; // the description box holds a case's note
 };

@@ -256,6 +256,7 @@ void MainWindow::AfterRunSelected(int slot) {
     ShowIndices(slot, true);
     DrawFlowVolumePlot();
     RedrawVolumeTime();
+    ShowCaseNoteOfSelectedRun();
 }
 
 void MainWindow::OnResultsTableMouseDown(Qt::MouseButton button, const QPoint& pos) {
