@@ -159,7 +159,10 @@ void MainWindow::OnUseAsReferenceChosen() {
 
 void MainWindow::ShowIndices(int slot, bool withObserved) {
     AppState& s = *state_;
-    if (auto block = breathlab::ShowIndices(s.Indices, *s.History, slot, withObserved))
+    const auto block = breathlab::ShowIndices(s.Indices, *s.History, slot, withObserved);
+    if (s.History->RunCount == 0)
+        descriptionBox->ShowFirstSteps();
+    else if (block)
         ShowDescription(*block);
     indicesTable->viewport()->update();
 }

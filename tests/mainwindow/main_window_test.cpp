@@ -49,6 +49,8 @@ class MainWindowTest : public QObject {
     void AnIdleWindowStopsPainting();
     void IndicesBandsFillWholeCells();
     void DescriptionShowsItsTopAndItsRuleFitsOneLine();
+    void BeforeAnyRunTheDescriptionSaysWhatToDoFirst_data();
+    void BeforeAnyRunTheDescriptionSaysWhatToDoFirst();
     void LeftClickOnAScaleLabelSelectsItsGroup();
     void EveryTextFitsAndNothingOverlapsOnEveryScreen_data();
     void EveryTextFitsAndNothingOverlapsOnEveryScreen();
@@ -349,6 +351,37 @@ void MainWindowTest::DescriptionShowsItsTopAndItsRuleFitsOneLine() {
         QCOMPARE(block.layout()->lineCount(), 1);
     }
     QCOMPARE(rules, 1);
+}
+
+void MainWindowTest::BeforeAnyRunTheDescriptionSaysWhatToDoFirst_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("1024x768") << QSize(1024, 768);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+}
+
+// A new user reads what to do first, not how a run went; on the smallest
+// screen the text is either whole in the box or the box scrolls to its end.
+void MainWindowTest::BeforeAnyRunTheDescriptionSaysWhatToDoFirst() {
+    QFETCH(QSize, screen);
+    MainWindow form;
+    form.LayOutForScreen(screen, screen - QSize(0, 40));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.State().History->RunCount, 0);
+    const QString text = form.descriptionBox->toPlainText();
+    for (const char* step : {"Choose a group", "sliders", "START"})
+        QVERIFY2(text.contains(step), qPrintable(text));
+    QVERIFY(!text.contains("completed"));
+    QTextDocument* document = form.descriptionBox->document();
+    document->setTextWidth(form.descriptionBox->viewport()->width());
+    QApplication::processEvents();
+    const QScrollBar* scroll = form.descriptionBox->verticalScrollBar();
+    const bool whole = document->size().height() <= form.descriptionBox->viewport()->height();
+    const bool scrolls = form.descriptionBox->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+                         scroll->maximum() > 0;
+    QVERIFY2(whole || scrolls, qPrintable(QString("%1 px of text in %2 px")
+                                              .arg(document->size().height())
+                                              .arg(form.descriptionBox->viewport()->height())));
 }
 
 void MainWindowTest::LeftClickOnAScaleLabelSelectsItsGroup() {
