@@ -96,7 +96,6 @@ ExerciseDialog::ExerciseDialog(const std::vector<TeachingCase>& cases,
       SeedButton(new QPushButton(tr("Open exercise"), this)), AnswerView(new QTextBrowser(this)),
       session_(cases, sessionSeed), defaults_(defaults) {
     setObjectName(QStringLiteral("ExerciseDialog"));
-    setWindowTitle(tr("Exercise"));
     QFont large = ExerciseLabel->font();
     large.setBold(true);
     large.setPointSizeF(large.pointSizeF() * 1.3);

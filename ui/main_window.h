@@ -149,6 +149,8 @@ class MainWindow : public QMainWindow {
     QAction* exportAction = nullptr;         // File > "Export..."
     QAction* casesAction = nullptr;          // "Cases": the case library
     QAction* exerciseAction = nullptr;       // "Exercise"
+    QMenu* viewMenu = nullptr;
+    QAction* presentationAction = nullptr; // View > Presentation, Ctrl+Shift+P
     QMenu* resultsRowMenu = nullptr;         // of the results table
     QAction* deleteRowAction = nullptr;      // "Delete selected row"
     QAction* useAsReferenceAction = nullptr; // "Use as reference"
@@ -179,6 +181,10 @@ class MainWindow : public QMainWindow {
     void OnExportChosen();
     void OnCasesChosen();
     void OnExerciseChosen();
+    // Presentation mode: on, it lays the window out again with large texts
+    // and keeps the choice in the settings.
+    void SetPresentationMode(bool on);
+    bool InPresentationMode() const;
 
     void DrawIndicesCell(QPainter* painter, int col, int row, const QRect& rect);
     // Paints resultsTable and expirationDepthColumn; grid tells which.
@@ -266,6 +272,9 @@ class MainWindow : public QMainWindow {
     void OpenHistoryPath(const QString& path);
     void CreateTeachingMenus();
     void AddCaseRun(const breathlab::TeachingCase& chosen);
+    void CreatePresentationMenu();
+    int SmallestTextPixels(const QSize& screenSize) const;
+    void ApplyPresentationToTheRest(int smallestPx);
     void ShowCaseNoteOfSelectedRun();
 
     void CreateMenus();
@@ -305,5 +314,7 @@ class MainWindow : public QMainWindow {
     int startupClientHeight_ = 0;
     bool laidOut_ = false;
     breathlab::OpenedCaseNotes openedCaseNotes_;
+    QSize laidOutScreen_, laidOutAvailable_; // what LayOutForScreen was last given
+    QFont normalApplicationFont_;            // the menus' and dialogs' font outside presentation
     bool caseNoteShown_ = false; // the description box holds a case's note
 };

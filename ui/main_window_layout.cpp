@@ -151,6 +151,12 @@ TextFits MainWindow::MeasureTextFits() const {
     for (int c = 0; c < kScaleColumnCount; ++c)
         for (int i = 0; i < kScaleLabelsPerColumn; ++i)
             fits.ScaleLabelWidths[c][i] = ScaleLabels[c][i]->sizeHint().width();
+    for (int t = 0; t < kSliderTitleCount; ++t)
+        fits.TitleWidths[t] = Titles[t]->sizeHint().width();
+    fits.CaptionMainWidth = CaptionMain->sizeHint().width();
+    fits.CaptionMiddleWidth = CaptionMiddle->sizeHint().width();
+    fits.CaptionPeripheralWidth = CaptionPeripheral->sizeHint().width();
+    fits.CaptionLungsWidth = CaptionLungs->sizeHint().width();
     return fits;
 }
 
@@ -171,7 +177,10 @@ void MainWindow::LayOutForScreen(const QSize& screenSize, const QSize& available
     input.ScreenWidth = screenSize.width();
     input.ScreenHeight = screenSize.height();
     input.Design = MeasureDesignSizes();
-    ApplyFonts(ScaledLayoutFonts(input.ScreenWidth));
+    input.SmallestTextPx = SmallestTextPixels(screenSize);
+    LayoutFonts fonts = ScaledLayoutFonts(input.ScreenWidth);
+    RaiseFontsTo(input.SmallestTextPx, fonts);
+    ApplyFonts(fonts);
     input.Fits = MeasureTextFits();
     input.ThumbCentreAt = [this](int k, int value, int height) {
         return ThumbCentre(k, value, height);
@@ -183,7 +192,10 @@ void MainWindow::LayOutForScreen(const QSize& screenSize, const QSize& available
     // fills the screen even where nothing maximizes it.
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
     startupClientHeight_ = client.height();
+    laidOutScreen_ = screenSize;
+    laidOutAvailable_ = available;
     ApplyTableFonts();
+    ApplyPresentationToTheRest(input.SmallestTextPx);
     ApplyGeometry();
     ApplyGrids();
     ShapeLowerPanel();
@@ -269,6 +281,7 @@ void MainWindow::ApplyGeometry() {
         for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
             ScaleLabels[c][i]->setFont(WindowFont(L.Fonts.ScaleLabelPx));
             Place(ScaleLabels[c][i], L.ScaleLabels[c][i]);
+            ScaleLabels[c][i]->setVisible(L.ScaleLabelShown[c][i]);
         }
 
     // The data-source line gets longer when a file is opened; give it the room

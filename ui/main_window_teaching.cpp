@@ -47,6 +47,7 @@ void MainWindow::CreateTeachingMenus() {
     connect(exportAction, &QAction::triggered, this, &MainWindow::OnExportChosen);
     connect(casesAction, &QAction::triggered, this, &MainWindow::OnCasesChosen);
     connect(exerciseAction, &QAction::triggered, this, &MainWindow::OnExerciseChosen);
+    CreatePresentationMenu();
 }
 
 void MainWindow::OnExportChosen() {

@@ -13,6 +13,8 @@ add_library(breathlab_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/main_window_sliders.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_picture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_files.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_presentation.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/presentation_mode.cpp
     ${CMAKE_CURRENT_LIST_DIR}/display_check.cpp
     ${CMAKE_CURRENT_LIST_DIR}/program_arguments.cpp
     ${CMAKE_CURRENT_LIST_DIR}/app_language.cpp)

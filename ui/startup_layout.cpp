@@ -142,14 +142,20 @@ void PlaceSliders(const FrameMeasures& m, int sliderWidth, StartupLayout& L) {
         L.TrackBars[k] = {lefts[k], m.SliderTop, sliderWidth, m.SliderHeight};
 }
 
-void PlaceCaptions(const ScreenScale& scale, const DesignSizes& d, StartupLayout& L) {
+void PlaceCaptions(const ScreenScale& scale, const DesignSizes& d, const TextFits& fits,
+                   StartupLayout& L) {
     const int panel5Width = L.airwayGroupsFrame.Width;
     L.CaptionMain = scale.Sized(5, 1, d.CaptionMain);
     L.CaptionMiddle = scale.Sized(0, 1, d.CaptionMiddle);
-    L.CaptionMiddle.Left = ((panel5Width - L.CaptionMiddle.Width) / 10) * 4;
     L.CaptionPeripheral = scale.Sized(0, 1, d.CaptionPeripheral);
-    L.CaptionPeripheral.Left = panel5Width - L.CaptionPeripheral.Width - 15;
     L.CaptionLungs = scale.Sized(0, scale(1), d.CaptionLungs);
+    for (auto [caption, width] : {std::pair{&L.CaptionMain, fits.CaptionMainWidth},
+                                  std::pair{&L.CaptionMiddle, fits.CaptionMiddleWidth},
+                                  std::pair{&L.CaptionPeripheral, fits.CaptionPeripheralWidth},
+                                  std::pair{&L.CaptionLungs, fits.CaptionLungsWidth}})
+        caption->Width = std::max(caption->Width, width);
+    L.CaptionMiddle.Left = ((panel5Width - L.CaptionMiddle.Width) / 10) * 4;
+    L.CaptionPeripheral.Left = panel5Width - L.CaptionPeripheral.Width - 15;
     L.CaptionLungs.Left = L.lungGroupFrame.Width / 2 - L.CaptionLungs.Width / 2;
 }
 
@@ -178,6 +184,7 @@ void PlaceTitles(const ScreenScale& scale, const LayoutInput& in, StartupLayout&
     for (int k = 0; k < kSliderTitleCount; ++k) {
         ControlRect& title = L.Titles[k];
         title = scale.Sized(L.TrackBars[k].Left, 0, in.Design.Titles[k]);
+        title.Width = std::max(title.Width, in.Fits.TitleWidths[k]);
         title.Height = std::max(title.Height, in.Fits.LabelHeight);
     }
     L.Titles[kTitlePeripheralR].Left = 1;
@@ -231,8 +238,15 @@ int SmallestLabelStep(const StartupLayout& L) {
 // each other: they then get a font whose line fits the step (a line grows
 // in proportion with the font's pixel size) and become as tall as the step,
 // keeping their centres on the thumbs.
-void FitScaleLabelsToTheirSteps(int lineHeight, StartupLayout& L) {
+void FitScaleLabelsToTheirSteps(int lineHeight, int smallestPx, StartupLayout& L) {
     const int step = SmallestLabelStep(L);
+    if (step < lineHeight && L.Fonts.WindowPx * step / lineHeight < smallestPx) {
+        // Every other label: the first, the middle and the last remain.
+        for (auto& column : L.ScaleLabelShown)
+            for (int i = 0; i < kScaleLabelsPerColumn; ++i)
+                column[i] = i % 2 == 0;
+        return;
+    }
     for (auto& column : L.ScaleLabels)
         for (ControlRect& label : column) {
             if (label.Height <= step) continue;
@@ -240,7 +254,8 @@ void FitScaleLabelsToTheirSteps(int lineHeight, StartupLayout& L) {
             label.Height = step;
             label.Top = centre - step / 2;
         }
-    if (step < lineHeight) L.Fonts.ScaleLabelPx = std::max(1, L.Fonts.WindowPx * step / lineHeight);
+    if (step < lineHeight)
+        L.Fonts.ScaleLabelPx = std::max({1, smallestPx, L.Fonts.WindowPx * step / lineHeight});
 }
 
 // Each label keeps to its panel, which would cut it off otherwise: a label
@@ -290,7 +305,7 @@ void PlaceScaleLabels(const LayoutInput& in, const ScreenScale& scale, const Fra
             KeepInside(label, PanelWidthOfScaleColumn(L, c));
         }
     }
-    FitScaleLabelsToTheirSteps(in.Fits.LabelHeight, L);
+    FitScaleLabelsToTheirSteps(in.Fits.LabelHeight, in.SmallestTextPx, L);
 }
 
 int Fit(int scaled, int measured) {
@@ -322,7 +337,9 @@ int PlaceButtons(const ScreenScale& f, const TextFits& fit, StartupLayout& L) {
 }
 
 void PlaceSelectedRowGroup(const ScreenScale& f, const TextFits& fit, int x0, StartupLayout& L) {
-    const int top = L.airwayGroupsFrame.Bottom() + 5;
+    // Below the frames, and below the command buttons where large texts
+    // make their column taller than the frames.
+    const int top = std::max(L.airwayGroupsFrame.Bottom(), L.animationButton.Bottom()) + 5;
     // The buttons take 80 % of the group's width, which must hold their texts.
     const int widestButton = std::max(
         {fit.deleteRowButton.Width, fit.useAsReferenceButton.Width, fit.settingsButton.Width});
@@ -348,7 +365,7 @@ void PlaceIndicesTable(const LayoutInput& in, StartupLayout& L) {
     L.IndicesTableGrid.ColWidths = {Round(0.33 * x), Round(0.12 * x), Round(0.2 * x),
                                     Round(0.2 * x), Round(0.11 * x)};
     L.IndicesTableGrid.RowHeight = L.indicesTable.Height / kIndicesTableRows - kGridLineWidth;
-    if (in.ScreenHeight > 768) L.Fonts.IndicesTablePoints = 10;
+    if (in.ScreenHeight > 768 && in.SmallestTextPx == 0) L.Fonts.IndicesTablePoints = 10;
 }
 
 // A grid whose rows fill the space from its top down to 5 pixels above the
@@ -393,6 +410,14 @@ void PlaceHiddenControls(const ScreenScale& scale, int comboBoxHeight, StartupLa
 
 } // namespace
 
+void RaiseFontsTo(int smallestPx, LayoutFonts& f) {
+    if (smallestPx <= 0) return;
+    for (int* px : {&f.WindowPx, &f.DataSourceLinePx, &f.DescriptionBoxPx, &f.RegionLabelPx,
+                    &f.TablePx, &f.ScaleLabelPx})
+        *px = std::max(*px, smallestPx);
+    f.IndicesTablePoints.reset();
+}
+
 LayoutFonts ScaledLayoutFonts(int screenWidth) {
     const ScreenScale scale(screenWidth);
     LayoutFonts f;
@@ -422,6 +447,7 @@ StartupLayout ApplyStartupLayout(const LayoutInput& in) {
     StartupLayout L;
     L.Fonts = ScaledLayoutFonts(in.ScreenWidth);
     L.Fonts.TablePx = std::max(L.Fonts.WindowPx, in.ReadableTablePx);
+    RaiseFontsTo(in.SmallestTextPx, L.Fonts);
     L.bottomAnchor = scale.Sized(0, 0, d.bottomAnchor);
     PlaceHiddenControls(scale, comboBoxHeight, L);
 
@@ -432,7 +458,7 @@ StartupLayout ApplyStartupLayout(const LayoutInput& in) {
     RaiseSlidersForTheirLabels(in, std::max(scale(d.ScaleLabels[0][0].Height), in.Fits.LabelHeight),
                                L.mainGroupPanel.Height, m);
     PlaceSliders(m, scale(d.TrackBarWidth), L);
-    PlaceCaptions(scale, d, L);
+    PlaceCaptions(scale, d, in.Fits, L);
     PlaceScaleLabels(in, scale, m, L);
     PlaceTitles(scale, in, L);
     const int x0 = PlaceButtons(scale, in.Fits, L);

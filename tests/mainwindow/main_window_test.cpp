@@ -29,6 +29,8 @@
 
 #include "description_view.h"
 #include "picture_area.h"
+#include "plot_canvas.h"
+#include "presentation_mode.h"
 #include "string_grid.h"
 #include "window_test_main.h"
 
@@ -54,6 +56,7 @@ class MainWindowTest : public QObject {
     void LeftClickOnAScaleLabelSelectsItsGroup();
     void EveryTextFitsAndNothingOverlapsOnEveryScreen_data();
     void EveryTextFitsAndNothingOverlapsOnEveryScreen();
+    void PresentationModeIsKeptInTheSettings();
     void ScaleLabelsStandLevelWithTheThumb();
     void PicturesAreDrawnAtTheDeviceResolution();
 
@@ -151,7 +154,7 @@ void MainWindowTest::MenusHoldTheirItems() {
         top << action->text();
     // The teaching menus come after the classic ones, which keep their places.
     QCOMPARE(top,
-             QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise"}));
+             QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise", "View"}));
     QStringList file;
     for (QAction* action : form.fileMenu->actions())
         file << action->text();
@@ -524,15 +527,41 @@ struct ForcedFontFamily {
 
 } // namespace
 
+// In presentation mode no text of the window, its menus, tables and plots
+// is below the presentation size; outside it the plots write no smaller than
+// the tables.
+void CheckTextSizes(QStringList& problems, const MainWindow& form, int smallestPx) {
+    const int tablePx = QFontInfo(form.indicesTable->font()).pixelSize();
+    const int plotPx = QFontInfo(breathlab::PlotFont("Arial", 8)).pixelSize();
+    if (plotPx < std::max(smallestPx, tablePx))
+        problems << QString("plot labels of %1 px beside table text of %2 px").arg(plotPx).arg(tablePx);
+    if (smallestPx == 0) return;
+    QList<const QWidget*> texts{form.menuBar(), form.fileMenu};
+    for (const QWidget* w : form.Client->findChildren<QWidget*>())
+        if (w->isVisible() && (qobject_cast<const QLabel*>(w) || qobject_cast<const QPushButton*>(w) ||
+                               qobject_cast<const StringGrid*>(w) || w == form.descriptionBox))
+            texts << w;
+    for (const QWidget* w : texts)
+        if (QFontInfo(w->font()).pixelSize() < smallestPx)
+            problems << QString("%1: %2 px text").arg(Name(w)).arg(QFontInfo(w->font()).pixelSize());
+    if (QFontInfo(QApplication::font()).pixelSize() < smallestPx)
+        problems << "dialogs and menus: text below the presentation size";
+}
+
 void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen_data() {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("presentation");
     for (const char* family : kLayoutFamilies)
         for (const QSize size : {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
                                  QSize(1920, 1080), QSize(2560, 1440)})
             QTest::newRow(
                 qPrintable(QString("%1x%2 %3").arg(size.width()).arg(size.height()).arg(family)))
-                << size << QString::fromLatin1(family);
+                << size << QString::fromLatin1(family) << false;
+    // The projector screens of a classroom, in presentation mode.
+    for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)})
+        QTest::newRow(qPrintable(QString("%1x%2 presentation").arg(size.width()).arg(size.height())))
+            << size << QString::fromLatin1(breathlab::kProgramFontFamily) << true;
 }
 
 // Every visible label, button, group title and table text fits its
@@ -542,11 +571,13 @@ void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen_data() {
 void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
     QFETCH(QSize, screen);
     QFETCH(QString, family);
+    QFETCH(bool, presentation);
     const ForcedFontFamily forced(family);
     QCOMPARE(QFontInfo(QFont("MS Sans Serif")).family(), family);
     MainWindow form;
     // A desktop keeps a panel of about 40 pixels.
     form.LayOutForScreen(screen, screen - QSize(0, 40));
+    form.SetPresentationMode(presentation);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.OnLungsGroupClicked(); // the region-name label " lungs " over the picture
@@ -558,8 +589,28 @@ void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
     breathlab::AppState& s = form.State();
     CheckGrid(problems, form.indicesTable, [&](int c, int r) { return s.Indices.Cells[r][c]; });
     CheckGrid(problems, form.resultsTable, [&](int c, int r) { return s.Results.Cells[r][c]; });
+    CheckTextSizes(problems, form,
+                   presentation ? breathlab::PresentationTextPx(screen.height()) : 0);
+    form.SetPresentationMode(false);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     QVERIFY(form.Client->height() <= screen.height());
+}
+
+// The choice outlives the program run, and the menu item has its shortcut.
+void MainWindowTest::PresentationModeIsKeptInTheSettings() {
+    {
+        MainWindow form;
+        QVERIFY(!form.presentationAction->isChecked());
+        QCOMPARE(form.presentationAction->shortcut(), QKeySequence("Ctrl+Shift+P"));
+        QVERIFY(form.viewMenu->actions().contains(form.presentationAction));
+        form.presentationAction->trigger();
+        QVERIFY(form.InPresentationMode());
+    }
+    QVERIFY(breathlab::KeptPresentationSetting());
+    MainWindow again;
+    QVERIFY(again.InPresentationMode());
+    again.presentationAction->trigger();
+    QVERIFY(!breathlab::KeptPresentationSetting());
 }
 
 // A thumb level with a scale label stands at the value the label names.

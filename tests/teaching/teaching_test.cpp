@@ -86,7 +86,7 @@ void TeachingTest::initTestCase() {
 void TeachingTest::NewMenusComeAfterTheExistingOnes() {
     MainWindow form;
     QCOMPARE(ActionTexts(form.menuBar()->actions()),
-             QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise"}));
+             QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise", "View"}));
     QCOMPARE(ActionTexts(form.fileMenu->actions()),
              QStringList({"Open", "Save", "Save as", "Export..."}));
     // A run holds the new menus as it holds the old ones.
