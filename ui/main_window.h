@@ -181,8 +181,8 @@ class MainWindow : public QMainWindow {
     void OnExportChosen();
     void OnCasesChosen();
     void OnExerciseChosen();
-    // Presentation mode: on, it lays the window out again with large texts
-    // and keeps the choice in the settings.
+    // Presentation mode: on, it lays the window out again with large texts.
+    // View > Presentation also keeps the choice in the settings.
     void SetPresentationMode(bool on);
     bool InPresentationMode() const;
 
@@ -273,6 +273,7 @@ class MainWindow : public QMainWindow {
     void CreateTeachingMenus();
     void AddCaseRun(const breathlab::TeachingCase& chosen);
     void CreatePresentationMenu();
+    void ApplyPresentationMode();
     int SmallestTextPixels(const QSize& screenSize) const;
     void ApplyPresentationToTheRest(int smallestPx);
     void ShowCaseNoteOfSelectedRun();

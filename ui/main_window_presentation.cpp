@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalBlocker>
 
 using namespace breathlab;
 
@@ -25,7 +26,11 @@ void MainWindow::CreatePresentationMenu() {
     presentationAction->setCheckable(true);
     presentationAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     presentationAction->setChecked(KeptPresentationSetting());
-    connect(presentationAction, &QAction::toggled, this, &MainWindow::SetPresentationMode);
+    // The menu's choice is kept for the next start; --presentation is not.
+    connect(presentationAction, &QAction::toggled, this, [this](bool on) {
+        KeepPresentationSetting(on);
+        ApplyPresentationMode();
+    });
 }
 
 bool MainWindow::InPresentationMode() const {
@@ -33,19 +38,22 @@ bool MainWindow::InPresentationMode() const {
 }
 
 void MainWindow::SetPresentationMode(bool on) {
-    if (presentationAction->isChecked() != on) {
-        presentationAction->setChecked(on); // comes back here through toggled
-        return;
-    }
-    KeepPresentationSetting(on);
+    const QSignalBlocker quiet(presentationAction);
+    presentationAction->setChecked(on);
+    ApplyPresentationMode();
+}
+
+void MainWindow::ApplyPresentationMode() {
     if (!laidOut_) return;
     LayOutForScreen(laidOutScreen_, laidOutAvailable_);
     // The plots write their labels in the new sizes.
     DrawFlowVolumePlot();
-    if (state_->History->SelectedRun >= 1)
+    if (state_->History->SelectedRun >= 1) {
         RedrawVolumeTime();
-    else
+    } else {
+        state_->VolumeTime.VolumeTimeCursor = 1; // clears and draws the axes anew
         DrawVolumeTimeStep(1);
+    }
 }
 
 int MainWindow::SmallestTextPixels(const QSize& screenSize) const {
