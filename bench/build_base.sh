@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds breathlab-cli of an earlier revision (default: the commit before the
-# model's own elementary functions and speed-ups) in a side folder, for paired
-# comparisons with the current build. Prints the path of the program.
+# lobes were solved in SIMD lanes) in a side folder, for paired comparisons
+# with the current build. Prints the path of the program.
 #   bench/build_base.sh [REVISION] [FOLDER]
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-revision=${1:-f15b5e4}
+revision=${1:-5fe78ca}
 folder=${2:-$here/build-base}
 mkdir -p "$folder"
 if [ "$(cat "$folder/REVISION" 2>/dev/null)" != "$revision" ]; then

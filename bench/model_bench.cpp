@@ -1,5 +1,7 @@
 // Cost of the model: one millisecond step at three accuracy levels, and whole
-// examinations for a normal subject and two pathological ones.
+// examinations for a normal subject and two pathological ones, with the lobes
+// solved the usual way (in SIMD lanes where the processor allows) and one by one.
+#include "flow_solver.h"
 #include "headless_session.h"
 #include "lung_model.h"
 #include "parameter_record.h"
@@ -51,8 +53,10 @@ void BM_StepModel(benchmark::State& state) {
 }
 BENCHMARK(BM_StepModel)->Arg(1)->Arg(4)->Arg(7)->Unit(benchmark::kNanosecond);
 
-void BM_Examination(benchmark::State& state, int parameter, double percent) {
+void BM_Examination(benchmark::State& state, int parameter, double percent, bool oneByOne = false) {
     const Settled& settled = SettledState();
+    const LobeSolver usual = ActiveLobeSolver();
+    if (oneByOne) UseLobeSolver(SolveLobarFlowsOneByOne);
     ParameterSet parameters;
     parameters.At(kBothLungs, parameter) = percent;
     auto model = std::make_unique<LungModel>();
@@ -68,6 +72,7 @@ void BM_Examination(benchmark::State& state, int parameter, double percent) {
         RunManoeuvre(*model, *history);
         substeps += model->SubstepsIntegrated;
     }
+    UseLobeSolver(usual);
     const double runs = static_cast<double>(state.iterations());
     state.counters["status"] = (*history)[1].RunStatus;
     state.counters["substeps/run"] = static_cast<double>(substeps) / runs;
@@ -77,6 +82,9 @@ void BM_Examination(benchmark::State& state, int parameter, double percent) {
 BENCHMARK_CAPTURE(BM_Examination, normal, 1, 100.0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Examination, peripheral_resistance_800, 5, 800.0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Examination, lung_size_50, 7, 50.0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Examination, normal_lobes_one_by_one, 1, 100.0, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Examination, peripheral_resistance_800_lobes_one_by_one, 5, 800.0, true)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

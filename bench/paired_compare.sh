@@ -9,7 +9,7 @@ set -euo pipefail
 new=${1:-build/bin/breathlab-cli}
 # build_base.sh knows the default revision.
 base=$(bash "$(dirname "$0")/build_base.sh" ${2:+"$2"} | tail -1)
-rounds=${3:-7}
+rounds=${3:-9}
 
 # CPU seconds (user + system) of one command: unlike the wall-clock time, it
 # hardly changes when other programs share the processors.

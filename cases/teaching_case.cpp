@@ -1,5 +1,8 @@
 #include "teaching_case.h"
 
+#include "text_excerpt.h"
+#include "text_lines.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -211,11 +214,11 @@ std::optional<std::vector<TeachingCase>> ParseCaseTable(std::istream& in, std::s
             if (open) return fail("case '" + open->Name + "' has no end");
             if (value.empty() || value.find_first_of("/\\. ") != std::string::npos)
                 return fail("a case needs a plain name");
-            if (FindCase(cases, value)) return fail("case '" + value + "' appears twice");
+            if (FindCase(cases, value)) return fail("case '" + Excerpt(value) + "' appears twice");
             open = TeachingCase{};
             open->Name = value;
         } else if (!open) {
-            return fail("'" + key + "' outside a case");
+            return fail("'" + Excerpt(key) + "' outside a case");
         } else if (key == "end") {
             if (!CompleteCase(*open, error)) return fail(error);
             cases.push_back(std::move(*open));
@@ -230,13 +233,23 @@ std::optional<std::vector<TeachingCase>> ParseCaseTable(std::istream& in, std::s
 
 std::optional<std::vector<TeachingCase>> ReadCaseTable(const std::string& path,
                                                        std::string& error) {
-    std::ifstream in(path);
-    if (!in) {
-        error = "cannot open the case table " + path;
+    // The shipped table has a few kilobytes; its lines are short.
+    constexpr TextLimits kCaseTableLimits{4096, 1024 * 1024};
+    TextLineReader reader(path, kCaseTableLimits);
+    std::string text;
+    if (reader.Open())
+        for (std::string line; reader.Next(line);) text += line + '\n';
+    if (!reader.Error().empty()) {
+        error = "the case table " + reader.Error();
         return std::nullopt;
     }
+    std::istringstream in(text);
     auto cases = ParseCaseTable(in, error);
     if (!cases) error = path + ": " + error;
+    if (cases && cases->empty()) {
+        error = path + ": the case table holds no case";
+        return std::nullopt;
+    }
     return cases;
 }
 

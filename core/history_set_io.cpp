@@ -1,25 +1,73 @@
 #include "history_set_io.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace breathlab {
 
-bool ReadHistorySet(const std::string& path, ResultHistory& history, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
+namespace {
+
+std::string OpenFailure(const std::string& path, int error) {
+    return "cannot open " + path + ": " + std::strerror(error);
+}
+
+// Reads exactly `size` bytes; a regular file may still deliver them in pieces.
+bool ReadFully(int fd, unsigned char* buffer, std::size_t size, std::size_t& got) {
+    got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, buffer + got, size - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A FIFO or a device would block or never end: only a regular file of the
+// exact size is read. O_NONBLOCK keeps the open itself from waiting for a
+// FIFO's writer.
+bool ReadHistoryBytes(const std::string& path, ResultHistory& into, std::string& error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        error = OpenFailure(path, errno);
         return false;
     }
+    struct stat status {};
+    bool ok = ::fstat(fd, &status) == 0;
+    if (!ok) error = OpenFailure(path, errno);
+    if (ok && !S_ISREG(status.st_mode)) {
+        error = path + " is not a history set: it is not a regular file";
+        ok = false;
+    }
+    if (ok && static_cast<unsigned long long>(status.st_size) != kHistorySetBytes) {
+        error = HistorySetSizeMessage(path, static_cast<unsigned long long>(status.st_size));
+        ok = false;
+    }
+    std::size_t got = 0;
+    if (ok && !ReadFully(fd, reinterpret_cast<unsigned char*>(&into), kHistorySetBytes, got)) {
+        error = "cannot read " + path + ": " + std::strerror(errno);
+        ok = false;
+    }
+    if (ok && got != kHistorySetBytes) {
+        error = HistorySetSizeMessage(path, got);
+        ok = false;
+    }
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+bool ReadHistorySet(const std::string& path, ResultHistory& history, std::string& error) {
     auto buffer = std::make_unique<ResultHistory>();
-    in.read(reinterpret_cast<char*>(buffer.get()), kHistorySetBytes);
-    if (in.gcount() != static_cast<std::streamsize>(kHistorySetBytes)) {
-        error = ShortHistorySetMessage(path, static_cast<std::size_t>(in.gcount()));
+    if (!ReadHistoryBytes(path, *buffer, error)) return false;
+    if (!CheckHistorySet(*buffer, error)) {
+        error = path + " is not a usable history set: " + error;
         return false;
     }
     history = *buffer;
@@ -28,29 +76,6 @@ bool ReadHistorySet(const std::string& path, ResultHistory& history, std::string
 
 bool WriteHistorySet(const std::string& path, const ResultHistory& history, std::string& error) {
     return WriteFileAtomically(path, HistorySetBytes(history), kHistorySetBytes, error);
-}
-
-bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
-                         std::string& error) {
-    const std::string temp = path + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-        if (out) out.flush();
-        if (!out) {
-            error = "cannot write " + path + ": " + std::strerror(errno);
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        error = "cannot write " + path + ": " + ec.message();
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
 }
 
 } // namespace breathlab

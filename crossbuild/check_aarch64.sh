@@ -11,12 +11,17 @@ out=$root/build-aarch64
 mkdir -p "$out"
 cp -r "$root/datfiles1" "$out/"
 
-flags=(-std=c++20 -O2 -ffp-contract=off -static -pthread
-       -I"$root/elementary" -I"$root/model" -I"$root/params" -I"$root/tools/cli")
+flags=(-std=c++20 -O2 -ffp-contract=off -static -pthread -DBREATHLAB_MODEL_VERSION=\"check\"
+       -I"$root/elementary" -I"$root/model" -I"$root/core" -I"$root/tools/cli")
 model=("$root"/elementary/*.cpp "$root"/model/*.cpp)
-params=("$root"/params/{parameter_scales,slider_groups,slider_bank,description_file,parameter_record}.cpp)
-aarch64-linux-gnu-g++ "${flags[@]}" -o "$out/breathlab-cli" "${model[@]}" "${params[@]}" "$root"/tools/cli/*.cpp
-aarch64-linux-gnu-g++ "${flags[@]}" -I"$root/tests/model" -o "$out/breathlab-state-digest" "${model[@]}" \
+core=("$root"/core/*.cpp)
+# The command line without the case library and the figures (they need the window's libraries).
+cli=()
+for f in "$root"/tools/cli/*.cpp; do
+    case "$(basename "$f")" in case_commands.cpp | plot_command.cpp) ;; *) cli+=("$f") ;; esac
+done
+${CROSS_CXX:-aarch64-linux-gnu-g++} "${flags[@]}" -o "$out/breathlab-cli" "${model[@]}" "${core[@]}" "${cli[@]}"
+${CROSS_CXX:-aarch64-linux-gnu-g++} "${flags[@]}" -I"$root/tests/model" -o "$out/breathlab-state-digest" "${model[@]}" \
     "$root/tests/elementary/state_digest.cpp"
 
 emulate() { qemu-aarch64 "$@"; }

@@ -51,7 +51,12 @@ void FuzzCliHistorySet(const std::uint8_t* data, std::size_t size) {
     const auto untouched = std::make_unique<ResultHistory>(*read);
     std::string error;
     const bool ok = ReadHistorySet(path.toStdString(), *read, error);
-    FuzzCheck(ok == (kept == sizeof(ResultHistory)), "only a whole set is read");
+    std::string why;
+    const bool usable = CheckHistorySet(*made.Slots, why);
+    FuzzCheck(ok == (kept == sizeof(ResultHistory) && usable),
+              "only a whole set of usable values is read");
+    FuzzCheck(ok || kept != sizeof(ResultHistory) || error.find(why) != std::string::npos,
+              "a refused set names the value at fault");
     if (!ok) {
         FuzzCheck(!error.empty(), "a refused file has a message");
         FuzzCheck(std::memcmp(read.get(), untouched.get(), sizeof(ResultHistory)) == 0,

@@ -73,7 +73,17 @@ void FuzzHistoryTables(const std::uint8_t* data, std::size_t size) {
     const QString path = WriteScratchFile("opened.spi", fuzzed.Slots.get(), sizeof(ResultHistory));
 
     auto history = std::make_unique<RunHistory>();
-    FuzzCheck(OpenHistoryFile(path, *history).Outcome.Ok, "a whole history file opens");
+    std::string why;
+    const bool usable = CheckHistorySet(*fuzzed.Slots, why);
+    const bool opened = OpenHistoryFile(path, *history).Outcome.Ok;
+    FuzzCheck(opened == usable, "a whole history file opens exactly when its values are usable");
+    if (!opened) {
+        FuzzCheck(history->RunCount == 0 && history->SelectedRun == -1,
+                  "a refused file leaves the history alone");
+        // The views must still cope with such values in memory.
+        history->Slots = *fuzzed.Slots;
+        CountRunsAfterOpen(*history);
+    }
     FuzzCheck(history->RunCount >= 0 && history->RunCount <= kMaxListedRuns,
               "the listed runs fit the results table");
     FuzzCheck(history->SelectedRun == -1 ||

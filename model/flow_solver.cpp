@@ -8,10 +8,6 @@ namespace breathlab {
 
 namespace {
 
-constexpr double kBalanceTolerance = 0.0001; // L/s
-constexpr int kOpenIterationCap = 100000;
-constexpr int kClosedIterationCap = 10000;
-
 // Balance of the node pressure P for an open segment: flow through the
 // peripheral airway against flow through the segment. The segment law is the
 // integral of a conductance G2*s^2/(c^2+s^2) over the transmural pressure s;
@@ -57,12 +53,20 @@ bool Iterate(const Balance& F, double a, double Fa, double b, double Fb, int& it
     return true;
 }
 
+// Chosen once, when the program loads; plain variables rather than function
+// statics, so that the three solver calls of every substep pay no guard.
+const bool lanesAvailable = LobeLanesAvailable();
+LobeSolver chosenLobeSolver = lanesAvailable ? SolveLobarFlowsInLanes : SolveLobarFlowsOneByOne;
+
 } // namespace
+
+LobeSolver ActiveLobeSolver() { return chosenLobeSolver; }
+void UseLobeSolver(LobeSolver solver) { chosenLobeSolver = solver; }
 
 SubstepConductances PrepareLobarSolve(const LungModel& m) {
     SubstepConductances g;
     for (int j = 0; j < kLobeCount; ++j) {
-        LobeConductances& l = g[j];
+        LobeConductances& l = g.lobes[j];
         l.A = m.AlveolarPressure[j];
         l.R1 = m.PeripheralResistance[j];
         l.c = m.SegmentCollapsibility[j].current;
@@ -72,6 +76,24 @@ SubstepConductances PrepareLobarSolve(const LungModel& m) {
         l.K = l.G2 * l.c;
         l.c2 = l.c * l.c;
         l.G1A = l.G1 * l.A;
+    }
+    // The columns only where the lanes can run: elsewhere they would cost
+    // about 5 % more instructions for nothing.
+    if (!lanesAvailable) return g;
+    LobeColumns& c = g.columns;
+    for (int lane = 0; lane < kLobeColumn; ++lane) {
+        const int j = lane < kLobeCount ? lane : kLobeCount - 1;
+        const LobeConductances& l = g.lobes[j];
+        c.A[lane] = l.A;
+        c.R1[lane] = l.R1;
+        c.G1[lane] = l.G1;
+        c.G2[lane] = l.G2;
+        c.Gs[lane] = l.Gs;
+        c.K[lane] = l.K;
+        c.c[lane] = l.c;
+        c.c2[lane] = l.c2;
+        c.G1A[lane] = l.G1A;
+        c.PleuralOffset[lane] = m.PleuralOffset[j].current;
     }
     return g;
 }
@@ -83,9 +105,14 @@ void SolveLobarFlows(LungModel& m, SolverMode mode, double x, double leftTransmu
 
 void SolveLobarFlows(LungModel& m, const SubstepConductances& g, SolverMode mode, double x,
                      double leftTransmural, double rightTransmural, double* probeFlows) {
+    chosenLobeSolver(m, g, mode, x, leftTransmural, rightTransmural, probeFlows);
+}
+
+void SolveLobarFlowsOneByOne(LungModel& m, const SubstepConductances& g, SolverMode mode, double x,
+                             double leftTransmural, double rightTransmural, double* probeFlows) {
     int iterations = 0; // shared by all five lobes and both branches
     for (int j = 0; j < kLobeCount; ++j) {
-        const auto& [A, R1, G1, G2, Gs, K, c, c2, G1A] = g[j];
+        const auto& [A, R1, G1, G2, Gs, K, c, c2, G1A] = g.lobes[j];
         const double Pu = x + (j < 2 ? leftTransmural : rightTransmural);
         const double Pc = x + m.PleuralOffset[j].current;
 

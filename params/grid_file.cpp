@@ -1,11 +1,11 @@
 #include "grid_file.h"
 
 #include "data_files.h"
+#include "output_file.h"
 #include "translated.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -79,10 +79,11 @@ QString GridFileText(const TextGrid& grid) {
 }
 
 std::optional<QString> SaveGridToFile(const QString& path, const TextGrid& grid) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return GridWriteFailedMessage(path);
     const QByteArray bytes = GridFileText(grid).toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit()) return GridWriteFailedMessage(path);
+    std::string error;
+    if (!WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes.constData(),
+                             static_cast<std::size_t>(bytes.size()), error))
+        return GridWriteFailedMessage(path);
     return std::nullopt;
 }
 

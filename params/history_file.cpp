@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <memory>
 #include <string>
@@ -16,60 +15,27 @@ namespace breathlab {
 
 namespace {
 
-constexpr qint64 kSetBytes = static_cast<qint64>(kHistorySetBytes);
-
 QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// Reads up to `size` bytes; a regular file may still deliver them in pieces.
-qint64 ReadFully(QFile& file, char* buffer, qint64 size) {
-    qint64 total = 0;
-    while (total < size) {
-        const qint64 got = file.read(buffer + total, size - total);
-        if (got < 0) return -1;
-        if (got == 0) break;
-        total += got;
-    }
-    return total;
-}
-
 } // namespace
 
+// The core reads and checks the file (never waiting on a FIFO, refusing
+// anything but a usable history set) and writes it atomically; Qt only gives
+// the message its window form.
 FileOutcome ReadHistorySet(const QString& path, ResultHistory& into) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileOutcome::Failure(Translated("HistoryFile", "Cannot open file %1. %2")
-                                        .arg(Shown(path), file.errorString()));
-
-    // Qt reads the file (its paths and error texts); the core knows the format.
-    QByteArray bytes(kSetBytes, Qt::Uninitialized);
-    const qint64 got = ReadFully(file, bytes.data(), kSetBytes);
-    if (got < 0)
-        return FileOutcome::Failure(
-            Translated("HistoryFile", "Cannot read file %1. %2").arg(Shown(path), file.errorString()));
     std::string error;
-    if (!HistorySetFromBytes(bytes.constData(), static_cast<std::size_t>(got), into, error))
-        return FileOutcome::Failure(
-            Translated("HistoryFile",
-                       "The file %1 is not a simulation file: it holds %2 bytes, not %3.")
-                .arg(Shown(path))
-                .arg(got)
-                .arg(kSetBytes));
-    return {};
+    if (ReadHistorySet(QFile::encodeName(path).toStdString(), into, error)) return {};
+    return FileOutcome::Failure(Translated("HistoryFile", "Cannot open file %1. %2")
+                                    .arg(Shown(path), QString::fromStdString(error)));
 }
 
 FileOutcome WriteHistorySet(const QString& path, const ResultHistory& history) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileOutcome::Failure(
-            Translated("HistoryFile", "Cannot create file %1. %2").arg(Shown(path), file.errorString()));
-    const qint64 written =
-        file.write(reinterpret_cast<const char*>(HistorySetBytes(history)), kSetBytes);
-    if (written != kSetBytes || !file.commit())
-        return FileOutcome::Failure(
-            Translated("HistoryFile", "Cannot write file %1. %2").arg(Shown(path), file.errorString()));
-    return {};
+    std::string error;
+    if (WriteHistorySet(QFile::encodeName(path).toStdString(), history, error)) return {};
+    return FileOutcome::Failure(Translated("HistoryFile", "Cannot write file %1. %2")
+                                    .arg(Shown(path), QString::fromStdString(error)));
 }
 
 QString DataSourceLineForFile(const QString& path) {
@@ -109,7 +75,8 @@ FileCommandResult SaveHistoryFile(const QString& programFolder, const QString& s
     FileCommandResult result{WriteHistorySet(path, history), {}, {}};
     if (!result.Outcome.Ok) return result;
     result.DataSourceLine = DataSourceLineForFile(saveName);
-    result.Notice = Translated("HistoryFile", "File saved in") + Shown(path);
+    // The translation may bring its own trailing space; exactly one separates the folder.
+    result.Notice = Translated("HistoryFile", "File saved in").trimmed() + u' ' + Shown(path);
     return result;
 }
 

@@ -1,11 +1,11 @@
 #include "user_data_folder.h"
 
 #include "data_files.h"
+#include "user_data_home.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace breathlab {
 
@@ -35,8 +35,7 @@ DataFolders ChooseDataFolders(const QString& programFolder, const QString& userD
 }
 
 DataFolders RunningProgramDataFolders() {
-    return ChooseDataFolders(ProgramFolder(),
-                             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    return ChooseDataFolders(ProgramFolder(), RunningUserDataHome());
 }
 
 bool PrepareUserFolder(const DataFolders& folders) {

@@ -2,13 +2,15 @@
 
 #include <QCoreApplication>
 #include <QPainter>
-#include <QSaveFile>
+#include <QBuffer>
+#include <QFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
 
 #include "flow_volume_plot.h"
+#include "output_file.h"
 #include "report_pdf.h"
 #include "volume_time_plot.h"
 
@@ -109,20 +111,24 @@ bool WriteFigureFile(const QString& path, const RunHistory& history, const Figur
                     .arg(path);
         return false;
     }
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) {
-        switch (*format) {
-        case FigureFormat::Png: ok = WritePng(file, history, sizes); break;
-        case FigureFormat::Svg: ok = WriteSvg(file, history, sizes); break;
-        case FigureFormat::Pdf: ok = WriteReportPdf(file, history, sizes, info); break;
-        }
+    // The figure is drawn in memory and handed to the one atomic writer, so a
+    // full disk or a device at the path never costs the previous file.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    bool ok = false;
+    switch (*format) {
+    case FigureFormat::Png: ok = WritePng(file, history, sizes); break;
+    case FigureFormat::Svg: ok = WriteSvg(file, history, sizes); break;
+    case FigureFormat::Pdf: ok = WriteReportPdf(file, history, sizes, info); break;
     }
-    if (ok) ok = file.commit();
+    std::string written;
+    if (ok && !WriteFileAtomically(QFile::encodeName(path).toStdString(), file.data().constData(),
+                                   static_cast<std::size_t>(file.data().size()), written))
+        ok = false;
     if (!ok) {
         error = QCoreApplication::translate("FigureExport", "cannot write %1: %2")
-                    .arg(path, file.errorString());
-        file.cancelWriting();
+                    .arg(path, written.empty() ? QStringLiteral("drawing failed")
+                                               : QString::fromStdString(written));
     }
     return ok;
 }

@@ -131,6 +131,45 @@
     </message>
 </context>
 <context>
+    <name>CommandBar</name>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>reset</translation>
+    </message>
+    <message>
+        <source>reset all</source>
+        <translation>reset all</translation>
+    </message>
+    <message>
+        <source>pause</source>
+        <translation>pause</translation>
+    </message>
+    <message>
+        <source>animation</source>
+        <translation>animation</translation>
+    </message>
+    <message>
+        <source>Selected row</source>
+        <translation>Selected row</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Delete row</translation>
+    </message>
+    <message>
+        <source>Use as ref.</source>
+        <translation>Use as ref.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+<context>
     <name>DataFiles</name>
     <message>
         <source>One of the application files is missing or corrupted </source>
@@ -364,18 +403,6 @@
     <message>
         <source>Cannot open file %1. %2</source>
         <translation>Cannot open file %1. %2</translation>
-    </message>
-    <message>
-        <source>Cannot read file %1. %2</source>
-        <translation>Cannot read file %1. %2</translation>
-    </message>
-    <message>
-        <source>The file %1 is not a simulation file: it holds %2 bytes, not %3.</source>
-        <translation>The file %1 is not a simulation file: it holds %2 bytes, not %3.</translation>
-    </message>
-    <message>
-        <source>Cannot create file %1. %2</source>
-        <translation>Cannot create file %1. %2</translation>
     </message>
     <message>
         <source>Cannot write file %1. %2</source>
@@ -653,42 +680,6 @@
     <message>
         <source>LUNGS</source>
         <translation>LUNGS</translation>
-    </message>
-    <message>
-        <source>START</source>
-        <translation>START</translation>
-    </message>
-    <message>
-        <source>reset</source>
-        <translation>reset</translation>
-    </message>
-    <message>
-        <source>reset all</source>
-        <translation>reset all</translation>
-    </message>
-    <message>
-        <source>pause</source>
-        <translation>pause</translation>
-    </message>
-    <message>
-        <source>animation</source>
-        <translation>animation</translation>
-    </message>
-    <message>
-        <source>Selected row</source>
-        <translation>Selected row</translation>
-    </message>
-    <message>
-        <source>Delete row</source>
-        <translation>Delete row</translation>
-    </message>
-    <message>
-        <source>Use as ref.</source>
-        <translation>Use as ref.</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Settings</translation>
     </message>
     <message>
         <source>Both lungs</source>

@@ -9,6 +9,7 @@
 #include "about_box.h"
 #include "app_language.h"
 #include "display_check.h"
+#include "display_refusal.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "program_arguments.h"
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", message->c_str());
         return 1;
     }
+    breathlab::ReportRefusedDisplayInOneLine();
     QApplication app(argc, argv);
     app.setWindowIcon(breathlab::ProgramIcon());
     // Ties the window to its desktop entry (icon, name, the .spi file type).

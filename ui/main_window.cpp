@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QRegion>
 #include <QRegularExpression>
 #include <QScreen>
@@ -19,7 +18,10 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "command_bar.h"
+#include "context_help.h"
 #include "description_view.h"
+#include "indices_view.h"
 #include "picture_area.h"
 #include "program_icon.h"
 #include "slider_table.h"
@@ -107,12 +109,6 @@ QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
     return label;
 }
 
-QPushButton* NewButton(const char* name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 StringGrid* NewGrid(const char* name, int cols, int rows, QWidget* parent) {
     auto* grid = new StringGrid(cols, rows, parent);
     grid->setObjectName(name);
@@ -141,6 +137,7 @@ MainWindow::MainWindow(QWidget* parent)
     CreateUpperHalf();
     CreateLowerHalf();
     CreateHiddenControls();
+    contextHelp_ = new ContextHelp(this);
     ConnectHandlers();
     ConnectSliderBank();
     WatchMouse();
@@ -201,11 +198,7 @@ void MainWindow::CreateUpperHalf() {
     flowVolumePlot->SetStretch(true);
     volumeTimePlot = NewPicture("volumeTimePlot", Client);
 
-    indicesTable = NewGrid("indicesTable", 5, kIndicesTableRows, Client);
-    indicesTable->SetFixedRows(1);
-    indicesTable->SetColor(kSilver);
-    indicesTable->SetFixedColor(kAqua);
-    indicesTable->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    indicesTable = new IndicesView(state_->Indices, *state_->History, Client);
 }
 
 void MainWindow::CreateLowerHalf() {
@@ -322,20 +315,7 @@ void MainWindow::CreateSliderLabels() {
 }
 
 void MainWindow::CreateButtons() {
-    startButton = NewButton("startButton", tr("START"), Client);
-    resetButton = NewButton("resetButton", tr("reset"), Client);
-    resetAllButton = NewButton("resetAllButton", tr("reset all"), Client);
-    resetAllButton->hide();
-    pauseButton = NewButton("pauseButton", tr("pause"), Client);
-    animationSpeedButton = NewButton("animationSpeedButton", "3", Client);
-    animationButton = NewButton("animationButton", tr("animation"), Client);
-
-    selectedRowBox = new QGroupBox(tr("Selected row"), Client);
-    selectedRowBox->setObjectName("selectedRowBox");
-    deleteRowButton = NewButton("deleteRowButton", tr("Delete row"), selectedRowBox);
-    useAsReferenceButton = NewButton("useAsReferenceButton", tr("Use as ref."), selectedRowBox);
-    settingsButton = NewButton("settingsButton", tr("Settings"), selectedRowBox);
-    settingsButton->hide();
+    commandBar_ = new CommandBar(Client);
 }
 
 void MainWindow::CreateHiddenControls() {
@@ -375,17 +355,16 @@ void MainWindow::CreateHiddenControls() {
 }
 
 void MainWindow::ConnectHandlers() {
-    connect(startButton, &QPushButton::clicked, this, &MainWindow::OnStartClicked);
-    connect(resetButton, &QPushButton::clicked, this, &MainWindow::OnResetClicked);
-    connect(resetAllButton, &QPushButton::clicked, this, &MainWindow::OnResetAllClicked);
-    connect(settingsButton, &QPushButton::clicked, this, &MainWindow::OnSettingsClicked);
-    connect(deleteRowButton, &QPushButton::clicked, this, &MainWindow::OnDeleteRowClicked);
-    connect(useAsReferenceButton, &QPushButton::clicked, this,
+    connect(commandBar_, &CommandBar::startClicked, this, &MainWindow::OnStartClicked);
+    connect(commandBar_, &CommandBar::resetClicked, this, &MainWindow::OnResetClicked);
+    connect(commandBar_, &CommandBar::resetAllClicked, this, &MainWindow::OnResetAllClicked);
+    connect(commandBar_, &CommandBar::settingsClicked, this, &MainWindow::OnSettingsClicked);
+    connect(commandBar_, &CommandBar::deleteRowClicked, this, &MainWindow::OnDeleteRowClicked);
+    connect(commandBar_, &CommandBar::useAsReferenceClicked, this,
             &MainWindow::OnUseAsReferenceClicked);
-    connect(animationButton, &QPushButton::clicked, this, &MainWindow::OnAnimationClicked);
-    connect(pauseButton, &QPushButton::clicked, this, &MainWindow::OnPauseClicked);
-    connect(animationSpeedButton, &QPushButton::clicked, this,
-            &MainWindow::OnAnimationSpeedClicked);
+    connect(commandBar_, &CommandBar::animationClicked, this, &MainWindow::OnAnimationClicked);
+    connect(commandBar_, &CommandBar::pauseClicked, this, &MainWindow::OnPauseClicked);
+    connect(commandBar_, &CommandBar::speedClicked, this, &MainWindow::OnAnimationSpeedClicked);
 
     connect(deleteRowAction, &QAction::triggered, this, &MainWindow::OnDeleteRowChosen);
     connect(useAsReferenceAction, &QAction::triggered, this, &MainWindow::OnUseAsReferenceChosen);
@@ -400,7 +379,6 @@ void MainWindow::ConnectHandlers() {
     connect(aboutAction, &QAction::triggered, this, &MainWindow::OnAboutChosen);
     connect(quitAction, &QAction::triggered, this, &MainWindow::OnQuitChosen);
 
-    connect(indicesTable, &StringGrid::DrawCell, this, &MainWindow::DrawIndicesCell);
     for (StringGrid* grid : {resultsTable, expirationDepthColumn}) {
         connect(grid, &StringGrid::DrawCell, this,
                 [this, grid](QPainter* painter, int col, int row, const QRect& rect) {
@@ -412,16 +390,13 @@ void MainWindow::ConnectHandlers() {
 
     connect(airwayPicture, &PictureArea::MouseMoved, this, &MainWindow::OnAirwayPictureMouseMove);
     connect(airwayPicture, &PictureArea::MouseDown, this, &MainWindow::OnAirwayPictureMouseDown);
-    for (PictureArea* image : {flowVolumePlot, volumeTimePlot}) {
-        connect(image, &PictureArea::MouseDown, this,
-                [this, image](Qt::MouseButton button, int, int) {
-                    ContextHelpMouseDown(image, button);
-                });
-    }
+    for (PictureArea* image : {flowVolumePlot, volumeTimePlot})
+        contextHelp_->Watch(image);
     connect(indicesTable, &StringGrid::MouseDown, this,
             [this](Qt::MouseButton button, const QPoint&) {
-                ContextHelpMouseDown(indicesTable, button);
+                contextHelp_->OnPress(indicesTable, button);
             });
+    connect(contextHelp_, &ContextHelp::pageRequested, this, &MainWindow::ShowHelpPage);
 
     connect(regionLabelTimer, &QTimer::timeout, this, &MainWindow::OnLabelTimer);
     connect(lungSelector, &QComboBox::currentIndexChanged, this, &MainWindow::OnLungSelected);
@@ -448,16 +423,22 @@ void MainWindow::ConnectSliders() {
 
 // Panels, labels, START and regionLabel report their mouse through eventFilter.
 void MainWindow::WatchMouse() {
-    contextHelpControls_ = {
-        mainGroupPanel, middleGroupPanel, peripheralGroupPanel, lungsGroupPanel, hiddenGroupPanel,
-        CaptionMain,    CaptionMiddle,    CaptionPeripheral,    CaptionLungs,    startButton};
+    QList<QWidget*> controls = {mainGroupPanel,       middleGroupPanel,
+                                peripheralGroupPanel, lungsGroupPanel,
+                                hiddenGroupPanel,     CaptionMain,
+                                CaptionMiddle,        CaptionPeripheral,
+                                CaptionLungs,         commandBar_->StartControl()};
     for (QLabel* title : Titles)
-        contextHelpControls_.append(title);
+        controls.append(title);
     for (const auto& column : ScaleLabels)
         for (QLabel* label : column)
-            contextHelpControls_.append(label);
-    for (QWidget* control : contextHelpControls_)
+            controls.append(label);
+    // The help filter goes on last, so that it sees a press before the
+    // window's own filter keeps a label's press to the label.
+    for (QWidget* control : controls)
         control->installEventFilter(this);
+    for (QWidget* control : controls)
+        contextHelp_->Watch(control);
     regionLabel->installEventFilter(this);
     Client->installEventFilter(this);
 }
@@ -486,7 +467,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         while (panel && panel != Client && !SliderPanelClick(panel))
             panel = panel->parentWidget();
     }
-    ContextHelpMouseDown(control, button);
     // A press on a label belongs to the label alone, not to the panel under it.
     return qobject_cast<QLabel*>(control) != nullptr;
 }

@@ -9,11 +9,14 @@
 
 #include <array>
 
+#include "airway_schematic.h"
 #include "app_state.h"
+#include "frame_pacer.h"
 #include "opened_case_notes.h"
 #include "startup_layout.h"
 
 #include <memory>
+#include <optional>
 
 namespace breathlab {
 struct TeachingCase;
@@ -34,6 +37,9 @@ class QTextEdit;
 class QTimer;
 
 class AboutBox;
+class CommandBar;
+class ContextHelp;
+class IndicesView;
 class HelpWindow;
 
 class MainWindow : public QMainWindow {
@@ -81,7 +87,6 @@ class MainWindow : public QMainWindow {
     PictureArea* airwayPicture = nullptr;        // airway picture and its hot spots
     PictureArea* flowVolumePlot = nullptr;       // flow-volume plot
     PictureArea* volumeTimePlot = nullptr;       // volume-time plot
-    StringGrid* indicesTable = nullptr;          // spirometric indices
     StringGrid* resultsTable = nullptr;          // results table
     StringGrid* expirationDepthColumn = nullptr; // hidden: expiration depth of each results row
     StringGrid* hotSpotGrid = nullptr;           // hidden: hot-spot table
@@ -119,17 +124,6 @@ class MainWindow : public QMainWindow {
     QLabel* LabelExpirationDepth = nullptr;   // hidden "expiration deepness"
     QLabel* LabelDepthMin = nullptr;          // hidden "25%"
     QLabel* LabelDepthMax = nullptr;          // hidden "400 %"
-
-    QPushButton* startButton = nullptr;          // "START"
-    QPushButton* resetButton = nullptr;          // "reset"
-    QPushButton* resetAllButton = nullptr;       // hidden "reset all"
-    QPushButton* pauseButton = nullptr;          // "pause"
-    QPushButton* animationSpeedButton = nullptr; // "3", the animation speed
-    QPushButton* animationButton = nullptr;      // "animation"
-    QGroupBox* selectedRowBox = nullptr;         // "Selected row"
-    QPushButton* deleteRowButton = nullptr;      // "Delete row"
-    QPushButton* useAsReferenceButton = nullptr; // "Use as ref."
-    QPushButton* settingsButton = nullptr;       // hidden "Settings"
 
     DescriptionView* descriptionBox = nullptr; // description of a parameter or of the run status
     QLabel* regionLabel = nullptr;             // region-name label over the picture
@@ -186,7 +180,6 @@ class MainWindow : public QMainWindow {
     void SetPresentationMode(bool on);
     bool InPresentationMode() const;
 
-    void DrawIndicesCell(QPainter* painter, int col, int row, const QRect& rect);
     // Paints resultsTable and expirationDepthColumn; grid tells which.
     void DrawResultsCell(StringGrid* grid, QPainter* painter, int col, int row, const QRect& rect);
     void OnResultsRowClicked(int col, int row, bool* canSelect);
@@ -207,10 +200,6 @@ class MainWindow : public QMainWindow {
     void OnPeripheralGroupClicked();
     void OnLungsGroupClicked();
     void OnHiddenGroupClicked();
-    // Any mouse button on one of the controls that carry a help page: the
-    // slider panels, captions, titles and scale labels, indicesTable, flowVolumePlot,
-    // volumeTimePlot and START.
-    void ContextHelpMouseDown(QWidget* control, Qt::MouseButton button);
 
     void OnAirwayPictureMouseMove(int x, int y);
     void OnAirwayPictureMouseDown(Qt::MouseButton button, int x, int y);
@@ -237,6 +226,7 @@ class MainWindow : public QMainWindow {
     static void RunDisplayHook(void* form);
     static void SolverBeep(void* form);
     void PaintNow(QWidget* picture);
+    void ShowLiveFrame();
 
     // Tables, plots and description.
     void ShowIndices(int slot, bool withObserved);
@@ -260,6 +250,7 @@ class MainWindow : public QMainWindow {
     void ShowRegion(int n, int x, int y);
     void ShowAirwayPicture(int picture);
     void DrawSchematic(int slot);
+    void PaintSchematic(const breathlab::SchematicInputs& inputs);
     bool PictureIgnoresMouse() const;
     void ApplyRegionLabel();
     breathlab::HotSpotTable HotSpotRows() const;
@@ -304,13 +295,19 @@ class MainWindow : public QMainWindow {
     QWidget* PanelOfScaleColumn(int column) const;
 
     std::unique_ptr<breathlab::AppState> state_;
+    CommandBar* commandBar_ = nullptr;
+    ContextHelp* contextHelp_ = nullptr;
+    IndicesView* indicesTable = nullptr; // spirometric indices
     HelpWindow* helpWindow_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
     bool startupSucceeded_ = false;
     bool painting_ = false;   // inside the client area's paint event
     bool batchPaint_ = false; // pictures wait for one common repaint
+    // The run's live pictures are shown once a frame; the schematic of the
+    // newest recording point waits here for the next one.
+    FramePacer livePictures_;
+    std::optional<breathlab::SchematicInputs> pendingSchematic_;
     std::array<QSlider*, 9> trackBars_{};
-    QList<QWidget*> contextHelpControls_;
     breathlab::StartupLayout layout_;
     int startupClientHeight_ = 0;
     bool laidOut_ = false;

@@ -132,11 +132,6 @@ void MainWindow::OnAboutChosen() {
     aboutBox_->exec();
 }
 
-void MainWindow::ContextHelpMouseDown(QWidget* control, Qt::MouseButton button) {
-    if (button != Qt::RightButton) return;
-    ShowHelpPage(ContextHelpPage(control->objectName()));
-}
-
 void MainWindow::OnQuitChosen() {
     close();
 }

@@ -2,7 +2,10 @@
 // in them, the rectangles of the start-up layout copied onto the controls.
 #include "main_window.h"
 
+#include "command_bar.h"
+#include "control_placement.h"
 #include "description_view.h"
+#include "indices_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,19 +38,6 @@ namespace {
 constexpr double kReadablePoints = 8.0;
 constexpr double kPointsPerInch = 72.0;
 
-QRect ToQRect(const ControlRect& r) {
-    return QRect(r.Left, r.Top, std::max(r.Width, 0), std::max(r.Height, 0));
-}
-
-// Labels size themselves to their text: the scaled design size can fall a
-// pixel or two short of the text in the scaled font.
-void Place(QWidget* widget, const ControlRect& rect) {
-    QRect place = ToQRect(rect);
-    if (const auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
-        place.setSize(place.size().expandedTo(label->sizeHint()));
-    widget->setGeometry(place);
-}
-
 TextSize Measure(const QFontMetrics& metrics, const QLabel* label) {
     return {metrics.horizontalAdvance(label->text()), metrics.height()};
 }
@@ -56,31 +46,6 @@ QFont BoldWindowFont(int pixelSize) {
     QFont bold = WindowFont(pixelSize);
     bold.setBold(true);
     return bold;
-}
-
-// The size a button needs to show its text whole in its font: the text and
-// the margins the style keeps around a button's contents.
-TextSize ButtonFit(const QPushButton* button) {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    option.rect = QRect(0, 0, 400, 200);
-    const QRect contents =
-        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    const QFontMetrics metrics(button->font());
-    return {metrics.horizontalAdvance(button->text()) + option.rect.width() - contents.width() + 2,
-            metrics.height() + option.rect.height() - contents.height()};
-}
-
-int GroupTitleFit(const QGroupBox* group) {
-    QStyleOptionGroupBox option;
-    option.initFrom(group);
-    option.text = group->title();
-    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-    option.rect = QRect(0, 0, 400, 200);
-    const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                       QStyle::SC_GroupBoxLabel, group);
-    return label.left() + label.width() + label.left();
 }
 
 } // namespace
@@ -136,16 +101,7 @@ DesignSizes MainWindow::MeasureDesignSizes() const {
 // Measured once the fonts for the screen are set.
 TextFits MainWindow::MeasureTextFits() const {
     TextFits fits;
-    fits.startButton = ButtonFit(startButton);
-    fits.resetButton = ButtonFit(resetButton);
-    fits.resetAllButton = ButtonFit(resetAllButton);
-    fits.pauseButton = ButtonFit(pauseButton);
-    fits.animationSpeedButton = ButtonFit(animationSpeedButton);
-    fits.animationButton = ButtonFit(animationButton);
-    fits.deleteRowButton = ButtonFit(deleteRowButton);
-    fits.useAsReferenceButton = ButtonFit(useAsReferenceButton);
-    fits.settingsButton = ButtonFit(settingsButton);
-    fits.SelectedRowBoxWidth = GroupTitleFit(selectedRowBox);
+    commandBar_->MeasureTextFits(fits);
     fits.CaptionHeight = QFontMetrics(CaptionMain->font()).height();
     fits.LabelHeight = Titles[kTitleR]->sizeHint().height();
     for (int c = 0; c < kScaleColumnCount; ++c)
@@ -223,7 +179,8 @@ void MainWindow::ApplyTableFonts() {
     QFont gridFont = WindowFont(fonts.TablePx);
     if (fonts.IndicesTablePoints) gridFont.setPointSize(*fonts.IndicesTablePoints);
     // The results table writes in the indices table's font.
-    for (StringGrid* grid : {indicesTable, resultsTable, expirationDepthColumn})
+    for (StringGrid* grid :
+         std::initializer_list<StringGrid*>{indicesTable, resultsTable, expirationDepthColumn})
         grid->setFont(gridFont);
 }
 
@@ -243,16 +200,6 @@ void MainWindow::ApplyGeometry() {
         {middleGroupPanel, L.middleGroupPanel},
         {peripheralGroupPanel, L.peripheralGroupPanel},
         {lungsGroupPanel, L.lungsGroupPanel},
-        {startButton, L.startButton},
-        {resetButton, L.resetButton},
-        {resetAllButton, L.resetAllButton},
-        {pauseButton, L.pauseButton},
-        {animationSpeedButton, L.animationSpeedButton},
-        {animationButton, L.animationButton},
-        {selectedRowBox, L.selectedRowBox},
-        {deleteRowButton, L.deleteRowButton},
-        {useAsReferenceButton, L.useAsReferenceButton},
-        {settingsButton, L.settingsButton},
         {indicesTable, L.indicesTable},
         {resultsTable, L.resultsTable},
         {expirationDepthColumn, L.expirationDepthColumn},
@@ -272,21 +219,22 @@ void MainWindow::ApplyGeometry() {
         {CaptionLungs, L.CaptionLungs},
     };
     for (const auto& [widget, rect] : places)
-        Place(widget, rect);
+        PlaceControl(widget, rect);
+    commandBar_->Place(L);
     for (int k = 0; k < 8; ++k)
-        Place(trackBars_[k], L.TrackBars[k]);
+        PlaceControl(trackBars_[k], L.TrackBars[k]);
     for (int t = 0; t < kSliderTitleCount; ++t)
-        Place(Titles[t], L.Titles[t]);
+        PlaceControl(Titles[t], L.Titles[t]);
     for (int c = 0; c < kScaleColumnCount; ++c)
         for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
             ScaleLabels[c][i]->setFont(WindowFont(L.Fonts.ScaleLabelPx));
-            Place(ScaleLabels[c][i], L.ScaleLabels[c][i]);
+            PlaceControl(ScaleLabels[c][i], L.ScaleLabels[c][i]);
             ScaleLabels[c][i]->setVisible(L.ScaleLabelShown[c][i]);
         }
 
     // The data-source line gets longer when a file is opened; give it the room
     // up to the right end of the grey background.
-    Place(dataSourceLine, L.dataSourceLine);
+    PlaceControl(dataSourceLine, L.dataSourceLine);
     dataSourceLine->resize(
         std::max(dataSourceLine->width(), L.lowerPanel.Width - L.dataSourceLine.Left - 15),
         dataSourceLine->height());

@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "airway_painter.h"
+#include "command_bar.h"
 #include "flow_volume_plot.h"
 #include "help_window.h"
 #include "hot_spot_grid.h"
@@ -48,7 +49,7 @@ class FormAnimationHost : public AnimationHost {
         } else if (control == AnimationControl::MainMenu) {
             for (QAction* item : form_.MainMenuItems())
                 item->setEnabled(enabled);
-        } else {
+        } else if (!form_.commandBar_->SetControlEnabled(control, enabled)) {
             Widget(control)->setEnabled(enabled);
         }
     }
@@ -79,20 +80,6 @@ class FormAnimationHost : public AnimationHost {
   private:
     QWidget* Widget(AnimationControl control) const {
         switch (control) {
-        case AnimationControl::ResetButton:
-            return form_.resetButton;
-        case AnimationControl::StartButton:
-            return form_.startButton;
-        case AnimationControl::DeleteRowButton:
-            return form_.deleteRowButton;
-        case AnimationControl::UseAsReferenceButton:
-            return form_.useAsReferenceButton;
-        case AnimationControl::AnimationButton:
-            return form_.animationButton;
-        case AnimationControl::ResetAllButton:
-            return form_.resetAllButton;
-        case AnimationControl::SettingsButton:
-            return form_.settingsButton;
         case AnimationControl::ResultsTable:
             return form_.resultsTable;
         case AnimationControl::MainGroupPanel:
@@ -115,11 +102,11 @@ void MainWindow::OnAnimationClicked() {
 }
 
 void MainWindow::OnPauseClicked() {
-    pauseButton->setText(tr(breathlab::TogglePause(state_->Animation)));
+    commandBar_->SetPauseText(tr(breathlab::TogglePause(state_->Animation)));
 }
 
 void MainWindow::OnAnimationSpeedClicked() {
-    animationSpeedButton->setText(
+    commandBar_->SetSpeedText(
         QString::fromStdString(breathlab::NextAnimationSpeed(state_->Animation)));
 }
 
@@ -166,10 +153,14 @@ void MainWindow::ApplyRegionLabel() {
 // The schematic of slot 0 (the live model) or of a stored run at the replay's
 // sample, composed off screen and shown in one piece.
 void MainWindow::DrawSchematic(int slot) {
+    const AppState& s = *state_;
+    PaintSchematic(
+        SchematicInputsForSlot(slot, *s.Model, s.History->Slots, s.Animation.AnimationSample));
+}
+
+void MainWindow::PaintSchematic(const SchematicInputs& inputs) {
     AppState& s = *state_;
     if (s.AirwayImage.isNull()) return;
-    const SchematicInputs inputs =
-        SchematicInputsForSlot(slot, *s.Model, s.History->Slots, s.Animation.AnimationSample);
     QPainter painter(&s.AirwayImage);
     const QSize size = s.AirwayImage.deviceIndependentSize().toSize();
     PaintAirwayPicture(

@@ -3,6 +3,7 @@
 // menus, dialogs and plots follow.
 #include "main_window.h"
 
+#include "indices_view.h"
 #include "plot_canvas.h"
 #include "presentation_mode.h"
 #include "string_grid.h"

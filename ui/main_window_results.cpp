@@ -2,11 +2,13 @@
 // indices table, the results table, the two plots and the description panel.
 #include "main_window.h"
 
+#include "command_bar.h"
 #include "description_view.h"
 #include "flow_volume_plot.h"
 #include "help_pages.h"
 #include "help_window.h"
 #include "history_commands.h"
+#include "indices_view.h"
 #include "number_format.h"
 #include "picture_area.h"
 #include "region_picture.h"
@@ -51,8 +53,10 @@ void MainWindow::OnStartClicked() {
     s.VolumeTime.VolumeTimeCursor = 1;
     s.Model->Hooks = {this, &MainWindow::SolverBeep, &MainWindow::TraceHook,
                       &MainWindow::RunDisplayHook};
+    livePictures_.Restart();
     RunManoeuvre(*s.Model, h.Slots);
     s.Model->Hooks = {};
+    ShowLiveFrame(); // the last recording point, if its frame had not come yet
 
     StoreFinishedRun(h, *previousNewest);
     ShowIndices(1, true);
@@ -70,10 +74,7 @@ void MainWindow::OnStartClicked() {
 // While a command runs nothing else may start: every command control, the
 // menu, the results table, the slider panels, the label timer and the window.
 void MainWindow::SetCommandControlsEnabled(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             resetButton, startButton, deleteRowButton, useAsReferenceButton, animationButton,
-             pauseButton, animationSpeedButton, resetAllButton, settingsButton})
-        w->setEnabled(enabled);
+    commandBar_->SetCommandsEnabled(enabled);
     for (QAction* item : MainMenuItems())
         item->setEnabled(enabled);
     for (QWidget* w : std::initializer_list<QWidget*>{
@@ -88,17 +89,15 @@ void MainWindow::SetCommandControlsEnabled(bool enabled) {
 }
 
 // After each 100 ms recording point: the next piece of the volume-time curve
-// and the airway schematic of the live model, painted at once, since the run
-// lets no window events through.
+// goes into its picture at once (the curve only grows), while the airway
+// schematic of the live model is only composed and painted when the screen
+// can show a new frame, since the run lets no window events through.
 void MainWindow::TraceHook(void* form) {
     auto* self = static_cast<MainWindow*>(form);
-    // Both pictures are painted in one pass over the window, not one each.
-    self->batchPaint_ = true;
-    self->DrawVolumeTimeStep(1);
-    self->DrawSchematic(0); // slot 0: the live model
-    self->batchPaint_ = false;
-    self->Client->repaint(QRegion(self->airwayPicture->geometry()) +
-                          self->volumeTimePlot->geometry());
+    AppState& s = *self->state_;
+    breathlab::DrawVolumeTimeStep(s.VolumeTimeImage, s.VolumeTime, s.History->Slots, 1);
+    self->pendingSchematic_ = SchematicInputsFromModel(*s.Model);
+    if (self->livePictures_.FrameDue()) self->ShowLiveFrame();
 }
 
 // Paints a picture at once, or with the others of a batch.
@@ -109,12 +108,22 @@ void MainWindow::PaintNow(QWidget* picture) {
         picture->repaint();
 }
 
+// The live pictures as they are now, painted in one pass over the window.
+void MainWindow::ShowLiveFrame() {
+    AppState& s = *state_;
+    batchPaint_ = true;
+    if (pendingSchematic_) PaintSchematic(*pendingSchematic_);
+    pendingSchematic_.reset();
+    volumeTimePlot->SetPicture(s.VolumeTimeImage);
+    batchPaint_ = false;
+    Client->repaint(QRegion(airwayPicture->geometry()) + volumeTimePlot->geometry());
+}
+
 void MainWindow::RunDisplayHook(void* form) {
     auto* self = static_cast<MainWindow*>(form);
     AppState& s = *self->state_;
     DrawRunClock(s.VolumeTimeImage, s.Model->DisplayTime);
-    self->volumeTimePlot->SetPicture(s.VolumeTimeImage);
-    self->volumeTimePlot->repaint();
+    if (self->livePictures_.FrameDue()) self->ShowLiveFrame();
 }
 
 void MainWindow::SolverBeep(void*) {
@@ -178,7 +187,8 @@ void MainWindow::ShowAllRunRows() {
 }
 
 void MainWindow::RepaintTables() {
-    for (StringGrid* grid : {indicesTable, resultsTable, expirationDepthColumn})
+    for (StringGrid* grid :
+         std::initializer_list<StringGrid*>{indicesTable, resultsTable, expirationDepthColumn})
         grid->viewport()->repaint();
 }
 
@@ -209,21 +219,6 @@ void MainWindow::ShowDescription(int block) {
     QString error;
     if (!descriptionBox->ShowBlock(DataPath(*state_, HelpFolder() + "pdp.txt"), block, error))
         QMessageBox::critical(this, QString(), error);
-}
-
-void MainWindow::DrawIndicesCell(QPainter* painter, int col, int row, const QRect& rect) {
-    const AppState& s = *state_;
-    // The header row and the last two rows are coloured as whole cells, the
-    // empty ones included, so that they read as bands across the table.
-    painter->fillRect(rect, IndicesCellBackground(row));
-    // The active colours also while a run holds the window disabled: the
-    // table is what the user watches then.
-    painter->setPen(
-        IndicesCellTextColour(row, col, s.History->SelectedRun,
-                              indicesTable->palette().color(QPalette::Active, QPalette::Text)));
-    painter->setFont(indicesTable->font());
-    painter->drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                      s.Indices.Cells[row][col]);
 }
 
 void MainWindow::DrawResultsCell(StringGrid* grid, QPainter* painter, int col, int row,

@@ -5,6 +5,11 @@ add_library(breathlab_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/description_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hot_spot_grid.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_area.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frame_pacer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/control_placement.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/command_bar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/context_help.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/indices_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/system_sound.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_layout.cpp

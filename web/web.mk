@@ -21,3 +21,18 @@ web: setup configure
 
 serve-web: web
 	node $(BUILD)/web-tools/serve.mjs $(BUILD)/web $(WEB_PORT)
+
+# How much of the page's logic its unit tests pin down: Stryker mutates the
+# logic files under src/ and runs the node unit tests against each mutant.
+.PHONY: mutation-web
+mutation-web: web-npm
+	cd web && npx stryker run
+
+# The page's budgets: first-load size, time to ready, and run time against
+# breathlab-cli, measured with Debian's chromium on this machine.
+.PHONY: bench-web
+bench-web: web
+	cmake --build $(BUILD) --target breathlab-cli
+	web/node_modules/esbuild/bin/esbuild web/bench/page_budget.ts --bundle --platform=node --format=esm \
+	  --external:playwright-core --outfile=$(BUILD)/web-tests/page_budget.mjs --log-level=warning
+	node $(BUILD)/web-tests/page_budget.mjs $(BUILD)/web $(BUILD)/bin/breathlab-cli

@@ -58,6 +58,36 @@ run_not_completed)
     grep -q '"RunStatus":-1' "$work/out" || fail "status: $(cat "$work/out")"
     grep -q '"FEV1":null' "$work/out" || fail "an index of an unfinished run: $(cat "$work/out")"
     "$cli" run --json >/dev/null || fail "a default run does not exit 0" ;;
+oversize_inputs_under_a_memory_limit)
+    # Each reader stops at its line limit with the file and line named and a
+    # short escaped excerpt, long before memory runs out.
+    "$cli" sweep $cheap:2 --jobs 1 --out "$work/part.csv" || fail "sweep failed"
+    printf 'case \033]0;x\007' >"$work/control.txt"
+    head -c 300000 /dev/zero | tr '\0' 'x' >>"$work/control.txt"
+    for input in "merge $work/part.csv /dev/zero" "make-cases /dev/zero $work/cases" \
+                 "merge $work/control.txt" "make-cases $work/control.txt $work/cases"; do
+        (ulimit -v 600000; "$cli" $input >/dev/null 2>"$work/err")
+        code=$?
+        [ $code -eq 1 ] || fail "$input: exit code $code, expected 1"
+        grep -q ':1: the line is longer than' "$work/err" || fail "$input: $(head -c 300 "$work/err")"
+        [ "$(wc -c <"$work/err")" -lt 400 ] || fail "$input: the message echoes the line"
+        ! grep -q "$(printf '\033')" "$work/err" || fail "$input: ESC reaches the terminal"
+    done
+    [ ! -e "$work/cases" ] || fail "make-cases wrote something" ;;
+empty_case_table)
+    : >"$work/empty.txt"
+    "$cli" make-cases "$work/empty.txt" "$work/cases" 2>"$work/err"
+    code=$?
+    [ $code -eq 1 ] || fail "exit code $code, expected 1"
+    grep -q "holds no case" "$work/err" || fail "message: $(cat "$work/err")" ;;
+merge_takes_crlf_and_a_byte_order_mark)
+    "$cli" sweep $cheap:2 --jobs 1 --out "$work/part.csv" || fail "sweep failed"
+    sed 's/$/\r/' "$work/part.csv" >"$work/crlf.csv"
+    { printf '\357\273\277'; cat "$work/part.csv"; } >"$work/bom.csv"
+    for part in crlf bom; do
+        "$cli" merge "$work/$part.csv" >"$work/merged" 2>"$work/err" || fail "$part: $(cat "$work/err")"
+        cmp -s "$work/merged" "$work/part.csv" || fail "$part: the merged table differs"
+    done ;;
 *)
     fail "unknown check $check" ;;
 esac

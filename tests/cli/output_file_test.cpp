@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/wait.h>
 #include <filesystem>
 #include <fstream>
@@ -136,10 +137,12 @@ int StatusOfInterruptedWriter(const std::string& target, int signal, bool ignore
     return status;
 }
 
-TEST_F(TemporaryOutput, SigintAndSigtermRemoveTheTemporaryFile) {
-    for (int signal : {SIGINT, SIGTERM}) {
+// Every signal that ends the process by default takes the temporary file
+// along, not only the two a terminal sends.
+TEST_F(TemporaryOutput, EverySignalThatEndsTheProcessRemovesTheTemporaryFile) {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGUSR1, SIGUSR2, SIGALRM}) {
         const int status = StatusOfInterruptedWriter(target_, signal, false);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << strsignal(signal);
         EXPECT_EQ(Entries(), 1u) << signal;
         EXPECT_EQ(Target(), "previous");
     }

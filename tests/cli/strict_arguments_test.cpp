@@ -29,8 +29,13 @@ TEST(StrictNumbers, SettingsRunsStepsShardsAndJobsRefuseLooseText) {
     for (const char* bad : {"RMain=0x64", "RMain= 50", "RMain=50 ", "RMain=+50", "G0x1=50"})
         EXPECT_FALSE(ParseSetting(bad, error)) << bad;
     for (const Args& bad : {Args{"--runs", "4294967297"}, Args{"--runs", "100001"},
-                            Args{"--runs", " 3"}})
+                            Args{"--runs", " 3"}, Args{"--exercise", "0"},
+                            Args{"--exercise", "100000"}, Args{"--exercise", "12.0"},
+                            Args{"--exercise", "7", "--case", "normal"}})
         EXPECT_FALSE(ParseRunOptions(bad, error)) << bad[1];
+    const auto exercise = ParseRunOptions({"--exercise", "99999"}, error);
+    ASSERT_TRUE(exercise) << error;
+    EXPECT_EQ(exercise->ExerciseNumber, 99999);
     const Args grid = {"--vary", "RMain=50:800:4"};
     for (const Args& extra :
          {Args{"--shard", "2/4294967298"}, Args{"--shard", "2/ 4"}, Args{"--shard", "2/4x"},

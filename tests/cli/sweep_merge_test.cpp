@@ -111,6 +111,45 @@ TEST_F(SweepMerge, DamagedRowsAreRefusedNamingFileAndLine) {
     EXPECT_NE(Merge({a, beyond}).find("'3' is not a patient of the grid"), std::string::npos);
 }
 
+// Rows that parse but contradict their own grid or the model: the grid
+// gives patient 1 RPeripheral 4500, the model knows RunStatus 1, 0 and -1,
+// and a completed run has every index while any other has none.
+TEST_F(SweepMerge, RowsThatContradictTheirGridAreRefused) {
+    const std::string a = Part("a.csv", kGrid, 1);
+    const std::string partB = ReadFile(Part("b.csv", kGrid, 2));
+    // A dead run, as the cheap grid's patients are; field 4 is FEV1.
+    const std::string row = "1,4500,0,,,,,,,,,,,,\n";
+    ASSERT_NE(partB.find(row), std::string::npos) << partB;
+    const std::string head = partB.substr(0, partB.find(row));
+    struct Case {
+        std::string Row;
+        std::string Problem;
+    };
+    for (const Case& c : {
+             Case{"1,4600,0,,,,,,,,,,,,\n", ":7: the settings of patient 1 are not the grid's (1,4500)"},
+             Case{"1,4500,2,,,,,,,,,,,,\n", ":7: RunStatus '2' is none of the model's (1, 0, -1)"},
+             Case{"1,4500,0.5,,,,,,,,,,,,\n", ":7: RunStatus '0.5' is none"},
+             Case{"1,4500,1,,,,,,,,,,,,\n", ":7: a completed run (RunStatus 1) lacks field 4"},
+             Case{"1,4500,-1,2.5,,,,,,,,,,,\n", ":7: a run that did not complete has an index in field 4"},
+         }) {
+        const std::string file = Write("row.csv", head + c.Row);
+        const std::string message = Merge({a, file});
+        EXPECT_NE(message.find(file + c.Problem), std::string::npos) << message;
+    }
+}
+
+// Parts whose definitions agree but whose header was changed alike (two
+// columns swapped) would put every FEV1 under FVC: the header must be the
+// one the grid gives, not only the first part's.
+TEST_F(SweepMerge, AHeaderThatIsNotTheGridsIsRefusedEvenWhenThePartsAgree) {
+    std::string partA = ReadFile(Part("a.csv", kGrid, 1));
+    std::string partB = ReadFile(Part("b.csv", kGrid, 2));
+    for (std::string* part : {&partA, &partB}) part->replace(part->find("FEV1,FVCEX"), 10, "FVCEX,FEV1");
+    const std::string a = Write("a.csv", partA);
+    EXPECT_EQ(Merge({a, Write("b.csv", partB)}),
+              a + ":6: the column header is not the one its grid gives");
+}
+
 TEST_F(SweepMerge, NoFilesIsRefused) { EXPECT_EQ(Merge({}), "merge needs at least one file"); }
 
 } // namespace

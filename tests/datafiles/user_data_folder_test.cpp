@@ -1,6 +1,7 @@
 // Where an installed program reads and writes, against one run in place.
 #include "data_files.h"
 #include "user_data_folder.h"
+#include "user_data_home.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,42 @@ class InstalledLayoutTest : public ::testing::Test {
     QString prefix;
     QString home;
 };
+
+// Broken environments still give an absolute data home: a relative
+// XDG_DATA_HOME is ignored, and without HOME the password database answers.
+TEST(UserDataHomeTest, ComesFromAbsolutePathsOnly) {
+    struct Case {
+        const char* xdg;
+        const char* home;
+        const char* database;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"/data/x", "/home/u", "/home/db", "/data/x"},
+        {"", "/home/u", "/home/db", "/home/u/.local/share"},
+        {"relative/share", "/home/u", "/home/db", "/home/u/.local/share"},
+        {"", "", "/home/db", "/home/db/.local/share"},
+        {"", "u", "/home/db", "/home/db/.local/share"},
+        {"", "", "", ""},
+        {"/data/x/", "", "", "/data/x"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(UserDataHome(c.xdg, c.home, c.database), QString(c.expected))
+            << c.xdg << " | " << c.home << " | " << c.database;
+}
+
+TEST(UserDataHomeTest, WithoutHomeTheRunningProcessAsksThePasswordDatabase) {
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+    qunsetenv("HOME");
+    qputenv("XDG_DATA_HOME", "relative");
+    const QString found = RunningUserDataHome();
+    qputenv("HOME", home);
+    if (xdg.isNull()) qunsetenv("XDG_DATA_HOME"); else qputenv("XDG_DATA_HOME", xdg);
+    EXPECT_TRUE(found.startsWith('/')) << found.toStdString();
+    EXPECT_FALSE(found.startsWith("//")) << found.toStdString();
+    EXPECT_TRUE(found.endsWith("/.local/share")) << found.toStdString();
+}
 
 TEST_F(InstalledLayoutTest, DataComeFromShareAndWritesGoToTheUsersFolder) {
     const DataFolders folders = ChooseDataFolders(prefix + "bin/", home);

@@ -1,4 +1,5 @@
 #include "history_file.h"
+#include "bad_history_sets.h"
 #include "settings_table.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstring>
+#include <sys/stat.h>
 #include <limits>
 #include <memory>
 #include <random>
@@ -25,12 +27,7 @@ std::unique_ptr<RunHistory> NewHistory() {
 }
 
 // Every byte of the five records, reserved areas included, gets a value.
-void FillWithPattern(ResultHistory& set, unsigned seed) {
-    std::mt19937 random(seed);
-    auto* bytes = reinterpret_cast<unsigned char*>(&set);
-    for (std::size_t i = 0; i < sizeof(set); ++i)
-        bytes[i] = static_cast<unsigned char>(random());
-}
+void FillWithPattern(ResultHistory& set, unsigned seed) { FillWithUsablePattern(set, seed); }
 
 bool SameBytes(const ResultHistory& a, const ResultHistory& b) {
     return std::memcmp(&a, &b, sizeof(ResultHistory)) == 0;
@@ -97,6 +94,7 @@ TEST(HistoryFile, OpenCountsRunsUpToTheLastOccupiedSlot) {
                                      {{2, 4}, 3, 1}, {{4}, 3, 1}, {{1, 2, 3, 4}, 3, 1}};
     for (const Case& c : cases) {
         auto file = NewHistory();
+        MakeUsable(file->Slots);
         MarkOccupied(file->Slots, c.occupied);
         file->Slots[0].SampleVolume[0] = 0.0f; // the reference never counts
         ASSERT_TRUE(WriteHistorySet(path, file->Slots).Ok);
@@ -135,19 +133,25 @@ TEST(HistoryFile, ShortOrMissingFileLeavesHistoryUntouched) {
     EXPECT_EQ(history->SelectedRun, 2);
 }
 
-TEST(HistoryFile, BytesBeyondOneHistorySetAreIgnored) {
+// A file longer than one set is not one this program wrote: refused whole.
+TEST(HistoryFile, BytesBeyondOneHistorySetAreRefused) {
     QTemporaryDir dir;
     const QString path = dir.filePath("long.spi");
     auto file = NewHistory();
     FillWithPattern(file->Slots, 11);
-    WriteBytes(path, AsBytes(file->Slots) + QByteArray(5000, '\x7f'));
+    WriteBytes(path, AsBytes(file->Slots) + QByteArray(1, '\x7f'));
 
     auto history = NewHistory();
-    ASSERT_TRUE(ReadHistorySet(path, history->Slots).Ok);
-    EXPECT_TRUE(SameBytes(file->Slots, history->Slots));
+    const auto before = NewHistory();
+    const FileOutcome read = ReadHistorySet(path, history->Slots);
+    EXPECT_FALSE(read.Ok);
+    EXPECT_TRUE(read.Message.contains("621361")) << read.Message.toStdString();
+    EXPECT_TRUE(SameBytes(before->Slots, history->Slots));
 }
 
-TEST(HistoryFile, OddNumbersAreAcceptedAndHandledWithoutHarm) {
+// Such numbers never come from a file (the reader refuses them), but the views
+// must still cope with them in memory.
+TEST(HistoryFile, OddNumbersAreRefusedInFilesAndHandledWithoutHarmInMemory) {
     QTemporaryDir dir;
     const QString path = dir.filePath("odd.spi");
     const std::vector<float> odd = {std::numeric_limits<float>::quiet_NaN(),
@@ -163,7 +167,9 @@ TEST(HistoryFile, OddNumbersAreAcceptedAndHandledWithoutHarm) {
     ASSERT_TRUE(WriteHistorySet(path, file->Slots).Ok);
 
     auto history = NewHistory();
-    ASSERT_TRUE(OpenHistoryFile(path, *history).Outcome.Ok);
+    EXPECT_FALSE(OpenHistoryFile(path, *history).Outcome.Ok);
+    history->Slots = file->Slots;
+    CountRunsAfterOpen(*history);
     EXPECT_GE(history->RunCount, 0);
     EXPECT_LE(history->RunCount, 3);
     history->SelectedRun = history->RunCount;
@@ -174,6 +180,34 @@ TEST(HistoryFile, OddNumbersAreAcceptedAndHandledWithoutHarm) {
     FillWithPattern(standard->Slots, 5);
     ASSERT_TRUE(WriteHistorySet(program.path + "datfiles1/standard.dat", standard->Slots).Ok);
     EXPECT_TRUE(RestoreDefaultReference(program.path, *history).Outcome.Ok);
+}
+
+// The window's Open (and `breathlab FILE.spi`) meets the same table of bad
+// sets as breathlab-cli and the page; a FIFO must not freeze it.
+TEST(HistoryFile, BadHistorySetsAreRefusedByNameAndChangeNothing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bad.spi");
+    auto history = NewHistory();
+    FillWithPattern(history->Slots, 3);
+    CountRunsAfterOpen(*history);
+    const auto before = std::make_unique<RunHistory>(*history);
+    auto bad = NewHistory();
+    for (const BadHistorySet& spoiled : BadHistoryContents()) {
+        SCOPED_TRACE(spoiled.Name);
+        FillWithPattern(bad->Slots, 8);
+        spoiled.Spoil(bad->Slots);
+        WriteBytes(path, AsBytes(bad->Slots));
+        const FileCommandResult opened = OpenHistoryFile(path, *history);
+        EXPECT_FALSE(opened.Outcome.Ok);
+        EXPECT_TRUE(opened.Outcome.Message.contains(QString::fromStdString(spoiled.Named)))
+            << opened.Outcome.Message.toStdString();
+        EXPECT_TRUE(opened.DataSourceLine.isEmpty());
+        EXPECT_TRUE(SameBytes(before->Slots, history->Slots));
+        EXPECT_EQ(history->RunCount, before->RunCount);
+    }
+    const QString fifo = dir.filePath("fifo.spi");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_TRUE(OpenHistoryFile(fifo, *history).Outcome.Message.contains("not a regular file"));
 }
 
 TEST(HistoryFile, SaveAsRefusesTheDefaultHistoryNameInAnyCase) {
@@ -204,7 +238,7 @@ TEST(HistoryFile, SaveWritesSaveNameIntoTheSimulationFolder) {
     FileCommandResult saved = SaveHistoryFile(program.path, saveName, history->Slots);
     ASSERT_TRUE(saved.Outcome.Ok) << saved.Outcome.Message.toStdString();
     EXPECT_EQ(ReadBytes(defaultPath), AsBytes(history->Slots));
-    EXPECT_EQ(saved.Notice, "File saved in" + QDir::toNativeSeparators(defaultPath));
+    EXPECT_EQ(saved.Notice, "File saved in " + QDir::toNativeSeparators(defaultPath));
     EXPECT_EQ(saved.DataSourceLine, "Plik:  data_default");
 
     // "Save as" elsewhere, then "Save": the name follows, the folder does not.

@@ -78,6 +78,13 @@ TEST(SettingsTable, PercentFormatRoundsHalvesToEvenAndSurvivesOddValues) {
     EXPECT_TRUE(FormatSettingsPercent(99999.5).contains('E'));
     EXPECT_TRUE(FormatSettingsPercent(3.0e38).contains('E'));
     EXPECT_TRUE(FormatSettingsPercent(-1.0e300).startsWith('-'));
+    // Large negative values take the same five-digit form as large positive
+    // ones: the bound is on the size, not on the signed value (rounding
+    // -1e300 to a whole number would be undefined).
+    EXPECT_EQ(FormatSettingsPercent(-123456.0), "-1.2346E+05");
+    EXPECT_EQ(FormatSettingsPercent(-99999.5), "-1.0000E+05");
+    EXPECT_EQ(FormatSettingsPercent(-1.0e300), "-1.0000E+300");
+    EXPECT_EQ(FormatSettingsPercent(-99999.4), "-99999");
     EXPECT_EQ(FormatSettingsPercent(std::numeric_limits<double>::quiet_NaN()), "NAN");
     EXPECT_EQ(FormatSettingsPercent(-std::numeric_limits<double>::infinity()), "-INF");
 }

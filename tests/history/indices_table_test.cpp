@@ -58,6 +58,19 @@ TEST_F(IndicesTableTest, ComparesTheRunWithTheReference) {
             EXPECT_TRUE(cell.isEmpty()) << emptyRow;
 }
 
+// A row outside the table (one before the first, one past the last) is
+// refused and writes nothing; the last row itself is written.
+TEST_F(IndicesTableTest, RowsOutsideTheTableAreRefused) {
+    const IndexRowContext context{*history, 1, true, kEnglish};
+    const IndicesTable before = table;
+    for (int row : {-1, kIndicesRows, kIndicesRows + 1}) {
+        EXPECT_EQ(ShowIndexRow(table, context, row, "FEV1", "l", 4.0f, 3.0f), std::nullopt) << row;
+        EXPECT_EQ(table.Cells, before.Cells) << row;
+    }
+    EXPECT_NE(ShowIndexRow(table, context, kIndicesRows - 1, "FEV1", "l", 4.0f, 3.0f), std::nullopt);
+    EXPECT_EQ(table.Cells[kIndicesRows - 1][0], "FEV1");
+}
+
 TEST_F(IndicesTableTest, ExpirationTimeAndSignalRowsHaveNoReferenceOrPercent) {
     table.Cells[15][4] = "kept";
     Show(1, true);

@@ -117,7 +117,7 @@ void MainWindowTest::ButtonsAndLabelsCarryTheirTexts() {
     };
     for (const auto& [name, text] : buttons)
         QCOMPARE(form.findChild<QPushButton*>(name)->text(), QString(text));
-    QCOMPARE(form.selectedRowBox->title(), QString("Selected row"));
+    QCOMPARE(Named<QGroupBox>(form, "selectedRowBox")->title(), QString("Selected row"));
     QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
     QCOMPARE(form.bottomAnchor->text(), QString());
     QCOMPARE(form.lungSelectorLabel->text(), QString("Both lungs"));
@@ -190,23 +190,24 @@ void MainWindowTest::HolderControlsStayHidden() {
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              form.hotSpotGrid, form.lungSelector, form.expirationDepthSlider,
              form.expirationDepthColumn, form.middleStiffnessSlider, form.hiddenGroupPanel,
-             form.resetAllButton, form.settingsButton, form.lungSelectorLabel, form.regionLabel,
-             form.hotSpotTableBox, form.Titles[breathlab::kTitleStiff]})
+             Named(form, "resetAllButton"), Named(form, "settingsButton"), form.lungSelectorLabel,
+             form.regionLabel, form.hotSpotTableBox, form.Titles[breathlab::kTitleStiff]})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
     for (QWidget* shown : std::initializer_list<QWidget*>{
-             form.airwayPicture, form.indicesTable, form.resultsTable, form.lowerPanel,
-             form.mainGroupPanel, form.mainResistanceSlider, form.startButton, form.selectedRowBox,
-             form.descriptionBox, form.dataSourceLine})
+             form.airwayPicture, Named<StringGrid>(form, "indicesTable"), form.resultsTable,
+             form.lowerPanel, form.mainGroupPanel, form.mainResistanceSlider,
+             Named(form, "startButton"), Named(form, "selectedRowBox"), form.descriptionBox,
+             form.dataSourceLine})
         QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
 }
 
 void MainWindowTest::TablesAndTimerAreSetUp() {
     MainWindow form;
-    QCOMPARE(form.indicesTable->ColCount(), 5);
-    QCOMPARE(form.indicesTable->RowCount(), 16);
-    QCOMPARE(form.indicesTable->FixedRows(), 1);
-    QCOMPARE(form.indicesTable->FixedColor(), QColor(0, 255, 255));
-    QCOMPARE(form.indicesTable->Color(), QColor(192, 192, 192));
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->ColCount(), 5);
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->RowCount(), 16);
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->FixedRows(), 1);
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->FixedColor(), QColor(0, 255, 255));
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->Color(), QColor(192, 192, 192));
     QCOMPARE(form.resultsTable->ColCount(), 11);
     QCOMPARE(form.resultsTable->RowCount(), 5);
     QCOMPARE(form.resultsTable->FixedRows(), 0);
@@ -225,12 +226,13 @@ void MainWindowTest::LayoutIsAppliedToTheControls() {
     const breathlab::StartupLayout& L = form.Layout();
     QCOMPARE(form.airwayPicture->geometry(), QRect(L.airwayPicture.Left, L.airwayPicture.Top,
                                                    L.airwayPicture.Width, L.airwayPicture.Height));
-    QCOMPARE(form.startButton->geometry(), QRect(L.startButton.Left, L.startButton.Top,
-                                                 L.startButton.Width, L.startButton.Height));
+    QCOMPARE(
+        Named(form, "startButton")->geometry(),
+        QRect(L.startButton.Left, L.startButton.Top, L.startButton.Width, L.startButton.Height));
     QCOMPARE(form.middleResistanceSlider->geometry().left(), L.TrackBars[2].Left);
     QCOMPARE(form.resultsTable->ColWidth(2), 15);
     QCOMPARE(form.resultsTable->RowHeight(), L.ResultsTableGrid.RowHeight);
-    QCOMPARE(form.indicesTable->ColWidth(0), L.IndicesTableGrid.ColWidths[0]);
+    QCOMPARE(Named<StringGrid>(form, "indicesTable")->ColWidth(0), L.IndicesTableGrid.ColWidths[0]);
     // lowerPanel's rounded corners leave its corner pixels outside its shape.
     QVERIFY(!form.lowerPanel->mask().isEmpty());
     QVERIFY(!form.lowerPanel->mask().contains(QPoint(0, 0)));
@@ -242,12 +244,12 @@ void MainWindowTest::BottomAnchorFollowsTheBottomAndNothingElseMoves() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const int labelTop = form.bottomAnchor->y();
-    const QRect start = form.startButton->geometry();
+    const QRect start = Named(form, "startButton")->geometry();
     const int clientHeight = form.Client->height();
     form.resize(form.width(), form.height() + 40);
     QTRY_COMPARE(form.Client->height(), clientHeight + 40);
     QCOMPARE(form.bottomAnchor->y(), labelTop + 40);
-    QCOMPARE(form.startButton->geometry(), start);
+    QCOMPARE(Named(form, "startButton")->geometry(), start);
 }
 
 void MainWindowTest::QuitClosesTheWindow() {
@@ -281,13 +283,15 @@ void MainWindowTest::TablesStayReadableWhileTheWindowIsDisabled() {
     MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const int nameDark = DarkPixels(CellPixels(form.indicesTable, 0, 1));   // "FEV1"
-    const int headerDark = DarkPixels(CellPixels(form.indicesTable, 2, 0)); // "Ref."
+    const int nameDark =
+        DarkPixels(CellPixels(Named<StringGrid>(form, "indicesTable"), 0, 1)); // "FEV1"
+    const int headerDark =
+        DarkPixels(CellPixels(Named<StringGrid>(form, "indicesTable"), 2, 0)); // "Ref."
     QVERIFY(nameDark > 0);
     QVERIFY(headerDark > 0);
     form.setEnabled(false);
-    QCOMPARE(DarkPixels(CellPixels(form.indicesTable, 0, 1)), nameDark);
-    QCOMPARE(DarkPixels(CellPixels(form.indicesTable, 2, 0)), headerDark);
+    QCOMPARE(DarkPixels(CellPixels(Named<StringGrid>(form, "indicesTable"), 0, 1)), nameDark);
+    QCOMPARE(DarkPixels(CellPixels(Named<StringGrid>(form, "indicesTable"), 2, 0)), headerDark);
 }
 
 // Counts the paint events a widget receives.
@@ -320,7 +324,7 @@ void MainWindowTest::IndicesBandsFillWholeCells() {
     MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    StringGrid* grid = form.indicesTable;
+    StringGrid* grid = Named<StringGrid>(form, "indicesTable");
     // The bottom-right corner of each cell lies beside its text, not behind it.
     const auto corner = [&](int col, int row) {
         const QImage cell = CellPixels(grid, col, row);
@@ -454,14 +458,14 @@ void CheckTexts(QStringList& problems, const MainWindow& form) {
             problems, button, button->text(),
             button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
     }
+    const auto* selectedRowBox = Named<QGroupBox>(form, "selectedRowBox");
     QStyleOptionGroupBox option;
-    option.initFrom(form.selectedRowBox);
-    option.text = form.selectedRowBox->title();
+    option.initFrom(selectedRowBox);
+    option.text = selectedRowBox->title();
     option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     const QRect title = form.style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                     QStyle::SC_GroupBoxLabel, form.selectedRowBox);
-    if (!form.selectedRowBox->rect().contains(title))
-        problems << "selectedRowBox: its title is cut";
+                                                     QStyle::SC_GroupBoxLabel, selectedRowBox);
+    if (!selectedRowBox->rect().contains(title)) problems << "selectedRowBox: its title is cut";
 }
 
 // Header and data texts of the tables in their cells.
@@ -531,7 +535,7 @@ struct ForcedFontFamily {
 // is below the presentation size; outside it the plots write no smaller than
 // the tables.
 void CheckTextSizes(QStringList& problems, const MainWindow& form, int smallestPx) {
-    const int tablePx = QFontInfo(form.indicesTable->font()).pixelSize();
+    const int tablePx = QFontInfo(Named<StringGrid>(form, "indicesTable")->font()).pixelSize();
     const int plotPx = QFontInfo(breathlab::PlotFont("Arial", 8)).pixelSize();
     if (plotPx < std::max(smallestPx, tablePx))
         problems << QString("plot labels of %1 px beside table text of %2 px").arg(plotPx).arg(tablePx);
@@ -587,7 +591,8 @@ void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
     CheckTexts(problems, form);
     CheckOverlaps(problems, form);
     breathlab::AppState& s = form.State();
-    CheckGrid(problems, form.indicesTable, [&](int c, int r) { return s.Indices.Cells[r][c]; });
+    CheckGrid(problems, Named<StringGrid>(form, "indicesTable"),
+              [&](int c, int r) { return s.Indices.Cells[r][c]; });
     CheckGrid(problems, form.resultsTable, [&](int c, int r) { return s.Results.Cells[r][c]; });
     CheckTextSizes(problems, form,
                    presentation ? breathlab::PresentationTextPx(screen.height()) : 0);

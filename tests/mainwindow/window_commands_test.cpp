@@ -74,7 +74,7 @@ void WindowCommandsTest::StartRunsAndListsTheNewRun() {
     QCOMPARE(s.History->SelectedRun, 1);
     QVERIFY(!s.History->RunInProgress);
     QVERIFY(form.isEnabled());
-    QVERIFY(form.startButton->isEnabled());
+    QVERIFY(Named(form, "startButton")->isEnabled());
     // A default run after start-up reproduces the reference exactly.
     QCOMPARE(s.History->Slots[1].FEV1, referenceFev1);
     QCOMPARE(Cell(form, 1, 3), Cell(form, 1, 2));

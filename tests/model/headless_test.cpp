@@ -6,6 +6,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include "usable_history.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
@@ -53,6 +55,7 @@ TEST_F(HistoryFiles, RoundTripKeepsEveryByteIncludingReservedAreas) {
     std::mt19937 random(7);
     auto* bytes = reinterpret_cast<unsigned char*>(written.get());
     for (std::size_t i = 0; i < sizeof(ResultHistory); ++i) bytes[i] = random() & 0xff;
+    MakeUsable(*written);
     const auto file = (dir / "all.spi").string();
     std::string error;
     ASSERT_TRUE(WriteFileAtomically(file, written.get(), sizeof(ResultHistory), error)) << error;

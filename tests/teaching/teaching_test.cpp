@@ -24,6 +24,7 @@
 #include "export_dialog.h"
 #include "history_file.h"
 #include "main_window.h"
+#include "window_test_main.h"
 
 using namespace breathlab;
 
@@ -321,5 +322,5 @@ void TeachingTest::PatientSettingsNameEveryPercentThatIsNotNormal() {
     QCOMPARE(PatientSettingTexts(p), QStringList({"Size 62.5 %"}));
 }
 
-QTEST_MAIN(TeachingTest)
+BREATHLAB_WINDOW_TEST_MAIN(TeachingTest)
 #include "teaching_test.moc"

@@ -1,11 +1,13 @@
 // The page's session natively: the same code the WebAssembly build runs.
 #include "page_session.h"
 
+#include "bad_history_sets.h"
 #include "history_set_io.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace breathlab {
 namespace {
@@ -35,6 +37,29 @@ TEST_F(PageSessionTest, ShortDataIsRefusedAtStartUpAndOnOpen) {
     EXPECT_FALSE(session->Open(standard.get(), 100, error));
     EXPECT_EQ(session->History().Slots[0].FEV1, referenceFev1);
     EXPECT_EQ(session->History().RunCount, 0);
+}
+
+// An opened .spi goes through the core's check: the table of bad sets is
+// refused by name, one byte too many as well, and the session stays as it was.
+TEST_F(PageSessionTest, BadHistorySetsAreRefusedByNameOnOpen) {
+    session->Start();
+    const std::string stateBefore = session->StateJson();
+    auto bad = std::make_unique<ResultHistory>();
+    std::string error;
+    for (const BadHistorySet& spoiled : BadHistoryContents()) {
+        SCOPED_TRACE(spoiled.Name);
+        *bad = *standard;
+        spoiled.Spoil(*bad);
+        EXPECT_FALSE(session->Open(bad.get(), kHistorySetBytes, error));
+        EXPECT_NE(error.find(spoiled.Named), std::string::npos) << error;
+        EXPECT_EQ(session->StateJson(), stateBefore);
+    }
+    std::vector<unsigned char> longer(HistorySetBytes(*standard),
+                                      HistorySetBytes(*standard) + kHistorySetBytes);
+    longer.push_back(0);
+    EXPECT_FALSE(session->Open(longer.data(), longer.size(), error));
+    EXPECT_NE(error.find("621361 bytes"), std::string::npos) << error;
+    EXPECT_TRUE(session->Open(standard.get(), kHistorySetBytes, error)) << error;
 }
 
 TEST_F(PageSessionTest, CommandsBringTheShownRunsPercentagesBackIntoTheWorkingSet) {

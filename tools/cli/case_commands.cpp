@@ -1,9 +1,13 @@
 #include "case_commands.h"
 
 #include "case_runs.h"
+#include "exercise_session.h"
 #include "teaching_case.h"
 
 namespace breathlab {
+
+static_assert(kLargestExerciseNumber == kLargestExerciseSeed,
+              "every exercise number the window hands out is one the command line takes");
 
 CaseChoice ApplyCase(RunOptions& options, const std::filesystem::path& tableFile,
                      CaseDescription& description, std::string& error) {
@@ -28,6 +32,20 @@ bool ListCases(const std::filesystem::path& tableFile, std::ostream& out, std::s
     if (!cases) return false;
     for (const TeachingCase& c : *cases)
         out << c.Name << '\t' << c.Title << '\n';
+    return true;
+}
+
+bool ApplyExercise(RunOptions& options, const std::filesystem::path& tableFile, std::string& error) {
+    const auto cases = ReadCaseTable(tableFile.string(), error);
+    if (!cases) return false;
+    const ExerciseSession session(*cases, 0);
+    if (!session.HasCases()) {
+        error = "the case table marks no case for the exercise";
+        return false;
+    }
+    options.Parameters = session.RoundForSeed(static_cast<std::uint32_t>(*options.ExerciseNumber)).Patient;
+    for (const ParameterSetting& s : options.Settings)
+        ApplySetting(s, options.Parameters);
     return true;
 }
 

@@ -31,6 +31,10 @@ CaseChoice ApplyCase(RunOptions& options, const std::filesystem::path& tableFile
 // One line per case of the table: its name, a tab, its title.
 bool ListCases(const std::filesystem::path& tableFile, std::ostream& out, std::string& error);
 
+// Replaces the run's percentages by the patient of the exercise number, with
+// the --set values on top, as ApplyCase does for a case.
+bool ApplyExercise(RunOptions& options, const std::filesystem::path& tableFile, std::string& error);
+
 // Writes NAME.spi for every case of the table into `folder`.
 bool MakeCaseFiles(const std::string& tableFile, const std::string& folder,
                    const ResultHistory* defaults, std::string& error);

@@ -1,5 +1,7 @@
 #include "cli_arguments.h"
 
+#include "setting_names.h"
+#include "stored_percent.h"
 #include "strict_number.h"
 
 #include <algorithm>
@@ -12,21 +14,8 @@ namespace breathlab {
 
 namespace {
 
-constexpr std::array<std::string_view, kParameterCount> kParameterNames = {
-    "RMain", "VDc", "RMiddle", "StiffMiddle", "RPeripheral", "CCC", "Size", "Cm"};
-
-struct RegionName {
-    std::string_view name;
-    int region;
-};
-constexpr std::array<RegionName, 8> kRegionNames = {{{"LeftLung", -2},
-                                                     {"RightLung", -1},
-                                                     {"BothLungs", 0},
-                                                     {"UpperLeftLobe", 1},
-                                                     {"LowerLeftLobe", 2},
-                                                     {"UpperRightLobe", 3},
-                                                     {"MiddleRightLobe", 4},
-                                                     {"LowerRightLobe", 5}}};
+// Region r (-2..5) is kRegionNames[r + 2].
+int RegionOfRow(std::size_t row) { return static_cast<int>(row) - 2; }
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -35,9 +24,11 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
+// A record keeps the percentage in single precision: what it cannot hold is
+// refused here, not clamped or turned into 0 or infinity later.
 std::optional<double> ParsePercent(const std::string& text) {
     const auto value = ParseStrictDouble(text);
-    if (!value || *value <= 0) return std::nullopt;
+    if (!value || !IsStorablePercent(*value)) return std::nullopt;
     return value;
 }
 
@@ -61,13 +52,23 @@ bool ParseName(std::string_view name, ParameterSetting& s) {
 
 bool HasPlotSuffix(const std::string& path) {
     for (std::string_view suffix : {".svg", ".png", ".pdf"})
-        if (path.size() > suffix.size() &&
-            SameIgnoringCase(std::string_view(path).substr(path.size() - suffix.size()), suffix))
-            return true;
+        if (HasSuffixIgnoringCase(path, suffix)) return true;
     return false;
 }
 
+// The prefix names the two files "PREFIX-volume-time.csv" and
+// "PREFIX-flow-volume.csv"; a bare folder would give "dir/-flow-volume.csv".
+bool NamesFiles(const std::string& prefix) {
+    const std::string_view last = std::string_view(prefix).substr(prefix.rfind('/') + 1);
+    return !last.empty() && last != "." && last != "..";
+}
+
 } // namespace
+
+bool HasSuffixIgnoringCase(std::string_view path, std::string_view suffix) {
+    return path.size() > suffix.size() &&
+           SameIgnoringCase(path.substr(path.size() - suffix.size()), suffix);
+}
 
 std::optional<ParameterSetting> ParseSetting(const std::string& text, std::string& error) {
     const auto eq = text.find('=');
@@ -81,12 +82,12 @@ std::optional<ParameterSetting> ParseSetting(const std::string& text, std::strin
     if (dot != std::string_view::npos) {
         const std::string_view regionName = name.substr(0, dot);
         auto it = std::find_if(kRegionNames.begin(), kRegionNames.end(),
-                               [&](const RegionName& r) { return SameIgnoringCase(r.name, regionName); });
+                               [&](std::string_view r) { return SameIgnoringCase(r, regionName); });
         if (it == kRegionNames.end()) {
             error = "bad setting '" + text + "': unknown region '" + std::string(regionName) + "'";
             return std::nullopt;
         }
-        s.Region = it->region;
+        s.Region = RegionOfRow(static_cast<std::size_t>(it - kRegionNames.begin()));
         name = name.substr(dot + 1);
     }
     if (!ParseName(name, s) || (s.Global && dot != std::string_view::npos)) {
@@ -95,7 +96,7 @@ std::optional<ParameterSetting> ParseSetting(const std::string& text, std::strin
     }
     auto percent = ParsePercent(text.substr(eq + 1));
     if (!percent) {
-        error = "bad setting '" + text + "': the percentage must be a finite number above 0";
+        error = "bad setting '" + text + "': the percentage must be " + StorablePercentRange();
         return std::nullopt;
     }
     s.Percent = *percent;
@@ -106,9 +107,7 @@ std::string SettingName(const ParameterSetting& s) {
     if (s.Global) return "G" + std::to_string(s.Index);
     std::string name(kParameterNames[static_cast<std::size_t>(s.Index - 1)]);
     if (s.Region == kBothLungs) return name;
-    auto it = std::find_if(kRegionNames.begin(), kRegionNames.end(),
-                           [&](const RegionName& r) { return r.region == s.Region; });
-    return std::string(it->name) + "." + name;
+    return std::string(kRegionNames[static_cast<std::size_t>(s.Region + 2)]) + "." + name;
 }
 
 bool SameParameter(const ParameterSetting& a, const ParameterSetting& b) {
@@ -136,7 +135,7 @@ std::optional<RunOptions> ParseRunOptions(const std::vector<std::string>& args, 
         if (arg == "--json") {
             options.Json = true;
         } else if (arg == "--set" || arg == "--reference" || arg == "--runs" || arg == "--csv" ||
-                   arg == "--save" || arg == "--case" || arg == "--plot") {
+                   arg == "--save" || arg == "--case" || arg == "--plot" || arg == "--exercise") {
             const std::string* v = value();
             if (!v) return std::nullopt;
             if (arg == "--set") {
@@ -146,6 +145,13 @@ std::optional<RunOptions> ParseRunOptions(const std::vector<std::string>& args, 
                 options.Settings.push_back(*setting);
             } else if (arg == "--case") {
                 options.CaseName = *v;
+            } else if (arg == "--exercise") {
+                options.ExerciseNumber = ParseBoundedCount(*v, 1, kLargestExerciseNumber);
+                if (!options.ExerciseNumber) {
+                    error = "bad --exercise '" + *v + "': expected a whole number from 1 to " +
+                            std::to_string(kLargestExerciseNumber);
+                    return std::nullopt;
+                }
             } else if (arg == "--plot") {
                 if (!HasPlotSuffix(*v)) {
                     error = "bad --plot '" + *v + "': the file must end in .svg, .png or .pdf";
@@ -163,6 +169,13 @@ std::optional<RunOptions> ParseRunOptions(const std::vector<std::string>& args, 
                 }
                 options.Runs = static_cast<int>(*runs);
             } else if (arg == "--csv") {
+                if (!NamesFiles(*v)) {
+                    error = "bad --csv '" + *v +
+                            "': PREFIX starts the names of the two files, e.g. " + *v +
+                            (v->ends_with('/') ? "" : "/") + "run for " + *v +
+                            (v->ends_with('/') ? "" : "/") + "run-volume-time.csv";
+                    return std::nullopt;
+                }
                 options.CsvPrefix = *v;
             } else {
                 options.SaveFile = *v;
@@ -171,6 +184,10 @@ std::optional<RunOptions> ParseRunOptions(const std::vector<std::string>& args, 
             error = "unknown argument '" + arg + "'";
             return std::nullopt;
         }
+    }
+    if (options.CaseName && options.ExerciseNumber) {
+        error = "--case and --exercise each choose the patient: give one of them";
+        return std::nullopt;
     }
     return options;
 }

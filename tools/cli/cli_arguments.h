@@ -5,9 +5,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace breathlab {
+
+// Exercise numbers are those a teacher reads out; the case library's
+// exercise rounds use the same bound.
+constexpr long kLargestExerciseNumber = 99999;
 
 // Longest series of runs of one patient that `run --runs` accepts.
 constexpr int kMaxRuns = 10000;
@@ -21,6 +26,9 @@ struct RunOptions {
     std::optional<std::string> SaveFile;
     // A patient of the case library; its settings come first, --set ones on top.
     std::optional<std::string> CaseName;
+    // The patient of exercise number N, as the window's exercise mode and the
+    // web page give it; --set values go on top.
+    std::optional<long> ExerciseNumber;
     std::vector<struct ParameterSetting> Settings; // the --set values, in order
     std::optional<std::string> PlotFile;           // .svg, .png or .pdf
 };
@@ -34,6 +42,9 @@ struct ParameterSetting {
 };
 
 // Returns the setting, or an error message naming the bad argument.
+// True when `path` ends in `suffix` in any letter case and has a name before it.
+bool HasSuffixIgnoringCase(std::string_view path, std::string_view suffix);
+
 std::optional<ParameterSetting> ParseSetting(const std::string& text, std::string& error);
 void ApplySetting(const ParameterSetting& setting, ParameterSet& parameters);
 

@@ -8,6 +8,7 @@
 #include "run_csv.h"
 #include "run_report.h"
 #include "sweep.h"
+#include "text_excerpt.h"
 #ifdef BREATHLAB_HAVE_CASES
 #include "case_commands.h"
 #include "teaching_case.h"
@@ -32,8 +33,10 @@ constexpr int kExitFileError = 1;
 constexpr int kExitUsage = 2;
 
 // Every failure reaches the user as one line on standard error and an exit code.
+// Names and data from outside go through it escaped, so that no control
+// character reaches the terminal.
 int Fail(const std::string& message, int code = kExitFileError) {
-    std::cerr << "breathlab-cli: " << message << '\n';
+    std::cerr << "breathlab-cli: " << EscapeControl(message) << '\n';
     return code;
 }
 
@@ -41,7 +44,7 @@ void PrintUsage(std::ostream& out) {
     out << "usage:\n"
            "  breathlab-cli run [--set [REGION.]NAME=PERCENT]... [--reference FILE.spi] [--runs N]\n"
            "                    [--json] [--csv PREFIX] [--save FILE.spi]\n"
-           "                    [--case NAME] [--plot FILE.svg|FILE.png|FILE.pdf]\n"
+           "                    [--case NAME | --exercise N] [--plot FILE.svg|FILE.png|FILE.pdf]\n"
            "  breathlab-cli sweep --vary NAME=FROM:TO:STEPS [--vary ...] [--set ...]\n"
            "                      [--scale log|linear] [--jobs N] [--shard I/N] [--out FILE.csv|.jsonl]\n"
            "  breathlab-cli merge A.csv B.csv ... > all.csv\n"
@@ -51,8 +54,8 @@ void PrintUsage(std::ostream& out) {
            "NAME: RMain VDc RMiddle StiffMiddle RPeripheral CCC Size Cm, or G1..G20\n"
            "REGION: LeftLung RightLung BothLungs (default) UpperLeftLobe LowerLeftLobe\n"
            "        UpperRightLobe MiddleRightLobe LowerRightLobe\n"
-           "Numbers are plain decimals. Bounds: --runs 1..10000, STEPS 1..100000, --jobs\n"
-           "1..1024, --shard N and the grid's patients up to 10000000.\n"
+           "Numbers are plain decimals. Bounds: --runs 1..10000, --exercise 1..99999,\n"
+           "STEPS 1..100000, --jobs 1..1024, --shard N and the grid's patients up to 10000000.\n"
            "A run that the model could not finish (RunStatus 0 dead, -1 error), or that it\n"
            "finished with impossible indices (reported as -1), has null indices.\n"
            "Exit codes: 0 done; 1 a file could not be read or written (standard output\n"
@@ -100,6 +103,13 @@ int Run(RunOptions options) {
         case CaseChoice::UnknownCase: return Fail(error, kExitUsage);
         case CaseChoice::TableUnreadable: return Fail(error);
         }
+#else
+        return Fail("this build has no case library", kExitUsage);
+#endif
+    } else if (options.ExerciseNumber) {
+#ifdef BREATHLAB_HAVE_CASES
+        std::string error;
+        if (!ApplyExercise(options, ShippedDataFile(kCaseTablePath), error)) return Fail(error);
 #else
         return Fail("this build has no case library", kExitUsage);
 #endif
@@ -239,7 +249,7 @@ int Dispatch(const std::vector<std::string>& args) {
         return Sweep(*options);
     }
     if (args[0] == "merge") return Merge({args.begin() + 1, args.end()});
-    std::cerr << "breathlab-cli: unknown command '" << args[0] << "'\n";
+    std::cerr << "breathlab-cli: unknown command '" << Excerpt(args[0]) << "'\n";
     PrintUsage(std::cerr);
     return kExitUsage;
 }

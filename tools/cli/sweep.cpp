@@ -102,20 +102,9 @@ ParameterSet PatientParameters(const SweepOptions& o, long patient) {
     return p;
 }
 
-std::string CsvHeader(const SweepOptions& o) {
-    std::string h = "patient";
-    for (const SweepAxis& a : o.Axes) h += "," + a.Name;
-    for (const auto& fixed : o.Fixed) h += "," + fixed.first;
-    h += ",RunStatus";
-    for (const IndexField& f : kIndexFields) h += std::string(",") + f.Name;
-    return h;
-}
 
 std::string CsvRow(const SweepOptions& o, long patient, const ResultRecord& r) {
-    std::string row = std::to_string(patient);
-    for (std::size_t a = 0; a < o.Axes.size(); ++a)
-        row += "," + NumberText(AxisValue(o, static_cast<int>(a), patient));
-    for (const auto& fixed : o.Fixed) row += "," + NumberText(fixed.second.Percent);
+    std::string row = PatientFields(o, patient);
     const RunOutcome outcome = JudgeRun(r);
     row += "," + NumberText(outcome.Status);
     for (const IndexField& f : kIndexFields)
@@ -210,8 +199,13 @@ std::optional<SweepOptions> ParseSweepOptions(const std::vector<std::string>& ar
         } else if (arg == "--shard") {
             if (!ParseShard(v, o, error)) return std::nullopt;
         } else if (arg == "--out") {
+            const bool jsonLines = HasSuffixIgnoringCase(v, ".jsonl");
+            if (!jsonLines && !HasSuffixIgnoringCase(v, ".csv")) {
+                error = "bad --out '" + v + "': the file must end in .csv or .jsonl";
+                return std::nullopt;
+            }
             o.OutFile = v;
-            o.Format = v.ends_with(".jsonl") ? SweepFormat::JsonLines : SweepFormat::Csv;
+            o.Format = jsonLines ? SweepFormat::JsonLines : SweepFormat::Csv;
         } else {
             error = "bad argument '" + arg + " " + v + "'";
             return std::nullopt;
@@ -233,6 +227,23 @@ long GridSize(const SweepOptions& o) {
     long n = 1;
     for (const SweepAxis& a : o.Axes) n = std::min(n * a.Steps, 1'000'000'000L);
     return n;
+}
+
+std::string CsvHeader(const SweepOptions& o) {
+    std::string h = "patient";
+    for (const SweepAxis& a : o.Axes) h += "," + a.Name;
+    for (const auto& fixed : o.Fixed) h += "," + fixed.first;
+    h += ",RunStatus";
+    for (const IndexField& f : kIndexFields) h += std::string(",") + f.Name;
+    return h;
+}
+
+std::string PatientFields(const SweepOptions& o, long patient) {
+    std::string fields = std::to_string(patient);
+    for (std::size_t a = 0; a < o.Axes.size(); ++a)
+        fields += "," + NumberText(AxisValue(o, static_cast<int>(a), patient));
+    for (const auto& fixed : o.Fixed) fields += "," + NumberText(fixed.second.Percent);
+    return fields;
 }
 
 double AxisValue(const SweepOptions& o, int axis, long patient) {

@@ -51,8 +51,14 @@ double AxisValue(const SweepOptions& options, int axis, long patient);
 // The percentages of patient `patient`: the fixed settings, then the axes.
 ParameterSet PatientParameters(const SweepOptions& options, long patient);
 
-// The CSV header and one patient's row, as the sweep writes them.
+// The column header of the grid's CSV rows.
 std::string CsvHeader(const SweepOptions& options);
+
+// The first fields of a patient's CSV row: its number, then the value of
+// every axis and every fixed setting, as the row writes them.
+std::string PatientFields(const SweepOptions& options, long patient);
+
+// One patient's whole CSV row, as the sweep writes it.
 std::string CsvRow(const SweepOptions& options, long patient, const ResultRecord& r);
 
 // Runs this shard's patients and writes them in grid order. `defaults` is the

@@ -76,4 +76,24 @@ std::optional<long> DefinedPatients(const std::vector<std::string>& definition, 
     return declared;
 }
 
+// Each line of the grid is the argument that made it: "vary: X" came from
+// "--vary X", "set: X" from "--set X", "scale: S" from "--scale S".
+std::optional<SweepOptions> GridFromDefinition(const std::vector<std::string>& definition,
+                                               std::string& error) {
+    std::vector<std::string> args;
+    for (const std::string& line : definition)
+        for (const char* key : {"vary: ", "set: ", "scale: "})
+            if (line.starts_with(key)) {
+                const std::string name(key);
+                args.push_back("--" + name.substr(0, name.size() - 2));
+                args.push_back(line.substr(name.size()));
+            }
+    auto grid = ParseSweepOptions(args, error);
+    if (grid && GridDefinition(*grid) != definition) {
+        error = "its grid definition is not one this program writes";
+        return std::nullopt;
+    }
+    return grid;
+}
+
 } // namespace breathlab

@@ -26,4 +26,9 @@ std::string GridDefinitionText(const SweepOptions& options);
 // definition is not one this program writes.
 std::optional<long> DefinedPatients(const std::vector<std::string>& definition, std::string& error);
 
+// The grid a definition read from a file describes, as the sweep that wrote
+// it was given it; nothing, with the reason, when its lines say otherwise.
+std::optional<SweepOptions> GridFromDefinition(const std::vector<std::string>& definition,
+                                               std::string& error);
+
 } // namespace breathlab

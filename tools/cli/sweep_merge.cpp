@@ -6,10 +6,9 @@
 
 #include "output_file.h"
 #include "strict_number.h"
+#include "text_excerpt.h"
+#include "text_lines.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <map>
 
 namespace breathlab {
@@ -38,19 +37,24 @@ std::string Where(const std::string& file, long line) {
     return file + ":" + std::to_string(line) + ": ";
 }
 
+// A sweep's row holds some twenty numbers; a line far beyond that is no row.
+// The parts of the largest grid stay well below the file limit.
+constexpr TextLimits kSweepPartLimits{64 * 1024, 64ULL * 1024 * 1024 * 1024};
+
 // The "# " lines, then the header; false with the reason.
-bool ReadHead(std::istream& in, SweepPart& part, std::string& error) {
+bool ReadHead(TextLineReader& in, SweepPart& part, std::string& error) {
     std::string line;
-    while (std::getline(in, line)) {
-        ++part.HeaderLine;
+    while (in.Next(line)) {
+        part.HeaderLine = in.LineNumber();
         if (!line.starts_with("# ")) {
             part.Header = line;
-            if (!in.eof()) return true;
+            if (in.LineEnded()) return true;
             break;
         }
         part.Definition.push_back(line.substr(2));
     }
-    error = part.File + " is not a sweep CSV file: it has no column header";
+    error = !in.Error().empty() ? in.Error()
+                                : part.File + " is not a sweep CSV file: it has no column header";
     return false;
 }
 
@@ -61,16 +65,18 @@ std::string FirstDifference(const SweepPart& first, const SweepPart& other) {
     std::size_t i = 0;
     while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
     const auto quoted = [](const std::vector<std::string>& d, std::size_t k) {
-        return k < d.size() ? "'" + d[k] + "'" : std::string("nothing");
+        return k < d.size() ? "'" + Excerpt(d[k]) + "'" : std::string("nothing");
     };
     return other.File + " belongs to another sweep: its grid has " + quoted(b, i) + " where " +
            first.File + " has " + quoted(a, i);
 }
 
-// A row: as many fields as the header, a patient of the grid, then numbers or
-// the empty field that stands for null.
-std::optional<long> CheckRow(std::string_view row, std::size_t fieldCount, long patients,
-                             std::string& problem) {
+// A row: as many fields as the header, a patient of the grid with the
+// settings the grid gives that patient, a status of the model's, and the
+// indices exactly when the run completed; numbers or the empty field that
+// stands for null.
+std::optional<long> CheckRow(std::string_view row, std::size_t fieldCount,
+                             const SweepOptions& grid, long patients, std::string& problem) {
     const auto fields = SplitFields(row);
     if (fields.size() != fieldCount) {
         problem = "the row has " + std::to_string(fields.size()) + " fields, the header " +
@@ -79,29 +85,49 @@ std::optional<long> CheckRow(std::string_view row, std::size_t fieldCount, long 
     }
     const auto patient = ParseBoundedCount(fields[0], 0, patients - 1);
     if (!patient) {
-        problem = "'" + std::string(fields[0]) + "' is not a patient of the grid";
+        problem = "'" + Excerpt(fields[0]) + "' is not a patient of the grid";
         return std::nullopt;
     }
     for (std::size_t k = 1; k < fields.size(); ++k)
         if (!fields[k].empty() && !ParseStrictDouble(fields[k])) {
-            problem = "field " + std::to_string(k + 1) + " '" + std::string(fields[k]) +
+            problem = "field " + std::to_string(k + 1) + " '" + Excerpt(fields[k]) +
                       "' is not a number";
+            return std::nullopt;
+        }
+    const std::string settings = PatientFields(grid, *patient);
+    if (!row.starts_with(settings + ",")) {
+        problem = "the settings of patient " + std::to_string(*patient) + " are not the grid's (" +
+                  Excerpt(settings) + ")";
+        return std::nullopt;
+    }
+    const std::size_t statusField = 1 + grid.Axes.size() + grid.Fixed.size();
+    const std::string_view status = fields[statusField];
+    if (status != "1" && status != "0" && status != "-1") {
+        problem = "RunStatus '" + Excerpt(status) + "' is none of the model's (1, 0, -1)";
+        return std::nullopt;
+    }
+    for (std::size_t k = statusField + 1; k < fields.size(); ++k)
+        if (fields[k].empty() == (status == "1")) {
+            problem = status == "1" ? "a completed run (RunStatus 1) lacks field " + std::to_string(k + 1)
+                                    : "a run that did not complete has an index in field " +
+                                          std::to_string(k + 1);
             return std::nullopt;
         }
     return patient;
 }
 
-bool ReadRows(std::istream& in, const SweepPart& part, long patients,
+bool ReadRows(TextLineReader& in, const SweepPart& part, const SweepOptions& grid, long patients,
               std::map<long, std::string>& rows, std::string& error) {
     const std::size_t fieldCount = SplitFields(part.Header).size();
     std::string line;
-    for (long number = part.HeaderLine + 1; std::getline(in, line); ++number) {
+    while (in.Next(line)) {
+        const long number = in.LineNumber();
         std::string problem;
         std::optional<long> patient;
-        if (in.eof())
+        if (!in.LineEnded())
             problem = "the last row is cut short (it has no line end)";
         else
-            patient = CheckRow(line, fieldCount, patients, problem);
+            patient = CheckRow(line, fieldCount, grid, patients, problem);
         if (!patient) {
             error = Where(part.File, number) + problem;
             return false;
@@ -112,7 +138,8 @@ bool ReadRows(std::istream& in, const SweepPart& part, long patients,
             return false;
         }
     }
-    return true;
+    error = in.Error();
+    return error.empty();
 }
 
 } // namespace
@@ -123,13 +150,14 @@ bool MergeSweepFiles(const std::vector<std::string>& files, std::ostream& out, s
         return false;
     }
     SweepPart first;
+    SweepOptions grid;
     long patients = 0;
     std::map<long, std::string> rows;
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string& file = files[i];
-        std::ifstream in(file);
-        if (!in) {
-            error = "cannot open " + file + ": " + std::strerror(errno);
+        TextLineReader in(file, kSweepPartLimits);
+        if (!in.Open()) {
+            error = in.Error();
             return false;
         }
         SweepPart part;
@@ -138,20 +166,24 @@ bool MergeSweepFiles(const std::vector<std::string>& files, std::ostream& out, s
         if (i == 0) {
             std::string reason;
             const auto defined = DefinedPatients(part.Definition, reason);
-            if (!defined) {
+            const auto described = defined ? GridFromDefinition(part.Definition, reason) : std::nullopt;
+            if (!described) {
                 error = file + " is not a sweep CSV file: " + reason;
                 return false;
             }
             patients = *defined;
+            grid = *described;
             first = part;
         } else if (part.Definition != first.Definition) {
             error = FirstDifference(first, part);
             return false;
-        } else if (part.Header != first.Header) {
-            error = file + " belongs to another sweep: its columns differ from those of " + first.File;
+        }
+        if (part.Header != CsvHeader(grid)) {
+            error = file + ":" + std::to_string(part.HeaderLine) +
+                    ": the column header is not the one its grid gives";
             return false;
         }
-        if (!ReadRows(in, part, patients, rows, error)) return false;
+        if (!ReadRows(in, part, grid, patients, rows, error)) return false;
     }
     for (long p = 0; p < patients; ++p)
         if (!rows.count(p)) {

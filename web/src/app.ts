@@ -1,14 +1,27 @@
 // The page: controls, tables and plots around the worker that runs the model.
-import type { FromWorker, HistoryState, SliderScale, SlotTraces, ToWorker } from "./messages";
+import type { Description, ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
 import {
   kBothLungs, kDeadSpaceHelpPage, kGeneralHelpPage, kIndicesHelpPage, kPanels, kParameters,
   kRegions, kResultsHelpPage, normalParameters, regionRow,
 } from "./parameters";
-import { drawFlowVolume, drawVolumeTime, kSlotColours, tracePoints } from "./plots";
+import {
+  drawFlowVolume, drawVolumeTime, kSlotColours, tracePoints, type FlowVolumeView, type VolumeTimeView,
+} from "./plots";
 import { decodeSettings, encodeSettings } from "./share_link";
+import { showNotice } from "./notice_area";
 import { showHelp, wireHelpDialog } from "./help_dialog";
+import { kSlotTextColours, runLabel, shortNumber } from "./tables";
+import { byId, downloadBlob, element } from "./dom";
+import { savePng, saveSvg, type PlotDrawing } from "./figure_export";
+import { saveFileName } from "./save_name";
+import { playRunEnd, wireSoundChoice } from "./run_sound";
+import { fillIndicesTable } from "./indices_table";
+import {
+  livePictureCount, onSchematic, showRunAirways, startLivePictures, tellSchematicSize, wireAirwayPanel,
+} from "./airway_panel";
+import { setCases, showCaseLibrary, wireCaseLibrary } from "./case_library";
+import { setExerciseCases, showExerciseRound, shownExercise, startExercise, wireExerciseDialog } from "./exercise_dialog";
 
-const kSaveName = "data_default.spi";
 const kMaxListedRuns = 3;
 
 interface LiveRun {
@@ -20,6 +33,7 @@ interface LiveRun {
 interface PageModel {
   scales: SliderScale[];
   working: number[][];
+  globals: number[];
   region: number;
   history: HistoryState | null;
   traces: SlotTraces[];
@@ -31,6 +45,7 @@ interface PageModel {
 const page: PageModel = {
   scales: [],
   working: normalParameters(),
+  globals: [],
   region: kBothLungs,
   history: null,
   traces: [],
@@ -45,19 +60,6 @@ function send(message: ToWorker, transfer: Transferable[] = []): void {
   worker.postMessage(message, transfer);
 }
 
-function byId<T extends HTMLElement>(id: string): T {
-  return document.getElementById(id) as T;
-}
-
-function element<K extends keyof HTMLElementTagNameMap>(
-  tag: K, className = "", text = "",
-): HTMLElementTagNameMap[K] {
-  const node = document.createElement(tag);
-  if (className) node.className = className;
-  if (text) node.textContent = text;
-  return node;
-}
-
 function say(text: string): void {
   byId("status").textContent = text;
 }
@@ -70,11 +72,6 @@ function setBusy(busy: boolean): void {
 }
 
 // --- Sliders ---------------------------------------------------------------
-
-// Five significant digits, without the trailing zeros toPrecision leaves.
-function shortNumber(value: number): string {
-  return String(Number(value.toPrecision(5)));
-}
 
 function percentText(value: number): string {
   return `${shortNumber(value)} %`;
@@ -146,6 +143,7 @@ function sliderRow(k: number): HTMLElement {
     const percent = scale.percentAt[Number(input.value) - scale.minimum];
     page.working[regionRow(page.region)][k - 1] = percent;
     showSliderValue(k);
+    describe(k);
     renderRunsTable();
   });
   const ticks = element("div", "ticks");
@@ -154,6 +152,9 @@ function sliderRow(k: number): HTMLElement {
     const tick = element("span", "", text.split(" ")[0]);
     tick.title = text;
     tick.style.left = `${((position - scale.minimum) / (scale.maximum - scale.minimum)) * 100}%`;
+    // Labels at the ends of the track lean inwards; the others centre on their position.
+    if (position === scale.minimum) tick.classList.add("at-start");
+    if (position === scale.maximum) tick.classList.add("at-end");
     ticks.append(tick);
   }
   row.append(label, output, input, ticks);
@@ -180,32 +181,8 @@ function showWorkingParameters(): void {
 
 function renderIndicesTable(): void {
   const table = byId<HTMLTableElement>("indices");
-  const history = page.history;
-  table.replaceChildren();
-  if (!history) return;
-  const shown = history.SelectedRun > 0 ? history.SelectedRun : 0;
-  const colour = kSlotColours[shown];
-  const head = element("thead");
-  const headRow = element("tr");
-  history.IndexTable[0].forEach((text, column) => {
-    const cell = element("th", column >= 3 ? "run" : "", text);
-    if (column >= 3 && shown > 0) cell.style.color = colour;
-    headRow.append(cell);
-  });
-  head.append(headRow);
-  const body = element("tbody");
-  history.IndexTable.slice(1).forEach((cells) => {
-    if (cells[0] === "") return; // spacer rows of the desktop table
-    const row = element("tr");
-    cells.forEach((text, column) => {
-      const cell = element(column === 0 ? "th" : "td", column >= 2 ? "number" : "", text.trim() === "" ? "" : text);
-      if (column >= 3 && shown > 0) cell.style.color = colour;
-      if (text === "dead" || text === "error") cell.classList.add("failed");
-      row.append(cell);
-    });
-    body.append(row);
-  });
-  table.append(head, body);
+  if (page.history) fillIndicesTable(table, page.history);
+  else table.replaceChildren();
 }
 
 function runRow(label: string, values: number[], slot: number, colour: string): HTMLTableRowElement {
@@ -236,8 +213,7 @@ function renderRunsTable(): void {
   if (history) {
     for (let slot = 1; slot <= history.RunCount; ++slot) {
       const record = history.Slots[slot];
-      const status = record.RunStatus === 1 ? "" : record.RunStatus === 0 ? " dead" : " error";
-      const row = runRow(`Run ${slot}${status}`, record.Parameters[rowIndex], slot, kSlotColours[slot]);
+      const row = runRow(runLabel(slot, record.RunStatus), record.Parameters[rowIndex], slot, kSlotTextColours[slot]);
       row.classList.add("run");
       row.tabIndex = 0;
       row.setAttribute("role", "button");
@@ -270,59 +246,108 @@ function updateCommandStates(): void {
 
 // --- Plots -----------------------------------------------------------------
 
-function renderPlots(): void {
-  const history = page.history;
-  if (!history || page.traces.length === 0) return;
-  const listed = Math.min(history.RunCount, kMaxListedRuns);
-  drawFlowVolume(byId<HTMLCanvasElement>("flow-volume"), {
+function flowVolumeView(history: HistoryState): FlowVolumeView {
+  return {
     traces: page.traces,
     fev1: history.Slots.map((s) => s.FEV1),
     flowAtFev1: history.Slots.map((s) => s.FlowAtFev1),
     frc: history.Slots.map((s) => s.FRC),
-    listed,
+    listed: Math.min(history.RunCount, kMaxListedRuns),
     selected: history.SelectedRun,
-  });
+  };
+}
+
+// The selected run's curve, or the one growing while a run goes.
+function volumeTimeView(history: HistoryState): VolumeTimeView {
+  const referenceFrc = history.Slots[0].FRC;
+  if (page.live)
+    return {
+      time: page.live.time, volume: page.live.volume, points: page.live.time.length,
+      colour: kSlotColours[1], referenceFrc, clock: page.live.clock,
+    };
+  const slot = history.SelectedRun;
+  const traces = slot >= 1 ? page.traces[slot] : null;
+  return {
+    time: traces?.time ?? [], volume: traces?.volume ?? [],
+    points: traces ? tracePoints(traces.time) : 0,
+    colour: kSlotColours[Math.max(slot, 0)], referenceFrc, clock: null,
+  };
+}
+
+function renderPlots(): void {
+  if (!page.history || page.traces.length === 0) return;
+  drawFlowVolume(byId<HTMLCanvasElement>("flow-volume"), flowVolumeView(page.history));
   renderVolumeTime();
 }
 
 function renderVolumeTime(): void {
+  if (page.history) drawVolumeTime(byId<HTMLCanvasElement>("volume-time"), volumeTimeView(page.history));
+}
+
+// "PNG" and "SVG" of a plot: the figure at the size it has on the screen.
+function savePlot(plot: string, format: string): void {
   const history = page.history;
-  if (!history) return;
-  const canvas = byId<HTMLCanvasElement>("volume-time");
-  const referenceFrc = history.Slots[0].FRC;
-  if (page.live) {
-    drawVolumeTime(canvas, {
-      time: page.live.time, volume: page.live.volume, points: page.live.time.length,
-      colour: kSlotColours[1], referenceFrc, clock: page.live.clock,
-    });
-    return;
-  }
-  const slot = history.SelectedRun;
-  const traces = slot >= 1 ? page.traces[slot] : null;
-  drawVolumeTime(canvas, {
-    time: traces?.time ?? [], volume: traces?.volume ?? [],
-    points: traces ? tracePoints(traces.time) : 0,
-    colour: kSlotColours[Math.max(slot, 0)], referenceFrc, clock: null,
-  });
+  if (!history || page.traces.length === 0) return;
+  const canvas = byId<HTMLCanvasElement>(plot);
+  const draw: PlotDrawing = plot === "flow-volume"
+    ? (target, density) => drawFlowVolume(target, flowVolumeView(history), density)
+    : (target, density) => drawVolumeTime(target, volumeTimeView(history), density);
+  const save = format === "svg" ? saveSvg : savePng;
+  save(`breathlab-${plot}`, canvas.clientWidth, canvas.clientHeight, draw);
 }
 
 // --- Commands --------------------------------------------------------------
 
+// START is disabled while a run goes, which takes the keyboard focus from
+// it; the focus comes back when the run ends, so Enter starts the next run.
+let startHadFocus = false;
+
 function start(): void {
   if (document.body.dataset.busy === "yes") return;
+  startHadFocus = document.activeElement === document.querySelector("button[data-command=start]");
   setBusy(true);
-  send({ type: "start", working: page.working });
+  send({ type: "start", working: page.working, globals: page.globals });
 }
 
-function download(bytes: ArrayBuffer): void {
-  const url = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
-  const link = element("a");
-  link.href = url;
-  link.download = kSaveName;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 10_000);
+interface SaveFilePicker {
+  showSaveFilePicker?(options: object): Promise<{ createWritable(): Promise<{ write(data: Blob): Promise<void>; close(): Promise<void> }>; name: string }>;
+}
+
+// Where the browser lets the page choose the folder (the File System Access
+// API), the user picks it; elsewhere the file goes to the downloads.
+async function saveBytes(bytes: ArrayBuffer, name: string): Promise<string | null> {
+  const blob = new Blob([bytes], { type: "application/octet-stream" });
+  const chooser = window as unknown as SaveFilePicker;
+  if (!chooser.showSaveFilePicker) {
+    downloadBlob(blob, name);
+    return name;
+  }
+  try {
+    const handle = await chooser.showSaveFilePicker({ suggestedName: name, types: [{ description: "Simulation file", accept: { "application/octet-stream": [".spi"] } }] });
+    const writable = await handle.createWritable();
+    await writable.write(blob);
+    await writable.close();
+    return handle.name;
+  } catch (error) {
+    if ((error as Error).name === "AbortError") return null; // the user cancelled
+    throw error;
+  }
+}
+
+function onSaved(bytes: ArrayBuffer): void {
+  const name = saveFileName(byId<HTMLInputElement>("save-name").value);
+  if ("refused" in name) {
+    say(name.refused);
+    return;
+  }
+  saveBytes(bytes, name.file).then(
+    (saved) => {
+      if (saved === null) return;
+      byId("data-source").textContent = `File: ${saved.replace(/\.spi$/i, "")}`;
+      say(`Saved as ${saved}.`);
+    },
+    (error: unknown) => say(`Not saved: ${String(error)}`),
+  );
 }
 
 function openFile(file: File): void {
@@ -381,7 +406,10 @@ function wireCommands(): void {
     open: () => byId<HTMLInputElement>("open-file").click(),
     save: () => send({ type: "save" }),
     share: showShareDialog,
+    cases: showCaseLibrary,
+    exercise: startExercise,
     help: () => showHelp(kGeneralHelpPage),
+    about: () => byId<HTMLDialogElement>("about").showModal(),
   };
   for (const button of document.querySelectorAll<HTMLButtonElement>("[data-command]"))
     button.addEventListener("click", () => commands[button.dataset.command!]());
@@ -393,6 +421,28 @@ function wireCommands(): void {
   byId("indices-help").append(helpButton(kIndicesHelpPage, "Help on the indices"));
   byId("runs-help").append(helpButton(kResultsHelpPage, "Help on the runs table"));
   byId("share-close").addEventListener("click", () => byId<HTMLDialogElement>("share").close());
+  wireCaseLibrary(openCase);
+  wireExerciseDialog((number) => send({ type: "exercise", number }));
+  wireAirwayPanel(send);
+  wireSoundChoice();
+  byId("about-close").addEventListener("click", () => byId<HTMLDialogElement>("about").close());
+  for (const button of document.querySelectorAll<HTMLButtonElement>("button[data-figure]"))
+    button.addEventListener("click", () => savePlot(button.dataset.figure!, button.dataset.format!));
+}
+
+// A case from the library: its patient in every region, run as a listed run.
+function openCase(teachingCase: TeachingCase): void {
+  page.working = teachingCase.Parameters.map((row) => row.slice());
+  page.globals = teachingCase.Globals.slice();
+  showWorkingParameters();
+  renderRunsTable();
+  byId("data-source").textContent = `Case: ${teachingCase.Title}`;
+  start();
+}
+
+// The samples a stored run holds: its sample volumes end at the first zero.
+function samplesOf(traces: SlotTraces): number {
+  return tracePoints(traces.sampleVolume);
 }
 
 // --- Messages from the worker ---------------------------------------------
@@ -401,19 +451,38 @@ let linkedPatientPending = false;
 // The data-source line of a file being opened, shown once the worker took it.
 let pendingDataSource: string | null = null;
 
-function onState(state: HistoryState, traces: SlotTraces[], ranSeconds?: number): void {
+// The explanations of the sliders and of the run outcomes, by block.
+let descriptions: Record<number, Description> = {};
+
+function describe(block: number): void {
+  const text = descriptions[block];
+  const box = byId("description");
+  box.replaceChildren();
+  if (!text) return;
+  box.append(element("p", "", text.PartOne));
+  if (text.PartOne && text.PartTwo) box.append(element("hr"));
+  if (text.PartTwo) box.append(element("p", "", text.PartTwo));
+}
+
+function onState(state: HistoryState, traces: SlotTraces[], ranSeconds: number | undefined, statusBlocks: number[]): void {
   const wasRunning = page.live !== null;
   page.history = state;
   page.traces = traces;
   page.live = null;
   page.working = state.Working.map((row) => row.slice());
+  page.globals = state.WorkingGlobals.slice();
   if (ranSeconds !== undefined) page.lastRunSeconds = ranSeconds;
   showWorkingParameters();
   renderIndicesTable();
   renderRunsTable();
   renderPlots();
+  const selected = Math.max(state.SelectedRun, 0);
+  showRunAirways(selected, selected > 0 ? samplesOf(traces[selected]) : 0);
   setBusy(false);
+  if (wasRunning && startHadFocus) document.querySelector<HTMLButtonElement>("button[data-command=start]")!.focus();
   if (wasRunning) {
+    describe(statusBlocks[1]);
+    playRunEnd(state.Slots[1].RunStatus === 1);
     const status = state.Slots[1].RunStatus;
     say(status === 1 ? `Run finished in ${page.lastRunSeconds?.toFixed(1)} s.` : status === 0 ? "The patient could not inspire: the run is dead." : "The run failed.");
   }
@@ -438,11 +507,12 @@ function onMessage(message: FromWorker): void {
     case "state":
       // A fresh page opened from a share link takes the linked patient once.
       if (linkedPatientPending) message.state.Working = page.working;
-      onState(message.state, message.traces, message.ranSeconds);
+      onState(message.state, message.traces, message.ranSeconds, message.statusBlocks);
       return;
     case "runStarted":
       page.live = { time: [], volume: [], clock: 0 };
       page.livePointsOfLastRun = 0;
+      startLivePictures();
       document.body.dataset.state = "running";
       say("Running the examination…");
       renderPlots();
@@ -459,11 +529,24 @@ function onMessage(message: FromWorker): void {
       scheduleLiveDraw();
       return;
     case "saved":
-      download(message.bytes);
-      byId("data-source").textContent = `File: ${kSaveName.replace(/\.spi$/, "")}`;
-      say(`Saved as ${kSaveName}.`);
+      onSaved(message.bytes);
+      return;
+    case "schematic":
+      onSchematic(message.slot, message.sample, message.schematic);
+      return;
+    case "descriptions":
+      descriptions = message.blocks;
+      return;
+    case "cases":
+      setCases(message.cases);
+      setExerciseCases(message.cases);
+      return;
+    case "exercise":
+      showExerciseRound(message.round, message.state, message.traces);
       return;
     case "failed":
+      // A failed run or open always gives the controls back.
+      page.live = null;
       pendingDataSource = null;
       say(message.message);
       setBusy(false);
@@ -496,16 +579,41 @@ async function fetchDefaultSet(): Promise<ArrayBuffer> {
   return new Response(response.body.pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
 }
 
+async function fetchText(name: string): Promise<string> {
+  const response = await fetch(name);
+  if (!response.ok) throw new Error(`${name}: ${response.status}`);
+  return response.text();
+}
+
 declare global {
   interface Window {
     // What the browser tests read: the history as the worker reported it,
     // the share link, and how many trace points arrived during the last run.
-    breathlabPage: { state(): HistoryState | null; shareLink(): string; livePoints(): number };
+    breathlabPage: {
+      state(): HistoryState | null;
+      shareLink(): string;
+      livePoints(): number;
+      exercise(): { round: ExerciseRound; state: HistoryState } | null;
+      liveAirwayPictures(): number;
+      lastRunSeconds(): number | null;
+    };
   }
 }
 
+function keepForOffline(): void {
+  if (!("serviceWorker" in navigator)) return;
+  navigator.serviceWorker.register("service_worker.js").catch((error: unknown) => {
+    console.warn(`The page is not kept for offline use: ${String(error)}`);
+  });
+}
+
 function startUp(): void {
-  window.breathlabPage = { state: () => page.history, shareLink, livePoints: () => page.livePointsOfLastRun };
+  keepForOffline();
+  window.breathlabPage = {
+    state: () => page.history, shareLink, livePoints: () => page.livePointsOfLastRun, exercise: shownExercise,
+    liveAirwayPictures: livePictureCount,
+    lastRunSeconds: () => page.lastRunSeconds,
+  };
   buildRegionPicker();
   wireCommands();
   wireHelpDialog();
@@ -514,14 +622,20 @@ function startUp(): void {
     const decoded = decodeSettings(window.location.hash);
     page.working = decoded.rows;
     linkedPatientPending = true;
-    if (decoded.unknown.length > 0) say(`Ignored in the link: ${decoded.unknown.join(", ")}`);
+    if (decoded.unknown.length > 0) showNotice(`Ignored in the link: ${decoded.unknown.join(", ")}`);
   }
   worker.onmessage = (event: MessageEvent<FromWorker>) => onMessage(event.data);
   worker.onerror = (event) => say(`The simulator could not start: ${event.message}`);
-  fetchDefaultSet()
-    .then((defaultSet) => send({ type: "init", defaultSet }, [defaultSet]))
+  Promise.all([fetchDefaultSet(), fetchText("case_table.txt"), fetchText("pdp.txt")])
+    .then(([defaultSet, caseTable, descriptions]) => send({ type: "init", defaultSet, caseTable, descriptions }, [defaultSet]))
     .catch((error: unknown) => say(String(error)));
-  window.addEventListener("resize", drawOncePerFrame(renderPlots));
+  tellSchematicSize();
+  window.addEventListener("resize", drawOncePerFrame(() => {
+    renderPlots();
+    tellSchematicSize();
+    const selected = Math.max(page.history?.SelectedRun ?? 0, 0);
+    if (page.traces.length > 0) showRunAirways(selected, selected > 0 ? samplesOf(page.traces[selected]) : 0);
+  }));
 }
 
 startUp();

@@ -18,6 +18,8 @@ export function showHelp(page: string): void {
     .then((all) => {
       body.innerHTML = all[page] ?? all.H0000 ?? "";
       body.scrollTop = 0;
+      // The text takes the focus, so the arrow and page keys scroll it.
+      body.focus();
     })
     .catch((error: unknown) => {
       pages = undefined;

@@ -1,3 +1,5 @@
+import type { AirwaySchematic } from "./schematic";
+
 // What the page and its worker say to each other. The worker owns the model
 // and the history; the page owns the controls and the drawing.
 
@@ -51,9 +53,40 @@ export interface SlotTraces {
   volume: Float32Array;
 }
 
+// A case of the library, as the case table describes it.
+export interface TeachingCase {
+  Name: string;
+  Title: string;
+  Condition: string;
+  LookFor: string;
+  Pattern: string; // normal obstructive restrictive mixed central
+  Sites: string[]; // none central middle peripheral tissue; any of them is right
+  InExercise: boolean;
+  Parameters: ParameterRows;
+  Globals: number[];
+}
+
+// A slider's or a run outcome's explanation: what it is, what changing it does.
+export interface Description {
+  PartOne: string;
+  PartTwo: string;
+}
+
+export interface ExerciseRound {
+  Number: number;
+  Case: number; // index into the case list
+  RandomPatient: boolean; // a member of the case's family, not its own settings
+  Parameters: ParameterRows;
+  Globals: number[];
+}
+
 export type ToWorker =
-  | { type: "init"; defaultSet: ArrayBuffer }
-  | { type: "start"; working: ParameterRows }
+  | { type: "init"; defaultSet: ArrayBuffer; caseTable: string; descriptions: string }
+  | { type: "start"; working: ParameterRows; globals: number[] }
+  | { type: "exercise"; number: number }
+  // The schematic's picture size; zero stops the live schematic.
+  | { type: "schematicSize"; width: number; height: number }
+  | { type: "schematic"; slot: number; sample: number }
   | { type: "select"; row: number }
   | { type: "delete" }
   | { type: "useAsReference" }
@@ -63,9 +96,13 @@ export type ToWorker =
 
 export type FromWorker =
   | { type: "ready"; scales: SliderScale[] }
-  | { type: "state"; state: HistoryState; traces: SlotTraces[]; ranSeconds?: number }
+  | { type: "state"; state: HistoryState; traces: SlotTraces[]; ranSeconds?: number; statusBlocks: number[] }
+  | { type: "descriptions"; blocks: Record<number, Description> }
   | { type: "runStarted" }
   | { type: "trace"; index: number; time: number; volume: number }
   | { type: "clock"; seconds: number }
   | { type: "saved"; bytes: ArrayBuffer }
+  | { type: "cases"; cases: TeachingCase[] }
+  | { type: "schematic"; slot: number; sample: number; schematic: AirwaySchematic }
+  | { type: "exercise"; round: ExerciseRound; state: HistoryState; traces: SlotTraces[] }
   | { type: "failed"; message: string };

@@ -40,9 +40,10 @@ function fontSize(canvas: HTMLCanvasElement): number {
   return Math.max(12, Math.min(18, Math.round(canvas.clientWidth / 45)));
 }
 
-// Sizes the canvas to its box at the screen's pixel density and draws the axes.
-function prepareFrame(canvas: HTMLCanvasElement, axes: Axes): Frame {
-  const ratio = window.devicePixelRatio || 1;
+// Sizes the canvas to its box at the screen's pixel density (or at the
+// density asked for, when a figure is saved) and draws the axes.
+function prepareFrame(canvas: HTMLCanvasElement, axes: Axes, density?: number): Frame {
+  const ratio = density ?? (globalThis.devicePixelRatio || 1);
   const width = canvas.clientWidth;
   const height = canvas.clientHeight;
   canvas.width = Math.max(1, Math.round(width * ratio));
@@ -66,6 +67,18 @@ function yOf(f: Frame, y: number): number {
   return f.bottom - ((y - f.axes.yMin) / (f.axes.yMax - f.axes.yMin)) * (f.bottom - f.top);
 }
 
+// The axis step whose labels, as wide as they measure, never touch: the
+// axis's own step, or 2, 5, 10, 20... times it where the plot is narrow.
+export function labelledStep(
+  min: number, max: number, step: number, pixelsPerStep: number, labelWidth: (text: string) => number,
+): number {
+  let widest = 0;
+  for (let x = min; x <= max; x += step) widest = Math.max(widest, labelWidth(String(x)));
+  const factors = [1, 2, 5, 10, 20, 50, 100];
+  const factor = factors.find((n) => n * pixelsPerStep >= widest) ?? factors[factors.length - 1];
+  return step * factor;
+}
+
 function drawAxes(f: Frame, size: number): void {
   const c = f.context;
   const a = f.axes;
@@ -77,7 +90,9 @@ function drawAxes(f: Frame, size: number): void {
   c.fillStyle = "#333";
   c.textAlign = "center";
   c.textBaseline = "top";
-  for (let x = a.xMin; x <= a.xMax; x += a.xStep) {
+  const xStep = labelledStep(a.xMin, a.xMax, a.xStep, xOf(f, a.xMin + a.xStep) - xOf(f, a.xMin),
+    (text) => c.measureText(text).width + size * 0.8);
+  for (let x = a.xMin; x <= a.xMax; x += xStep) {
     c.beginPath();
     c.moveTo(xOf(f, x), f.top);
     c.lineTo(xOf(f, x), f.bottom);
@@ -86,7 +101,9 @@ function drawAxes(f: Frame, size: number): void {
   }
   c.textAlign = "right";
   c.textBaseline = "middle";
-  for (let y = a.yMin; y <= a.yMax; y += a.yStep) {
+  // Stacked labels need a line's height between them.
+  const yStep = labelledStep(a.yMin, a.yMax, a.yStep, yOf(f, a.yMin) - yOf(f, a.yMin + a.yStep), () => size * 1.3);
+  for (let y = a.yMin; y <= a.yMax; y += yStep) {
     c.beginPath();
     c.moveTo(f.left, yOf(f, y));
     c.lineTo(f.right, yOf(f, y));
@@ -156,8 +173,8 @@ export interface FlowVolumeView {
   selected: number; // drawn thick
 }
 
-export function drawFlowVolume(canvas: HTMLCanvasElement, view: FlowVolumeView): void {
-  const frame = prepareFrame(canvas, kFlowVolumeAxes);
+export function drawFlowVolume(canvas: HTMLCanvasElement, view: FlowVolumeView, density?: number): void {
+  const frame = prepareFrame(canvas, kFlowVolumeAxes, density);
   // Newest last, so it lies on top.
   for (const slot of [0, 3, 2, 1]) {
     if (slot > view.listed) continue;
@@ -179,8 +196,8 @@ export interface VolumeTimeView {
   clock: number | null; // seconds shown in the corner while a run goes
 }
 
-export function drawVolumeTime(canvas: HTMLCanvasElement, view: VolumeTimeView): void {
-  const f = prepareFrame(canvas, kVolumeTimeAxes);
+export function drawVolumeTime(canvas: HTMLCanvasElement, view: VolumeTimeView, density?: number): void {
+  const f = prepareFrame(canvas, kVolumeTimeAxes, density);
   const c = f.context;
   const size = fontSize(canvas);
   if (view.referenceFrc !== null && view.referenceFrc > 0) {

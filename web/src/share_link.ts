@@ -3,6 +3,7 @@
 // for a region other than both lungs), in the URL's fragment, so the link
 // works on a static page and never reaches a server.
 import { kParameters, kRegions, regionRow, kBothLungs } from "./parameters";
+import { decodeLinkPart, parseLinkPercent } from "./link_rules";
 
 const kNormal = 100;
 
@@ -29,7 +30,7 @@ export function encodeSettings(rows: number[][]): string {
 
 export interface DecodedSettings {
   rows: number[][];
-  unknown: string[]; // parts that name no parameter or hold no positive number
+  unknown: string[]; // parts that are badly encoded, name no parameter or hold no storable percentage
 }
 
 export function decodeSettings(fragment: string): DecodedSettings {
@@ -38,14 +39,19 @@ export function decodeSettings(fragment: string): DecodedSettings {
   const text = fragment.startsWith("#") ? fragment.slice(1) : fragment;
   for (const part of text.split("&")) {
     if (part === "") continue;
-    const [name, valueText, extra] = decodeURIComponent(part).split("=");
-    const value = Number(valueText);
+    const decoded = decodeLinkPart(part);
+    if (decoded === null) {
+      unknown.push(part);
+      continue;
+    }
+    const [name, valueText, extra] = decoded.split("=");
+    const value = valueText === undefined ? null : parseLinkPercent(valueText);
     const dot = name.lastIndexOf(".");
     const regionName = dot < 0 ? "BothLungs" : name.slice(0, dot);
     const parameterName = dot < 0 ? name : name.slice(dot + 1);
     const region = kRegions.find((r) => r.name.toLowerCase() === regionName.toLowerCase());
     const parameter = kParameters.find((p) => p.name.toLowerCase() === parameterName.toLowerCase());
-    if (!region || !parameter || extra !== undefined || !(value > 0) || !Number.isFinite(value)) {
+    if (!region || !parameter || extra !== undefined || value === null) {
       unknown.push(part);
       continue;
     }

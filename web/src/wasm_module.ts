@@ -22,6 +22,13 @@ export interface PageExports {
   page_history_bytes(): number;
   page_history_size(): number;
   page_trace(slot: number, which: number): number;
+  page_aside_trace(slot: number, which: number): number;
+  page_load_cases(text: number, size: number): number;
+  page_cases(): void;
+  page_exercise(number: number): void;
+  page_description(text: number, size: number, n: number): void;
+  page_status_description(runStatus: number): number;
+  page_schematic(slot: number, sample: number, width: number, height: number): void;
   page_state(): void;
   page_text(): number;
   page_text_size(): number;
@@ -55,7 +62,7 @@ export async function loadPageModule(bytes: ArrayBuffer, hooks: PageHooks): Prom
 }
 
 // Copies bytes into the module's memory; the caller frees the pointer.
-export function copyIn(wasm: PageExports, bytes: ArrayBuffer): number {
+export function copyIn(wasm: PageExports, bytes: ArrayBufferLike): number {
   const pointer = wasm.page_alloc(bytes.byteLength);
   if (pointer === 0) throw new Error(`no memory for ${bytes.byteLength} bytes`);
   new Uint8Array(wasm.memory.buffer, pointer, bytes.byteLength).set(new Uint8Array(bytes));

@@ -2,8 +2,9 @@
 // drawing while the model integrates; each 100 ms trace point and each tick
 // of the run clock is posted as it is made.
 import { copyIn, lastText, loadPageModule, PageExports } from "./wasm_module";
-import type { FromWorker, HistoryState, SliderScale, SlotTraces, ToWorker } from "./messages";
+import type { Description, ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
 import { kHistorySlots, kParameterCount, kRegionCount } from "./messages";
+import type { AirwaySchematic } from "./schematic";
 
 const kSampleCount = 1500;
 const kTracePointCount = 1000;
@@ -13,30 +14,90 @@ const kClockStepSeconds = 0.1;
 
 let wasm: PageExports | undefined;
 let lastClock = -1;
+let schematicSize = { width: 0, height: 0 };
 const pending: ToWorker[] = [];
 
 function post(message: FromWorker, transfer: Transferable[] = []): void {
   (self as unknown as Worker).postMessage(message, transfer);
 }
 
-function copyTrace(slot: number, which: number, length: number): Float32Array {
-  const pointer = wasm!.page_trace(slot, which);
-  return new Float32Array(wasm!.memory.buffer, pointer, length).slice();
+type TraceOf = (slot: number, which: number) => number;
+
+function copyTrace(traceOf: TraceOf, slot: number, which: number, length: number): Float32Array {
+  return new Float32Array(wasm!.memory.buffer, traceOf(slot, which), length).slice();
+}
+
+// Every slot's traces, from the listed runs or from the patient run aside.
+function slotTraces(traceOf: TraceOf): SlotTraces[] {
+  const traces: SlotTraces[] = [];
+  for (let slot = 0; slot < kHistorySlots; ++slot)
+    traces.push({
+      sampleVolume: copyTrace(traceOf, slot, 0, kSampleCount),
+      sampleFlow: copyTrace(traceOf, slot, 1, kSampleCount),
+      time: copyTrace(traceOf, slot, 2, kTracePointCount),
+      volume: copyTrace(traceOf, slot, 3, kTracePointCount),
+    });
+  return traces;
+}
+
+function buffersOf(traces: SlotTraces[]): Transferable[] {
+  return traces.flatMap((t) => [t.sampleVolume.buffer, t.sampleFlow.buffer, t.time.buffer, t.volume.buffer]);
 }
 
 function postState(ranSeconds?: number): void {
   wasm!.page_state();
   const state = JSON.parse(lastText(wasm!)) as HistoryState;
-  const traces: SlotTraces[] = [];
-  for (let slot = 0; slot < kHistorySlots; ++slot)
-    traces.push({
-      sampleVolume: copyTrace(slot, 0, kSampleCount),
-      sampleFlow: copyTrace(slot, 1, kSampleCount),
-      time: copyTrace(slot, 2, kTracePointCount),
-      volume: copyTrace(slot, 3, kTracePointCount),
+  const traces = slotTraces(wasm!.page_trace);
+  const statusBlocks = state.Slots.map((slot) => wasm!.page_status_description(slot.RunStatus ?? -1));
+  post({ type: "state", state, traces, ranSeconds, statusBlocks }, buffersOf(traces));
+}
+
+function postSchematic(slot: number, sample: number): void {
+  if (schematicSize.width <= 0 || schematicSize.height <= 0) return;
+  wasm!.page_schematic(slot, sample, schematicSize.width, schematicSize.height);
+  post({ type: "schematic", slot, sample, schematic: JSON.parse(lastText(wasm!)) as AirwaySchematic });
+}
+
+// The sliders' blocks 1..8 and the run outcomes' 9..11 of the description file.
+const kDescriptionBlocks = 11;
+
+function loadDescriptions(text: string): void {
+  const bytes = new TextEncoder().encode(text);
+  const blocks: Record<number, Description> = {};
+  for (let n = 1; n <= kDescriptionBlocks; ++n) {
+    withBytes(bytes.buffer, (p) => {
+      wasm!.page_description(p, bytes.byteLength, n);
+      return 0;
     });
-  const transfer = traces.flatMap((t) => [t.sampleVolume.buffer, t.sampleFlow.buffer, t.time.buffer, t.volume.buffer]);
-  post({ type: "state", state, traces, ranSeconds }, transfer);
+    const parsed = JSON.parse(lastText(wasm!)) as Description & { Error?: string };
+    if (parsed.Error) {
+      post({ type: "failed", message: `The descriptions could not be read: ${parsed.Error}` });
+      return;
+    }
+    blocks[n] = parsed;
+  }
+  post({ type: "descriptions", blocks });
+}
+
+function loadCases(table: string): void {
+  const bytes = new TextEncoder().encode(table);
+  if (!withBytes(bytes.buffer, (p) => wasm!.page_load_cases(p, bytes.byteLength))) {
+    post({ type: "failed", message: `The case library could not be read: ${lastText(wasm!)}` });
+    return;
+  }
+  wasm!.page_cases();
+  post({ type: "cases", cases: JSON.parse(lastText(wasm!)) as TeachingCase[] });
+}
+
+function postExercise(number: number): void {
+  wasm!.page_exercise(number);
+  const { Round, State } = JSON.parse(lastText(wasm!)) as { Round: ExerciseRound | null; State: HistoryState | null };
+  if (!Round || !State) {
+    post({ type: "failed", message: "The case library has no case for the exercise." });
+    return;
+  }
+  const traces = slotTraces(wasm!.page_aside_trace);
+  post({ type: "exercise", round: Round, state: State, traces }, buffersOf(traces));
 }
 
 function sliderScales(): SliderScale[] {
@@ -51,7 +112,7 @@ function sliderScales(): SliderScale[] {
   return scales;
 }
 
-function withBytes(bytes: ArrayBuffer, use: (pointer: number) => number): number {
+function withBytes(bytes: ArrayBufferLike, use: (pointer: number) => number): number {
   const pointer = copyIn(wasm!, bytes);
   try {
     return use(pointer);
@@ -68,10 +129,13 @@ function handle(message: ToWorker): void {
         post({ type: "failed", message: lastText(w) });
       post({ type: "ready", scales: sliderScales() });
       postState();
+      loadCases(message.caseTable);
+      loadDescriptions(message.descriptions);
       return;
     case "start": {
       for (let row = 0; row < kRegionCount; ++row)
         for (let k = 0; k < kParameterCount; ++k) w.page_set_percent(row - 2, k + 1, message.working[row][k]);
+      message.globals.forEach((percent, entry) => w.page_set_global(entry + 1, percent));
       post({ type: "runStarted" });
       const began = performance.now();
       w.page_start();
@@ -95,6 +159,15 @@ function handle(message: ToWorker): void {
       if (withBytes(message.bytes, (p) => w.page_open(p, message.bytes.byteLength))) postState();
       else post({ type: "failed", message: lastText(w) });
       return;
+    case "exercise":
+      postExercise(message.number);
+      return;
+    case "schematicSize":
+      schematicSize = { width: Math.round(message.width), height: Math.round(message.height) };
+      return;
+    case "schematic":
+      postSchematic(message.slot, message.sample);
+      return;
     case "save": {
       const view = new Uint8Array(w.memory.buffer, w.page_history_bytes(), w.page_history_size());
       const bytes = view.slice().buffer;
@@ -104,8 +177,18 @@ function handle(message: ToWorker): void {
   }
 }
 
+// Whatever goes wrong in a command (a trap in the model, a bad file) is
+// reported, so that the page never waits for an answer that cannot come.
+function handleReported(message: ToWorker): void {
+  try {
+    handle(message);
+  } catch (error: unknown) {
+    post({ type: "failed", message: `The simulator failed: ${String(error)}` });
+  }
+}
+
 self.onmessage = (event: MessageEvent<ToWorker>) => {
-  if (wasm) handle(event.data);
+  if (wasm) handleReported(event.data);
   else pending.push(event.data);
 };
 
@@ -116,7 +199,11 @@ fetch(new URL("breathlab.wasm", self.location.href))
   })
   .then((bytes) =>
     loadPageModule(bytes, {
-      tracePoint: (index, time, volume) => post({ type: "trace", index, time, volume }),
+      tracePoint: (index, time, volume) => {
+        post({ type: "trace", index, time, volume });
+        // The live schematic: the model's airways at this 100 ms point.
+        postSchematic(0, 0);
+      },
       runClock: (seconds) => {
         // The model calls the clock far more often than a person can read it.
         if (Math.abs(seconds - lastClock) < kClockStepSeconds) return;
@@ -127,6 +214,6 @@ fetch(new URL("breathlab.wasm", self.location.href))
   )
   .then((module) => {
     wasm = module;
-    for (const message of pending.splice(0)) handle(message);
+    for (const message of pending.splice(0)) handleReported(message);
   })
   .catch((error: unknown) => post({ type: "failed", message: String(error) }));

@@ -2,7 +2,9 @@
 // browser. Each launch has a fresh profile folder, which is also the
 // browser's home: chromium keeps its crash reports under $HOME/.config
 // whatever the profile, and a test must not write into the user's home.
-import { mkdtempSync, rmSync } from "node:fs";
+// Its runtime folder is in the profile too: without one, chromium's audio
+// client (the end-of-run sound) leaves a pulse-* folder in the temporary folder.
+import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { chromium, BrowserContext } from "playwright-core";
@@ -17,6 +19,8 @@ export interface LaunchedBrowser {
 export async function launchChromium(): Promise<LaunchedBrowser> {
   const profile = mkdtempSync(join(tmpdir(), "breathlab-chromium-"));
   const home = join(profile, "home");
+  const runtime = join(profile, "run");
+  mkdirSync(runtime, { mode: 0o700 });
   const context = await chromium.launchPersistentContext(join(profile, "profile"), {
     executablePath: kChromium,
     env: {
@@ -24,6 +28,7 @@ export async function launchChromium(): Promise<LaunchedBrowser> {
       HOME: home,
       XDG_CONFIG_HOME: join(home, ".config"),
       XDG_CACHE_HOME: join(home, ".cache"),
+      XDG_RUNTIME_DIR: runtime,
     },
     headless: true,
     acceptDownloads: true,

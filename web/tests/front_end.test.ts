@@ -6,7 +6,7 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { describe, test } from "node:test";
 import { decodeSettings, encodeSettings } from "../src/share_link";
-import { normalParameters, regionRow } from "../src/parameters";
+import { kParameters, kRegions, normalParameters, regionRow } from "../src/parameters";
 import { rtfToHtml } from "../src/rtf_to_html";
 import { fileFor } from "./static_server";
 
@@ -27,6 +27,25 @@ describe("share link", () => {
     assert.deepEqual(decoded.rows, rows);
   });
 
+  test("each region and parameter travels under its own name and nowhere else", () => {
+    for (const region of kRegions)
+      for (const parameter of kParameters) {
+        const rows = normalParameters();
+        rows[regionRow(region.index)][parameter.k - 1] = 250;
+        const fragment = encodeSettings(rows);
+        const name = region.index === 0 ? parameter.name : `${region.name}.${parameter.name}`;
+        assert.equal(fragment, `${name}=250`);
+        assert.deepEqual(decodeSettings(fragment), { rows, unknown: [] });
+      }
+  });
+
+  test("empty parts are skipped, and a name cannot start with its dot", () => {
+    const decoded = decodeSettings("#&RMain=200&&.Cm=50&");
+    assert.deepEqual(decoded.unknown, [".Cm=50"]);
+    assert.equal(decoded.rows[regionRow(0)][0], 200);
+    assert.equal(decoded.rows[regionRow(0)][7], 100);
+  });
+
   test("a normal patient is an empty link, and names ignore letter case", () => {
     assert.equal(encodeSettings(normalParameters()), "");
     const decoded = decodeSettings("#rperipheral=250&lowerrightlobe.size=75");
@@ -35,8 +54,11 @@ describe("share link", () => {
   });
 
   test("parts that name nothing or hold no positive number are reported, not used", () => {
-    const decoded = decodeSettings("#Foo=3&RMain=-5&Cm=abc&Size&VDc=1=2&Heart.RMain=200&RMain=300");
-    assert.deepEqual(decoded.unknown, ["Foo=3", "RMain=-5", "Cm=abc", "Size", "VDc=1=2", "Heart.RMain=200"]);
+    const decoded = decodeSettings(
+      "#Foo=3&RMain=-5&Cm=abc&Size&VDc=1=2&Heart.RMain=200&RMain=0&CCC=Infinity&Size=1e400&RMain=300");
+    assert.deepEqual(decoded.unknown, [
+      "Foo=3", "RMain=-5", "Cm=abc", "Size", "VDc=1=2", "Heart.RMain=200", "RMain=0", "CCC=Infinity", "Size=1e400",
+    ]);
     const expected = normalParameters();
     expected[regionRow(0)][0] = 300;
     assert.deepEqual(decoded.rows, expected);

@@ -3,13 +3,16 @@
 import assert from "node:assert/strict";
 import { mkdirSync, readFileSync, statSync } from "node:fs";
 import { join } from "node:path";
+import { createRequire } from "node:module";
 import { after, before, describe, test } from "node:test";
 import type { BrowserContext, Page } from "playwright-core";
-import type { HistoryState } from "../src/messages";
+import type { ExerciseRound, HistoryState } from "../src/messages";
+import { encodeSettings } from "../src/share_link";
 import { launchChromium } from "./browser";
 import { cliRun, indexDifferences } from "./cli_equality";
 import { RunningServer, startStaticServer } from "./static_server";
 
+const require = createRequire(import.meta.url);
 const kRunTimeoutMs = 60_000;
 const kHistorySetBytes = 621360;
 const kBothLungsRow = 2;
@@ -111,13 +114,53 @@ describe("the page", () => {
     assert.equal(await indexCell(page, "FET", 2), "");
   });
 
+  test("the airways are drawn live during a run, then show the run's end and replay it", async () => {
+    const { page } = shared;
+    const live = await page.evaluate(() => window.breathlabPage.liveAirwayPictures());
+    assert.ok(live > 100, `${live} live airway pictures during the run`);
+    const end = await page.getAttribute("#airways", "data-shown");
+    assert.match(end!, /^1:\d{3,4}$/);
+    await page.selectOption("#replay-speed", { label: "Fast" });
+    await page.click("#replay");
+    const last = Number(end!.split(":")[1]);
+    // The replay starts from the run's beginning...
+    await page.waitForFunction((n) => Number(document.getElementById("airways")!.dataset.shown!.split(":")[1]) < n, last);
+    // ...and stops at its end.
+    await page.waitForSelector("#replay[aria-pressed=false]", { timeout: kRunTimeoutMs });
+    assert.equal(await page.getAttribute("#airways", "data-shown"), end);
+  });
+
+  test("both plots save as PNG at twice their size and as SVG", async () => {
+    const { page } = shared;
+    for (const plot of ["flow-volume", "volume-time"]) {
+      const box = (await page.locator(`#${plot}`).boundingBox())!;
+      const [png] = await Promise.all([page.waitForEvent("download"), page.click(`button[data-figure=${plot}][data-format=png]`)]);
+      assert.equal(png.suggestedFilename(), `breathlab-${plot}.png`);
+      const pngFile = join(outFolder, `${plot}.png`);
+      await png.saveAs(pngFile);
+      const header = readFileSync(pngFile);
+      // A PNG's IHDR holds width and height at bytes 16 and 20.
+      assert.deepEqual([header.readUInt32BE(16), header.readUInt32BE(20)], [Math.round(box.width) * 2, Math.round(box.height) * 2]);
+      const [svg] = await Promise.all([page.waitForEvent("download"), page.click(`button[data-figure=${plot}][data-format=svg]`)]);
+      const svgFile = join(outFolder, `${plot}.svg`);
+      await svg.saveAs(svgFile);
+      const text = readFileSync(svgFile, "utf8");
+      assert.match(text, /^<svg xmlns="http:\/\/www\.w3\.org\/2000\/svg"/);
+      assert.match(text, plot === "flow-volume" ? /Volume expired \(l\)/ : /Time \(s\)/);
+      assert.match(text, /stroke="#ff0000"/, "the run's curve is in the figure");
+    }
+  });
+
   test("a slider moved with the keyboard changes the next run, and a second START lists both", async () => {
     const { page } = shared;
     const slider = page.locator("#slider-RPeripheral");
     await slider.focus();
     for (let i = 0; i < 100; ++i) await page.keyboard.press("ArrowRight"); // one doubling
     assert.equal(await page.textContent("#slider-RPeripheral-value"), "200 %");
+    // The description box explains the slider moved last, then the run's outcome.
+    assert.match((await page.textContent("#description"))!, /^Peripheral airway resistance/);
     const state = await pressStart(page, 2);
+    assert.match((await page.textContent("#description"))!, /^The simulated examination completed/);
     assert.equal(state.Slots[1].Parameters[kBothLungsRow][kRPeripheral], 200);
     assert.equal(state.Slots[2].Parameters[kBothLungsRow][kRPeripheral], 100);
     assert.ok(state.Slots[1].MEF25! < state.Slots[2].MEF25!, "higher peripheral resistance lowers MEF25");
@@ -142,10 +185,10 @@ describe("the page", () => {
     assert.deepEqual(shared.errors, []);
   });
 
-  test("fits and is drawn at a laptop's, a projector's and an upright tablet's size", async () => {
+  test("fits and is drawn at a laptop's, a projector's, an upright tablet's and a phone's size", async () => {
     const { page } = shared;
     mkdirSync(join(outFolder, "screenshots"), { recursive: true });
-    for (const [width, height] of [[1366, 768], [1920, 1080], [768, 1024]]) {
+    for (const [width, height] of [[1366, 768], [1920, 1080], [768, 1024], [390, 844]]) {
       await page.setViewportSize({ width, height });
       await page.waitForTimeout(200);
       const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
@@ -157,6 +200,61 @@ describe("the page", () => {
       assert.ok(statSync(file).size > 20_000);
     }
     await page.setViewportSize({ width: 1366, height: 768 });
+  });
+
+  test("the about box opens and closes; the end-of-run sound is on by default on a laptop", async () => {
+    const { page } = shared;
+    assert.ok(await page.isChecked("#sound"));
+    await page.click("button[data-command=about]");
+    assert.match((await page.textContent("#about"))!, /MIT License/);
+    await page.click("#about-close");
+    assert.equal(await page.locator("#about[open]").count(), 0);
+  });
+
+  test("on a phone the indices fit, every control takes a thumb, and scale labels stand at their positions", async () => {
+    const { page } = shared;
+    await page.setViewportSize({ width: 390, height: 844 });
+    await page.waitForTimeout(200);
+    const percentColumn = await page.locator("#indices thead th").last().boundingBox();
+    assert.ok(percentColumn && percentColumn.x + percentColumn.width <= 390, `% column ${JSON.stringify(percentColumn)}`);
+    const small = await page.$$eval("button, select, input[type=range]", (controls) =>
+      controls
+        .filter((c) => (c as HTMLElement).offsetParent !== null)
+        .map((c) => ({ what: c.outerHTML.slice(0, 60), box: c.getBoundingClientRect() }))
+        .filter(({ box }) => box.width < 44 || box.height < 44)
+        .map(({ what, box }) => `${what} ${box.width}x${box.height}`));
+    assert.deepEqual(small, []);
+    // The middle resistance's scale starts at 50 %; its "100" stands at the
+    // thumb of 100 %, a fifth along the track, not at the track's start.
+    const [label, track] = await Promise.all([
+      page.locator("#slider-RMiddle ~ .ticks span", { hasText: /^100$/ }).boundingBox(),
+      page.locator("#slider-RMiddle").boundingBox(),
+    ]);
+    const thumb = track!.x + 8 + 0.2 * (track!.width - 16);
+    assert.ok(Math.abs(label!.x + label!.width / 2 - thumb) < 10, `label at ${label!.x}, thumb at ${thumb}`);
+    await page.setViewportSize({ width: 1366, height: 768 });
+  });
+
+  test("an accessibility checker finds nothing serious, on a laptop and on a phone, with dialogs open", async () => {
+    const { page } = shared;
+    await page.addScriptTag({ path: require.resolve("axe-core/axe.min.js") });
+    async function seriousViolations(where: string): Promise<string[]> {
+      const results = await page.evaluate(() =>
+        (window as unknown as { axe: { run(): Promise<{ violations: { id: string; impact: string; nodes: { target: string[] }[] }[] }> } }).axe.run());
+      return results.violations
+        .filter((v) => v.impact === "serious" || v.impact === "critical")
+        .map((v) => `${where}: ${v.id} at ${v.nodes.map((n) => n.target.join(" ")).join(", ")}`);
+    }
+    const found: string[] = [];
+    for (const [width, height] of [[1366, 768], [390, 844]]) {
+      await page.setViewportSize({ width, height });
+      found.push(...(await seriousViolations(`${width}x${height}`)));
+    }
+    await page.setViewportSize({ width: 1366, height: 768 });
+    await page.click("button[data-command=cases]");
+    found.push(...(await seriousViolations("case library")));
+    await page.click("#cases-close");
+    assert.deepEqual(found, []);
   });
 
   test("ref.Default brings back the program's reference and re-expresses the runs against it", async () => {
@@ -182,6 +280,10 @@ describe("the page", () => {
       return heading !== null && heading.textContent !== previous;
     }, general);
     assert.match((await page.textContent("#help-body"))!, /main bronchi/);
+    // The help scrolls with the keyboard: its text has the focus.
+    await page.waitForFunction(() => document.activeElement?.id === "help-body");
+    await page.keyboard.press("PageDown");
+    await page.waitForFunction(() => document.getElementById("help-body")!.scrollTop > 0);
     await page.keyboard.press("Escape");
     assert.equal(await page.locator("#help[open]").count(), 0);
   });
@@ -201,6 +303,144 @@ describe("the page", () => {
     assert.ok(await page.locator("button[data-command=delete]").isDisabled());
     assert.equal(await indexCell(page, "FEV1", 3), "");
     assert.deepEqual(shared.errors, []);
+  });
+
+  test("the keyboard alone runs the examination, and the focus stays on START after a run", async () => {
+    const { page } = shared;
+    const runs = (await pageState(page)).RunCount;
+    await page.focus("button[data-command=start]");
+    await page.keyboard.press("Enter");
+    await waitForRuns(page, Math.min(runs + 1, 3));
+    await page.waitForFunction(() => document.activeElement?.getAttribute("data-command") === "start");
+    const names = await page.$$eval("button, select, input", (controls) =>
+      controls.filter((c) => (c as HTMLElement).offsetParent !== null).map((c) => {
+        const labelled = (c as HTMLInputElement).labels?.[0]?.textContent ?? "";
+        return `${c.getAttribute("aria-label") ?? ""}${c.textContent ?? ""}${labelled}${c.getAttribute("title") ?? ""}`.trim();
+      }));
+    assert.ok(names.every((name) => name !== ""), "every visible control has an accessible name");
+    assert.ok((await page.locator("#indices thead th[scope=col]").count()) === 5);
+    assert.ok((await page.locator("#indices tbody th[scope=row]").count()) >= 11);
+  });
+});
+
+// breathlab-cli's --set arguments for a patient's percentages (regions and
+// the expiration depth, the only global a case changes).
+function setArguments(rows: number[][], globals: number[]): string[] {
+  const args: string[] = [];
+  for (const part of encodeSettings(rows).split("&").filter((p) => p !== "")) args.push("--set", part);
+  if (globals[0] !== 100) args.push("--set", `G1=${globals[0]}`);
+  return args;
+}
+
+describe("cases and exercises", () => {
+  test("a case from the library runs as a listed run with breathlab-cli --case's indices", async () => {
+    async function openCase(page: Page, name: string, runs: number): Promise<HistoryState> {
+      await page.click("button[data-command=cases]");
+      await page.click(`.case-choice[data-case='${name}']`);
+      assert.match((await page.textContent("#case-note"))!, /The patient:.*Look for:.*Settings:/s);
+      await page.click("#case-open");
+      return waitForRuns(page, runs);
+    }
+    // The model's state carries from one run to the next, so each case is
+    // compared as the first run of a fresh page, as breathlab-cli runs it.
+    for (const name of ["tracheal-stenosis", "submaximal"]) {
+      const { page, errors } = await openPage();
+      assertSameAsCli((await openCase(page, name, 1)).Slots[1], cliRun(["--case", name]));
+      assert.equal(await page.textContent("#data-source"), `Case: ${name === "submaximal" ? "Submaximal expiration" : "Fixed obstruction of the trachea"}`);
+      // A second case is listed beside the first, for comparing on one plot.
+      const state = await openCase(page, "normal", 2);
+      assert.equal(state.Slots[2].Globals[0], name === "submaximal" ? 25 : 100);
+      assert.equal(await page.locator("#runs tr.run").count(), 2);
+      assert.deepEqual(errors, []);
+      await page.close();
+    }
+  });
+
+  test("an exercise number gives breathlab-cli --exercise's patient; a number counts once in the score", async () => {
+    const { page, errors } = await openPage();
+    await page.evaluate(() => localStorage.clear());
+    await page.click("button[data-command=exercise]");
+    async function openExercise(number: number): Promise<{ round: ExerciseRound; state: HistoryState }> {
+      await page.fill("#exercise-number", String(number));
+      await page.click("#exercise-open");
+      await page.waitForFunction((n) => window.breathlabPage.exercise()?.round.Number === n, number);
+      return (await page.evaluate(() => window.breathlabPage.exercise()))!;
+    }
+    for (const number of [4711, 12, 99999]) {
+      const { round, state } = await openExercise(number);
+      const byNumber = cliRun(["--exercise", String(number)]);
+      assertSameAsCli(state.Slots[1], byNumber);
+      assertSameAsCli(state.Slots[1], cliRun(setArguments(round.Parameters, round.Globals)));
+    }
+    // The settings stay hidden: the listed runs are untouched.
+    assert.equal((await pageState(page)).RunCount, 0);
+
+    const { round } = await openExercise(4711);
+    const cases = await page.$$eval(".case-choice", (buttons) => buttons.map((b) => (b as HTMLElement).dataset.case));
+    assert.ok(cases.length > 5, `${cases.length} cases listed`);
+    await page.click("#exercise-submit");
+    assert.match((await page.textContent("#exercise-answer"))!, /both questions/);
+    await page.check(`#exercise-pattern input >> nth=0`);
+    await page.check(`#exercise-site input >> nth=0`);
+    await page.click("#exercise-submit");
+    assert.match((await page.textContent("#exercise-answer"))!, /Pattern: (right|wrong)\. Fault: (right|wrong)\..*The patient:/s);
+    assert.equal(await page.locator("#exercise-pattern .choice.right").count(), 1);
+    assert.ok((await page.locator("#exercise .choice.right").count()) >= 2);
+    const firstScore = (await page.textContent("#exercise-score"))!;
+    assert.match(firstScore, /^Score: [0-2] of 2 \(1 rounds\)$/);
+    // The same number answered again, now otherwise, leaves the score alone.
+    await openExercise(round.Number);
+    await page.check(`#exercise-pattern input >> nth=1`);
+    await page.check(`#exercise-site input >> nth=1`);
+    await page.click("#exercise-submit");
+    assert.equal(await page.textContent("#exercise-score"), firstScore);
+    await page.click("#exercise-close");
+    // The score outlives the page.
+    await page.reload();
+    await page.waitForSelector("body[data-state=ready]");
+    await page.click("button[data-command=exercise]");
+    assert.equal(await page.textContent("#exercise-score"), firstScore);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+});
+
+describe("offline, installable, under any sub-path", () => {
+  test("a page opened once under a sub-path starts and runs with no network", async () => {
+    const folder = process.env.BREATHLAB_WEB_DIR!;
+    const nested = await startStaticServer(folder, 0, "/courses/spirometry/");
+    const page = await context.newPage();
+    const errors: string[] = [];
+    page.on("pageerror", (error) => errors.push(error.message));
+    try {
+      await page.goto(nested.url);
+      await page.waitForSelector("body[data-state=ready]", { timeout: kRunTimeoutMs });
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null, undefined, { timeout: kRunTimeoutMs });
+      const manifest = await page.evaluate(async () => {
+        const link = document.querySelector<HTMLLinkElement>("link[rel=manifest]")!;
+        return (await fetch(link.href)).json() as Promise<{ start_url: string; display: string }>;
+      });
+      assert.deepEqual([manifest.start_url, manifest.display], ["./", "standalone"]);
+      await context.setOffline(true);
+      await page.reload();
+      await page.waitForSelector("body[data-state=ready]", { timeout: kRunTimeoutMs });
+      const state = await pressStart(page, 1);
+      assertSameAsCli(state.Slots[1], cliRun([]));
+      await page.click("button[data-command=cases]");
+      assert.ok((await page.locator(".case-choice").count()) > 5, "the case library came from the cache");
+      assert.deepEqual(errors, []);
+    } finally {
+      await context.setOffline(false);
+      await page.close();
+      await nested.close();
+    }
+  });
+
+  test("opened from a file, the page says how to serve it", async () => {
+    const page = await context.newPage();
+    await page.goto(`file://${join(process.env.BREATHLAB_WEB_DIR!, "index.html")}`);
+    assert.match((await page.textContent("#status"))!, /served over HTTP.*make serve-web.*http\.server/);
+    await page.close();
   });
 });
 
@@ -229,6 +469,7 @@ describe("files and links", () => {
       assert.equal(await indexCell(page, "FEV1", 3), word);
       assert.equal(await indexCell(page, "FEV1", 4), "");
       assert.equal(await page.textContent("#runs tr[data-slot='1'] th"), label);
+      assert.match((await page.textContent("#description"))!, word === "dead" ? /^dead: / : /^error: /);
       assert.deepEqual(errors, []);
       await page.close();
     }
@@ -240,11 +481,15 @@ describe("files and links", () => {
     await page.click("button[data-command=useAsReference]");
     await page.waitForFunction(() => window.breathlabPage.state()!.Slots[0].Parameters[2][4] === 400);
     const saved = await pageState(page);
+    // Without the File System Access API the file goes to the downloads.
+    await page.evaluate(() => delete (window as unknown as { showSaveFilePicker?: unknown }).showSaveFilePicker);
+    await page.fill("#save-name", "asthma series");
     const [download] = await Promise.all([
       page.waitForEvent("download"),
       page.click("button[data-command=save]"),
     ]);
-    assert.equal(download.suggestedFilename(), "data_default.spi");
+    assert.equal(download.suggestedFilename(), "asthma series.spi");
+    await page.waitForFunction(() => document.getElementById("data-source")!.textContent === "File: asthma series");
     const file = join(outFolder, "reference.spi");
     await download.saveAs(file);
     assert.equal(readFileSync(file).length, kHistorySetBytes);

@@ -11,6 +11,8 @@ const kTypes: Record<string, string> = {
   ".json": "application/json",
   ".wasm": "application/wasm",
   ".svg": "image/svg+xml",
+  ".webmanifest": "application/manifest+json",
+  ".txt": "text/plain; charset=utf-8",
 };
 
 export interface RunningServer {
@@ -31,12 +33,15 @@ export function fileFor(root: string, requestPath: string): string | undefined {
   }
 }
 
-export function startStaticServer(folder: string, port = 0): Promise<RunningServer> {
+// The folder is served under `prefix` ("/" or "/some/path/"), as a static
+// host may place the page below its root.
+export function startStaticServer(folder: string, port = 0, prefix = "/"): Promise<RunningServer> {
   const root = resolve(folder);
   const server: Server = createServer((request, response) => {
     let file: string | undefined;
+    const url = request.url ?? "/";
     try {
-      file = fileFor(root, request.url ?? "/");
+      file = url.startsWith(prefix) ? fileFor(root, `/${url.slice(prefix.length)}`) : undefined;
     } catch {
       file = undefined; // a malformed escape in the path
     }
@@ -57,7 +62,7 @@ export function startStaticServer(folder: string, port = 0): Promise<RunningServ
       const address = server.address();
       const actualPort = typeof address === "object" && address ? address.port : port;
       resolvePromise({
-        url: `http://127.0.0.1:${actualPort}/`,
+        url: `http://127.0.0.1:${actualPort}${prefix}`,
         close: () => new Promise((done) => server.close(() => done())),
       });
     });

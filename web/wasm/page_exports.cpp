@@ -1,9 +1,14 @@
 // The C functions the page's worker calls, and the two it provides: one for
 // each 100 ms point of the volume-time trace and one for the run clock, so
 // the plots grow while the examination runs.
+#include "description_file.h"
+#include "page_cases.h"
+#include "index_texts.h"
+#include "page_json.h"
 #include "page_session.h"
+#include "schematic_json.h"
 
-#include "history_set_io.h"
+#include "history_set_check.h"
 #include "parameter_scales.h"
 #include "slider_table.h"
 
@@ -25,6 +30,11 @@ using namespace breathlab;
 PageSession& Session() {
     static PageSession* session = new PageSession;
     return *session;
+}
+
+PageCases& Cases() {
+    static PageCases* cases = new PageCases;
+    return *cases;
 }
 
 std::string& LastText() {
@@ -93,6 +103,22 @@ PAGE_EXPORT(page_percent_at) int PagePercentAt(int k, int position) {
 }
 
 PAGE_EXPORT(page_start) void PageStart() { Session().Start(); }
+
+// The case table's text; returns 1 when it was read, else the message is in
+// page_text. page_cases then puts the list in page_text.
+PAGE_EXPORT(page_load_cases) int PageLoadCases(const char* text, int size) {
+    return Cases().Load(std::string(text, static_cast<std::size_t>(size)), LastText());
+}
+PAGE_EXPORT(page_cases) void PageCasesJson() { LastText() = Cases().CasesJson(); }
+
+// Runs the patient of an exercise number aside from the listed runs; the
+// round, then the run's state, are in page_text as {"Round":...,"State":...}.
+PAGE_EXPORT(page_exercise) void PageExercise(int number) {
+    const ExerciseRound round = Cases().Round(static_cast<std::uint32_t>(number));
+    if (round.Case) Session().RunAside(round.Patient);
+    LastText() = "{\"Round\":" + Cases().RoundJson(round) +
+                 ",\"State\":" + (round.Case ? Session().AsideJson() : "null") + "}";
+}
 PAGE_EXPORT(page_select_run) int PageSelectRun(int row) { return Session().SelectRun(row); }
 PAGE_EXPORT(page_delete_selected) int PageDeleteSelected() { return Session().DeleteSelected(); }
 PAGE_EXPORT(page_use_as_reference) int PageUseAsReference() {
@@ -110,9 +136,11 @@ PAGE_EXPORT(page_history_size) int PageHistorySize() { return static_cast<int>(k
 
 // Traces of a slot: 0 sample volume, 1 sample flow (1500 values each),
 // 2 time axis, 3 volume trace (1000 values each).
-PAGE_EXPORT(page_trace) const float* PageTrace(int slot, int which) {
+namespace {
+
+const float* TraceOf(const RunHistory& history, int slot, int which) {
     if (slot < 0 || slot >= kHistorySlots) return nullptr;
-    const ResultRecord& r = Session().History().Slots[slot];
+    const ResultRecord& r = history.Slots[slot];
     switch (which) {
     case 0: return r.SampleVolume;
     case 1: return r.SampleSignal;
@@ -120,6 +148,48 @@ PAGE_EXPORT(page_trace) const float* PageTrace(int slot, int which) {
     case 3: return r.VolumeTrace;
     default: return nullptr;
     }
+}
+
+} // namespace
+
+PAGE_EXPORT(page_trace) const float* PageTrace(int slot, int which) {
+    return TraceOf(Session().History(), slot, which);
+}
+// The same of the patient run aside (after page_exercise).
+PAGE_EXPORT(page_aside_trace) const float* PageAsideTrace(int slot, int which) {
+    return Session().HasAside() ? TraceOf(Session().Aside(), slot, which) : nullptr;
+}
+
+// Block n of the description file's text (the explanation of slider n, or of
+// a run's outcome) as {"PartOne":...,"PartTwo":...} in page_text; a block the
+// text lacks gives two empty parts, a malformed text {"Error":...}.
+PAGE_EXPORT(page_description) void PageDescription(const char* text, int size, int n) {
+    const DescriptionResult result =
+        ParseDescription(std::string(text, static_cast<std::size_t>(size)), n);
+    std::string& out = LastText();
+    out = result.Ok() ? "{\"PartOne\":" : "{\"Error\":";
+    if (result.Ok()) {
+        AppendString(out, result.Text.PartOne);
+        out += ",\"PartTwo\":";
+        AppendString(out, result.Text.PartTwo);
+    } else {
+        AppendString(out, result.Error);
+    }
+    out += '}';
+}
+
+// The description block of a run's outcome (run status 1, 0 or -1).
+PAGE_EXPORT(page_status_description) int PageStatusDescription(double runStatus) {
+    return StatusDescription(static_cast<float>(runStatus)).value_or(0);
+}
+
+// The airway schematic in a width x height picture: slot 0 the model as it
+// runs, slots 1..4 a listed run at a sample (0..1500) of its lobe traces.
+// The list is in page_text.
+PAGE_EXPORT(page_schematic) void PageSchematic(int slot, int sample, int width, int height) {
+    const SchematicInputs inputs =
+        SchematicInputsForSlot(slot, Session().Model(), Session().History().Slots, sample);
+    LastText() = SchematicJson(ComputeAirwaySchematic(width, height, kSchematicPenWidth, inputs));
 }
 
 // page_state fills the text that page_text then points at (UTF-8, no NUL

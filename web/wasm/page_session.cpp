@@ -1,32 +1,14 @@
 #include "page_session.h"
 
 #include "history_commands.h"
-#include "history_set_io.h"
+#include "history_set_check.h"
 #include "index_texts.h"
 #include "number_text.h"
+#include "page_json.h"
 
 namespace breathlab {
 
 namespace {
-
-void AppendString(std::string& out, const std::string& text) {
-    out += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        if (static_cast<unsigned char>(c) >= 0x20) out += c;
-    }
-    out += '"';
-}
-
-template <typename Each>
-void AppendArray(std::string& out, int count, Each each) {
-    out += '[';
-    for (int i = 0; i < count; ++i) {
-        if (i > 0) out += ',';
-        each(i);
-    }
-    out += ']';
-}
 
 void AppendRecord(std::string& out, const ResultRecord& r) {
     out += "{\"RunStatus\":";
@@ -51,6 +33,28 @@ void AppendRecord(std::string& out, const ResultRecord& r) {
     out += '}';
 }
 
+std::string HistoryJson(const RunHistory& h, const ParameterSet& working) {
+    const bool runShown = h.SelectedRun >= 1;
+    const IndexTableCells cells = IndexTableTexts(h, runShown ? h.SelectedRun : 0, runShown);
+    std::string out = "{\"SelectedRun\":" + std::to_string(h.SelectedRun) +
+                      ",\"RunCount\":" + std::to_string(h.RunCount) + ",\"IndexTable\":";
+    AppendArray(out, kIndicesRows, [&](int row) {
+        AppendArray(out, kIndicesColumns, [&](int column) { AppendString(out, cells[row][column]); });
+    });
+    out += ",\"Slots\":";
+    AppendArray(out, kHistorySlots, [&](int slot) { AppendRecord(out, h.Slots[slot]); });
+    out += ",\"Working\":";
+    AppendArray(out, kRegionRows, [&](int row) {
+        AppendArray(out, kParameterCount,
+                    [&](int k) { out += JsonNumber(working.RegionParams[row][k]); });
+    });
+    out += ",\"WorkingGlobals\":";
+    AppendArray(out, kGlobalParams,
+                [&](int j) { out += JsonNumber(working.GlobalParams[j]); });
+    out += '}';
+    return out;
+}
+
 } // namespace
 
 bool PageSession::StartUp(const void* defaultSet, std::size_t size, std::string& error) {
@@ -59,6 +63,7 @@ bool PageSession::StartUp(const void* defaultSet, std::size_t size, std::string&
     if (session_) *slots = session_->History();
     const bool ok = HistorySetFromBytes(defaultSet, size, *slots, error);
     if (ok) *defaultReference_ = (*slots)[0];
+    *defaults_ = *slots;
     session_ = std::make_unique<HeadlessSession>(slots.get());
     parameters_ = ParameterSet{};
     return ok;
@@ -107,26 +112,18 @@ bool PageSession::Open(const void* data, std::size_t size, std::string& error) {
 }
 
 std::string PageSession::StateJson() const {
-    const RunHistory& h = History();
-    const bool runShown = h.SelectedRun >= 1;
-    const IndexTableCells cells = IndexTableTexts(h, runShown ? h.SelectedRun : 0, runShown);
-    std::string out = "{\"SelectedRun\":" + std::to_string(h.SelectedRun) +
-                      ",\"RunCount\":" + std::to_string(h.RunCount) + ",\"IndexTable\":";
-    AppendArray(out, kIndicesRows, [&](int row) {
-        AppendArray(out, kIndicesColumns, [&](int column) { AppendString(out, cells[row][column]); });
-    });
-    out += ",\"Slots\":";
-    AppendArray(out, kHistorySlots, [&](int slot) { AppendRecord(out, h.Slots[slot]); });
-    out += ",\"Working\":";
-    AppendArray(out, kRegionRows, [&](int row) {
-        AppendArray(out, kParameterCount,
-                    [&](int k) { out += JsonNumber(parameters_.RegionParams[row][k]); });
-    });
-    out += ",\"WorkingGlobals\":";
-    AppendArray(out, kGlobalParams,
-                [&](int j) { out += JsonNumber(parameters_.GlobalParams[j]); });
-    out += '}';
-    return out;
+    return HistoryJson(History(), parameters_);
+}
+
+void PageSession::RunAside(const ParameterSet& patient) {
+    aside_ = std::make_unique<HeadlessSession>(defaults_.get());
+    aside_->Start(patient);
+    aside_->Runs().SelectedRun = 1;
+    aside_->Runs().RunCount = 1;
+}
+
+std::string PageSession::AsideJson() const {
+    return aside_ ? HistoryJson(Aside(), parameters_) : std::string("null");
 }
 
 } // namespace breathlab

@@ -44,11 +44,21 @@ class PageSession {
     // of the shown run, each listed slot's status, indices and percentages.
     std::string StateJson() const;
 
+    // A patient examined apart from the listed runs (an exercise round, whose
+    // settings the student must not see): a fresh start-up and one START,
+    // as the window's exercise mode runs it.
+    void RunAside(const ParameterSet& patient);
+    bool HasAside() const { return aside_ != nullptr; }
+    const RunHistory& Aside() const { return aside_->Runs(); }
+    std::string AsideJson() const;
+
   private:
     void LoadParametersFromSlot(int slot);
     RunHistory& Runs() { return session_->Runs(); }
 
     std::unique_ptr<HeadlessSession> session_;
+    std::unique_ptr<ResultHistory> defaults_ = std::make_unique<ResultHistory>();
+    std::unique_ptr<HeadlessSession> aside_;
     std::unique_ptr<ResultRecord> defaultReference_ = std::make_unique<ResultRecord>();
     ParameterSet parameters_;
 };

@@ -1,0 +1,20 @@
+// Copies a rectangle of the start-up layout onto a control, and measures
+// what a control's text needs, for the window and its parts alike.
+#pragma once
+
+#include "startup_layout.h"
+
+class QGroupBox;
+class QPushButton;
+class QWidget;
+
+// Labels size themselves to their text: the scaled design size can fall a
+// pixel or two short of the text in the scaled font.
+void PlaceControl(QWidget* widget, const breathlab::ControlRect& rect);
+
+// The size a button needs to show its text whole in its font: the text and
+// the margins the style keeps around a button's contents.
+breathlab::TextSize ButtonFit(const QPushButton* button);
+
+// The width a group box needs to show its title whole.
+int GroupTitleFit(const QGroupBox* group);
