@@ -32,4 +32,10 @@ inline constexpr std::array<FontSubstitution, 3> kFontSubstitutions{{
 // the application object exists.
 void UseProgramFont();
 
+// Draws the whole window in `family` instead: the names the code uses and the
+// application's default font all resolve to it. This is how the window looks
+// on a machine whose sans face is another one, and how the layout is checked
+// against the common ones.
+void UseFontFamilyEverywhere(const char* family);
+
 } // namespace breathlab

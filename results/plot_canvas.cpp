@@ -48,11 +48,20 @@ int HundredthsY(const QPainter& painter, double hundredths) {
     return HundredthsPixel(LogicalHeight(*painter.device()), hundredths);
 }
 
+namespace {
+int smallestPlotTextPixels = 0;
+} // namespace
+
+void SetSmallestPlotTextPixels(int pixels) {
+    smallestPlotTextPixels = std::max(0, pixels);
+}
+
 QFont PlotFont(const QString& family, int pointSize) {
     QFont font(family);
     const int points = std::max(pointSize, kReadablePlotPoints);
-    font.setPixelSize(static_cast<int>(
-        RoundHalfEven(static_cast<double>(points) * kScreenDpi / kPointsPerInch)));
+    const int pixels = static_cast<int>(
+        RoundHalfEven(static_cast<double>(points) * kScreenDpi / kPointsPerInch));
+    font.setPixelSize(std::max(pixels, smallestPlotTextPixels));
     return font;
 }
 

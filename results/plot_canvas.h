@@ -36,6 +36,11 @@ int HundredthsY(const QPainter& painter, double hundredths);
 // never below 8 points, the smallest size that reads well.
 QFont PlotFont(const QString& family, int pointSize);
 
+// The window's plots write no smaller than its tables (and in presentation
+// mode no smaller than its other texts): PlotFont gives at least this many
+// pixels from now on. 0, as at start, keeps the plots' own sizes.
+void SetSmallestPlotTextPixels(int pixels);
+
 // Width of "H" and height of "I" of the painter's font: the units the labels
 // are placed by.
 int LetterWidthH(const QPainter& painter);

@@ -37,13 +37,15 @@ double VolumeHundredths(double litres) {
 
 void DrawTimeTicks(QPainter& painter) {
     const int axisY = HundredthsY(painter, kTimeAxisY);
+    // Large labels (presentation mode) on a low plot would run past its
+    // bottom edge; they move up over the ticks instead of being cut.
+    const int labelTop = std::min(axisY + kTickLength,
+                                  LogicalHeight(*painter.device()) - LetterHeightI(painter));
     for (int seconds = 2; seconds <= 60; seconds += 2) {
         const int x = HundredthsX(painter, TimeHundredths(seconds));
         DrawLineTo(painter, QPoint(x, axisY), QPoint(x, axisY + kTickLength));
-        if (seconds % 10 == 0) {
-            DrawTextAt(painter, x - HalfLetterWidth(painter), axisY + kTickLength,
-                       QString::number(seconds));
-        }
+        if (seconds % 10 == 0)
+            DrawTextAt(painter, x - HalfLetterWidth(painter), labelTop, QString::number(seconds));
     }
 }
 

@@ -181,6 +181,13 @@
     </message>
 </context>
 <context>
+    <name>DescriptionView</name>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Before the first run&lt;/b&gt;&lt;/p&gt;&lt;p&gt;1. Choose a group: click the panel of MAIN, MIDDLE, PERIPHERAL or LUNGS.&lt;/p&gt;&lt;p&gt;2. Set its sliders: 100 % is normal.&lt;/p&gt;&lt;p&gt;3. Press START. The plots and tables then compare the run with the reference.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Before the first run&lt;/b&gt;&lt;/p&gt;&lt;p&gt;1. Choose a group: click the panel of MAIN, MIDDLE, PERIPHERAL or LUNGS.&lt;/p&gt;&lt;p&gt;2. Set its sliders: 100 % is normal.&lt;/p&gt;&lt;p&gt;3. Press START. The plots and tables then compare the run with the reference.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseDialog</name>
     <message>
         <source>Index</source>
@@ -197,10 +204,6 @@
     <message>
         <source>Open exercise</source>
         <translation>Open exercise</translation>
-    </message>
-    <message>
-        <source>Exercise</source>
-        <translation>Exercise</translation>
     </message>
     <message>
         <source>1. Which pattern?</source>
@@ -252,6 +255,22 @@
             <numerusform>Score: %1 of %2 (%n round)</numerusform>
             <numerusform>Score: %1 of %2 (%n rounds)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Exercise %1 was answered before: this answer is not scored again.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Exercise %1 was answered before: this answer is not scored again.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Exercise - %1</source>
+        <translation>Exercise - %1</translation>
+    </message>
+    <message>
+        <source>right answer</source>
+        <translation>right answer</translation>
+    </message>
+    <message>
+        <source>your answer</source>
+        <translation>your answer</translation>
     </message>
 </context>
 <context>
@@ -713,6 +732,22 @@
     <message>
         <source>Exercise</source>
         <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentation</translation>
+    </message>
+    <message>
+        <source>The case file %1 holds no run.</source>
+        <translation>The case file %1 holds no run.</translation>
+    </message>
+    <message>
+        <source>Case: %1</source>
+        <translation>Case: %1</translation>
     </message>
 </context>
 <context>

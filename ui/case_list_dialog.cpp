@@ -1,6 +1,7 @@
 #include "case_list_dialog.h"
 
 #include "case_notes.h"
+#include "screen_share.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -41,6 +42,8 @@ CaseListDialog::CaseListDialog(const std::vector<TeachingCase>& cases, QWidget* 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     OpenButton->setEnabled(false);
     if (!cases.empty()) CaseList->setCurrentRow(0);
+    setSizeGripEnabled(true);
+    GrowWithScreen(this, sizeHint());
 }
 
 QString CaseListDialog::ChosenCase() const {

@@ -38,6 +38,15 @@ bool DescriptionView::ShowBlock(const QString& path, int block, QString& error) 
     return true;
 }
 
+void DescriptionView::ShowFirstSteps() {
+    setHtml(tr("<p><b>Before the first run</b></p>"
+               "<p>1. Choose a group: click the panel of MAIN, MIDDLE, PERIPHERAL or LUNGS.</p>"
+               "<p>2. Set its sliders: 100 % is normal.</p>"
+               "<p>3. Press START. The plots and tables then compare the run with the "
+               "reference.</p>"));
+    moveCursor(QTextCursor::Start);
+}
+
 int DescriptionView::LineWidth() const {
     const int margins = 2 * static_cast<int>(std::ceil(document()->documentMargin()));
     const int scrollBar =

@@ -17,6 +17,10 @@ class DescriptionView : public QTextEdit {
     // the box then keeps what it showed.
     bool ShowBlock(const QString& path, int block, QString& error);
 
+    // Before any run: what to do first, since nothing has run that a
+    // description could be about.
+    void ShowFirstSteps();
+
     // The width a line of the box has: the box less its text margins and less
     // the scroll bar that a long text brings with it.
     int LineWidth() const;

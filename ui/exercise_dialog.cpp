@@ -4,6 +4,7 @@
 #include "case_runs.h"
 #include "flow_volume_plot.h"
 #include "indices_table.h"
+#include "screen_share.h"
 #include "volume_time_plot.h"
 
 #include <QApplication>
@@ -28,15 +29,15 @@ namespace {
 const QSize kFlowVolumeSize(420, 330);
 const QSize kVolumeTimeSize(420, 250);
 
-QPixmap FlowVolumePicture(const RunHistory& history) {
-    QImage image(kFlowVolumeSize, QImage::Format_RGB32);
+QPixmap FlowVolumePicture(const RunHistory& history, const QSize& size) {
+    QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
     PaintFlowVolumePlot(painter, history);
     return QPixmap::fromImage(image);
 }
 
-QPixmap VolumeTimePicture(const RunHistory& history) {
-    QImage image(kVolumeTimeSize, QImage::Format_RGB32);
+QPixmap VolumeTimePicture(const RunHistory& history, const QSize& size) {
+    QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
     VolumeTimePlot plot;
     PaintVolumeTimeAxes(painter, history.Slots);
@@ -95,13 +96,17 @@ ExerciseDialog::ExerciseDialog(const std::vector<TeachingCase>& cases,
       SeedButton(new QPushButton(tr("Open exercise"), this)), AnswerView(new QTextBrowser(this)),
       session_(cases, sessionSeed), defaults_(defaults) {
     setObjectName(QStringLiteral("ExerciseDialog"));
-    setWindowTitle(tr("Exercise"));
     QFont large = ExerciseLabel->font();
     large.setBold(true);
     large.setPointSizeF(large.pointSizeF() * 1.3);
     ExerciseLabel->setFont(large);
-    FlowVolumeView->setFixedSize(kFlowVolumeSize);
-    VolumeTimeView->setFixedSize(kVolumeTimeSize);
+    // The plots are drawn afresh at whatever size the window grows to.
+    for (auto [view, size] : {std::pair{FlowVolumeView, kFlowVolumeSize},
+                              std::pair{VolumeTimeView, kVolumeTimeSize}}) {
+        view->setMinimumSize(size);
+        view->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    }
+    setSizeGripEnabled(true);
     IndicesView->horizontalHeader()->hide();
     IndicesView->verticalHeader()->hide();
     IndicesView->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -115,16 +120,15 @@ ExerciseDialog::ExerciseDialog(const std::vector<TeachingCase>& cases,
     top->addStretch(1);
     top->addWidget(ScoreLabel);
     auto* plots = new QVBoxLayout;
-    plots->addWidget(FlowVolumeView);
-    plots->addWidget(VolumeTimeView);
-    plots->addStretch(1);
+    plots->addWidget(FlowVolumeView, kFlowVolumeSize.height());
+    plots->addWidget(VolumeTimeView, kVolumeTimeSize.height());
     auto* right = new QVBoxLayout;
     right->addWidget(IndicesView);
     right->addWidget(CreateQuestions());
     right->addWidget(AnswerView, 1);
     auto* middle = new QHBoxLayout;
-    middle->addLayout(plots);
-    middle->addLayout(right, 1);
+    middle->addLayout(plots, 3);
+    middle->addLayout(right, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(middle, 1);
@@ -134,6 +138,7 @@ ExerciseDialog::ExerciseDialog(const std::vector<TeachingCase>& cases,
     connect(NewRoundButton, &QPushButton::clicked, this, &ExerciseDialog::NewRound);
     connect(SeedButton, &QPushButton::clicked, this, &ExerciseDialog::OpenSeed);
     ShowScore();
+    GrowWithScreen(this, sizeHint());
 }
 
 ExerciseDialog::~ExerciseDialog() = default;
@@ -182,13 +187,12 @@ void ExerciseDialog::OpenSeed() {
 // Runs the patient (a fraction of a second) and shows what a student may see.
 void ExerciseDialog::ShowRound(const ExerciseRound& round) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto shown = std::make_unique<RunHistory>();
-    shown->Slots = *RunPatient(round.Patient, &defaults_);
-    shown->SelectedRun = 1;
-    shown->RunCount = 1;
-    FlowVolumeView->setPixmap(FlowVolumePicture(*shown));
-    VolumeTimeView->setPixmap(VolumeTimePicture(*shown));
-    FillIndices(IndicesView, *shown);
+    shown_ = std::make_unique<RunHistory>();
+    shown_->Slots = *RunPatient(round.Patient, &defaults_);
+    shown_->SelectedRun = 1;
+    shown_->RunCount = 1;
+    DrawPlots();
+    FillIndices(IndicesView, *shown_);
     QApplication::restoreOverrideCursor();
 
     ExerciseLabel->setText(tr("Exercise %1").arg(round.Seed));
@@ -199,6 +203,7 @@ void ExerciseDialog::ShowRound(const ExerciseRound& round) {
             b->setChecked(false);
         group->setExclusive(true);
     }
+    UnmarkChoices();
     AnswerButton->setEnabled(true);
     AnswerView->setHtml(tr("<p>Read the curves and the indices (Ref.: the normal reference, "
                            "Obs.: the patient), then answer both questions.</p>"));
@@ -217,6 +222,10 @@ void ExerciseDialog::Answer() {
     const QString right = tr("right"), wrong = tr("wrong");
     QString html = tr("<p><b>Pattern: %1. Fault: %2.</b></p>")
                        .arg(answer.PatternRight ? right : wrong, answer.SiteRight ? right : wrong);
+    if (!answer.Counted)
+        html += tr("<p>Exercise %1 was answered before: this answer is not scored again.</p>")
+                    .arg(round->Seed);
+    MarkChoices(*round->Case);
     if (round->RandomPatient) html += tr("<p>A random patient of the family of this case:</p>");
     html += CaseNoteHtml(*round->Case, round->Patient);
     AnswerView->setHtml(html);
@@ -224,8 +233,51 @@ void ExerciseDialog::Answer() {
     ShowScore();
 }
 
+void ExerciseDialog::DrawPlots() {
+    if (!shown_) return;
+    FlowVolumeView->setPixmap(FlowVolumePicture(*shown_, FlowVolumeView->size()));
+    VolumeTimeView->setPixmap(VolumeTimePicture(*shown_, VolumeTimeView->size()));
+}
+
+void ExerciseDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    DrawPlots();
+}
+
+// The score belongs to the program run, so the title of every exercise
+// window opened again shows it, even before a round is answered.
 void ExerciseDialog::ShowScore() {
-    ScoreLabel->setText(tr("Score: %1 of %2 (%n round(s))", nullptr, session_.AnsweredRounds())
-                            .arg(session_.Points())
-                            .arg(session_.PossiblePoints()));
+    const QString score =
+        tr("Score: %1 of %2 (%n round(s))", nullptr, session_.AnsweredRounds())
+            .arg(session_.Points())
+            .arg(session_.PossiblePoints());
+    ScoreLabel->setText(score);
+    setWindowTitle(tr("Exercise - %1").arg(score));
+}
+
+// Beside each choice the reveal says whether it is a right answer, so that
+// a student who chose wrongly sees the right one next to their own.
+void ExerciseDialog::MarkChoices(const TeachingCase& shown) {
+    for (QAbstractButton* choice : PatternChoices->buttons()) {
+        const auto pattern = static_cast<Pattern>(PatternChoices->id(choice));
+        choice->setText(MarkedChoice(PatternText(pattern), pattern == shown.ExpectedPattern,
+                                     choice->isChecked()));
+    }
+    for (QAbstractButton* choice : SiteChoices->buttons()) {
+        const auto site = static_cast<FaultSite>(SiteChoices->id(choice));
+        choice->setText(MarkedChoice(SiteText(site), shown.HasSite(site), choice->isChecked()));
+    }
+}
+
+void ExerciseDialog::UnmarkChoices() {
+    for (QAbstractButton* choice : PatternChoices->buttons())
+        choice->setText(PatternText(static_cast<Pattern>(PatternChoices->id(choice))));
+    for (QAbstractButton* choice : SiteChoices->buttons())
+        choice->setText(SiteText(static_cast<FaultSite>(SiteChoices->id(choice))));
+}
+
+QString ExerciseDialog::MarkedChoice(const QString& text, bool right, bool chosen) {
+    if (right) return text + QStringLiteral("  \u2714 ") + tr("right answer");
+    if (chosen) return text + QStringLiteral("  \u2718 ") + tr("your answer");
+    return text;
 }

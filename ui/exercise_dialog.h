@@ -5,6 +5,7 @@
 
 #include "exercise_session.h"
 #include "result_record.h"
+#include "run_history.h"
 
 #include <QDialog>
 
@@ -49,12 +50,20 @@ class ExerciseDialog : public QDialog {
     void OpenSeed();
     void Answer();
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     QWidget* CreateQuestions();
+    void DrawPlots();
     QWidget* CreateSeedRow();
     void ShowRound(const breathlab::ExerciseRound& round);
     void ShowScore();
+    void MarkChoices(const breathlab::TeachingCase& shown);
+    void UnmarkChoices();
+    static QString MarkedChoice(const QString& text, bool right, bool chosen);
 
     breathlab::ExerciseSession session_;
     const breathlab::ResultHistory& defaults_;
+    std::unique_ptr<breathlab::RunHistory> shown_; // the patient on screen
 };

@@ -1,6 +1,7 @@
 #include "help_window.h"
 
 #include "rtf_reader.h"
+#include "screen_share.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,7 +20,7 @@ HelpWindow::HelpWindow(QWidget* parent)
                           Qt::WindowCloseButtonHint),
       pageText(new QTextEdit(this)) {
     setWindowTitle(tr("Spirometry help"));
-    resize(kDesignWidth, kDesignHeight);
+    setSizeGripEnabled(true);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
@@ -27,7 +28,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     pageText->setReadOnly(true);
     pageText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(kTextPixelSize);
+    font.setPixelSize(breathlab::PixelsOnScreen(kTextPixelSize, breathlab::ScreenWidthOf(this)));
     pageText->setFont(font);
     QPalette palette = pageText->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
@@ -37,6 +38,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pageText);
+    breathlab::GrowWithScreen(this, QSize(kDesignWidth, kDesignHeight));
 }
 
 bool HelpWindow::LoadHelpPage(const QString& path, QString& error) {

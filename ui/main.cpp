@@ -62,6 +62,7 @@ int main(int argc, char* argv[]) {
     HelpWindow form4(&form1);
     form1.SetAboutBox(&aboutBox);
     form1.SetHelpWindow(&form4);
+    if (arguments.Presentation) form1.SetPresentationMode(true);
     form1.showMaximized();
     // A file named on the command line opens once the window stands, so that
     // a message about it appears over the window.

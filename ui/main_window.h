@@ -12,11 +12,15 @@
 #include "airway_schematic.h"
 #include "app_state.h"
 #include "frame_pacer.h"
+#include "opened_case_notes.h"
 #include "startup_layout.h"
 
 #include <memory>
 #include <optional>
 
+namespace breathlab {
+struct TeachingCase;
+}
 class DescriptionView;
 class PictureArea;
 class StringGrid;
@@ -139,6 +143,8 @@ class MainWindow : public QMainWindow {
     QAction* exportAction = nullptr;         // File > "Export..."
     QAction* casesAction = nullptr;          // "Cases": the case library
     QAction* exerciseAction = nullptr;       // "Exercise"
+    QMenu* viewMenu = nullptr;
+    QAction* presentationAction = nullptr; // View > Presentation, Ctrl+Shift+P
     QMenu* resultsRowMenu = nullptr;         // of the results table
     QAction* deleteRowAction = nullptr;      // "Delete selected row"
     QAction* useAsReferenceAction = nullptr; // "Use as reference"
@@ -169,6 +175,10 @@ class MainWindow : public QMainWindow {
     void OnExportChosen();
     void OnCasesChosen();
     void OnExerciseChosen();
+    // Presentation mode: on, it lays the window out again with large texts.
+    // View > Presentation also keeps the choice in the settings.
+    void SetPresentationMode(bool on);
+    bool InPresentationMode() const;
 
     // Paints resultsTable and expirationDepthColumn; grid tells which.
     void DrawResultsCell(StringGrid* grid, QPainter* painter, int col, int row, const QRect& rect);
@@ -252,6 +262,12 @@ class MainWindow : public QMainWindow {
     // Opens a history file as File > Open does once a file is chosen.
     void OpenHistoryPath(const QString& path);
     void CreateTeachingMenus();
+    void AddCaseRun(const breathlab::TeachingCase& chosen);
+    void CreatePresentationMenu();
+    void ApplyPresentationMode();
+    int SmallestTextPixels(const QSize& screenSize) const;
+    void ApplyPresentationToTheRest(int smallestPx);
+    void ShowCaseNoteOfSelectedRun();
 
     void CreateMenus();
     void CreateUpperHalf();
@@ -295,4 +311,8 @@ class MainWindow : public QMainWindow {
     breathlab::StartupLayout layout_;
     int startupClientHeight_ = 0;
     bool laidOut_ = false;
+    breathlab::OpenedCaseNotes openedCaseNotes_;
+    QSize laidOutScreen_, laidOutAvailable_; // what LayOutForScreen was last given
+    QFont normalApplicationFont_;            // the menus' and dialogs' font outside presentation
+    bool caseNoteShown_ = false; // the description box holds a case's note
 };

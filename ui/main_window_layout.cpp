@@ -104,6 +104,15 @@ TextFits MainWindow::MeasureTextFits() const {
     commandBar_->MeasureTextFits(fits);
     fits.CaptionHeight = QFontMetrics(CaptionMain->font()).height();
     fits.LabelHeight = Titles[kTitleR]->sizeHint().height();
+    for (int c = 0; c < kScaleColumnCount; ++c)
+        for (int i = 0; i < kScaleLabelsPerColumn; ++i)
+            fits.ScaleLabelWidths[c][i] = ScaleLabels[c][i]->sizeHint().width();
+    for (int t = 0; t < kSliderTitleCount; ++t)
+        fits.TitleWidths[t] = Titles[t]->sizeHint().width();
+    fits.CaptionMainWidth = CaptionMain->sizeHint().width();
+    fits.CaptionMiddleWidth = CaptionMiddle->sizeHint().width();
+    fits.CaptionPeripheralWidth = CaptionPeripheral->sizeHint().width();
+    fits.CaptionLungsWidth = CaptionLungs->sizeHint().width();
     return fits;
 }
 
@@ -124,7 +133,10 @@ void MainWindow::LayOutForScreen(const QSize& screenSize, const QSize& available
     input.ScreenWidth = screenSize.width();
     input.ScreenHeight = screenSize.height();
     input.Design = MeasureDesignSizes();
-    ApplyFonts(ScaledLayoutFonts(input.ScreenWidth));
+    input.SmallestTextPx = SmallestTextPixels(screenSize);
+    LayoutFonts fonts = ScaledLayoutFonts(input.ScreenWidth);
+    RaiseFontsTo(input.SmallestTextPx, fonts);
+    ApplyFonts(fonts);
     input.Fits = MeasureTextFits();
     input.ThumbCentreAt = [this](int k, int value, int height) {
         return ThumbCentre(k, value, height);
@@ -136,11 +148,15 @@ void MainWindow::LayOutForScreen(const QSize& screenSize, const QSize& available
     // fills the screen even where nothing maximizes it.
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
     startupClientHeight_ = client.height();
+    laidOutScreen_ = screenSize;
+    laidOutAvailable_ = available;
     ApplyTableFonts();
+    ApplyPresentationToTheRest(input.SmallestTextPx);
     ApplyGeometry();
     ApplyGrids();
     ShapeLowerPanel();
     descriptionBox->clear();
+    if (state_->History->RunCount == 0) descriptionBox->ShowFirstSteps();
     laidOut_ = true;
 }
 
@@ -151,6 +167,9 @@ void MainWindow::ApplyFonts(const LayoutFonts& fonts) {
     dataSourceLine->setFont(WindowFont(fonts.DataSourceLinePx));
     descriptionBox->setFont(WindowFont(fonts.DescriptionBoxPx));
     regionLabel->setFont(WindowFont(fonts.RegionLabelPx));
+    for (const auto& column : ScaleLabels)
+        for (QLabel* label : column)
+            label->setFont(WindowFont(fonts.WindowPx));
 }
 
 // The tables never go below a readable size; the indices table has its
@@ -207,8 +226,11 @@ void MainWindow::ApplyGeometry() {
     for (int t = 0; t < kSliderTitleCount; ++t)
         PlaceControl(Titles[t], L.Titles[t]);
     for (int c = 0; c < kScaleColumnCount; ++c)
-        for (int i = 0; i < kScaleLabelsPerColumn; ++i)
+        for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
+            ScaleLabels[c][i]->setFont(WindowFont(L.Fonts.ScaleLabelPx));
             PlaceControl(ScaleLabels[c][i], L.ScaleLabels[c][i]);
+            ScaleLabels[c][i]->setVisible(L.ScaleLabelShown[c][i]);
+        }
 
     // The data-source line gets longer when a file is opened; give it the room
     // up to the right end of the grey background.

@@ -168,7 +168,10 @@ void MainWindow::OnUseAsReferenceChosen() {
 
 void MainWindow::ShowIndices(int slot, bool withObserved) {
     AppState& s = *state_;
-    if (auto block = breathlab::ShowIndices(s.Indices, *s.History, slot, withObserved))
+    const auto block = breathlab::ShowIndices(s.Indices, *s.History, slot, withObserved);
+    if (s.History->RunCount == 0)
+        descriptionBox->ShowFirstSteps();
+    else if (block)
         ShowDescription(*block);
     indicesTable->viewport()->update();
 }
@@ -251,6 +254,7 @@ void MainWindow::AfterRunSelected(int slot) {
     ShowIndices(slot, true);
     DrawFlowVolumePlot();
     RedrawVolumeTime();
+    ShowCaseNoteOfSelectedRun();
 }
 
 void MainWindow::OnResultsTableMouseDown(Qt::MouseButton button, const QPoint& pos) {

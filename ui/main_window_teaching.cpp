@@ -6,8 +6,11 @@
 #include "description_view.h"
 #include "exercise_dialog.h"
 #include "export_dialog.h"
+#include "history_commands.h"
 #include "history_file.h"
 #include "picture_area.h"
+#include "string_grid.h"
+#include "case_notes.h"
 #include "teaching_case.h"
 
 #include <QAction>
@@ -17,6 +20,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QTextDocument>
 #include <QTextEdit>
 
 using namespace breathlab;
@@ -43,6 +47,7 @@ void MainWindow::CreateTeachingMenus() {
     connect(exportAction, &QAction::triggered, this, &MainWindow::OnExportChosen);
     connect(casesAction, &QAction::triggered, this, &MainWindow::OnCasesChosen);
     connect(exerciseAction, &QAction::triggered, this, &MainWindow::OnExerciseChosen);
+    CreatePresentationMenu();
 }
 
 void MainWindow::OnExportChosen() {
@@ -54,19 +59,65 @@ void MainWindow::OnExportChosen() {
     if (!volumeTimePlot->size().isEmpty()) sizes.VolumeTime = volumeTimePlot->size();
     ReportInfo info;
     info.Source = dataSourceLine->text().trimmed();
+    const RunHistory& h = *s.History;
+    if (h.SelectedRun >= 1)
+        if (const OpenedCaseNote* note = openedCaseNotes_.NoteOf(h.Slots[h.SelectedRun])) {
+            info.CaseTitle = note->Title;
+            info.CaseNote = note->PlainText;
+        }
     ExportDialog dialog(*s.History, sizes, info, SimulationFolder(s.Folders.User), this);
     dialog.exec();
 }
 
-// A case opens like a file; the case files stay as they are, since "Save"
-// writes into the simulation folder.
+// A case's run joins the listed runs as START's run would, so that two
+// cases (an obstructive and a restrictive one) can be compared on one plot;
+// the case files stay as they are, since "Save" writes the user's file.
 void MainWindow::OnCasesChosen() {
     const auto cases = ReadCases(this, DataPath(*state_, kCaseTablePath));
     if (!cases) return;
     CaseListDialog dialog(*cases, this);
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenCase().isEmpty()) return;
-    OpenHistoryPath(DataPath(*state_, QStringLiteral("cases/%1.spi").arg(dialog.ChosenCase())));
-    descriptionBox->clear();
+    const TeachingCase* chosen = FindCase(*cases, dialog.ChosenCase().toStdString());
+    if (chosen) AddCaseRun(*chosen);
+}
+
+void MainWindow::AddCaseRun(const TeachingCase& chosen) {
+    AppState& s = *state_;
+    const QString path =
+        DataPath(s, QStringLiteral("cases/%1.spi").arg(QString::fromStdString(chosen.Name)));
+    auto caseHistory = std::make_unique<ResultHistory>();
+    const FileOutcome read = ReadHistorySet(path, *caseHistory);
+    if (!read.Ok || !IsSlotOccupied((*caseHistory)[1])) {
+        QMessageBox::critical(this, QString(),
+                              read.Ok ? tr("The case file %1 holds no run.").arg(path)
+                                      : read.Message);
+        return;
+    }
+    AddRunAsNewest(*s.History, (*caseHistory)[1], (*caseHistory)[0]);
+    const QString title = QString::fromStdString(chosen.Title);
+    const QString html = CaseNoteHtml(chosen, chosen.Parameters());
+    QTextDocument plain;
+    plain.setHtml(html);
+    openedCaseNotes_.Remember(s.History->Slots[1], {title, html, plain.toPlainText()});
+    dataSourceLine->setText(tr("Case: %1").arg(title));
+    ShowAllRunRows();
+    resultsTable->SetCurrentCell(resultsTable->Col(), 1);
+    AfterRunSelected(1);
+    RepaintTables();
+}
+
+// While a case's run is selected its note stands in the description box.
+void MainWindow::ShowCaseNoteOfSelectedRun() {
+    const RunHistory& h = *state_->History;
+    const OpenedCaseNote* note =
+        h.SelectedRun >= 1 ? openedCaseNotes_.NoteOf(h.Slots[h.SelectedRun]) : nullptr;
+    if (note) {
+        descriptionBox->setHtml(note->Html);
+        caseNoteShown_ = true;
+    } else if (caseNoteShown_) {
+        descriptionBox->clear();
+        caseNoteShown_ = false;
+    }
 }
 
 // The exercise runs its patients on a model of its own, so the window's runs

@@ -18,6 +18,8 @@ add_library(breathlab_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/main_window_sliders.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_picture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_files.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_presentation.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/presentation_mode.cpp
     ${CMAKE_CURRENT_LIST_DIR}/display_check.cpp
     ${CMAKE_CURRENT_LIST_DIR}/program_arguments.cpp
     ${CMAKE_CURRENT_LIST_DIR}/app_language.cpp)
@@ -27,7 +29,7 @@ target_include_directories(breathlab_mainwindow PUBLIC
 target_link_libraries(breathlab_mainwindow PUBLIC
     Qt6::Widgets breathlab_model breathlab_core breathlab_history breathlab_curves
     breathlab_datafiles breathlab_simfiles breathlab_airway breathlab_animation breathlab_help
-    breathlab_icon)
+    breathlab_icon breathlab_programfont)
 
 # The run's closing sounds come from the desktop's sound theme where libcanberra
 # is there; otherwise the system beep.

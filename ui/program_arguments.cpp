@@ -21,6 +21,8 @@ ProgramArguments ParseProgramArguments(const QStringList& arguments) {
             parsed.Language = argument.mid(kLanguageOption.size() + 1);
             if (parsed.Language.isEmpty())
                 parsed.Error = QStringLiteral("--lang needs a language, e.g. --lang en");
+        } else if (argument == QStringLiteral("--presentation")) {
+            parsed.Presentation = true;
         } else if (argument == QStringLiteral("--")) {
             // Everything after "--" is a file name, even when it starts with "-".
             for (++i; i < arguments.size() && parsed.Error.isEmpty(); ++i) {
@@ -41,7 +43,7 @@ ProgramArguments ParseProgramArguments(const QStringList& arguments) {
 }
 
 QString ProgramUsage() {
-    return QStringLiteral("usage: breathlab [--lang en|C] [FILE.spi]\n");
+    return QStringLiteral("usage: breathlab [--lang en|C] [--presentation] [FILE.spi]\n");
 }
 
 } // namespace breathlab

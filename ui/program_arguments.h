@@ -1,4 +1,5 @@
-// The window program's command line: `breathlab [--lang CODE] [FILE.spi]`.
+// The window program's command line:
+// `breathlab [--lang CODE] [--presentation] [FILE.spi]`.
 // A file named there is opened right after start-up, as a double click on a
 // simulation file in the file manager asks.
 #pragma once
@@ -11,6 +12,7 @@ namespace breathlab {
 struct ProgramArguments {
     QString Language; // "--lang": "en", "C", ...; empty when not given
     QString File;     // the simulation file to open; empty when none
+    bool Presentation = false; // "--presentation": large texts for a projector
     QString Error;    // what was wrong with the command line; empty when nothing
 };
 

@@ -93,8 +93,14 @@ struct CaptionBand {
     int BottomMargin = 5; // below the slider panels
 };
 
-CaptionBand CaptionBandFor(const ScreenScale& scale, int captionHeight) {
-    return {std::max(scale(15), 1 + captionHeight + 1), scale(5)};
+// The captions stand a pixel or two below the frame's top, each as tall as
+// its font's line or its design height, whichever is larger.
+CaptionBand CaptionBandFor(const ScreenScale& scale, const DesignSizes& d, int captionHeight) {
+    int tallest = captionHeight;
+    for (const TextSize& caption : {d.CaptionMain, d.CaptionMiddle, d.CaptionPeripheral,
+                                    d.CaptionLungs})
+        tallest = std::max(tallest, scale(caption.Height));
+    return {std::max(scale(15), std::max(1, scale(1)) + tallest + 1), scale(5)};
 }
 
 FrameMeasures PlaceFrames(int W, int comboBoxHeight, int designHiddenGroupPanelLeft,
@@ -136,14 +142,20 @@ void PlaceSliders(const FrameMeasures& m, int sliderWidth, StartupLayout& L) {
         L.TrackBars[k] = {lefts[k], m.SliderTop, sliderWidth, m.SliderHeight};
 }
 
-void PlaceCaptions(const ScreenScale& scale, const DesignSizes& d, StartupLayout& L) {
+void PlaceCaptions(const ScreenScale& scale, const DesignSizes& d, const TextFits& fits,
+                   StartupLayout& L) {
     const int panel5Width = L.airwayGroupsFrame.Width;
     L.CaptionMain = scale.Sized(5, 1, d.CaptionMain);
     L.CaptionMiddle = scale.Sized(0, 1, d.CaptionMiddle);
-    L.CaptionMiddle.Left = ((panel5Width - L.CaptionMiddle.Width) / 10) * 4;
     L.CaptionPeripheral = scale.Sized(0, 1, d.CaptionPeripheral);
-    L.CaptionPeripheral.Left = panel5Width - L.CaptionPeripheral.Width - 15;
     L.CaptionLungs = scale.Sized(0, scale(1), d.CaptionLungs);
+    for (auto [caption, width] : {std::pair{&L.CaptionMain, fits.CaptionMainWidth},
+                                  std::pair{&L.CaptionMiddle, fits.CaptionMiddleWidth},
+                                  std::pair{&L.CaptionPeripheral, fits.CaptionPeripheralWidth},
+                                  std::pair{&L.CaptionLungs, fits.CaptionLungsWidth}})
+        caption->Width = std::max(caption->Width, width);
+    L.CaptionMiddle.Left = ((panel5Width - L.CaptionMiddle.Width) / 10) * 4;
+    L.CaptionPeripheral.Left = panel5Width - L.CaptionPeripheral.Width - 15;
     L.CaptionLungs.Left = L.lungGroupFrame.Width / 2 - L.CaptionLungs.Width / 2;
 }
 
@@ -172,6 +184,7 @@ void PlaceTitles(const ScreenScale& scale, const LayoutInput& in, StartupLayout&
     for (int k = 0; k < kSliderTitleCount; ++k) {
         ControlRect& title = L.Titles[k];
         title = scale.Sized(L.TrackBars[k].Left, 0, in.Design.Titles[k]);
+        title.Width = std::max(title.Width, in.Fits.TitleWidths[k]);
         title.Height = std::max(title.Height, in.Fits.LabelHeight);
     }
     L.Titles[kTitlePeripheralR].Left = 1;
@@ -211,6 +224,52 @@ int ScaleLabelTop(const LayoutInput& in, const FrameMeasures& m, int column, int
     return first + i * Round(0.8 * m.SliderHeight / 4);
 }
 
+// The smallest step between the centres of two neighbouring scale labels.
+int SmallestLabelStep(const StartupLayout& L) {
+    int step = std::numeric_limits<int>::max();
+    for (const auto& column : L.ScaleLabels)
+        for (int i = 0; i + 1 < kScaleLabelsPerColumn; ++i)
+            step = std::min(step, std::abs((column[i + 1].Top + column[i + 1].Height / 2) -
+                                           (column[i].Top + column[i].Height / 2)));
+    return step;
+}
+
+// Scale labels stacked closer than a line of the window's font would cover
+// each other: they then get a font whose line fits the step (a line grows
+// in proportion with the font's pixel size) and become as tall as the step,
+// keeping their centres on the thumbs.
+void FitScaleLabelsToTheirSteps(int lineHeight, int smallestPx, StartupLayout& L) {
+    const int step = SmallestLabelStep(L);
+    if (step < lineHeight && L.Fonts.WindowPx * step / lineHeight < smallestPx) {
+        // Every other label: the first, the middle and the last remain.
+        for (auto& column : L.ScaleLabelShown)
+            for (int i = 0; i < kScaleLabelsPerColumn; ++i)
+                column[i] = i % 2 == 0;
+        return;
+    }
+    for (auto& column : L.ScaleLabels)
+        for (ControlRect& label : column) {
+            if (label.Height <= step) continue;
+            const int centre = label.Top + label.Height / 2;
+            label.Height = step;
+            label.Top = centre - step / 2;
+        }
+    if (step < lineHeight)
+        L.Fonts.ScaleLabelPx = std::max({1, smallestPx, L.Fonts.WindowPx * step / lineHeight});
+}
+
+// Each label keeps to its panel, which would cut it off otherwise: a label
+// of a wider face moves left into the gap beside its slider.
+void KeepInside(ControlRect& label, int panelWidth) {
+    label.Left = std::max(0, std::min(label.Left, panelWidth - label.Width));
+}
+
+int PanelWidthOfScaleColumn(const StartupLayout& L, int column) {
+    const ControlRect* panels[] = {&L.mainGroupPanel, &L.middleGroupPanel,
+                                   &L.peripheralGroupPanel, &L.lungsGroupPanel};
+    return panels[PanelOfSlider(SliderOfScaleColumn(column)) - 1]->Width;
+}
+
 void PlaceScaleLabels(const LayoutInput& in, const ScreenScale& scale, const FrameMeasures& m,
                       StartupLayout& L) {
     // Tick marks stand right of each slider; a gap keeps them from reading as
@@ -220,6 +279,7 @@ void PlaceScaleLabels(const LayoutInput& in, const ScreenScale& scale, const Fra
         for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
             ControlRect& label = L.ScaleLabels[c][i];
             label = scale.Sized(0, 0, in.Design.ScaleLabels[c][i]);
+            label.Width = std::max(label.Width, in.Fits.ScaleLabelWidths[c][i]);
             label.Height = std::max(label.Height, in.Fits.LabelHeight);
             label.Top = ScaleLabelTop(in, m, c, i, label.Height);
             switch (c) {
@@ -242,8 +302,10 @@ void PlaceScaleLabels(const LayoutInput& in, const ScreenScale& scale, const Fra
                 label.Left = (L.lungsGroupPanel.Width - label.Width) / 2;
                 break;
             }
+            KeepInside(label, PanelWidthOfScaleColumn(L, c));
         }
     }
+    FitScaleLabelsToTheirSteps(in.Fits.LabelHeight, in.SmallestTextPx, L);
 }
 
 int Fit(int scaled, int measured) {
@@ -275,7 +337,9 @@ int PlaceButtons(const ScreenScale& f, const TextFits& fit, StartupLayout& L) {
 }
 
 void PlaceSelectedRowGroup(const ScreenScale& f, const TextFits& fit, int x0, StartupLayout& L) {
-    const int top = L.airwayGroupsFrame.Bottom() + 5;
+    // Below the frames, and below the command buttons where large texts
+    // make their column taller than the frames.
+    const int top = std::max(L.airwayGroupsFrame.Bottom(), L.animationButton.Bottom()) + 5;
     // The buttons take 80 % of the group's width, which must hold their texts.
     const int widestButton = std::max(
         {fit.deleteRowButton.Width, fit.useAsReferenceButton.Width, fit.settingsButton.Width});
@@ -301,7 +365,7 @@ void PlaceIndicesTable(const LayoutInput& in, StartupLayout& L) {
     L.IndicesTableGrid.ColWidths = {Round(0.33 * x), Round(0.12 * x), Round(0.2 * x),
                                     Round(0.2 * x), Round(0.11 * x)};
     L.IndicesTableGrid.RowHeight = L.indicesTable.Height / kIndicesTableRows - kGridLineWidth;
-    if (in.ScreenHeight > 768) L.Fonts.IndicesTablePoints = 10;
+    if (in.ScreenHeight > 768 && in.SmallestTextPx == 0) L.Fonts.IndicesTablePoints = 10;
 }
 
 // A grid whose rows fill the space from its top down to 5 pixels above the
@@ -346,6 +410,14 @@ void PlaceHiddenControls(const ScreenScale& scale, int comboBoxHeight, StartupLa
 
 } // namespace
 
+void RaiseFontsTo(int smallestPx, LayoutFonts& f) {
+    if (smallestPx <= 0) return;
+    for (int* px : {&f.WindowPx, &f.DataSourceLinePx, &f.DescriptionBoxPx, &f.RegionLabelPx,
+                    &f.TablePx, &f.ScaleLabelPx})
+        *px = std::max(*px, smallestPx);
+    f.IndicesTablePoints.reset();
+}
+
 LayoutFonts ScaledLayoutFonts(int screenWidth) {
     const ScreenScale scale(screenWidth);
     LayoutFonts f;
@@ -354,6 +426,7 @@ LayoutFonts ScaledLayoutFonts(int screenWidth) {
     f.DescriptionBoxPx = scale.Font(kDescriptionBoxFontPx);
     f.RegionLabelPx = scale.Font(kDesignRegionLabelFontPx);
     f.TablePx = f.WindowPx;
+    f.ScaleLabelPx = f.WindowPx;
     return f;
 }
 
@@ -374,17 +447,18 @@ StartupLayout ApplyStartupLayout(const LayoutInput& in) {
     StartupLayout L;
     L.Fonts = ScaledLayoutFonts(in.ScreenWidth);
     L.Fonts.TablePx = std::max(L.Fonts.WindowPx, in.ReadableTablePx);
+    RaiseFontsTo(in.SmallestTextPx, L.Fonts);
     L.bottomAnchor = scale.Sized(0, 0, d.bottomAnchor);
     PlaceHiddenControls(scale, comboBoxHeight, L);
 
     PlaceUpperHalf(in.ClientWidth, in.ClientHeight, L);
     FrameMeasures m =
         PlaceFrames(in.ClientWidth, comboBoxHeight, scale(kDesignHiddenGroupPanelLeft),
-                    CaptionBandFor(scale, in.Fits.CaptionHeight), L);
+                    CaptionBandFor(scale, d, in.Fits.CaptionHeight), L);
     RaiseSlidersForTheirLabels(in, std::max(scale(d.ScaleLabels[0][0].Height), in.Fits.LabelHeight),
                                L.mainGroupPanel.Height, m);
     PlaceSliders(m, scale(d.TrackBarWidth), L);
-    PlaceCaptions(scale, d, L);
+    PlaceCaptions(scale, d, in.Fits, L);
     PlaceScaleLabels(in, scale, m, L);
     PlaceTitles(scale, in, L);
     const int x0 = PlaceButtons(scale, in.Fits, L);

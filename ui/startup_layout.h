@@ -92,6 +92,11 @@ struct TextFits {
     int SelectedRowBoxWidth = 0; // the group's title with its frame
     int CaptionHeight = 0;       // the bold captions over the slider panels
     int LabelHeight = 0;         // a slider title or scale label
+    // Each scale label's, slider title's and caption's width in its font.
+    std::array<std::array<int, kScaleLabelsPerColumn>, kScaleColumnCount> ScaleLabelWidths{};
+    std::array<int, kSliderTitleCount> TitleWidths{};
+    int CaptionMainWidth = 0, CaptionMiddleWidth = 0, CaptionPeripheralWidth = 0,
+        CaptionLungsWidth = 0;
 };
 
 // Where the thumb of slider k (1..8) is centred, measured from the slider's
@@ -110,6 +115,8 @@ struct LayoutInput {
     // The smallest pixel size of a table text that is still readable
     // (about 8 points at the screen's resolution).
     int ReadableTablePx = 0;
+    // Presentation mode: no text smaller than this; 0 outside it.
+    int SmallestTextPx = 0;
 };
 
 // Column widths and the common row height of a grid.
@@ -125,6 +132,9 @@ struct LayoutFonts {
     int DataSourceLinePx = 13; // data-source line
     int DescriptionBoxPx = 16; // description box
     int RegionLabelPx = 16;    // region-name label over the picture
+    // The scale labels beside the sliders: the window's font, or smaller
+    // where a face's line is taller than the steps between the thumbs.
+    int ScaleLabelPx = 11;
     // On screens taller than 768 pixels the indices table gets a 10-point
     // font; otherwise it keeps the window's font.
     std::optional<int> IndicesTablePoints;
@@ -132,6 +142,11 @@ struct LayoutFonts {
     // or the readable minimum where that is larger.
     int TablePx = 11;
 };
+
+// Presentation mode lifts every text to `smallestPx` (nothing for 0); the
+// indices table then takes the same pixel size as the others instead of its
+// points.
+void RaiseFontsTo(int smallestPx, LayoutFonts& fonts);
 
 // The fonts of a screen of the given width: the design's pixel sizes scaled
 // by screenWidth / 1280. The window measures its texts in these before the
@@ -172,6 +187,14 @@ struct StartupLayout {
     // Titles and scale labels inside the panel of their slider.
     std::array<ControlRect, kSliderTitleCount> Titles{};
     std::array<std::array<ControlRect, kScaleLabelsPerColumn>, kScaleColumnCount> ScaleLabels{};
+    // Where even the smallest allowed font's line is taller than the step
+    // between two thumbs, every other scale label is left out.
+    std::array<std::array<bool, kScaleLabelsPerColumn>, kScaleColumnCount> ScaleLabelShown = [] {
+        std::array<std::array<bool, kScaleLabelsPerColumn>, kScaleColumnCount> all{};
+        for (auto& column : all)
+            column.fill(true);
+        return all;
+    }();
 
     GridMetrics IndicesTableGrid, ResultsTableGrid, ExpirationDepthColumnGrid;
     LayoutFonts Fonts;

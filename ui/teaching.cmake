@@ -2,6 +2,7 @@
 # The texts and commands are widget-free; the dialogs stay thin.
 add_library(breathlab_teaching STATIC
     ${CMAKE_CURRENT_LIST_DIR}/case_notes.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/opened_case_notes.cpp
     ${CMAKE_CURRENT_LIST_DIR}/export_commands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/case_list_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/exercise_dialog.cpp

@@ -183,8 +183,8 @@ find_menu_items() {
                     }
                 }
             }')
-    [ "${#menu_item_x[@]}" -eq 7 ] ||
-        fail "expected the menu bar items File, ref.Default, Help, About, Quit, Cases, Exercise;" \
+    [ "${#menu_item_x[@]}" -eq 8 ] ||
+        fail "expected the menu bar items File, ref.Default, Help, About, Quit, Cases, Exercise, View;" \
             "found ${#menu_item_x[@]} at x = ${menu_item_x[*]}"
 }
 

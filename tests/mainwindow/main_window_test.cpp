@@ -29,6 +29,8 @@
 
 #include "description_view.h"
 #include "picture_area.h"
+#include "plot_canvas.h"
+#include "presentation_mode.h"
 #include "string_grid.h"
 #include "window_test_main.h"
 
@@ -49,9 +51,12 @@ class MainWindowTest : public QObject {
     void AnIdleWindowStopsPainting();
     void IndicesBandsFillWholeCells();
     void DescriptionShowsItsTopAndItsRuleFitsOneLine();
+    void BeforeAnyRunTheDescriptionSaysWhatToDoFirst_data();
+    void BeforeAnyRunTheDescriptionSaysWhatToDoFirst();
     void LeftClickOnAScaleLabelSelectsItsGroup();
     void EveryTextFitsAndNothingOverlapsOnEveryScreen_data();
     void EveryTextFitsAndNothingOverlapsOnEveryScreen();
+    void PresentationModeIsKeptInTheSettings();
     void ScaleLabelsStandLevelWithTheThumb();
     void PicturesAreDrawnAtTheDeviceResolution();
 
@@ -149,7 +154,7 @@ void MainWindowTest::MenusHoldTheirItems() {
         top << action->text();
     // The teaching menus come after the classic ones, which keep their places.
     QCOMPARE(top,
-             QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise"}));
+             QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise", "View"}));
     QStringList file;
     for (QAction* action : form.fileMenu->actions())
         file << action->text();
@@ -355,6 +360,37 @@ void MainWindowTest::DescriptionShowsItsTopAndItsRuleFitsOneLine() {
     QCOMPARE(rules, 1);
 }
 
+void MainWindowTest::BeforeAnyRunTheDescriptionSaysWhatToDoFirst_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("1024x768") << QSize(1024, 768);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+}
+
+// A new user reads what to do first, not how a run went; on the smallest
+// screen the text is either whole in the box or the box scrolls to its end.
+void MainWindowTest::BeforeAnyRunTheDescriptionSaysWhatToDoFirst() {
+    QFETCH(QSize, screen);
+    MainWindow form;
+    form.LayOutForScreen(screen, screen - QSize(0, 40));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.State().History->RunCount, 0);
+    const QString text = form.descriptionBox->toPlainText();
+    for (const char* step : {"Choose a group", "sliders", "START"})
+        QVERIFY2(text.contains(step), qPrintable(text));
+    QVERIFY(!text.contains("completed"));
+    QTextDocument* document = form.descriptionBox->document();
+    document->setTextWidth(form.descriptionBox->viewport()->width());
+    QApplication::processEvents();
+    const QScrollBar* scroll = form.descriptionBox->verticalScrollBar();
+    const bool whole = document->size().height() <= form.descriptionBox->viewport()->height();
+    const bool scrolls = form.descriptionBox->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+                         scroll->maximum() > 0;
+    QVERIFY2(whole || scrolls, qPrintable(QString("%1 px of text in %2 px")
+                                              .arg(document->size().height())
+                                              .arg(form.descriptionBox->viewport()->height())));
+}
+
 void MainWindowTest::LeftClickOnAScaleLabelSelectsItsGroup() {
     MainWindow form;
     form.show();
@@ -376,6 +412,10 @@ QString Name(const QWidget* w) {
     return w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
 }
 
+QString RectText(const QRect& r) {
+    return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 QRect InClient(const MainWindow& form, const QWidget* w) {
     return QRect(w->mapTo(form.Client, QPoint(0, 0)), w->size());
 }
@@ -393,7 +433,15 @@ void CheckTextFits(QStringList& problems, const QWidget* w, const QString& text,
                         .arg(area.width())
                         .arg(area.height());
     if (w->parentWidget() && !w->parentWidget()->rect().contains(w->geometry()))
-        problems << Name(w) + " reaches outside " + Name(w->parentWidget());
+        problems << QString("%1 %2,%3 %4x%5 reaches outside %6 %7x%8")
+                        .arg(Name(w))
+                        .arg(w->x())
+                        .arg(w->y())
+                        .arg(w->width())
+                        .arg(w->height())
+                        .arg(Name(w->parentWidget()))
+                        .arg(w->parentWidget()->width())
+                        .arg(w->parentWidget()->height());
 }
 
 void CheckTexts(QStringList& problems, const MainWindow& form) {
@@ -464,26 +512,76 @@ void CheckOverlaps(QStringList& problems, const MainWindow& form) {
         for (int j = i + 1; j < controls.size(); ++j)
             if (!MayOverlap(form, controls[i], controls[j]) &&
                 InClient(form, controls[i]).intersects(InClient(form, controls[j])))
-                problems << Name(controls[i]) + " overlaps " + Name(controls[j]);
+                problems << QString("%1 %2 overlaps %3 %4")
+                                .arg(Name(controls[i]), RectText(InClient(form, controls[i])),
+                                     Name(controls[j]), RectText(InClient(form, controls[j])));
 }
+
+// The program's own family, and the sans faces that machines without it
+// commonly offer instead; their letters are wider than Liberation's.
+const char* const kLayoutFamilies[] = {breathlab::kProgramFontFamily, "DejaVu Sans", "Noto Sans"};
+
+// Puts the program's own font set-up back whatever a test forced.
+struct ForcedFontFamily {
+    explicit ForcedFontFamily(const QString& family) {
+        breathlab::UseFontFamilyEverywhere(qPrintable(family));
+    }
+    ~ForcedFontFamily() { breathlab::UseProgramFont(); }
+};
 
 } // namespace
 
+// In presentation mode no text of the window, its menus, tables and plots
+// is below the presentation size; outside it the plots write no smaller than
+// the tables.
+void CheckTextSizes(QStringList& problems, const MainWindow& form, int smallestPx) {
+    const int tablePx = QFontInfo(Named<StringGrid>(form, "indicesTable")->font()).pixelSize();
+    const int plotPx = QFontInfo(breathlab::PlotFont("Arial", 8)).pixelSize();
+    if (plotPx < std::max(smallestPx, tablePx))
+        problems << QString("plot labels of %1 px beside table text of %2 px").arg(plotPx).arg(tablePx);
+    if (smallestPx == 0) return;
+    QList<const QWidget*> texts{form.menuBar(), form.fileMenu};
+    for (const QWidget* w : form.Client->findChildren<QWidget*>())
+        if (w->isVisible() && (qobject_cast<const QLabel*>(w) || qobject_cast<const QPushButton*>(w) ||
+                               qobject_cast<const StringGrid*>(w) || w == form.descriptionBox))
+            texts << w;
+    for (const QWidget* w : texts)
+        if (QFontInfo(w->font()).pixelSize() < smallestPx)
+            problems << QString("%1: %2 px text").arg(Name(w)).arg(QFontInfo(w->font()).pixelSize());
+    if (QFontInfo(QApplication::font()).pixelSize() < smallestPx)
+        problems << "dialogs and menus: text below the presentation size";
+}
+
 void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen_data() {
     QTest::addColumn<QSize>("screen");
-    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
-                             QSize(1920, 1080), QSize(2560, 1440)})
-        QTest::newRow(qPrintable(QString("%1x%2").arg(size.width()).arg(size.height()))) << size;
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("presentation");
+    for (const char* family : kLayoutFamilies)
+        for (const QSize size : {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
+                                 QSize(1920, 1080), QSize(2560, 1440)})
+            QTest::newRow(
+                qPrintable(QString("%1x%2 %3").arg(size.width()).arg(size.height()).arg(family)))
+                << size << QString::fromLatin1(family) << false;
+    // The projector screens of a classroom, in presentation mode.
+    for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)})
+        QTest::newRow(qPrintable(QString("%1x%2 presentation").arg(size.width()).arg(size.height())))
+            << size << QString::fromLatin1(breathlab::kProgramFontFamily) << true;
 }
 
 // Every visible label, button, group title and table text fits its
 // rectangle, and no two controls overlap unless the window stacks them, on
-// the screens classrooms have (run once more at a device pixel ratio of 2).
+// the screens classrooms have (run once more at a device pixel ratio of 2),
+// in the program's font and in the faces other machines draw it in.
 void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
     QFETCH(QSize, screen);
+    QFETCH(QString, family);
+    QFETCH(bool, presentation);
+    const ForcedFontFamily forced(family);
+    QCOMPARE(QFontInfo(QFont("MS Sans Serif")).family(), family);
     MainWindow form;
     // A desktop keeps a panel of about 40 pixels.
     form.LayOutForScreen(screen, screen - QSize(0, 40));
+    form.SetPresentationMode(presentation);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.OnLungsGroupClicked(); // the region-name label " lungs " over the picture
@@ -496,8 +594,28 @@ void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
     CheckGrid(problems, Named<StringGrid>(form, "indicesTable"),
               [&](int c, int r) { return s.Indices.Cells[r][c]; });
     CheckGrid(problems, form.resultsTable, [&](int c, int r) { return s.Results.Cells[r][c]; });
+    CheckTextSizes(problems, form,
+                   presentation ? breathlab::PresentationTextPx(screen.height()) : 0);
+    form.SetPresentationMode(false);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     QVERIFY(form.Client->height() <= screen.height());
+}
+
+// The choice outlives the program run, and the menu item has its shortcut.
+void MainWindowTest::PresentationModeIsKeptInTheSettings() {
+    {
+        MainWindow form;
+        QVERIFY(!form.presentationAction->isChecked());
+        QCOMPARE(form.presentationAction->shortcut(), QKeySequence("Ctrl+Shift+P"));
+        QVERIFY(form.viewMenu->actions().contains(form.presentationAction));
+        form.presentationAction->trigger();
+        QVERIFY(form.InPresentationMode());
+    }
+    QVERIFY(breathlab::KeptPresentationSetting());
+    MainWindow again;
+    QVERIFY(again.InPresentationMode());
+    again.presentationAction->trigger();
+    QVERIFY(!breathlab::KeptPresentationSetting());
 }
 
 // A thumb level with a scale label stands at the value the label names.

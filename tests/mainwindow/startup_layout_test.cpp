@@ -268,3 +268,27 @@ TEST(StartupLayout, ScaleLabelsStandLevelWithTheThumb) {
     ASSERT_EQ(asked.size(), size_t(kScaleColumnCount * (kScaleLabelsPerColumn + 1)));
     EXPECT_EQ(asked.front()[2], L.TrackBars[0].Height);
 }
+
+// A face whose line is taller than the step between two thumbs (Noto Sans
+// on a 768-pixel screen) gets a smaller font for the scale labels, and the
+// labels stay level with their thumbs without covering each other.
+TEST(StartupLayout, ScaleLabelsCloserThanALineGetASmallerFont) {
+    LayoutInput in;
+    in.ClientWidth = 1280;
+    in.ClientHeight = 977;
+    in.Design = FixedDesign();
+    in.Fits.LabelHeight = 40; // taller than any step of the 1280 x 977 layout
+    in.ThumbCentreAt = [](int k, int value, int) { return 7 + (value - 100) / 4 + k; };
+    const StartupLayout L = ApplyStartupLayout(in);
+    EXPECT_LT(L.Fonts.ScaleLabelPx, L.Fonts.WindowPx);
+    EXPECT_GE(L.Fonts.ScaleLabelPx, 1);
+    for (const auto& column : L.ScaleLabels)
+        for (int i = 0; i + 1 < kScaleLabelsPerColumn; ++i)
+            EXPECT_LE(std::min(column[i].Bottom(), column[i + 1].Bottom()),
+                      std::max(column[i].Top, column[i + 1].Top));
+    // The step of the middle resistance's thumbs here is 25 pixels.
+    EXPECT_EQ(L.ScaleLabels[kScaleMiddleR][0].Height, 25);
+
+    in.Fits.LabelHeight = 13;
+    EXPECT_EQ(ApplyStartupLayout(in).Fonts.ScaleLabelPx, ApplyStartupLayout(in).Fonts.WindowPx);
+}

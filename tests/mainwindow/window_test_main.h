@@ -1,6 +1,8 @@
 // The main() of a QtTest program that builds the window. Each test process
 // keeps its single-instance lock in a runtime folder of its own, so that a
-// window test running beside it never finds the program "running".
+// window test running beside it never finds the program "running", and its
+// settings in a folder of its own rather than the user's. The window is
+// measured in the font the program sets up at start-up.
 #pragma once
 
 #include <QApplication>
@@ -15,11 +17,16 @@ template <class Control = QWidget> Control* Named(const QObject& window, const c
     return control;
 }
 
+#include "program_font.h"
+
 #define BREATHLAB_WINDOW_TEST_MAIN(TestClass)                                                      \
     int main(int argc, char* argv[]) {                                                             \
         QTemporaryDir runtime;                                                                     \
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());                                  \
+        QTemporaryDir settings;                                                                    \
+        qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());                                 \
         QApplication app(argc, argv);                                                              \
+        breathlab::UseProgramFont();                                                               \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

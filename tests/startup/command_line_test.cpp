@@ -51,6 +51,13 @@ void CommandLineTest::ArgumentsNameALanguageAndOneFile() {
     a = ParseProgramArguments({"b.spi", "--lang", "en"});
     QCOMPARE(a.File, QString("b.spi"));
     QCOMPARE(a.Language, QString("en"));
+    QVERIFY(!a.Presentation);
+
+    // A projector's window, with or without a file.
+    a = ParseProgramArguments({"--presentation", "c.spi"});
+    QVERIFY(a.Presentation && a.Error.isEmpty());
+    QCOMPARE(a.File, QString("c.spi"));
+    QVERIFY(ProgramUsage().contains("--presentation"));
 }
 
 void CommandLineTest::BadArgumentsAreRefused() {

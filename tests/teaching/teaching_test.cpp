@@ -18,6 +18,7 @@
 
 #include "case_list_dialog.h"
 #include "case_notes.h"
+#include "description_view.h"
 #include "exercise_dialog.h"
 #include "export_commands.h"
 #include "export_dialog.h"
@@ -33,12 +34,13 @@ class TeachingTest : public QObject {
   private slots:
     void initTestCase();
     void NewMenusComeAfterTheExistingOnes();
-    void ChoosingACaseOpensItLikeAFile();
+    void ChoosingCasesAddsTheirRunsToTheListedRuns();
     void CaseListShowsTheNoteOfTheSelectedCase();
     void CsvExportWritesTheSelectedRunsRowsAsTheCommandLineDoes();
     void ExportDialogWritesTheChosenKindWithItsSuffix();
     void ExerciseHidesTheSettingsUntilTheAnswerAndKeepsTheScore();
     void AnExerciseNumberGivesTheSamePatientAgain();
+    void TheScoreOutlivesTheWindowAndAReplayedNumberScoresOnce();
     void PatientSettingsNameEveryPercentThatIsNotNormal();
 
   private:
@@ -85,7 +87,7 @@ void TeachingTest::initTestCase() {
 void TeachingTest::NewMenusComeAfterTheExistingOnes() {
     MainWindow form;
     QCOMPARE(ActionTexts(form.menuBar()->actions()),
-             QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise"}));
+             QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise", "View"}));
     QCOMPARE(ActionTexts(form.fileMenu->actions()),
              QStringList({"Open", "Save", "Save as", "Export..."}));
     // A run holds the new menus as it holds the old ones.
@@ -93,17 +95,17 @@ void TeachingTest::NewMenusComeAfterTheExistingOnes() {
     QVERIFY(form.MainMenuItems().contains(form.exerciseAction));
 }
 
-void TeachingTest::ChoosingACaseOpensItLikeAFile() {
-    MainWindow form;
-    AppState& s = form.State();
+namespace {
+
+// Opens the case of that title through the case list, as a teacher does,
+// and returns the note the list showed for it. Whatever other window comes
+// up is closed again, so that a failure cannot leave the test waiting.
+QString ChooseCase(MainWindow& form, const QString& title) {
     QString chosenNote;
-    // Whatever window comes up is closed again, so that a failure cannot
-    // leave the test waiting for a modal window.
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         auto* dialog = qobject_cast<CaseListDialog*>(modal);
-        const auto found = dialog ? dialog->CaseList->findItems("Fixed obstruction of the trachea",
-                                                                Qt::MatchExactly)
+        const auto found = dialog ? dialog->CaseList->findItems(title, Qt::MatchExactly)
                                   : QList<QListWidgetItem*>();
         if (found.size() != 1) {
             if (modal) modal->close();
@@ -114,12 +116,36 @@ void TeachingTest::ChoosingACaseOpensItLikeAFile() {
         dialog->OpenButton->click();
     });
     form.OnCasesChosen();
-    QVERIFY(chosenNote.contains("flat top"));
+    return chosenNote;
+}
+
+} // namespace
+
+// Each case's run joins the listed runs, so that an obstructive and a
+// restrictive case stand on one plot; the note of the selected run's case
+// stays in the description box.
+void TeachingTest::ChoosingCasesAddsTheirRunsToTheListedRuns() {
+    MainWindow form;
+    AppState& s = form.State();
+    QVERIFY(ChooseCase(form, "Fixed obstruction of the trachea").contains("flat top"));
     QCOMPARE(s.History->RunCount, 1);
     QCOMPARE(s.History->SelectedRun, 1);
-    QCOMPARE(form.dataSourceLine->text(), QString("Plik:  tracheal-stenosis"));
+    QCOMPARE(form.dataSourceLine->text(), QString("Case: Fixed obstruction of the trachea"));
     QCOMPARE(s.Results.Cells[1][0], QString("   800")); // RMain of the listed run
     QCOMPARE(s.Indices.Cells[1][3].isEmpty(), false);
+    QVERIFY(form.descriptionBox->toPlainText().contains("Fixed obstruction of the trachea"));
+    const float tracheaFev1 = s.History->Slots[1].FEV1;
+
+    const QString restrictive = QString::fromStdString(FindCase(cases_, "restrictive")->Title);
+    QVERIFY(!ChooseCase(form, restrictive).isEmpty());
+    QCOMPARE(s.History->RunCount, 2);
+    QCOMPARE(s.History->Slots[2].FEV1, tracheaFev1); // the first case moved down, kept
+    QVERIFY(s.History->Slots[1].FEV1 != tracheaFev1);
+    QVERIFY(form.descriptionBox->toPlainText().contains(restrictive));
+
+    form.OnResultsRowClicked(0, 2, nullptr);
+    QCOMPARE(s.History->SelectedRun, 2);
+    QVERIFY(form.descriptionBox->toPlainText().contains("Fixed obstruction of the trachea"));
     // The case files stay untouched: "Save" still writes the user's file.
     QCOMPARE(s.SaveName, QString("data_default.spi"));
 }
@@ -237,6 +263,51 @@ void TeachingTest::AnExerciseNumberGivesTheSamePatientAgain() {
     QCOMPARE(first.Session().Current()->Case, second.Session().Current()->Case);
     for (int row = 1; row < first.IndicesView->rowCount(); ++row)
         QCOMPARE(first.IndicesView->item(row, 3)->text(), second.IndicesView->item(row, 3)->text());
+}
+
+// A class closes the exercise between rounds; the score is the program run's
+// and shows in the title of the next window. A wrong answer is marked next
+// to the right one, and the same number answered again adds nothing.
+void TeachingTest::TheScoreOutlivesTheWindowAndAReplayedNumberScoresOnce() {
+    const int pointsBefore = ProgramExerciseScore().Points();
+    const int roundsBefore = ProgramExerciseScore().AnsweredRounds();
+    QString titleAfterAnswer;
+    const TeachingCase* shown = nullptr;
+    {
+        ExerciseDialog first(cases_, *defaults_, 7);
+        first.SeedBox->setValue(4711);
+        first.SeedButton->click();
+        shown = first.Session().Current()->Case;
+        const int wrongPattern = (int(shown->ExpectedPattern) + 1) % int(std::size(kAllPatterns));
+        first.PatternChoices->button(wrongPattern)->setChecked(true);
+        first.SiteChoices->button(int(shown->Sites.front()))->setChecked(true);
+        first.AnswerButton->click();
+        QVERIFY(first.PatternChoices->button(wrongPattern)->text().endsWith("your answer"));
+        QVERIFY(first.PatternChoices->button(int(shown->ExpectedPattern))
+                    ->text()
+                    .endsWith("right answer"));
+        QVERIFY(first.SiteChoices->button(int(shown->Sites.front()))
+                    ->text()
+                    .endsWith("right answer"));
+        titleAfterAnswer = first.windowTitle();
+        QVERIFY2(titleAfterAnswer.contains(QString("Score: %1 of %2")
+                                               .arg(pointsBefore + 1)
+                                               .arg(2 * (roundsBefore + 1))),
+                 qPrintable(titleAfterAnswer));
+        first.NewRoundButton->click();
+        QCOMPARE(first.PatternChoices->button(wrongPattern)->text(),
+                 PatternText(Pattern(wrongPattern)));
+    }
+    ExerciseDialog second(cases_, *defaults_, 8);
+    QCOMPARE(second.windowTitle(), titleAfterAnswer);
+    second.SeedBox->setValue(4711);
+    second.SeedButton->click();
+    QCOMPARE(second.Session().Current()->Case, shown);
+    second.PatternChoices->button(int(shown->ExpectedPattern))->setChecked(true);
+    second.SiteChoices->button(int(shown->Sites.front()))->setChecked(true);
+    second.AnswerButton->click();
+    QCOMPARE(second.windowTitle(), titleAfterAnswer);
+    QVERIFY(second.AnswerView->toPlainText().contains("not scored again"));
 }
 
 void TeachingTest::PatientSettingsNameEveryPercentThatIsNotNormal() {
