@@ -13,7 +13,7 @@ import { showHelp, wireHelpDialog } from "./help_dialog";
 import { kSlotTextColours, runLabel, shortNumber } from "./tables";
 import { byId, downloadBlob, element } from "./dom";
 import { savePng, saveSvg, type PlotDrawing } from "./figure_export";
-import { saveFileName } from "./save_name";
+import { csvFileNames, saveFileName } from "./save_name";
 import { playRunEnd, wireSoundChoice } from "./run_sound";
 import { fillIndicesTable } from "./indices_table";
 import {
@@ -350,6 +350,14 @@ function onSaved(bytes: ArrayBuffer): void {
   );
 }
 
+// The shown run's two tables under the name in the name field.
+function onCsv(volumeTime: string, flowVolume: string): void {
+  const [volumeTimeName, flowVolumeName] = csvFileNames(byId<HTMLInputElement>("save-name").value);
+  downloadBlob(new Blob([volumeTime], { type: "text/csv" }), volumeTimeName);
+  downloadBlob(new Blob([flowVolume], { type: "text/csv" }), flowVolumeName);
+  say(`Exported ${volumeTimeName} and ${flowVolumeName}.`);
+}
+
 function openFile(file: File): void {
   file.arrayBuffer().then((bytes) => {
     pendingDataSource = `File: ${file.name.replace(/\.[^.]*$/, "")}`;
@@ -405,6 +413,7 @@ function wireCommands(): void {
     },
     open: () => byId<HTMLInputElement>("open-file").click(),
     save: () => send({ type: "save" }),
+    csv: () => send({ type: "csv" }),
     share: showShareDialog,
     cases: showCaseLibrary,
     exercise: startExercise,
@@ -530,6 +539,9 @@ function onMessage(message: FromWorker): void {
       return;
     case "saved":
       onSaved(message.bytes);
+      return;
+    case "csv":
+      onCsv(message.volumeTime, message.flowVolume);
       return;
     case "schematic":
       onSchematic(message.slot, message.sample, message.schematic);

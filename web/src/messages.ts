@@ -92,7 +92,8 @@ export type ToWorker =
   | { type: "useAsReference" }
   | { type: "restoreDefault" }
   | { type: "open"; bytes: ArrayBuffer }
-  | { type: "save" };
+  | { type: "save" }
+  | { type: "csv" };
 
 export type FromWorker =
   | { type: "ready"; scales: SliderScale[] }
@@ -102,6 +103,8 @@ export type FromWorker =
   | { type: "trace"; index: number; time: number; volume: number }
   | { type: "clock"; seconds: number }
   | { type: "saved"; bytes: ArrayBuffer }
+  // The shown run's two tables, as breathlab-cli run --csv writes them.
+  | { type: "csv"; volumeTime: string; flowVolume: string }
   | { type: "cases"; cases: TeachingCase[] }
   | { type: "schematic"; slot: number; sample: number; schematic: AirwaySchematic }
   | { type: "exercise"; round: ExerciseRound; state: HistoryState; traces: SlotTraces[] }

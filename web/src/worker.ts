@@ -174,6 +174,13 @@ function handle(message: ToWorker): void {
       post({ type: "saved", bytes }, [bytes]);
       return;
     }
+    case "csv": {
+      w.page_run_csv(0);
+      const volumeTime = lastText(w);
+      w.page_run_csv(1);
+      post({ type: "csv", volumeTime, flowVolume: lastText(w) });
+      return;
+    }
   }
 }
 

@@ -2,7 +2,7 @@
 // browser. Each launch has a fresh profile folder, which is also the
 // browser's home: chromium keeps its crash reports under $HOME/.config
 // whatever the profile, and a test must not write into the user's home.
-import { mkdtempSync, rmSync } from "node:fs";
+import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { chromium, BrowserContext } from "playwright-core";
@@ -17,6 +17,7 @@ export interface LaunchedBrowser {
 export async function launchChromium(): Promise<LaunchedBrowser> {
   const profile = mkdtempSync(join(tmpdir(), "breathlab-chromium-"));
   const home = join(profile, "home");
+  mkdirSync(join(profile, "runtime"), { mode: 0o700 });
   const context = await chromium.launchPersistentContext(join(profile, "profile"), {
     executablePath: kChromium,
     env: {
@@ -24,6 +25,9 @@ export async function launchChromium(): Promise<LaunchedBrowser> {
       HOME: home,
       XDG_CONFIG_HOME: join(home, ".config"),
       XDG_CACHE_HOME: join(home, ".cache"),
+      // Where the sound system keeps its sockets; unset, it makes a pulse-*
+      // folder in the temporary folder and leaves it there.
+      XDG_RUNTIME_DIR: join(profile, "runtime"),
     },
     headless: true,
     acceptDownloads: true,

@@ -1,15 +1,16 @@
 // The page in a real browser: it loads cleanly, runs the same examination as
 // breathlab-cli, and its history commands, files and share links work.
 import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
 import { mkdirSync, readFileSync, statSync } from "node:fs";
 import { join } from "node:path";
 import { createRequire } from "node:module";
 import { after, before, describe, test } from "node:test";
-import type { BrowserContext, Page } from "playwright-core";
+import type { BrowserContext, Download, Page } from "playwright-core";
 import type { ExerciseRound, HistoryState } from "../src/messages";
 import { encodeSettings } from "../src/share_link";
 import { launchChromium } from "./browser";
-import { cliRun, indexDifferences } from "./cli_equality";
+import { cliPath, cliRun, indexDifferences } from "./cli_equality";
 import { RunningServer, startStaticServer } from "./static_server";
 
 const require = createRequire(import.meta.url);
@@ -148,6 +149,28 @@ describe("the page", () => {
       assert.match(text, /^<svg xmlns="http:\/\/www\.w3\.org\/2000\/svg"/);
       assert.match(text, plot === "flow-volume" ? /Volume expired \(l\)/ : /Time \(s\)/);
       assert.match(text, /stroke="#ff0000"/, "the run's curve is in the figure");
+    }
+  });
+
+  test("the shown run exports as breathlab-cli run --csv's two files, byte for byte", async () => {
+    const { page } = shared;
+    await page.fill("#save-name", "default run");
+    const downloads: Download[] = [];
+    const both = new Promise<void>((resolve) => page.on("download", (d) => {
+      if (downloads.push(d) === 2) resolve();
+    }));
+    await page.click("button[data-command=csv]");
+    await both;
+    const prefix = join(outFolder, "cli-default");
+    execFileSync(cliPath(), ["run", "--csv", prefix]);
+    for (const [download, table] of downloads.map((d, i) => [d, ["volume-time", "flow-volume"][i]] as const)) {
+      assert.equal(download.suggestedFilename(), `default run-${table}.csv`);
+      const file = join(outFolder, `page-default-${table}.csv`);
+      await download.saveAs(file);
+      const cli = readFileSync(`${prefix}-${table}.csv`);
+      // A run has hundreds of rows; an empty table would also be equal.
+      assert.ok(cli.toString().split("\n").length > 100, table);
+      assert.ok(readFileSync(file).equals(cli), `${table}: the page's file differs from breathlab-cli's`);
     }
   });
 
@@ -439,7 +462,7 @@ describe("offline, installable, under any sub-path", () => {
   test("opened from a file, the page says how to serve it", async () => {
     const page = await context.newPage();
     await page.goto(`file://${join(process.env.BREATHLAB_WEB_DIR!, "index.html")}`);
-    assert.match((await page.textContent("#status"))!, /Serve the folder.*http\.server/);
+    assert.match((await page.textContent("#status"))!, /served over HTTP.*make serve-web.*http\.server/);
     await page.close();
   });
 });

@@ -10,6 +10,7 @@
 
 #include "history_set_check.h"
 #include "parameter_scales.h"
+#include "run_csv.h"
 #include "slider_table.h"
 
 #include <cstdlib>
@@ -190,6 +191,16 @@ PAGE_EXPORT(page_schematic) void PageSchematic(int slot, int sample, int width, 
     const SchematicInputs inputs =
         SchematicInputsForSlot(slot, Session().Model(), Session().History().Slots, sample);
     LastText() = SchematicJson(ComputeAirwaySchematic(width, height, kSchematicPenWidth, inputs));
+}
+
+// The shown run (the selected one, else the reference) as the CSV files
+// breathlab-cli run --csv writes: which 0 the volume-time table, 1 the
+// flow-volume one, in page_text.
+PAGE_EXPORT(page_run_csv) void PageRunCsv(int which) {
+    const RunHistory& history = Session().History();
+    const int selected = history.SelectedRun;
+    const ResultRecord& shown = history.Slots[selected >= 0 && selected < kHistorySlots ? selected : 0];
+    LastText() = which == 0 ? VolumeTimeCsv(shown) : FlowVolumeCsv(shown);
 }
 
 // page_state fills the text that page_text then points at (UTF-8, no NUL
