@@ -12,8 +12,9 @@ import { showNotice } from "./notice_area";
 import { showHelp, wireHelpDialog } from "./help_dialog";
 import { kSlotTextColours, runLabel, shortNumber } from "./tables";
 import { byId, downloadBlob, element } from "./dom";
-import { savePng, saveSvg, type PlotDrawing } from "./figure_export";
-import { csvFileNames, saveFileName } from "./save_name";
+import { plotPngUrl, savePng, saveSvg, type PlotDrawing } from "./figure_export";
+import { runReport } from "./run_report";
+import { csvFileNames, reportFileName, saveFileName } from "./save_name";
 import { playRunEnd, wireSoundChoice } from "./run_sound";
 import { fillIndicesTable } from "./indices_table";
 import {
@@ -284,16 +285,38 @@ function renderVolumeTime(): void {
   if (page.history) drawVolumeTime(byId<HTMLCanvasElement>("volume-time"), volumeTimeView(page.history));
 }
 
+function plotDrawing(plot: string, history: HistoryState): PlotDrawing {
+  return plot === "flow-volume"
+    ? (target, density) => drawFlowVolume(target, flowVolumeView(history), density)
+    : (target, density) => drawVolumeTime(target, volumeTimeView(history), density);
+}
+
 // "PNG" and "SVG" of a plot: the figure at the size it has on the screen.
 function savePlot(plot: string, format: string): void {
   const history = page.history;
   if (!history || page.traces.length === 0) return;
   const canvas = byId<HTMLCanvasElement>(plot);
-  const draw: PlotDrawing = plot === "flow-volume"
-    ? (target, density) => drawFlowVolume(target, flowVolumeView(history), density)
-    : (target, density) => drawVolumeTime(target, volumeTimeView(history), density);
   const save = format === "svg" ? saveSvg : savePng;
-  save(`breathlab-${plot}`, canvas.clientWidth, canvas.clientHeight, draw);
+  save(`breathlab-${plot}`, canvas.clientWidth, canvas.clientHeight, plotDrawing(plot, history));
+}
+
+// Both plots in the report at one size, whatever the screen.
+const kReportFigure = { width: 480, height: 400 };
+
+// The one-page PDF report of the shown run; the PDF library comes with the
+// first report, not with the page.
+async function saveReport(): Promise<void> {
+  const history = page.history;
+  if (!history || page.traces.length === 0) return;
+  const { reportPdf } = (await import(new URL("report.js", import.meta.url).href)) as typeof import("./pdf_report");
+  const figures = ["flow-volume", "volume-time"].map((plot) => ({
+    png: plotPngUrl(kReportFigure.width, kReportFigure.height, plotDrawing(plot, history)),
+    aspect: kReportFigure.height / kReportFigure.width,
+  }));
+  const report = runReport(history, byId("data-source").textContent ?? "", new Date());
+  const name = reportFileName(byId<HTMLInputElement>("save-name").value);
+  downloadBlob(reportPdf(report, figures), name);
+  say(`Saved the report as ${name}.`);
 }
 
 // --- Commands --------------------------------------------------------------
@@ -414,6 +437,7 @@ function wireCommands(): void {
     open: () => byId<HTMLInputElement>("open-file").click(),
     save: () => send({ type: "save" }),
     csv: () => send({ type: "csv" }),
+    report: () => void saveReport().catch((error: unknown) => say(`No report: ${String(error)}`)),
     share: showShareDialog,
     cases: showCaseLibrary,
     exercise: startExercise,

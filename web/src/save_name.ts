@@ -8,7 +8,7 @@ export type SaveName = { file: string } | { refused: string };
 
 // What the user typed, made a file name without its extension.
 function baseName(typed: string): string {
-  const base = typed.trim().replace(/\.(spi|csv)$/i, "").replace(/[\\/:*?"<>|\u0000-\u001f]/g, "_").replace(/^\.+/, "");
+  const base = typed.trim().replace(/\.(spi|csv|pdf)$/i, "").replace(/[\\/:*?"<>|\u0000-\u001f]/g, "_").replace(/^\.+/, "");
   return base === "" ? kDefaultSaveName : base.slice(0, 120);
 }
 
@@ -23,4 +23,9 @@ export function saveFileName(typed: string): SaveName {
 export function csvFileNames(typed: string): [string, string] {
   const base = baseName(typed);
   return [`${base}-volume-time.csv`, `${base}-flow-volume.csv`];
+}
+
+// The one-page report of a run under the same name.
+export function reportFileName(typed: string): string {
+  return `${baseName(typed)}-report.pdf`;
 }

@@ -8,7 +8,7 @@ declare const self: ServiceWorkerGlobalScope;
 
 const kCache = "breathlab-page";
 const kFiles = [
-  "./", "index.html", "breathlab.js", "worker.js", "breathlab.css", "breathlab.wasm", "help.json",
+  "./", "index.html", "breathlab.js", "worker.js", "report.js", "breathlab.css", "breathlab.wasm", "help.json",
   "standard.dat.gz", "case_table.txt", "pdp.txt", "breathlab.svg", "manifest.webmanifest",
 ];
 

@@ -174,6 +174,24 @@ describe("the page", () => {
     }
   });
 
+  test("the PDF report holds the shown run's indices, its settings and both plots on one page", async () => {
+    const { page, errors } = shared;
+    const [download] = await Promise.all([page.waitForEvent("download"), page.click("button[data-command=report]")]);
+    assert.equal(download.suggestedFilename(), "default run-report.pdf");
+    const file = join(outFolder, "report.pdf");
+    await download.saveAs(file);
+    const text = execFileSync("pdftotext", ["-layout", file, "-"], { encoding: "utf8" });
+    assert.equal(text.split("\f").filter((p) => p.trim() !== "").length, 1, "one page");
+    assert.match(text, /breathlab: forced expiration report/);
+    assert.match(text, /Shown: Run 1 against the reference\./);
+    assert.match(text, /Settings: every parameter at 100 % of the reference\./);
+    // The FEV1 row as the indices table shows it: reference, run, percent.
+    assert.match(text, /FEV1 +l +2\.84 +2\.84 +100/);
+    const images = execFileSync("pdfimages", ["-list", file], { encoding: "utf8" }).trim().split("\n").slice(2);
+    assert.ok(images.length >= 2, `${images.length} pictures in the report`);
+    assert.deepEqual(errors, []);
+  });
+
   test("a slider moved with the keyboard changes the next run, and a second START lists both", async () => {
     const { page } = shared;
     const slider = page.locator("#slider-RPeripheral");

@@ -3,7 +3,7 @@ import assert from "node:assert/strict";
 import { describe, test } from "node:test";
 import type { HistoryState } from "../src/messages";
 import { indexTableView, kSlotTextColours, runLabel, shortNumber } from "../src/tables";
-import { csvFileNames, saveFileName } from "../src/save_name";
+import { csvFileNames, reportFileName, saveFileName } from "../src/save_name";
 import { soundWanted } from "../src/run_sound";
 
 // WCAG's relative luminance and contrast ratio of two "#rrggbb" colours.
@@ -95,15 +95,18 @@ test("a file is saved under the typed name, made safe, with .spi; standard stays
   for (const typed of ["standard", "Standard.spi", " STANDARD "]) assert.ok("refused" in saveFileName(typed), typed);
 });
 
-test("a run's tables take the typed name as breathlab-cli's --csv prefix; standard is a fine name there", () => {
+test("a run's tables and report take the typed name as breathlab-cli's --csv prefix; standard is a fine name there", () => {
   for (const [typed, base] of [
     ["asthma series.spi", "asthma series"],
     [" week2.CSV", "week2"],
+    ["week3.pdf", "week3"],
     ["", "data_default"],
     ["a/b", "a_b"],
     ["standard", "standard"],
-  ])
+  ]) {
     assert.deepEqual(csvFileNames(typed), [`${base}-volume-time.csv`, `${base}-flow-volume.csv`], typed);
+    assert.equal(reportFileName(typed), `${base}-report.pdf`, typed);
+  }
 });
 
 test("the end-of-run sound is off by default on a phone only, and a stored choice wins", () => {
