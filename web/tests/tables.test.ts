@@ -5,6 +5,8 @@ import type { HistoryState } from "../src/messages";
 import { indexTableView, kSlotTextColours, runLabel, shortNumber } from "../src/tables";
 import { csvFileNames, reportFileName, saveFileName } from "../src/save_name";
 import { soundWanted } from "../src/run_sound";
+import { reportDate, runReport } from "../src/run_report";
+import type { SlotRecord } from "../src/messages";
 
 // WCAG's relative luminance and contrast ratio of two "#rrggbb" colours.
 function luminance(colour: string): number {
@@ -114,4 +116,32 @@ test("the end-of-run sound is off by default on a phone only, and a stored choic
   assert.equal(soundWanted(null, false), true);
   assert.equal(soundWanted("on", true), true);
   assert.equal(soundWanted("off", false), false);
+});
+
+describe("run report", () => {
+  const normal = () => Array.from({ length: 8 }, () => Array(8).fill(100));
+  const slot = (runStatus: number | null, rows: number[][]) => ({ RunStatus: runStatus, Parameters: rows }) as SlotRecord;
+  const when = new Date(2026, 0, 5, 9, 7);
+
+  test("names the shown run, and its settings as breathlab-cli --set takes them", () => {
+    const rows = normal();
+    rows[2][4] = 400; // both lungs, RPeripheral
+    rows[3][5] = 50; // upper left lobe, CCC
+    const state = { ...history(2, [kHead, ["FEV1", "l", "2.84", "2.10", "74"], ["", "", "", "", ""]]), Slots: [slot(1, normal()), slot(1, normal()), slot(0, rows)] };
+    const report = runReport(state, "Case: Asthma", when);
+    assert.deepEqual(report.lines, [
+      "Made 2026-01-05 09:07. Case: Asthma",
+      "Shown: Run 2 dead against the reference.",
+      "Settings: RPeripheral=400, UpperLeftLobe.CCC=50",
+    ]);
+    assert.deepEqual(report.table, [kHead, ["FEV1", "l", "2.84", "2.10", "74"]]);
+  });
+
+  test("with no run selected it is the reference's report", () => {
+    const state = { ...history(-1, [kHead]), Slots: [slot(1, normal())] };
+    assert.deepEqual(runReport(state, "", when).lines.slice(1), [
+      "Shown: the reference (no run selected).", "Settings: every parameter at 100 % of the reference.",
+    ]);
+    assert.equal(reportDate(new Date(2026, 10, 30, 23, 59)), "2026-11-30 23:59");
+  });
 });
