@@ -14,6 +14,7 @@ import { kSlotTextColours, runLabel, shortNumber } from "./tables";
 import { byId, downloadBlob, element } from "./dom";
 import { plotPngUrl, savePng, saveSvg, type PlotDrawing } from "./figure_export";
 import { runReport } from "./run_report";
+import { fillSettingsTable, settingsCaption } from "./settings_view";
 import { csvFileNames, reportFileName, saveFileName } from "./save_name";
 import { playRunEnd, wireSoundChoice } from "./run_sound";
 import { fillIndicesTable } from "./indices_table";
@@ -437,6 +438,7 @@ function wireCommands(): void {
     open: () => byId<HTMLInputElement>("open-file").click(),
     save: () => send({ type: "save" }),
     csv: () => send({ type: "csv" }),
+    settings: () => send({ type: "settings" }),
     report: () => void saveReport().catch((error: unknown) => say(`No report: ${String(error)}`)),
     share: showShareDialog,
     cases: showCaseLibrary,
@@ -459,6 +461,7 @@ function wireCommands(): void {
   wireAirwayPanel(send);
   wireSoundChoice();
   byId("about-close").addEventListener("click", () => byId<HTMLDialogElement>("about").close());
+  byId("settings-close").addEventListener("click", () => byId<HTMLDialogElement>("settings").close());
   for (const button of document.querySelectorAll<HTMLButtonElement>("button[data-figure]"))
     button.addEventListener("click", () => savePlot(button.dataset.figure!, button.dataset.format!));
 }
@@ -566,6 +569,11 @@ function onMessage(message: FromWorker): void {
       return;
     case "csv":
       onCsv(message.volumeTime, message.flowVolume);
+      return;
+    case "settings":
+      if (!page.history) return;
+      fillSettingsTable(byId<HTMLTableElement>("settings-table"), settingsCaption(page.history), message.cells);
+      byId<HTMLDialogElement>("settings").showModal();
       return;
     case "schematic":
       onSchematic(message.slot, message.sample, message.schematic);

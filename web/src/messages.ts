@@ -93,7 +93,8 @@ export type ToWorker =
   | { type: "restoreDefault" }
   | { type: "open"; bytes: ArrayBuffer }
   | { type: "save" }
-  | { type: "csv" };
+  | { type: "csv" }
+  | { type: "settings" };
 
 export type FromWorker =
   | { type: "ready"; scales: SliderScale[] }
@@ -105,6 +106,8 @@ export type FromWorker =
   | { type: "saved"; bytes: ArrayBuffer }
   // The shown run's two tables, as breathlab-cli run --csv writes them.
   | { type: "csv"; volumeTime: string; flowVolume: string }
+  // The settings view's cells of the shown run, [region row][parameter].
+  | { type: "settings"; cells: string[][] }
   | { type: "cases"; cases: TeachingCase[] }
   | { type: "schematic"; slot: number; sample: number; schematic: AirwaySchematic }
   | { type: "exercise"; round: ExerciseRound; state: HistoryState; traces: SlotTraces[] }

@@ -174,6 +174,10 @@ function handle(message: ToWorker): void {
       post({ type: "saved", bytes }, [bytes]);
       return;
     }
+    case "settings":
+      w.page_settings_cells();
+      post({ type: "settings", cells: JSON.parse(lastText(w)) as string[][] });
+      return;
     case "csv": {
       w.page_run_csv(0);
       const volumeTime = lastText(w);

@@ -516,6 +516,25 @@ describe("files and links", () => {
     }
   });
 
+  test("the settings view shows every region of the shown run against the reference", async () => {
+    const { page, errors } = await openPage("#RPeripheral=400&UpperLeftLobe.CCC=200&StiffMiddle=50");
+    await waitForRuns(page, 1);
+    await page.click("button[data-command=settings]");
+    await page.waitForSelector("#settings[open]");
+    const cells = await page.$$eval("#settings-table tr", (rows) => rows.map((row) => [...(row as HTMLTableRowElement).cells].map((c) => c.textContent)));
+    assert.deepEqual(cells[0], ["", "R main", "VDc", "R mid.", "Stiff", "R per.", "CCC", "Size", "Cm"]);
+    assert.deepEqual(cells.map((row) => row[0]), ["", "Both lungs", "Left lung", "Right lung", "Upper left lobe",
+      "Lower left lobe", "Upper right lobe", "Middle right lobe", "Lower right lobe"]);
+    assert.deepEqual(cells[1].slice(1), ["100 (100)", "100 (100)", "100 (100)", "50 (100)", "400 (100)", "100 (100)", "100 (100)", "100 (100)"]);
+    assert.equal(cells[4][6], "200 (100)");
+    assert.equal(cells[5][6], "100 (100)");
+    assert.match((await page.textContent("#settings-table caption"))!, /^Settings of Run 1 /);
+    await page.click("#settings-close");
+    assert.equal(await page.$("#settings[open]"), null);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+
   test("a saved .spi holds the reference that breathlab-cli --reference reproduces, and opens again", async () => {
     const { page, errors } = await openPage("#RPeripheral=400");
     await waitForRuns(page, 1);

@@ -11,6 +11,7 @@
 #include "history_set_check.h"
 #include "parameter_scales.h"
 #include "run_csv.h"
+#include "settings_cells.h"
 #include "slider_table.h"
 
 #include <cstdlib>
@@ -201,6 +202,17 @@ PAGE_EXPORT(page_run_csv) void PageRunCsv(int which) {
     const int selected = history.SelectedRun;
     const ResultRecord& shown = history.Slots[selected >= 0 && selected < kHistorySlots ? selected : 0];
     LastText() = which == 0 ? VolumeTimeCsv(shown) : FlowVolumeCsv(shown);
+}
+
+// The all-regions settings view of the shown run as JSON rows, the regions
+// in the order both lungs, left, right lung, then the lobes; eight cells each.
+PAGE_EXPORT(page_settings_cells) void PageSettingsCells() {
+    const SettingsCells cells = SettingsCellTexts(Session().History(), StiffnessColumn::Shown);
+    std::string& out = LastText();
+    out.clear();
+    AppendArray(out, kSettingsRegionCount, [&](int row) {
+        AppendArray(out, kSettingsParameterCount, [&](int k) { AppendString(out, cells[row][k]); });
+    });
 }
 
 // page_state fills the text that page_text then points at (UTF-8, no NUL
