@@ -15,6 +15,7 @@ import { byId, downloadBlob, element } from "./dom";
 import { plotPngUrl, savePng, saveSvg, type PlotDrawing } from "./figure_export";
 import { runReport } from "./run_report";
 import { fillSettingsTable, settingsCaption } from "./settings_view";
+import { chosenPictureRegion, hideRegionPicture, setHotSpotTable, wireRegionPicture } from "./region_picture_panel";
 import { csvFileNames, reportFileName, saveFileName } from "./save_name";
 import { playRunEnd, wireSoundChoice } from "./run_sound";
 import { fillIndicesTable } from "./indices_table";
@@ -459,11 +460,21 @@ function wireCommands(): void {
   wireCaseLibrary(openCase);
   wireExerciseDialog((number) => send({ type: "exercise", number }));
   wireAirwayPanel(send);
+  wireRegionPicture(choosePanel);
   wireSoundChoice();
   byId("about-close").addEventListener("click", () => byId<HTMLDialogElement>("about").close());
   byId("settings-close").addEventListener("click", () => byId<HTMLDialogElement>("settings").close());
   for (const button of document.querySelectorAll<HTMLButtonElement>("button[data-figure]"))
     button.addEventListener("click", () => savePlot(button.dataset.figure!, button.dataset.format!));
+}
+
+// A region chosen on the airway picture: its slider panel stands out and
+// comes into view, as the window selects the region's slider group.
+function choosePanel(panel: number | null): void {
+  document.querySelectorAll<HTMLElement>("#panels .panel").forEach((box, index) => {
+    box.classList.toggle("chosen", index === panel);
+    if (index === panel) box.scrollIntoView({ block: "nearest" });
+  });
 }
 
 // A case from the library: its patient in every region, run as a listed run.
@@ -549,6 +560,7 @@ function onMessage(message: FromWorker): void {
       page.live = { time: [], volume: [], clock: 0 };
       page.livePointsOfLastRun = 0;
       startLivePictures();
+      hideRegionPicture();
       document.body.dataset.state = "running";
       say("Running the examination…");
       renderPlots();
@@ -639,6 +651,7 @@ declare global {
       livePoints(): number;
       exercise(): { round: ExerciseRound; state: HistoryState } | null;
       liveAirwayPictures(): number;
+      chosenPictureRegion(): number | null;
       lastRunSeconds(): number | null;
     };
   }
@@ -655,7 +668,7 @@ function startUp(): void {
   keepForOffline();
   window.breathlabPage = {
     state: () => page.history, shareLink, livePoints: () => page.livePointsOfLastRun, exercise: shownExercise,
-    liveAirwayPictures: livePictureCount,
+    liveAirwayPictures: livePictureCount, chosenPictureRegion,
     lastRunSeconds: () => page.lastRunSeconds,
   };
   buildRegionPicker();
@@ -670,6 +683,7 @@ function startUp(): void {
   }
   worker.onmessage = (event: MessageEvent<FromWorker>) => onMessage(event.data);
   worker.onerror = (event) => say(`The simulator could not start: ${event.message}`);
+  fetchText("hot_spots.txt").then(setHotSpotTable, (error: unknown) => say(String(error)));
   Promise.all([fetchDefaultSet(), fetchText("case_table.txt"), fetchText("pdp.txt")])
     .then(([defaultSet, caseTable, descriptions]) => send({ type: "init", defaultSet, caseTable, descriptions }, [defaultSet]))
     .catch((error: unknown) => say(String(error)));

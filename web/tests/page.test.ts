@@ -102,6 +102,39 @@ describe("the page", () => {
     assert.deepEqual(shared.errors, []);
   });
 
+  test("the airway picture names a region under the pointer, and a click chooses its panel", async () => {
+    const { page } = shared;
+    const pictures = await page.evaluate(() => Promise.all([1, 2, 3, 4, 5].map((n) => new Promise<number>((resolve) => {
+      const image = new Image();
+      image.onload = () => resolve(image.naturalWidth);
+      image.onerror = () => resolve(0);
+      image.src = `airway-${n}.jpg`;
+    }))));
+    assert.ok(pictures.every((width) => width > 100), `picture widths ${pictures}`);
+    const box = (await page.locator(".airway-stage").boundingBox())!;
+    const at = (xPercent: number, yPercent: number) => [box.x + (box.width * xPercent) / 100, box.y + (box.height * yPercent) / 100] as const;
+    const region = () => page.getAttribute("#region-picture", "data-region");
+    assert.equal(await region(), "1");
+    // The hot-spot table's row "2;31;18;5": a lung.
+    await page.mouse.move(...at(31, 18));
+    assert.equal(await region(), "5");
+    assert.equal(await page.textContent("#region-label"), "lungs");
+    assert.equal(await page.isVisible("#region-label"), true);
+    await page.mouse.click(...at(31, 18));
+    assert.equal(await page.evaluate(() => window.breathlabPage.chosenPictureRegion()), 5);
+    assert.deepEqual(await page.$$eval("#panels .panel", (panels) => panels.map((p) => p.classList.contains("chosen"))), [false, false, false, true]);
+    // While a region is chosen, pointing elsewhere keeps its picture ("45;50;25;2" is the trachea).
+    await page.mouse.move(...at(50, 25));
+    assert.equal(await region(), "5");
+    // A click on no hot spot lets it go.
+    await page.mouse.click(...at(2, 97));
+    assert.equal(await page.evaluate(() => window.breathlabPage.chosenPictureRegion()), null);
+    assert.equal(await page.locator("#panels .panel.chosen").count(), 0);
+    await page.mouse.move(...at(50, 25));
+    assert.equal(await region(), "2");
+    assert.equal(await page.textContent("#region-label"), "main");
+  });
+
   test("a default START gives breathlab-cli's indices and shows them against the reference", async () => {
     const { page } = shared;
     const state = await pressStart(page, 1);
@@ -112,6 +145,7 @@ describe("the page", () => {
     assert.ok(livePoints > 100 && livePoints <= 1000, `${livePoints} trace points arrived during the run`);
     assert.equal(await indexCell(page, "FEV1", 3), "2.84");
     assert.equal(await indexCell(page, "FEV1", 4), "100");
+    assert.equal(await page.isHidden("#region-picture"), true, "the run's schematic shows");
     assert.equal(await indexCell(page, "FET", 2), "");
   });
 

@@ -42,6 +42,11 @@ export class RecordingContext {
   fillRect(): void {
     this.fills.push(this.fillStyle);
   }
+  // Pictures drawn, each with the box it was stretched to.
+  images: { image: unknown; box: number[] }[] = [];
+  drawImage(image: unknown, ...box: number[]): void {
+    this.images.push({ image, box });
+  }
   setLineDash(pattern: number[]): void {
     this.dash = pattern;
   }

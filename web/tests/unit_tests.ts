@@ -6,3 +6,4 @@ import "./tables.test";
 import "./exercise.test";
 import "./schematic.test";
 import "./parameters.test";
+import "./region_picture.test";
