@@ -1,4 +1,5 @@
 // The page: controls, tables and plots around the worker that runs the model.
+import type { AirwaySchematic } from "./schematic";
 import type { Description, ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
 import {
   kBothLungs, kDeadSpaceHelpPage, kGeneralHelpPage, kIndicesHelpPage, kPanels, kParameters,
@@ -588,7 +589,7 @@ function onMessage(message: FromWorker): void {
       byId<HTMLDialogElement>("settings").showModal();
       return;
     case "schematic":
-      onSchematic(message.slot, message.sample, message.schematic);
+      onSchematic(message.slot, message.sample, JSON.parse(message.schematic) as AirwaySchematic);
       return;
     case "descriptions":
       descriptions = message.blocks;

@@ -1,5 +1,3 @@
-import type { AirwaySchematic } from "./schematic";
-
 // What the page and its worker say to each other. The worker owns the model
 // and the history; the page owns the controls and the drawing.
 
@@ -109,6 +107,8 @@ export type FromWorker =
   // The settings view's cells of the shown run, [region row][parameter].
   | { type: "settings"; cells: string[][] }
   | { type: "cases"; cases: TeachingCase[] }
-  | { type: "schematic"; slot: number; sample: number; schematic: AirwaySchematic }
+  // The core's list as its JSON text: the page parses it, so that the worker
+  // spends as little as it can of a run on the live pictures.
+  | { type: "schematic"; slot: number; sample: number; schematic: string }
   | { type: "exercise"; round: ExerciseRound; state: HistoryState; traces: SlotTraces[] }
   | { type: "failed"; message: string };
