@@ -6,30 +6,33 @@ import { rtfToHtml } from "../src/rtf_to_html";
 
 const rtf = (body: string) => `{\\rtf1\\ansi ${body}}`;
 
+// Each [RTF body, expected HTML] pair, named by its body when it fails.
+function assertConverts(cases: string[][]): void {
+  for (const [body, html] of cases) assert.equal(rtfToHtml(rtf(body)), html, body);
+}
+
 test("paragraph and line ends, and paragraphs with nothing visible dropped", () => {
-  for (const [body, html] of [
+  assertConverts([
     ["One\\par Two\\line Three", "<p>One</p><p>Two</p><p>Three</p>"],
     ["One\\\nTwo", "<p>One</p><p>Two</p>"], // a backslash before the line end ends the paragraph
     ["One\r\nstill one\\par", "<p>Onestill one</p>"], // bare line ends are no text
     ["\\par   \\par\\tab\\par X", "<p>X</p>"],
     ["", ""],
-  ])
-    assert.equal(rtfToHtml(rtf(body)), html, body);
+  ]);
 });
 
 test("bold and italic on and off, plain resets them, and a group keeps its style to itself", () => {
-  for (const [body, html] of [
+  assertConverts([
     ["\\b bold\\b0  not", "<p><strong>bold</strong> not</p>"],
     ["\\i it\\i0  not", "<p><em>it</em> not</p>"],
     ["\\b\\i both\\plain  none", "<p><strong><em>both</em></strong> none</p>"],
     ["a {\\i b} c", "<p>a <em>b</em> c</p>"],
     ["\\b1 one", "<h3>one</h3>"], // \b with a number other than 0 is on
-  ])
-    assert.equal(rtfToHtml(rtf(body)), html, body);
+  ]);
 });
 
 test("headings: a bold paragraph of 16 pt or more is a large heading, of 12 pt a small one, smaller stays text", () => {
-  for (const [body, html] of [
+  assertConverts([
     ["\\fs32\\b Big\\par", "<h2>Big</h2>"],
     ["\\fs31\\b Medium\\par", "<h3>Medium</h3>"],
     ["\\fs24\\b Small\\par", "<h3>Small</h3>"],
@@ -37,29 +40,26 @@ test("headings: a bold paragraph of 16 pt or more is a large heading, of 12 pt a
     ["\\fs40\\b Half {\\b0 plain}\\par", "<p><strong>Half </strong>plain</p>"],
     ["\\fs40\\b Big {\\plain\\b small} end\\par", "<h2>Big small end</h2>"], // the largest run decides
     ["\\fs20\\fs\\b Default size\\par", "<h3>Default size</h3>"], // \fs without a number: 12 pt
-  ])
-    assert.equal(rtfToHtml(rtf(body)), html, body);
+  ]);
 });
 
 test("centring lasts to the next paragraph reset or left alignment", () => {
-  for (const [body, html] of [
+  assertConverts([
     ["\\qc Mid\\par Still\\pard\\par Left\\par", '<p class="centred">Mid</p><p class="centred">Still</p><p>Left</p>'],
     ["\\qc A\\ql B\\par", '<p class="centred">AB</p>'], // the paragraph's first text decides
-  ])
-    assert.equal(rtfToHtml(rtf(body)), html, body);
+  ]);
 });
 
 test("bullets make list items, consecutive ones one list, a list at the end closed", () => {
-  for (const [body, html] of [
+  assertConverts([
     ["\\bullet  one\\par\\bullet\\tab two\\par text\\par\\bullet three\\par", "<ul><li>one</li><li>two</li></ul><p>text</p><ul><li>three</li></ul>"],
     ["{\\b }\\bullet  bold {\\b item}\\par", "<ul><li>bold <strong>item</strong></li></ul>"],
     ["text \\bullet  inside\\par", "<p>text \u2022 inside</p>"],
-  ])
-    assert.equal(rtfToHtml(rtf(body)), html, body);
+  ]);
 });
 
 test("symbols: escaped braces and backslash, Windows-1252 codes, dashes, non-breaking and optional hyphens", () => {
-  for (const [body, html] of [
+  assertConverts([
     ["\\{a\\}\\\\b", "<p>{a}\\b</p>"],
     ["\\'80 \\'96 \\'97 \\'e9 \\'41 \\'9f", "<p>\u20ac \u2013 \u2014 \u00e9 A \u0178</p>"],
     ["a\\emdash b\\endash c", "<p>a\u2014b\u2013c</p>"],
@@ -67,20 +67,18 @@ test("symbols: escaped braces and backslash, Windows-1252 codes, dashes, non-bre
     ["hy\\-phen", "<p>hyphen</p>"],
     ["a\\tab b", "<p>a b</p>"],
     ["<b> & \"q\"", "<p>&lt;b&gt; &amp; &quot;q&quot;</p>"],
-  ])
-    assert.equal(rtfToHtml(rtf(body)), html, body);
+  ]);
 });
 
 test("tables and destinations are skipped only where a group starts with them; unknown words are ignored", () => {
-  for (const [body, html] of [
+  assertConverts([
     ["{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1;}{\\stylesheet x}{\\info y}{\\pict z}{\\header h}{\\footer f}Text", "<p>Text</p>"],
     ["{\\*\\unknown skipped}kept", "<p>kept</p>"],
     ["a \\info b", "<p>a b</p>"], // not at a group start: only the word goes
     ["{\\b\\fonttbl bold}", "<h3>bold</h3>"], // a bold paragraph of 12 pt: a heading
     ["\\cf1\\f2\\lang1045 word", "<p>word</p>"],
     ["\\fs-5 neg\\par", "<p>neg</p>"],
-  ])
-    assert.equal(rtfToHtml(rtf(body)), html, body);
+  ]);
 });
 
 test("an unbalanced closing brace keeps the style it had", () => {
