@@ -75,3 +75,20 @@ export function restoredJpeg(stored: Uint8Array): Uint8Array {
   bytes.subarray(0, kReversedHeadLength).reverse();
   return bytes;
 }
+
+export interface Box {
+  left: number;
+  top: number;
+  width: number;
+  height: number;
+}
+
+// Where a picture stands when it is shown whole and undistorted, centred in a
+// box (CSS object-fit: contain); hot spots are percentages of this part.
+export function containedPicture(box: Box, pictureWidth: number, pictureHeight: number): Box {
+  if (pictureWidth <= 0 || pictureHeight <= 0) return box;
+  const scale = Math.min(box.width / pictureWidth, box.height / pictureHeight);
+  const width = pictureWidth * scale;
+  const height = pictureHeight * scale;
+  return { left: box.left + (box.width - width) / 2, top: box.top + (box.height - height) / 2, width, height };
+}

@@ -5,7 +5,7 @@
 // starts, and two seconds after the pointer left the picture.
 import { byId } from "./dom";
 import {
-  hotSpotAt, hotSpotRegion, kPlainPicture, kRegionPictureCount, parseHotSpotTable, percentOf,
+  containedPicture, hotSpotAt, hotSpotRegion, kPlainPicture, kRegionPictureCount, parseHotSpotTable, percentOf,
   regionName, regionPanel, regionPictureFile,
 } from "./region_picture";
 
@@ -54,7 +54,8 @@ function idle(): boolean {
 
 // The hot spot under a pointer event, as a region picture number.
 function regionAt(event: MouseEvent): number {
-  const box = picture().parentElement!.getBoundingClientRect();
+  const image = picture();
+  const box = containedPicture(image.parentElement!.getBoundingClientRect(), image.naturalWidth, image.naturalHeight);
   const x = event.clientX - box.left;
   const y = event.clientY - box.top;
   return hotSpotRegion(table, hotSpotAt(table, percentOf(x, box.width), percentOf(y, box.height)));

@@ -9,6 +9,7 @@ import { after, before, describe, test } from "node:test";
 import type { BrowserContext, Download, Page } from "playwright-core";
 import type { ExerciseRound, HistoryState } from "../src/messages";
 import { encodeSettings } from "../src/share_link";
+import { containedPicture } from "../src/region_picture";
 import { launchChromium } from "./browser";
 import { cliPath, cliRun, indexDifferences } from "./cli_equality";
 import { RunningServer, startStaticServer } from "./static_server";
@@ -111,8 +112,11 @@ describe("the page", () => {
       image.src = `airway-${n}.jpg`;
     }))));
     assert.ok(pictures.every((width) => width > 100), `picture widths ${pictures}`);
-    const box = (await page.locator(".airway-stage").boundingBox())!;
-    const at = (xPercent: number, yPercent: number) => [box.x + (box.width * xPercent) / 100, box.y + (box.height * yPercent) / 100] as const;
+    // The picture stands whole and centred in the panel; hot spots are percentages of it.
+    const stage = (await page.locator(".airway-stage").boundingBox())!;
+    const [pictureWidth, pictureHeight] = await page.$eval("#region-picture", (image) => [(image as HTMLImageElement).naturalWidth, (image as HTMLImageElement).naturalHeight]);
+    const box = containedPicture({ left: stage.x, top: stage.y, width: stage.width, height: stage.height }, pictureWidth, pictureHeight);
+    const at = (xPercent: number, yPercent: number) => [box.left + (box.width * xPercent) / 100, box.top + (box.height * yPercent) / 100] as const;
     const region = () => page.getAttribute("#region-picture", "data-region");
     assert.equal(await region(), "1");
     // The hot-spot table's row "2;31;18;5": a lung.

@@ -5,7 +5,7 @@ import assert from "node:assert/strict";
 import { test } from "node:test";
 import {
   hotSpotAt, hotSpotRegion, kPlainPicture, kReversedHeadLength, parseHotSpotTable, percentOf, regionName,
-  regionPanel, regionPictureFile, restoredJpeg,
+  regionPanel, regionPictureFile, restoredJpeg, containedPicture,
 } from "../src/region_picture";
 
 const kTable = parseHotSpotTable([
@@ -73,4 +73,13 @@ test("a region picture's reversed head is turned back and the rest kept; a short
   assert.equal(stored[0], plain[kReversedHeadLength - 1], "the input is left as it was");
   assert.throws(() => restoredJpeg(new Uint8Array(kReversedHeadLength - 1)), /shorter than 100 bytes/);
   assert.equal(restoredJpeg(new Uint8Array(kReversedHeadLength)).length, kReversedHeadLength);
+});
+
+test("a picture shown whole in a box is centred in its free direction, undistorted", () => {
+  // 486 x 514 in a wide 400 x 257 box: as high as the box, 243 wide, 78.5 in from each side.
+  assert.deepEqual(containedPicture({ left: 10, top: 20, width: 400, height: 257 }, 486, 514), { left: 88.5, top: 20, width: 243, height: 257 });
+  // In a tall 243 x 400 box: as wide as it, 257 high, 71.5 down.
+  assert.deepEqual(containedPicture({ left: 0, top: 0, width: 243, height: 400 }, 486, 514), { left: 0, top: 71.5, width: 243, height: 257 });
+  // A picture not yet loaded has no size: the box itself.
+  assert.deepEqual(containedPicture({ left: 1, top: 2, width: 3, height: 4 }, 0, 0), { left: 1, top: 2, width: 3, height: 4 });
 });
