@@ -333,6 +333,10 @@ describe("the page", () => {
     await page.click("button[data-command=cases]");
     found.push(...(await seriousViolations("case library")));
     await page.click("#cases-close");
+    await page.click("button[data-command=settings]");
+    await page.waitForSelector("#settings[open]");
+    found.push(...(await seriousViolations("settings view")));
+    await page.click("#settings-close");
     assert.deepEqual(found, []);
   });
 
@@ -440,9 +444,16 @@ describe("cases and exercises", () => {
     await page.evaluate(() => localStorage.clear());
     await page.click("button[data-command=exercise]");
     async function openExercise(number: number): Promise<{ round: ExerciseRound; state: HistoryState }> {
+      // The round shown before: opening the same number again must wait for
+      // the worker's new answer, which draws the questions afresh.
+      const before = await page.evaluateHandle(() => window.breathlabPage.exercise()?.round ?? null);
       await page.fill("#exercise-number", String(number));
       await page.click("#exercise-open");
-      await page.waitForFunction((n) => window.breathlabPage.exercise()?.round.Number === n, number);
+      await page.waitForFunction(([n, old]) => {
+        const round = window.breathlabPage.exercise()?.round;
+        return round !== undefined && round !== old && round.Number === n;
+      }, [number, before] as const);
+      await before.dispose();
       return (await page.evaluate(() => window.breathlabPage.exercise()))!;
     }
     for (const number of [4711, 12, 99999]) {
