@@ -199,8 +199,7 @@ PAGE_EXPORT(page_schematic) void PageSchematic(int slot, int sample, int width, 
 // flow-volume one, in page_text.
 PAGE_EXPORT(page_run_csv) void PageRunCsv(int which) {
     const RunHistory& history = Session().History();
-    const int selected = history.SelectedRun;
-    const ResultRecord& shown = history.Slots[selected >= 0 && selected < kHistorySlots ? selected : 0];
+    const ResultRecord& shown = history.Slots[SettingsShownSlot(history)];
     LastText() = which == 0 ? VolumeTimeCsv(shown) : FlowVolumeCsv(shown);
 }
 
