@@ -1,9 +1,11 @@
 // The settings view: for every region and slider parameter, the percentage
-// stored with the selected run next to the reference's own percentage.
+// stored with the selected run next to the reference's own percentage, with
+// the window's translated headings around the core's cells.
 #pragma once
 
 #include "lung_model.h"
 #include "run_history.h"
+#include "settings_cells.h"
 
 #include <QString>
 
@@ -11,8 +13,8 @@
 
 namespace breathlab {
 
-constexpr int kSettingsTableColumns = 9; // header column and parameters 1..8
-constexpr int kSettingsTableRows = 9;    // header row and eight regions
+constexpr int kSettingsTableColumns = kSettingsParameterCount + 1; // header column and parameters 1..8
+constexpr int kSettingsTableRows = kSettingsRegionCount + 1;       // header row and eight regions
 constexpr int kSettingsColumnWidth = 64;
 constexpr int kSettingsRowHeight = 24;
 
@@ -20,15 +22,7 @@ constexpr int kSettingsRowHeight = 24;
 using SettingsTableText =
     std::array<std::array<QString, kSettingsTableColumns>, kSettingsTableRows>;
 
-// The region shown in each data row: both lungs, each lung, then the lobes.
-constexpr std::array<int, kSettingsTableRows - 1> kSettingsRowRegions = {0, -2, -1, 1, 2, 3, 4, 5};
-
-// The history slot the view shows: the selected run, or the reference when no
-// run is selected (or the selection is not a slot at all).
-int SettingsShownSlot(const RunHistory& history);
-
-// A stored percentage as the view shows it: fixed-point without decimals,
-// halves to even (149.6 -> "150"); beyond five integer digits exponent form.
+// A stored percentage as the view shows it (see SettingsPercentText).
 QString FormatSettingsPercent(double percent);
 
 // Every cell text of the view, "200 (100)" meaning 200 % in the shown run

@@ -21,7 +21,7 @@ function median(values: number[]): number {
 // keeps them all for offline use); already compressed files count as they are.
 function firstLoadBytes(): { total: number; files: [string, number][] } {
   const files: [string, number][] = readdirSync(site)
-    .filter((name) => !name.startsWith(".") && /\.(html|js|css|wasm|json|gz|txt|svg|webmanifest)$/.test(name))
+    .filter((name) => !name.startsWith(".") && /\.(html|js|css|wasm|json|gz|txt|svg|webmanifest|jpg)$/.test(name))
     .map((name) => {
       const bytes = readFileSync(join(site, name));
       return [name, name.endsWith(".gz") ? bytes.length : gzipSync(bytes, { level: 9 }).length];

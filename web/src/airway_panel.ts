@@ -3,6 +3,8 @@
 import type { ToWorker } from "./messages";
 import { byId, element } from "./dom";
 import { AirwaySchematic, drawSchematic, kReplaySpeeds, nextReplaySample } from "./schematic";
+import { kBackgroundFile } from "./region_picture";
+import { hideRegionPicture } from "./region_picture_panel";
 
 interface Replay {
   slot: number;
@@ -24,6 +26,12 @@ export function livePictureCount(): number {
 
 export function startLivePictures(): void {
   livePictures = 0;
+}
+
+let background: HTMLImageElement | undefined;
+
+function loadedBackground(): HTMLImageElement | undefined {
+  return background?.complete && background.naturalWidth > 0 ? background : undefined;
 }
 
 function canvas(): HTMLCanvasElement {
@@ -55,7 +63,7 @@ export function showRunAirways(slot: number, lastSample: number): void {
 }
 
 export function onSchematic(slot: number, sample: number, schematic: AirwaySchematic): void {
-  drawSchematic(canvas(), schematic);
+  drawSchematic(canvas(), schematic, loadedBackground());
   canvas().dataset.shown = `${slot}:${sample}`;
   if (slot === 0 && document.body.dataset.state === "running") ++livePictures;
   if (slot !== replay.slot || sample !== replay.sample) return; // a live picture
@@ -72,6 +80,8 @@ export function onSchematic(slot: number, sample: number, schematic: AirwaySchem
 
 export function wireAirwayPanel(sendToWorker: (message: ToWorker) => void): void {
   send = sendToWorker;
+  background = new Image();
+  background.src = kBackgroundFile;
   const picker = byId<HTMLSelectElement>("replay-speed");
   for (const [label, samples] of kReplaySpeeds) {
     const option = element("option", "", label);
@@ -86,6 +96,7 @@ export function wireAirwayPanel(sendToWorker: (message: ToWorker) => void): void
       return;
     }
     if (replay.sample >= replay.lastSample) replay.sample = 0;
+    hideRegionPicture();
     showPlaying(true);
     if (!replay.waiting) ask(replay.slot, replay.sample);
   });

@@ -1,4 +1,5 @@
 // The page: controls, tables and plots around the worker that runs the model.
+import type { AirwaySchematic } from "./schematic";
 import type { Description, ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
 import {
   kBothLungs, kDeadSpaceHelpPage, kGeneralHelpPage, kIndicesHelpPage, kPanels, kParameters,
@@ -12,8 +13,11 @@ import { showNotice } from "./notice_area";
 import { showHelp, wireHelpDialog } from "./help_dialog";
 import { kSlotTextColours, runLabel, shortNumber } from "./tables";
 import { byId, downloadBlob, element } from "./dom";
-import { savePng, saveSvg, type PlotDrawing } from "./figure_export";
-import { saveFileName } from "./save_name";
+import { plotPngUrl, savePng, saveSvg, type PlotDrawing } from "./figure_export";
+import { runReport } from "./run_report";
+import { fillSettingsTable, settingsCaption } from "./settings_view";
+import { chosenPictureRegion, hideRegionPicture, setHotSpotTable, wireRegionPicture } from "./region_picture_panel";
+import { csvFileNames, reportFileName, saveFileName } from "./save_name";
 import { playRunEnd, wireSoundChoice } from "./run_sound";
 import { fillIndicesTable } from "./indices_table";
 import {
@@ -284,16 +288,38 @@ function renderVolumeTime(): void {
   if (page.history) drawVolumeTime(byId<HTMLCanvasElement>("volume-time"), volumeTimeView(page.history));
 }
 
+function plotDrawing(plot: string, history: HistoryState): PlotDrawing {
+  return plot === "flow-volume"
+    ? (target, density) => drawFlowVolume(target, flowVolumeView(history), density)
+    : (target, density) => drawVolumeTime(target, volumeTimeView(history), density);
+}
+
 // "PNG" and "SVG" of a plot: the figure at the size it has on the screen.
 function savePlot(plot: string, format: string): void {
   const history = page.history;
   if (!history || page.traces.length === 0) return;
   const canvas = byId<HTMLCanvasElement>(plot);
-  const draw: PlotDrawing = plot === "flow-volume"
-    ? (target, density) => drawFlowVolume(target, flowVolumeView(history), density)
-    : (target, density) => drawVolumeTime(target, volumeTimeView(history), density);
   const save = format === "svg" ? saveSvg : savePng;
-  save(`breathlab-${plot}`, canvas.clientWidth, canvas.clientHeight, draw);
+  save(`breathlab-${plot}`, canvas.clientWidth, canvas.clientHeight, plotDrawing(plot, history));
+}
+
+// Both plots in the report at one size, whatever the screen.
+const kReportFigure = { width: 480, height: 400 };
+
+// The one-page PDF report of the shown run; the PDF library comes with the
+// first report, not with the page.
+async function saveReport(): Promise<void> {
+  const history = page.history;
+  if (!history || page.traces.length === 0) return;
+  const { reportPdf } = (await import(new URL("report.js", import.meta.url).href)) as typeof import("./pdf_report");
+  const figures = ["flow-volume", "volume-time"].map((plot) => ({
+    png: plotPngUrl(kReportFigure.width, kReportFigure.height, plotDrawing(plot, history)),
+    aspect: kReportFigure.height / kReportFigure.width,
+  }));
+  const report = runReport(history, byId("data-source").textContent ?? "", new Date());
+  const name = reportFileName(byId<HTMLInputElement>("save-name").value);
+  downloadBlob(reportPdf(report, figures), name);
+  say(`Saved the report as ${name}.`);
 }
 
 // --- Commands --------------------------------------------------------------
@@ -348,6 +374,14 @@ function onSaved(bytes: ArrayBuffer): void {
     },
     (error: unknown) => say(`Not saved: ${String(error)}`),
   );
+}
+
+// The shown run's two tables under the name in the name field.
+function onCsv(volumeTime: string, flowVolume: string): void {
+  const [volumeTimeName, flowVolumeName] = csvFileNames(byId<HTMLInputElement>("save-name").value);
+  downloadBlob(new Blob([volumeTime], { type: "text/csv" }), volumeTimeName);
+  downloadBlob(new Blob([flowVolume], { type: "text/csv" }), flowVolumeName);
+  say(`Exported ${volumeTimeName} and ${flowVolumeName}.`);
 }
 
 function openFile(file: File): void {
@@ -405,6 +439,9 @@ function wireCommands(): void {
     },
     open: () => byId<HTMLInputElement>("open-file").click(),
     save: () => send({ type: "save" }),
+    csv: () => send({ type: "csv" }),
+    settings: () => send({ type: "settings" }),
+    report: () => void saveReport().catch((error: unknown) => say(`No report: ${String(error)}`)),
     share: showShareDialog,
     cases: showCaseLibrary,
     exercise: startExercise,
@@ -424,10 +461,21 @@ function wireCommands(): void {
   wireCaseLibrary(openCase);
   wireExerciseDialog((number) => send({ type: "exercise", number }));
   wireAirwayPanel(send);
+  wireRegionPicture(choosePanel);
   wireSoundChoice();
   byId("about-close").addEventListener("click", () => byId<HTMLDialogElement>("about").close());
+  byId("settings-close").addEventListener("click", () => byId<HTMLDialogElement>("settings").close());
   for (const button of document.querySelectorAll<HTMLButtonElement>("button[data-figure]"))
     button.addEventListener("click", () => savePlot(button.dataset.figure!, button.dataset.format!));
+}
+
+// A region chosen on the airway picture: its slider panel stands out and
+// comes into view, as the window selects the region's slider group.
+function choosePanel(panel: number | null): void {
+  document.querySelectorAll<HTMLElement>("#panels .panel").forEach((box, index) => {
+    box.classList.toggle("chosen", index === panel);
+    if (index === panel) box.scrollIntoView({ block: "nearest" });
+  });
 }
 
 // A case from the library: its patient in every region, run as a listed run.
@@ -513,6 +561,7 @@ function onMessage(message: FromWorker): void {
       page.live = { time: [], volume: [], clock: 0 };
       page.livePointsOfLastRun = 0;
       startLivePictures();
+      hideRegionPicture();
       document.body.dataset.state = "running";
       say("Running the examination…");
       renderPlots();
@@ -531,8 +580,16 @@ function onMessage(message: FromWorker): void {
     case "saved":
       onSaved(message.bytes);
       return;
+    case "csv":
+      onCsv(message.volumeTime, message.flowVolume);
+      return;
+    case "settings":
+      if (!page.history) return;
+      fillSettingsTable(byId<HTMLTableElement>("settings-table"), settingsCaption(page.history), message.cells);
+      byId<HTMLDialogElement>("settings").showModal();
+      return;
     case "schematic":
-      onSchematic(message.slot, message.sample, message.schematic);
+      onSchematic(message.slot, message.sample, JSON.parse(message.schematic) as AirwaySchematic);
       return;
     case "descriptions":
       descriptions = message.blocks;
@@ -595,6 +652,7 @@ declare global {
       livePoints(): number;
       exercise(): { round: ExerciseRound; state: HistoryState } | null;
       liveAirwayPictures(): number;
+      chosenPictureRegion(): number | null;
       lastRunSeconds(): number | null;
     };
   }
@@ -611,7 +669,7 @@ function startUp(): void {
   keepForOffline();
   window.breathlabPage = {
     state: () => page.history, shareLink, livePoints: () => page.livePointsOfLastRun, exercise: shownExercise,
-    liveAirwayPictures: livePictureCount,
+    liveAirwayPictures: livePictureCount, chosenPictureRegion,
     lastRunSeconds: () => page.lastRunSeconds,
   };
   buildRegionPicker();
@@ -626,6 +684,7 @@ function startUp(): void {
   }
   worker.onmessage = (event: MessageEvent<FromWorker>) => onMessage(event.data);
   worker.onerror = (event) => say(`The simulator could not start: ${event.message}`);
+  fetchText("hot_spots.txt").then(setHotSpotTable, (error: unknown) => say(String(error)));
   Promise.all([fetchDefaultSet(), fetchText("case_table.txt"), fetchText("pdp.txt")])
     .then(([defaultSet, caseTable, descriptions]) => send({ type: "init", defaultSet, caseTable, descriptions }, [defaultSet]))
     .catch((error: unknown) => say(String(error)));

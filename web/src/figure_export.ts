@@ -21,10 +21,19 @@ function sizedCanvas(real: HTMLCanvasElement, width: number, height: number): HT
   } as unknown as HTMLCanvasElement;
 }
 
-export function savePng(name: string, width: number, height: number, draw: PlotDrawing): void {
+function pngCanvas(width: number, height: number, draw: PlotDrawing): HTMLCanvasElement {
   const real = document.createElement("canvas");
   draw(sizedCanvas(real, width, height), kPngDensity);
-  real.toBlob((blob) => {
+  return real;
+}
+
+// The figure as a PNG data URL, for the report.
+export function plotPngUrl(width: number, height: number, draw: PlotDrawing): string {
+  return pngCanvas(width, height, draw).toDataURL("image/png");
+}
+
+export function savePng(name: string, width: number, height: number, draw: PlotDrawing): void {
+  pngCanvas(width, height, draw).toBlob((blob) => {
     if (blob) downloadBlob(blob, `${name}.png`);
   }, "image/png");
 }

@@ -1,5 +1,3 @@
-import type { AirwaySchematic } from "./schematic";
-
 // What the page and its worker say to each other. The worker owns the model
 // and the history; the page owns the controls and the drawing.
 
@@ -92,7 +90,9 @@ export type ToWorker =
   | { type: "useAsReference" }
   | { type: "restoreDefault" }
   | { type: "open"; bytes: ArrayBuffer }
-  | { type: "save" };
+  | { type: "save" }
+  | { type: "csv" }
+  | { type: "settings" };
 
 export type FromWorker =
   | { type: "ready"; scales: SliderScale[] }
@@ -102,7 +102,13 @@ export type FromWorker =
   | { type: "trace"; index: number; time: number; volume: number }
   | { type: "clock"; seconds: number }
   | { type: "saved"; bytes: ArrayBuffer }
+  // The shown run's two tables, as breathlab-cli run --csv writes them.
+  | { type: "csv"; volumeTime: string; flowVolume: string }
+  // The settings view's cells of the shown run, [region row][parameter].
+  | { type: "settings"; cells: string[][] }
   | { type: "cases"; cases: TeachingCase[] }
-  | { type: "schematic"; slot: number; sample: number; schematic: AirwaySchematic }
+  // The core's list as its JSON text: the page parses it, so that the worker
+  // spends as little as it can of a run on the live pictures.
+  | { type: "schematic"; slot: number; sample: number; schematic: string }
   | { type: "exercise"; round: ExerciseRound; state: HistoryState; traces: SlotTraces[] }
   | { type: "failed"; message: string };

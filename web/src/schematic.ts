@@ -28,15 +28,20 @@ function colourText([red, green, blue]: [number, number, number]): string {
 }
 
 // Paints onto a canvas whose drawing area is schematic.Width x schematic.Height
-// in CSS pixels, sharp at the screen's pixel density.
-export function drawSchematic(canvas: HTMLCanvasElement, schematic: AirwaySchematic): void {
+// in CSS pixels, sharp at the screen's pixel density, over the window's
+// background picture stretched to it (white until that has loaded).
+export function drawSchematic(canvas: HTMLCanvasElement, schematic: AirwaySchematic, background?: CanvasImageSource): void {
   const ratio = globalThis.devicePixelRatio || 1;
   canvas.width = Math.max(1, Math.round(schematic.Width * ratio));
   canvas.height = Math.max(1, Math.round(schematic.Height * ratio));
   const c = canvas.getContext("2d")!;
   c.setTransform(ratio, 0, 0, ratio, 0, 0);
-  c.fillStyle = "#ffffff";
-  c.fillRect(0, 0, schematic.Width, schematic.Height);
+  if (background) {
+    c.drawImage(background, 0, 0, schematic.Width, schematic.Height);
+  } else {
+    c.fillStyle = "#ffffff";
+    c.fillRect(0, 0, schematic.Width, schematic.Height);
+  }
   c.lineCap = "round";
   c.lineJoin = "round";
   for (const shape of schematic.Shapes) {

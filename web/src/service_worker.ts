@@ -8,8 +8,9 @@ declare const self: ServiceWorkerGlobalScope;
 
 const kCache = "breathlab-page";
 const kFiles = [
-  "./", "index.html", "breathlab.js", "worker.js", "breathlab.css", "breathlab.wasm", "help.json",
+  "./", "index.html", "breathlab.js", "worker.js", "report.js", "breathlab.css", "breathlab.wasm", "help.json",
   "standard.dat.gz", "case_table.txt", "pdp.txt", "breathlab.svg", "manifest.webmanifest",
+  "hot_spots.txt", "airway-background.jpg", "airway-1.jpg", "airway-2.jpg", "airway-3.jpg", "airway-4.jpg", "airway-5.jpg",
 ];
 
 self.addEventListener("install", (event) => {

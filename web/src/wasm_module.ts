@@ -29,6 +29,8 @@ export interface PageExports {
   page_description(text: number, size: number, n: number): void;
   page_status_description(runStatus: number): number;
   page_schematic(slot: number, sample: number, width: number, height: number): void;
+  page_run_csv(which: number): void;
+  page_settings_cells(): void;
   page_state(): void;
   page_text(): number;
   page_text_size(): number;

@@ -4,7 +4,6 @@
 import { copyIn, lastText, loadPageModule, PageExports } from "./wasm_module";
 import type { Description, ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
 import { kHistorySlots, kParameterCount, kRegionCount } from "./messages";
-import type { AirwaySchematic } from "./schematic";
 
 const kSampleCount = 1500;
 const kTracePointCount = 1000;
@@ -55,7 +54,7 @@ function postState(ranSeconds?: number): void {
 function postSchematic(slot: number, sample: number): void {
   if (schematicSize.width <= 0 || schematicSize.height <= 0) return;
   wasm!.page_schematic(slot, sample, schematicSize.width, schematicSize.height);
-  post({ type: "schematic", slot, sample, schematic: JSON.parse(lastText(wasm!)) as AirwaySchematic });
+  post({ type: "schematic", slot, sample, schematic: lastText(wasm!) });
 }
 
 // The sliders' blocks 1..8 and the run outcomes' 9..11 of the description file.
@@ -172,6 +171,17 @@ function handle(message: ToWorker): void {
       const view = new Uint8Array(w.memory.buffer, w.page_history_bytes(), w.page_history_size());
       const bytes = view.slice().buffer;
       post({ type: "saved", bytes }, [bytes]);
+      return;
+    }
+    case "settings":
+      w.page_settings_cells();
+      post({ type: "settings", cells: JSON.parse(lastText(w)) as string[][] });
+      return;
+    case "csv": {
+      w.page_run_csv(0);
+      const volumeTime = lastText(w);
+      w.page_run_csv(1);
+      post({ type: "csv", volumeTime, flowVolume: lastText(w) });
       return;
     }
   }

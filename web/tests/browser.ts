@@ -2,8 +2,6 @@
 // browser. Each launch has a fresh profile folder, which is also the
 // browser's home: chromium keeps its crash reports under $HOME/.config
 // whatever the profile, and a test must not write into the user's home.
-// Its runtime folder is in the profile too: without one, chromium's audio
-// client (the end-of-run sound) leaves a pulse-* folder in the temporary folder.
 import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
@@ -19,8 +17,7 @@ export interface LaunchedBrowser {
 export async function launchChromium(): Promise<LaunchedBrowser> {
   const profile = mkdtempSync(join(tmpdir(), "breathlab-chromium-"));
   const home = join(profile, "home");
-  const runtime = join(profile, "run");
-  mkdirSync(runtime, { mode: 0o700 });
+  mkdirSync(join(profile, "runtime"), { mode: 0o700 });
   const context = await chromium.launchPersistentContext(join(profile, "profile"), {
     executablePath: kChromium,
     env: {
@@ -28,7 +25,9 @@ export async function launchChromium(): Promise<LaunchedBrowser> {
       HOME: home,
       XDG_CONFIG_HOME: join(home, ".config"),
       XDG_CACHE_HOME: join(home, ".cache"),
-      XDG_RUNTIME_DIR: runtime,
+      // Where the sound system keeps its sockets; unset, it makes a pulse-*
+      // folder in the temporary folder and leaves it there.
+      XDG_RUNTIME_DIR: join(profile, "runtime"),
     },
     headless: true,
     acceptDownloads: true,

@@ -8,6 +8,7 @@ import { describe, test } from "node:test";
 import { decodeSettings, encodeSettings } from "../src/share_link";
 import { kParameters, kRegions, normalParameters, regionRow } from "../src/parameters";
 import { rtfToHtml } from "../src/rtf_to_html";
+import { decodeLinkPart, kLargestStoredPercent, kSmallestStoredPercent, parseLinkPercent } from "../src/link_rules";
 import { fileFor } from "./static_server";
 
 describe("share link", () => {
@@ -62,6 +63,26 @@ describe("share link", () => {
     const expected = normalParameters();
     expected[regionRow(0)][0] = 300;
     assert.deepEqual(decoded.rows, expected);
+  });
+});
+
+describe("link percentages", () => {
+  test("plain decimals within single precision's normal numbers are taken as written, anything else refused", () => {
+    for (const [text, value] of [
+      ["250", 250], ["0.5", 0.5], ["5.", 5], [".5", 0.5], ["1e3", 1000], ["1E-3", 0.001], ["2.5e+2", 250],
+      ["1.17549435e-38", kSmallestStoredPercent], ["3.40282347e38", kLargestStoredPercent],
+      ["1e-38", null], ["3.5e38", null], ["0", null], ["-5", null], ["-0", null],
+      ["+5", null], ["0x20", null], [" 5", null], ["5 ", null], ["Infinity", null], ["NaN", null],
+      ["", null], ["1e", null], [".", null], ["1.2.3", null], ["5%", null], ["e5", null],
+    ] as const)
+      assert.equal(parseLinkPercent(text), value, text);
+  });
+
+  test("broken percent-encoding gives null, good encoding its text", () => {
+    assert.equal(decodeLinkPart("%zz"), null);
+    assert.equal(decodeLinkPart("%E2%82"), null);
+    assert.equal(decodeLinkPart("Size=%32%35%30"), "Size=250");
+    assert.equal(decodeLinkPart("plain"), "plain");
   });
 });
 

@@ -1,15 +1,17 @@
 // The page in a real browser: it loads cleanly, runs the same examination as
 // breathlab-cli, and its history commands, files and share links work.
 import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
 import { mkdirSync, readFileSync, statSync } from "node:fs";
 import { join } from "node:path";
 import { createRequire } from "node:module";
 import { after, before, describe, test } from "node:test";
-import type { BrowserContext, Page } from "playwright-core";
+import type { BrowserContext, Download, Page } from "playwright-core";
 import type { ExerciseRound, HistoryState } from "../src/messages";
 import { encodeSettings } from "../src/share_link";
+import { containedPicture } from "../src/region_picture";
 import { launchChromium } from "./browser";
-import { cliRun, indexDifferences } from "./cli_equality";
+import { cliPath, cliRun, indexDifferences } from "./cli_equality";
 import { RunningServer, startStaticServer } from "./static_server";
 
 const require = createRequire(import.meta.url);
@@ -101,6 +103,42 @@ describe("the page", () => {
     assert.deepEqual(shared.errors, []);
   });
 
+  test("the airway picture names a region under the pointer, and a click chooses its panel", async () => {
+    const { page } = shared;
+    const pictures = await page.evaluate(() => Promise.all([1, 2, 3, 4, 5].map((n) => new Promise<number>((resolve) => {
+      const image = new Image();
+      image.onload = () => resolve(image.naturalWidth);
+      image.onerror = () => resolve(0);
+      image.src = `airway-${n}.jpg`;
+    }))));
+    assert.ok(pictures.every((width) => width > 100), `picture widths ${pictures}`);
+    // The picture stands whole and centred in the panel; hot spots are percentages of it.
+    const stage = (await page.locator(".airway-stage").boundingBox())!;
+    const [pictureWidth, pictureHeight] = await page.$eval("#region-picture", (image) => [(image as HTMLImageElement).naturalWidth, (image as HTMLImageElement).naturalHeight]);
+    const box = containedPicture({ left: stage.x, top: stage.y, width: stage.width, height: stage.height }, pictureWidth, pictureHeight);
+    const at = (xPercent: number, yPercent: number) => [box.left + (box.width * xPercent) / 100, box.top + (box.height * yPercent) / 100] as const;
+    const region = () => page.getAttribute("#region-picture", "data-region");
+    assert.equal(await region(), "1");
+    // The hot-spot table's row "2;31;18;5": a lung.
+    await page.mouse.move(...at(31, 18));
+    assert.equal(await region(), "5");
+    assert.equal(await page.textContent("#region-label"), "lungs");
+    assert.equal(await page.isVisible("#region-label"), true);
+    await page.mouse.click(...at(31, 18));
+    assert.equal(await page.evaluate(() => window.breathlabPage.chosenPictureRegion()), 5);
+    assert.deepEqual(await page.$$eval("#panels .panel", (panels) => panels.map((p) => p.classList.contains("chosen"))), [false, false, false, true]);
+    // While a region is chosen, pointing elsewhere keeps its picture ("45;50;25;2" is the trachea).
+    await page.mouse.move(...at(50, 25));
+    assert.equal(await region(), "5");
+    // A click on no hot spot lets it go.
+    await page.mouse.click(...at(2, 97));
+    assert.equal(await page.evaluate(() => window.breathlabPage.chosenPictureRegion()), null);
+    assert.equal(await page.locator("#panels .panel.chosen").count(), 0);
+    await page.mouse.move(...at(50, 25));
+    assert.equal(await region(), "2");
+    assert.equal(await page.textContent("#region-label"), "main");
+  });
+
   test("a default START gives breathlab-cli's indices and shows them against the reference", async () => {
     const { page } = shared;
     const state = await pressStart(page, 1);
@@ -111,6 +149,7 @@ describe("the page", () => {
     assert.ok(livePoints > 100 && livePoints <= 1000, `${livePoints} trace points arrived during the run`);
     assert.equal(await indexCell(page, "FEV1", 3), "2.84");
     assert.equal(await indexCell(page, "FEV1", 4), "100");
+    assert.equal(await page.isHidden("#region-picture"), true, "the run's schematic shows");
     assert.equal(await indexCell(page, "FET", 2), "");
   });
 
@@ -149,6 +188,46 @@ describe("the page", () => {
       assert.match(text, plot === "flow-volume" ? /Volume expired \(l\)/ : /Time \(s\)/);
       assert.match(text, /stroke="#ff0000"/, "the run's curve is in the figure");
     }
+  });
+
+  test("the shown run exports as breathlab-cli run --csv's two files, byte for byte", async () => {
+    const { page } = shared;
+    await page.fill("#save-name", "default run");
+    const downloads: Download[] = [];
+    const both = new Promise<void>((resolve) => page.on("download", (d) => {
+      if (downloads.push(d) === 2) resolve();
+    }));
+    await page.click("button[data-command=csv]");
+    await both;
+    const prefix = join(outFolder, "cli-default");
+    execFileSync(cliPath(), ["run", "--csv", prefix]);
+    for (const [download, table] of downloads.map((d, i) => [d, ["volume-time", "flow-volume"][i]] as const)) {
+      assert.equal(download.suggestedFilename(), `default run-${table}.csv`);
+      const file = join(outFolder, `page-default-${table}.csv`);
+      await download.saveAs(file);
+      const cli = readFileSync(`${prefix}-${table}.csv`);
+      // A run has hundreds of rows; an empty table would also be equal.
+      assert.ok(cli.toString().split("\n").length > 100, table);
+      assert.ok(readFileSync(file).equals(cli), `${table}: the page's file differs from breathlab-cli's`);
+    }
+  });
+
+  test("the PDF report holds the shown run's indices, its settings and both plots on one page", async () => {
+    const { page, errors } = shared;
+    const [download] = await Promise.all([page.waitForEvent("download"), page.click("button[data-command=report]")]);
+    assert.equal(download.suggestedFilename(), "default run-report.pdf");
+    const file = join(outFolder, "report.pdf");
+    await download.saveAs(file);
+    const text = execFileSync("pdftotext", ["-layout", file, "-"], { encoding: "utf8" });
+    assert.equal(text.split("\f").filter((p) => p.trim() !== "").length, 1, "one page");
+    assert.match(text, /breathlab: forced expiration report/);
+    assert.match(text, /Shown: Run 1 against the reference\./);
+    assert.match(text, /Settings: every parameter at 100 % of the reference\./);
+    // The FEV1 row as the indices table shows it: reference, run, percent.
+    assert.match(text, /FEV1 +l +2\.84 +2\.84 +100/);
+    const images = execFileSync("pdfimages", ["-list", file], { encoding: "utf8" }).trim().split("\n").slice(2);
+    assert.ok(images.length >= 2, `${images.length} pictures in the report`);
+    assert.deepEqual(errors, []);
   });
 
   test("a slider moved with the keyboard changes the next run, and a second START lists both", async () => {
@@ -254,6 +333,10 @@ describe("the page", () => {
     await page.click("button[data-command=cases]");
     found.push(...(await seriousViolations("case library")));
     await page.click("#cases-close");
+    await page.click("button[data-command=settings]");
+    await page.waitForSelector("#settings[open]");
+    found.push(...(await seriousViolations("settings view")));
+    await page.click("#settings-close");
     assert.deepEqual(found, []);
   });
 
@@ -361,9 +444,16 @@ describe("cases and exercises", () => {
     await page.evaluate(() => localStorage.clear());
     await page.click("button[data-command=exercise]");
     async function openExercise(number: number): Promise<{ round: ExerciseRound; state: HistoryState }> {
+      // The round shown before: opening the same number again must wait for
+      // the worker's new answer, which draws the questions afresh.
+      const before = await page.evaluateHandle(() => window.breathlabPage.exercise()?.round ?? null);
       await page.fill("#exercise-number", String(number));
       await page.click("#exercise-open");
-      await page.waitForFunction((n) => window.breathlabPage.exercise()?.round.Number === n, number);
+      await page.waitForFunction(([n, old]) => {
+        const round = window.breathlabPage.exercise()?.round;
+        return round !== undefined && round !== old && round.Number === n;
+      }, [number, before] as const);
+      await before.dispose();
       return (await page.evaluate(() => window.breathlabPage.exercise()))!;
     }
     for (const number of [4711, 12, 99999]) {
@@ -473,6 +563,25 @@ describe("files and links", () => {
       assert.deepEqual(errors, []);
       await page.close();
     }
+  });
+
+  test("the settings view shows every region of the shown run against the reference", async () => {
+    const { page, errors } = await openPage("#RPeripheral=400&UpperLeftLobe.CCC=200&StiffMiddle=50");
+    await waitForRuns(page, 1);
+    await page.click("button[data-command=settings]");
+    await page.waitForSelector("#settings[open]");
+    const cells = await page.$$eval("#settings-table tr", (rows) => rows.map((row) => [...(row as HTMLTableRowElement).cells].map((c) => c.textContent)));
+    assert.deepEqual(cells[0], ["", "R main", "VDc", "R mid.", "Stiff", "R per.", "CCC", "Size", "Cm"]);
+    assert.deepEqual(cells.map((row) => row[0]), ["", "Both lungs", "Left lung", "Right lung", "Upper left lobe",
+      "Lower left lobe", "Upper right lobe", "Middle right lobe", "Lower right lobe"]);
+    assert.deepEqual(cells[1].slice(1), ["100 (100)", "100 (100)", "100 (100)", "50 (100)", "400 (100)", "100 (100)", "100 (100)", "100 (100)"]);
+    assert.equal(cells[4][6], "200 (100)");
+    assert.equal(cells[5][6], "100 (100)");
+    assert.match((await page.textContent("#settings-table caption"))!, /^Settings of Run 1 /);
+    await page.click("#settings-close");
+    assert.equal(await page.$("#settings[open]"), null);
+    assert.deepEqual(errors, []);
+    await page.close();
   });
 
   test("a saved .spi holds the reference that breathlab-cli --reference reproduces, and opens again", async () => {

@@ -63,6 +63,11 @@ function near(actual: number, expected: number, what: string): void {
   assert.ok(Math.abs(actual - expected) < 1e-9, `${what}: ${actual}, expected ${expected}`);
 }
 
+function nearAll(actual: number[], expected: number[], what: string): void {
+  assert.equal(actual.length, expected.length, what);
+  actual.forEach((value, i) => near(value, expected[i], `${what} [${i}]`));
+}
+
 describe("flow-volume plot", () => {
   test("the reference loop alone at start-up, then the listed runs, newest on top", () => {
     for (const [listed, colours] of [
@@ -145,6 +150,64 @@ describe("volume-time plot", () => {
       const context = drawn(0, frc, null);
       assert.equal(context.paths.filter((p) => p.colour === "#ff0000" || p.dashed).length, 0);
       assert.ok(!context.texts.some((t) => t.text === "FRC(ref)" || t.text.endsWith(" s")));
+    }
+  });
+});
+
+describe("axes", () => {
+  test("the flow-volume frame: grid every litre and every 2 l/s, labels beside it, the zero line and captions", () => {
+    const c = drawnFlowVolume(view(-1, -1, [kEmpty, kEmpty, kEmpty, kEmpty, kEmpty]));
+    assert.deepEqual(c.rects[0], [0, 0, kWidth, kHeight], "a white page first");
+    assert.equal(c.fills[0], "#ffffff");
+    const grid = c.paths.filter((p) => p.colour === "#e3e6ea");
+    assert.ok(grid.every((p) => p.width === 1 && !p.dashed));
+    // 9 upright lines 0..8 l, 49.65 px apart, then 9 level ones -4..12 l/s, 30.6 px apart.
+    assert.equal(grid.length, 18);
+    grid.slice(0, 9).forEach((p, k) => {
+      near(p.points[0][1], kLeft + k * 49.65, `x of line ${k}`);
+      nearAll([p.points[0][2], p.points[1][2]], [kTop, kBottom], `line ${k}`);
+    });
+    grid.slice(9).forEach((p, k) => {
+      near(p.points[0][2], kBottom - k * 30.6, `y of line ${k}`);
+      nearAll([p.points[0][1], p.points[1][1]], [kLeft, kRight], `line ${k}`);
+    });
+    const labels = c.texts.filter((t) => /^-?\d+$/.test(t.text));
+    assert.deepEqual(labels.map((t) => t.text), ["0", "1", "2", "3", "4", "5", "6", "7", "8", "-4", "-2", "0", "2", "4", "6", "8", "10", "12"]);
+    for (const t of labels.slice(0, 9)) {
+      near(t.y, kBottom + 3.6, t.text);
+      assert.deepEqual([t.align, t.baseline], ["center", "top"]);
+    }
+    for (const t of labels.slice(9)) {
+      near(t.x, kLeft - 4.8, t.text);
+      assert.deepEqual([t.align, t.baseline], ["right", "middle"]);
+    }
+    assert.ok(labels.every((t) => t.font === "12px system-ui, sans-serif" && t.colour === "#333"));
+    // The axes in black: the zero-flow line (a quarter of the way up) and the volume axis.
+    const axes = c.paths.find((p) => p.colour === "#000")!;
+    assert.equal(axes.width, 1.5);
+    assert.deepEqual(axes.points.map(([kind]) => kind), ["M", "L", "M", "L"]);
+    nearAll(axes.points.map(([, x]) => x), [kLeft, kRight, kLeft, kLeft], "axes x");
+    near(axes.points[0][2], 205.2, "zero flow");
+    near(axes.points[1][2], 205.2, "zero flow");
+    nearAll([axes.points[2][2], axes.points[3][2]], [kTop, kBottom], "volume axis");
+    for (const [text, x, y, baseline, align] of [
+      ["Volume expired (l)", kRight, kHeight - 2.4, "bottom", "right"],
+      ["Flow (l/s), expiration up", kLeft + 4.8, 2.4, "top", "left"],
+    ] as const) {
+      const caption = c.texts.find((t) => t.text === text)!;
+      nearAll([caption.x, caption.y], [x, y], text);
+      assert.deepEqual([caption.colour, caption.font, caption.baseline, caption.align], ["#333", "12px system-ui, sans-serif", baseline, align]);
+    }
+  });
+
+  test("the font grows with the plot's width from 12 to 18 px; the volume-time zero line lies on its floor", () => {
+    for (const [width, size] of [[300, 12], [585, 13], [607, 13], [608, 14], [810, 18], [2000, 18]]) {
+      const canvas = recordingCanvas(width, 400);
+      drawVolumeTime(asCanvas(canvas), { time: [], volume: [], points: 0, colour: "#ff0000", referenceFrc: null, clock: null });
+      assert.equal(canvas.context.texts[0].font, `${size}px system-ui, sans-serif`, `width ${width}`);
+      const axes = canvas.context.paths.find((p) => p.colour === "#000")!;
+      // The volume axis starts at 0 l: the zero line is the plot's bottom, 2.8 fonts up.
+      near(axes.points[0][2], 400 - 2.8 * size, `width ${width}`);
     }
   });
 });

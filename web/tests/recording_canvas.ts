@@ -20,6 +20,7 @@ export interface DrawnText {
   colour: string;
   font: string;
   baseline: string;
+  align: string;
 }
 
 export class RecordingContext {
@@ -39,8 +40,15 @@ export class RecordingContext {
 
   setTransform(): void {}
   fills: string[] = [];
-  fillRect(): void {
+  rects: number[][] = [];
+  fillRect(...box: number[]): void {
     this.fills.push(this.fillStyle);
+    this.rects.push(box);
+  }
+  // Pictures drawn, each with the box it was stretched to.
+  images: { image: unknown; box: number[] }[] = [];
+  drawImage(image: unknown, ...box: number[]): void {
+    this.images.push({ image, box });
   }
   setLineDash(pattern: number[]): void {
     this.dash = pattern;
@@ -66,7 +74,7 @@ export class RecordingContext {
     });
   }
   fillText(text: string, x: number, y: number): void {
-    this.texts.push({ text, x, y, colour: this.fillStyle, font: this.font, baseline: this.textBaseline });
+    this.texts.push({ text, x, y, colour: this.fillStyle, font: this.font, baseline: this.textBaseline, align: this.textAlign });
   }
   measureText(text: string): { width: number } {
     return { width: text.length * 0.6 * this.fontSize() };

@@ -35,6 +35,15 @@ test("the schematic fills a white picture sharp at the screen's density, with ro
   delete g.devicePixelRatio;
 });
 
+test("over the background picture the schematic is drawn on it, stretched to the picture, with nothing filled", () => {
+  const canvas = recordingCanvas(0, 0);
+  const background = { picture: "tlo" } as unknown as CanvasImageSource;
+  drawSchematic(asCanvas(canvas), kSample, background);
+  assert.deepEqual(canvas.context.images, [{ image: background, box: [0, 0, 200, 160] }]);
+  assert.deepEqual(canvas.context.fills, []);
+  assert.equal(canvas.context.paths.length, kSample.Shapes.length);
+});
+
 test("a replay advances by its speed and stops at the run's last sample", () => {
   assert.deepEqual(nextReplaySample(0, 6, 100), { sample: 6, done: false });
   assert.deepEqual(nextReplaySample(94, 6, 100), { sample: 100, done: true });

@@ -3,8 +3,10 @@ import assert from "node:assert/strict";
 import { describe, test } from "node:test";
 import type { HistoryState } from "../src/messages";
 import { indexTableView, kSlotTextColours, runLabel, shortNumber } from "../src/tables";
-import { saveFileName } from "../src/save_name";
+import { csvFileNames, reportFileName, saveFileName } from "../src/save_name";
 import { soundWanted } from "../src/run_sound";
+import { reportDate, runReport } from "../src/run_report";
+import type { SlotRecord } from "../src/messages";
 
 // WCAG's relative luminance and contrast ratio of two "#rrggbb" colours.
 function luminance(colour: string): number {
@@ -95,9 +97,51 @@ test("a file is saved under the typed name, made safe, with .spi; standard stays
   for (const typed of ["standard", "Standard.spi", " STANDARD "]) assert.ok("refused" in saveFileName(typed), typed);
 });
 
+test("a run's tables and report take the typed name as breathlab-cli's --csv prefix; standard is a fine name there", () => {
+  for (const [typed, base] of [
+    ["asthma series.spi", "asthma series"],
+    [" week2.CSV", "week2"],
+    ["week3.pdf", "week3"],
+    ["", "data_default"],
+    ["a/b", "a_b"],
+    ["standard", "standard"],
+  ]) {
+    assert.deepEqual(csvFileNames(typed), [`${base}-volume-time.csv`, `${base}-flow-volume.csv`], typed);
+    assert.equal(reportFileName(typed), `${base}-report.pdf`, typed);
+  }
+});
+
 test("the end-of-run sound is off by default on a phone only, and a stored choice wins", () => {
   assert.equal(soundWanted(null, true), false);
   assert.equal(soundWanted(null, false), true);
   assert.equal(soundWanted("on", true), true);
   assert.equal(soundWanted("off", false), false);
+});
+
+describe("run report", () => {
+  const normal = () => Array.from({ length: 8 }, () => Array(8).fill(100));
+  const slot = (runStatus: number | null, rows: number[][]) => ({ RunStatus: runStatus, Parameters: rows }) as SlotRecord;
+  const when = new Date(2026, 0, 5, 9, 7);
+
+  test("names the shown run, and its settings as breathlab-cli --set takes them", () => {
+    const rows = normal();
+    rows[2][4] = 400; // both lungs, RPeripheral
+    rows[3][5] = 50; // upper left lobe, CCC
+    const state = { ...history(2, [kHead, ["FEV1", "l", "2.84", "2.10", "74"], ["", "", "", "", ""]]), Slots: [slot(1, normal()), slot(1, normal()), slot(0, rows)] };
+    const report = runReport(state, "Case: Asthma", when);
+    assert.deepEqual(report.lines, [
+      "Made 2026-01-05 09:07. Case: Asthma",
+      "Shown: Run 2 dead against the reference.",
+      "Settings: RPeripheral=400, UpperLeftLobe.CCC=50",
+    ]);
+    assert.deepEqual(report.table, [kHead, ["FEV1", "l", "2.84", "2.10", "74"]]);
+  });
+
+  test("with no run selected it is the reference's report", () => {
+    const state = { ...history(-1, [kHead]), Slots: [slot(1, normal())] };
+    assert.deepEqual(runReport(state, "", when).lines.slice(1), [
+      "Shown: the reference (no run selected).", "Settings: every parameter at 100 % of the reference.",
+    ]);
+    assert.equal(reportDate(new Date(2026, 10, 30, 23, 59)), "2026-11-30 23:59");
+  });
 });

@@ -6,3 +6,6 @@ import "./tables.test";
 import "./exercise.test";
 import "./schematic.test";
 import "./parameters.test";
+import "./region_picture.test";
+import "./svg_context.test";
+import "./rtf_to_html.test";

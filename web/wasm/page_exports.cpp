@@ -10,6 +10,8 @@
 
 #include "history_set_check.h"
 #include "parameter_scales.h"
+#include "run_csv.h"
+#include "settings_cells.h"
 #include "slider_table.h"
 
 #include <cstdlib>
@@ -190,6 +192,26 @@ PAGE_EXPORT(page_schematic) void PageSchematic(int slot, int sample, int width, 
     const SchematicInputs inputs =
         SchematicInputsForSlot(slot, Session().Model(), Session().History().Slots, sample);
     LastText() = SchematicJson(ComputeAirwaySchematic(width, height, kSchematicPenWidth, inputs));
+}
+
+// The shown run (the selected one, else the reference) as the CSV files
+// breathlab-cli run --csv writes: which 0 the volume-time table, 1 the
+// flow-volume one, in page_text.
+PAGE_EXPORT(page_run_csv) void PageRunCsv(int which) {
+    const RunHistory& history = Session().History();
+    const ResultRecord& shown = history.Slots[SettingsShownSlot(history)];
+    LastText() = which == 0 ? VolumeTimeCsv(shown) : FlowVolumeCsv(shown);
+}
+
+// The all-regions settings view of the shown run as JSON rows, the regions
+// in the order both lungs, left, right lung, then the lobes; eight cells each.
+PAGE_EXPORT(page_settings_cells) void PageSettingsCells() {
+    const SettingsCells cells = SettingsCellTexts(Session().History(), StiffnessColumn::Shown);
+    std::string& out = LastText();
+    out.clear();
+    AppendArray(out, kSettingsRegionCount, [&](int row) {
+        AppendArray(out, kSettingsParameterCount, [&](int k) { AppendString(out, cells[row][k]); });
+    });
 }
 
 // page_state fills the text that page_text then points at (UTF-8, no NUL
