@@ -7,46 +7,18 @@ import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { after, before, describe, test } from "node:test";
-import type { BrowserContext, Page } from "playwright-core";
-import { launchChromium } from "./browser";
-import { RunningServer, startStaticServer } from "./static_server";
+import { describe, test } from "node:test";
+import type { Page } from "playwright-core";
+import { openWatchedPage, serveBuiltPageInChromium, WatchedPage } from "./browser_page";
 
 const kRunTimeoutMs = 60_000;
 
-let server: RunningServer;
-let context: BrowserContext;
-let closeBrowser: () => Promise<void>;
-
-before(async () => {
-  const folder = process.env.BREATHLAB_WEB_DIR;
-  assert.ok(folder, "BREATHLAB_WEB_DIR names the built page");
-  server = await startStaticServer(folder);
-  ({ context, close: closeBrowser } = await launchChromium());
-});
-
-after(async () => {
-  await closeBrowser?.();
-  await server?.close();
-});
-
-interface WatchedPage {
-  page: Page;
-  errors: string[];
-}
+serveBuiltPageInChromium();
 
 // A page that has finished starting: ready, and no longer busy with the
 // linked patient's run.
-async function openStartedPage(fragment: string): Promise<WatchedPage> {
-  const page = await context.newPage();
-  const errors: string[] = [];
-  page.on("console", (message) => {
-    if (message.type() === "error") errors.push(message.text());
-  });
-  page.on("pageerror", (error) => errors.push(error.message));
-  await page.goto(server.url + fragment);
-  await page.waitForSelector("body[data-state=ready][data-busy=no]", { timeout: kRunTimeoutMs });
-  return { page, errors };
+function openStartedPage(fragment: string): Promise<WatchedPage> {
+  return openWatchedPage(fragment, "body[data-state=ready][data-busy=no]", kRunTimeoutMs);
 }
 
 const runCount = (page: Page): Promise<number> => page.evaluate(() => window.breathlabPage.state()!.RunCount);
