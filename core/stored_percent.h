@@ -19,7 +19,8 @@ inline bool IsStorablePercent(double percent) {
            percent <= kLargestStoredPercent;
 }
 
-// "from 1.17549435e-38 to 3.40282347e+38", for messages.
+// "from 1.17549436e-38 to 3.40282346e+38", for messages: both texts are
+// accepted themselves.
 std::string StorablePercentRange();
 
 } // namespace breathlab

@@ -6,6 +6,7 @@
 #include "fuzz_bytes.h"
 
 #include "cli_arguments.h"
+#include "stored_percent.h"
 #include "sweep.h"
 
 #include <sstream>
@@ -69,7 +70,13 @@ void FuzzCliArguments(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const std::vector<std::string> arguments = Arguments(text);
     std::string error;
-    if (!ParseRunOptions(arguments, error)) FuzzCheck(!error.empty(), "a refused run says why");
+    if (const auto run = ParseRunOptions(arguments, error)) {
+        // The rule a share link follows too: a record must hold what is accepted.
+        for (const ParameterSetting& setting : run->Settings)
+            FuzzCheck(IsStorablePercent(setting.Percent), "an accepted --set percentage is storable");
+    } else {
+        FuzzCheck(!error.empty(), "a refused run says why");
+    }
     error.clear();
     if (const auto sweep = ParseSweepOptions(arguments, error))
         CheckSweepGrid(*sweep);

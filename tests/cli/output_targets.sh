@@ -51,13 +51,40 @@ link_to_file)
     [ -L "$file" ] || fail "the link was replaced by a file"
     [ "$(cat real)" != old ] || fail "the linked file kept its old content" ;;
 planted_temporary_name)
-    # The name earlier versions used for their temporary file ("TARGET.tmpPID");
-    # exec keeps the shell's process number, so the planted link is exactly it.
-    echo precious >victim
-    sh -c 'ln -s victim "$1.tmp$$"; shift; exec "$@"' sh "$file" "$cli" $args \
-        >/dev/null 2>"$work/err" || fail "exit code $?: $(cat "$work/err")"
+    # A plain user plants links at the name earlier versions used for their
+    # temporary file ("TARGET.tmpPID") in a folder both may write to, aimed at
+    # a file of root's; a root run must not write through them. The folder has
+    # no sticky bit, so the kernel's protection of links in /tmp does not hide
+    # what the program itself does. Not root: the same user plants the links,
+    # which still must not be followed, and the test says it was not the whole
+    # check. exec keeps the shell's process number, so the names are exact.
+    planter=
+    if [ "$(id -u)" -eq 0 ]; then
+        command -v setpriv >/dev/null || skip "no setpriv to plant the links as nobody"
+        planter="setpriv --reuid=nobody --regid=nogroup --clear-groups --"
+        chmod 0711 "$work"
+    fi
+    mkdir shared && chmod 0777 shared
+    echo precious >victim && chmod 0644 victim
+    if [ -n "$planter" ]; then
+        $planter test -w shared || skip "nobody cannot reach $work/shared"
+    fi
+    # The files a writer produces, each with its planted twin.
+    names=$file
+    [ "$writer" = csv ] && names="$file out-flow-volume.csv"
+    (cd shared && sh -c 'planter=$1 names=$2; shift 2
+        for name in $names; do $planter ln -s ../victim "$name.tmp$$" || exit 78; done
+        exec "$@"' sh "$planter" "$names" "$cli" $args) >/dev/null 2>"$work/err"
+    code=$?
+    [ $code -eq 78 ] && fail "the links could not be planted"
+    [ $code -eq 0 ] || fail "exit code $code: $(cat "$work/err")"
     [ "$(cat victim)" = precious ] || fail "the write went through a planted link"
-    [ -f "$file" ] && [ ! -L "$file" ] || fail "no new file" ;;
+    for name in $names; do
+        [ -f "shared/$name" ] && [ ! -L "shared/$name" ] || fail "no new file $name"
+        [ -z "$planter" ] || [ "$(stat -c %U "shared/$name.tmp"* 2>/dev/null)" = nobody ] ||
+            fail "the planted link of $name is gone or not nobody's"
+    done
+    [ -n "$planter" ] || skip "checked with links of this same user; run as root to plant them as nobody" ;;
 full_disk)
     # A private mount namespace with a small tmpfs, filled to the brim; the
     # previous file must survive and no temporary file may stay.

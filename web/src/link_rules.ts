@@ -3,8 +3,11 @@
 // hex, no blanks, no "Infinity") that a record's single-precision number
 // holds, from its smallest normal value to its largest. The page's own
 // sliders floor what they show; the link only refuses what the core refuses.
-export const kSmallestStoredPercent = 1.17549435e-38;
-export const kLargestStoredPercent = 3.40282347e38;
+// The bounds are the exact single-precision limits: the rounded decimals
+// 1.17549435e-38 and 3.40282347e38 lie just outside them, and the CLI refuses
+// those two texts.
+export const kSmallestStoredPercent = 2 ** -126;
+export const kLargestStoredPercent = (2 - 2 ** -23) * 2 ** 127;
 
 const kPlainDecimal = /^-?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$/;
 

@@ -5,14 +5,14 @@ import { execFileSync } from "node:child_process";
 import { mkdirSync, readFileSync, statSync } from "node:fs";
 import { join } from "node:path";
 import { createRequire } from "node:module";
-import { after, before, describe, test } from "node:test";
-import type { BrowserContext, Download, Page } from "playwright-core";
+import { describe, test } from "node:test";
+import type { Download, Page } from "playwright-core";
 import type { ExerciseRound, HistoryState } from "../src/messages";
 import { encodeSettings } from "../src/share_link";
 import { containedPicture } from "../src/region_picture";
-import { launchChromium } from "./browser";
+import { browserContext, openWatchedPage, serveBuiltPageInChromium, WatchedPage } from "./browser_page";
 import { cliPath, cliRun, indexDifferences } from "./cli_equality";
-import { RunningServer, startStaticServer } from "./static_server";
+import { startStaticServer } from "./static_server";
 
 const require = createRequire(import.meta.url);
 const kRunTimeoutMs = 60_000;
@@ -20,26 +20,10 @@ const kHistorySetBytes = 621360;
 const kBothLungsRow = 2;
 const kRPeripheral = 4; // column of the parameter in a region row
 
-let server: RunningServer;
-let context: BrowserContext;
-let closeBrowser: () => Promise<void>;
 const outFolder = process.env.BREATHLAB_WEB_OUT ?? ".";
 
-interface WatchedPage {
-  page: Page;
-  errors: string[];
-}
-
-async function openPage(fragment = ""): Promise<WatchedPage> {
-  const page = await context.newPage();
-  const errors: string[] = [];
-  page.on("console", (message) => {
-    if (message.type() === "error") errors.push(message.text());
-  });
-  page.on("pageerror", (error) => errors.push(error.message));
-  await page.goto(server.url + fragment);
-  await page.waitForSelector("body[data-state=ready]", { timeout: kRunTimeoutMs });
-  return { page, errors };
+function openPage(fragment = ""): Promise<WatchedPage> {
+  return openWatchedPage(fragment, "body[data-state=ready]", kRunTimeoutMs);
 }
 
 function pageState(page: Page): Promise<HistoryState> {
@@ -77,17 +61,7 @@ function indexCell(page: Page, name: string, column: number): Promise<string> {
   );
 }
 
-before(async () => {
-  const folder = process.env.BREATHLAB_WEB_DIR;
-  assert.ok(folder, "BREATHLAB_WEB_DIR names the built page");
-  server = await startStaticServer(folder);
-  ({ context, close: closeBrowser } = await launchChromium());
-});
-
-after(async () => {
-  await closeBrowser?.();
-  await server?.close();
-});
+serveBuiltPageInChromium();
 
 describe("the page", () => {
   let shared: WatchedPage;
@@ -499,7 +473,7 @@ describe("offline, installable, under any sub-path", () => {
   test("a page opened once under a sub-path starts and runs with no network", async () => {
     const folder = process.env.BREATHLAB_WEB_DIR!;
     const nested = await startStaticServer(folder, 0, "/courses/spirometry/");
-    const page = await context.newPage();
+    const page = await browserContext().newPage();
     const errors: string[] = [];
     page.on("pageerror", (error) => errors.push(error.message));
     try {
@@ -511,7 +485,7 @@ describe("offline, installable, under any sub-path", () => {
         return (await fetch(link.href)).json() as Promise<{ start_url: string; display: string }>;
       });
       assert.deepEqual([manifest.start_url, manifest.display], ["./", "standalone"]);
-      await context.setOffline(true);
+      await browserContext().setOffline(true);
       await page.reload();
       await page.waitForSelector("body[data-state=ready]", { timeout: kRunTimeoutMs });
       const state = await pressStart(page, 1);
@@ -520,14 +494,14 @@ describe("offline, installable, under any sub-path", () => {
       assert.ok((await page.locator(".case-choice").count()) > 5, "the case library came from the cache");
       assert.deepEqual(errors, []);
     } finally {
-      await context.setOffline(false);
+      await browserContext().setOffline(false);
       await page.close();
       await nested.close();
     }
   });
 
   test("opened from a file, the page says how to serve it", async () => {
-    const page = await context.newPage();
+    const page = await browserContext().newPage();
     await page.goto(`file://${join(process.env.BREATHLAB_WEB_DIR!, "index.html")}`);
     assert.match((await page.textContent("#status"))!, /served over HTTP.*make serve-web.*http\.server/);
     await page.close();

@@ -41,7 +41,7 @@ foreach(source ${test_sources})
         FIXTURES_REQUIRED web_scratch
         TIMEOUT 300)
 endforeach()
-set_tests_properties(web.page PROPERTIES RUN_SERIAL TRUE)
+set_tests_properties(web.page web.page_reports PROPERTIES RUN_SERIAL TRUE)
 
 add_test(NAME web.typecheck
     COMMAND ${BREATHLAB_NODE} ${CMAKE_CURRENT_SOURCE_DIR}/node_modules/typescript/bin/tsc
