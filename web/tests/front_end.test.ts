@@ -8,7 +8,7 @@ import { describe, test } from "node:test";
 import { decodeSettings, encodeSettings } from "../src/share_link";
 import { kParameters, kRegions, normalParameters, regionRow } from "../src/parameters";
 import { rtfToHtml } from "../src/rtf_to_html";
-import { decodeLinkPart, kLargestStoredPercent, kSmallestStoredPercent, parseLinkPercent } from "../src/link_rules";
+import { decodeLinkPart, parseLinkPercent } from "../src/link_rules";
 import { fileFor } from "./static_server";
 
 describe("share link", () => {
@@ -70,7 +70,10 @@ describe("link percentages", () => {
   test("plain decimals within single precision's normal numbers are taken as written, anything else refused", () => {
     for (const [text, value] of [
       ["250", 250], ["0.5", 0.5], ["5.", 5], [".5", 0.5], ["1e3", 1000], ["1E-3", 0.001], ["2.5e+2", 250],
-      ["1.17549435e-38", kSmallestStoredPercent], ["3.40282347e38", kLargestStoredPercent],
+      // The limits' rounded decimals lie just outside single precision's
+      // range; the next decimals inward are the bounds the CLI names.
+      ["1.17549436e-38", 1.17549436e-38], ["3.40282346e38", 3.40282346e38],
+      ["1.17549435e-38", null], ["3.40282347e38", null],
       ["1e-38", null], ["3.5e38", null], ["0", null], ["-5", null], ["-0", null],
       ["+5", null], ["0x20", null], [" 5", null], ["5 ", null], ["Infinity", null], ["NaN", null],
       ["", null], ["1e", null], [".", null], ["1.2.3", null], ["5%", null], ["e5", null],
