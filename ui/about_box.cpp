@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 #ifndef BREATHLAB_VERSION
 #error "BREATHLAB_VERSION must name the program version"
 #endif
@@ -83,7 +85,7 @@ int PrimaryScreenWidth() {
 
 AboutBox::AboutBox(QWidget* parent) : AboutBox(PrimaryScreenWidth(), parent) {}
 
-AboutBox::AboutBox(int screenWidth, QWidget* parent)
+AboutBox::AboutBox(int screenWidth, QWidget* parent, int smallestTextPx)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       creditsPanel(new QFrame(this)), ProgramIcon(new QLabel(creditsPanel)),
@@ -94,7 +96,7 @@ AboutBox::AboutBox(int screenWidth, QWidget* parent)
       Comments2(MakeLabel(creditsPanel, tr(kCreditText2), true)),
       Licence(MakeLabel(creditsPanel, tr("Free software under the MIT licence."))),
       OKButton(new QPushButton(tr("OK"), this)), creditTextBox(new CreditPaintBox(this)) {
-    const double scale = ScaleForScreenWidth(screenWidth);
+    const double scale = ScaleFor(screenWidth, smallestTextPx);
     setWindowTitle(tr("Autorzy"));
     setFixedSize(Scaled(460, scale), Scaled(335, scale));
     QPalette silver = palette();
@@ -126,6 +128,10 @@ AboutBox::AboutBox(int screenWidth, QWidget* parent)
 
 double AboutBox::ScaleForScreenWidth(int screenWidth) {
     return double(screenWidth) / kDesignScreenWidth;
+}
+
+double AboutBox::ScaleFor(int screenWidth, int smallestTextPx) {
+    return std::max(ScaleForScreenWidth(screenWidth), double(smallestTextPx) / kDesignFontPixels);
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {

@@ -14,9 +14,12 @@ class AboutBox : public QDialog {
     // Laid out for the width of the primary screen.
     explicit AboutBox(QWidget* parent = nullptr);
     // Laid out for a screen of the given width: the design is for 1024 pixels.
-    explicit AboutBox(int screenWidth, QWidget* parent = nullptr);
+    // A `smallestTextPx` above the design's text (presentation mode) draws the
+    // whole box larger, so that its texts reach that size.
+    explicit AboutBox(int screenWidth, QWidget* parent = nullptr, int smallestTextPx = 0);
 
     static double ScaleForScreenWidth(int screenWidth);
+    static double ScaleFor(int screenWidth, int smallestTextPx);
 
     QFrame* creditsPanel;
     QLabel* ProgramIcon;

@@ -103,7 +103,7 @@ void MainWindow::OnDefaultReferenceChosen() {
 
 void MainWindow::OnRowSettingsChosen() {
     AppState& s = *state_;
-    ShowSettingsTable(this, *s.History, *s.Model);
+    ShowSettingsTable(this, *s.History, *s.Model, SmallestTextPixels(laidOutScreen_));
 }
 
 void MainWindow::OnSettingsClicked() {
@@ -128,6 +128,12 @@ void MainWindow::OnRowHelpChosen() {
 }
 
 void MainWindow::OnAboutChosen() {
+    if (const int smallest = SmallestTextPixels(laidOutScreen_); smallest > 0) {
+        // On a projector the box is drawn afresh at presentation size.
+        AboutBox large(laidOutScreen_.width(), this, smallest);
+        large.exec();
+        return;
+    }
     if (!aboutBox_) aboutBox_ = new AboutBox(this);
     aboutBox_->exec();
 }

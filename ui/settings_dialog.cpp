@@ -48,7 +48,8 @@ std::array<int, kSettingsTableColumns> ColumnWidths(const breathlab::SettingsTab
 
 } // namespace
 
-SettingsDialog::SettingsDialog(const breathlab::SettingsTableText& cells, QWidget* parent)
+SettingsDialog::SettingsDialog(const breathlab::SettingsTableText& cells, QWidget* parent,
+                               int smallestTextPx)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       Grid(new QTableWidget(kSettingsTableRows, kSettingsTableColumns, this)) {
@@ -63,7 +64,7 @@ SettingsDialog::SettingsDialog(const breathlab::SettingsTableText& cells, QWidge
     Grid->setWordWrap(false);
     Grid->setTextElideMode(Qt::ElideNone);
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(kFontPixels);
+    font.setPixelSize(std::max(kFontPixels, smallestTextPx));
     Grid->setFont(font);
     // A section includes its grid line on the right or bottom edge.
     FixSections(Grid->horizontalHeader());
@@ -91,8 +92,8 @@ SettingsDialog::SettingsDialog(const breathlab::SettingsTableText& cells, QWidge
 }
 
 void ShowSettingsTable(QWidget* parent, const breathlab::RunHistory& history,
-                       breathlab::LungModel& model) {
+                       breathlab::LungModel& model, int smallestTextPx) {
     breathlab::SetChestWallResistanceForSettingsView(model);
-    SettingsDialog dialog(breathlab::SettingsTableCells(history), parent);
+    SettingsDialog dialog(breathlab::SettingsTableCells(history), parent, smallestTextPx);
     dialog.exec();
 }

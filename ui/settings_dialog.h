@@ -15,7 +15,9 @@ class SettingsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    SettingsDialog(const breathlab::SettingsTableText& cells, QWidget* parent = nullptr);
+    // `smallestTextPx` raises the grid's text (presentation mode); 0 keeps its size.
+    SettingsDialog(const breathlab::SettingsTableText& cells, QWidget* parent = nullptr,
+                   int smallestTextPx = 0);
 
     QTableWidget* Grid;
 };
@@ -23,4 +25,4 @@ class SettingsDialog : public QDialog {
 // Builds the view anew, shows it modally and discards it when it is closed.
 // Opening it sets the model's current chest-wall resistance to 1.0.
 void ShowSettingsTable(QWidget* parent, const breathlab::RunHistory& history,
-                       breathlab::LungModel& model);
+                       breathlab::LungModel& model, int smallestTextPx = 0);

@@ -57,6 +57,7 @@ class MainWindowTest : public QObject {
     void EveryTextFitsAndNothingOverlapsOnEveryScreen_data();
     void EveryTextFitsAndNothingOverlapsOnEveryScreen();
     void PresentationModeIsKeptInTheSettings();
+    void PresentationModeReachesTheAboutBoxAndTheSettingsView();
     void ScaleLabelsStandLevelWithTheThumb();
     void PicturesAreDrawnAtTheDeviceResolution();
 
@@ -616,6 +617,42 @@ void MainWindowTest::PresentationModeIsKeptInTheSettings() {
     QVERIFY(again.InPresentationMode());
     again.presentationAction->trigger();
     QVERIFY(!breathlab::KeptPresentationSetting());
+}
+
+// The modal windows that draw their own small design fonts (the about box,
+// the settings view) are drawn at presentation size too, on the projector
+// screen the window was laid out for; outside presentation mode they keep
+// their design size (11 px), which is below 20 px, so the check can fail.
+void MainWindowTest::PresentationModeReachesTheAboutBoxAndTheSettingsView() {
+    const QSize screen(1920, 1080);
+    const int smallest = breathlab::PresentationTextPx(screen.height());
+    using Open = void (MainWindow::*)();
+    for (const Open open : {Open(&MainWindow::OnAboutChosen), Open(&MainWindow::OnSettingsClicked)}) {
+        for (const bool presentation : {true, false}) {
+            MainWindow form;
+            form.LayOutForScreen(screen, screen - QSize(0, 40));
+            form.SetPresentationMode(presentation);
+            QStringList small;
+            bool seen = false;
+            QTimer::singleShot(0, &form, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                if (!dialog) return;
+                seen = true;
+                for (QWidget* w : dialog->findChildren<QWidget*>())
+                    if (w->isVisible() && QFontInfo(w->font()).pixelSize() < smallest)
+                        small << QString("%1 %2 px").arg(w->metaObject()->className())
+                                     .arg(QFontInfo(w->font()).pixelSize());
+                dialog->close();
+            });
+            (form.*open)();
+            form.SetPresentationMode(false);
+            QVERIFY(seen);
+            if (presentation)
+                QVERIFY2(small.isEmpty(), qPrintable(small.join("\n")));
+            else
+                QVERIFY2(!small.isEmpty(), "the design fonts are below presentation size");
+        }
+    }
 }
 
 // A thumb level with a scale label stands at the value the label names.
