@@ -9,6 +9,17 @@ namespace breathlab {
 static_assert(kLargestExerciseNumber == kLargestExerciseSeed,
               "every exercise number the window hands out is one the command line takes");
 
+namespace {
+
+// The run's patient: the given percentages with the --set values on top.
+void SetPatient(RunOptions& options, const ParameterSet& patient) {
+    options.Parameters = patient;
+    for (const ParameterSetting& s : options.Settings)
+        ApplySetting(s, options.Parameters);
+}
+
+} // namespace
+
 CaseChoice ApplyCase(RunOptions& options, const std::filesystem::path& tableFile,
                      CaseDescription& description, std::string& error) {
     const auto cases = ReadCaseTable(tableFile.string(), error);
@@ -20,9 +31,7 @@ CaseChoice ApplyCase(RunOptions& options, const std::filesystem::path& tableFile
             error += " " + one.Name;
         return CaseChoice::UnknownCase;
     }
-    options.Parameters = c->Parameters();
-    for (const ParameterSetting& s : options.Settings)
-        ApplySetting(s, options.Parameters);
+    SetPatient(options, c->Parameters());
     description = {c->Title, c->Condition + " " + c->LookFor};
     return CaseChoice::Applied;
 }
@@ -43,9 +52,7 @@ bool ApplyExercise(RunOptions& options, const std::filesystem::path& tableFile, 
         error = "the case table marks no case for the exercise";
         return false;
     }
-    options.Parameters = session.RoundForSeed(static_cast<std::uint32_t>(*options.ExerciseNumber)).Patient;
-    for (const ParameterSetting& s : options.Settings)
-        ApplySetting(s, options.Parameters);
+    SetPatient(options, session.RoundForSeed(static_cast<std::uint32_t>(*options.ExerciseNumber)).Patient);
     return true;
 }
 

@@ -1,6 +1,8 @@
 // A stand-in for a canvas's 2D context that writes SVG: the plots draw on it
 // exactly as on the screen, and the figure is saved as a vector drawing.
 
+import { CanvasState } from "./canvas_state";
+
 export type TextMeasure = (text: string, font: string) => number;
 
 function escaped(text: string): string {
@@ -14,20 +16,14 @@ function number(value: number): string {
 const kAnchors: Record<string, string> = { left: "start", start: "start", center: "middle", right: "end", end: "end" };
 const kBaselines: Record<string, string> = { top: "hanging", middle: "middle", bottom: "text-after-edge", alphabetic: "alphabetic" };
 
-export class SvgContext {
-  strokeStyle = "#000";
-  fillStyle = "#000";
-  lineWidth = 1;
-  lineJoin = "miter";
-  lineCap = "butt";
-  font = "10px sans-serif";
-  textAlign = "start";
-  textBaseline = "alphabetic";
+export class SvgContext extends CanvasState {
   private dash: number[] = [];
   private path = "";
   private readonly parts: string[] = [];
 
-  constructor(private readonly measure: TextMeasure) {}
+  constructor(private readonly measure: TextMeasure) {
+    super();
+  }
 
   setTransform(): void {} // the SVG's own coordinates are CSS pixels
   setLineDash(pattern: number[]): void {

@@ -2,6 +2,8 @@
 // the plots can be checked under node: each stroked path with its pen, each
 // text with where it stands. Text measures 0.6 of the font size per character.
 
+import { CanvasState } from "../src/canvas_state";
+
 export interface StrokedPath {
   colour: string;
   width: number;
@@ -23,15 +25,7 @@ export interface DrawnText {
   align: string;
 }
 
-export class RecordingContext {
-  strokeStyle = "#000";
-  fillStyle = "#000";
-  lineWidth = 1;
-  lineJoin = "miter";
-  lineCap = "butt";
-  font = "10px sans-serif";
-  textAlign = "start";
-  textBaseline = "alphabetic";
+export class RecordingContext extends CanvasState {
   paths: StrokedPath[] = [];
   texts: DrawnText[] = [];
   private dash: number[] = [];
