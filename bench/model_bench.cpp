@@ -2,7 +2,7 @@
 // examinations for a normal subject and two pathological ones, with the lobes
 // solved the usual way (in SIMD lanes where the processor allows) and one by one.
 #include "flow_solver.h"
-#include "headless_session.h"
+#include "session.h"
 #include "lung_model.h"
 #include "parameter_record.h"
 #include "simulation_run.h"

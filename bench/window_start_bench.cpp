@@ -1,6 +1,6 @@
 // START in the window against the same examination without a window: the
 // live drawing of the curve and of the airway schematic is what the window adds.
-#include "headless_session.h"
+#include "session.h"
 #include "main_window.h"
 
 #include <QApplication>
@@ -41,7 +41,7 @@ double HeadlessStartMs(const breathlab::ResultHistory* history,
                        const breathlab::ParameterSet& parameters) {
     double total = 0;
     for (int i = 0; i < kRuns; ++i) {
-        breathlab::HeadlessSession session(history);
+        breathlab::Session session(history);
         const double start = ThreadMs();
         session.Start(parameters);
         total += ThreadMs() - start;

@@ -1,6 +1,6 @@
 #include "case_runs.h"
 
-#include "headless_session.h"
+#include "session.h"
 #include "history_set_io.h"
 
 #include <filesystem>
@@ -9,7 +9,7 @@ namespace breathlab {
 
 std::unique_ptr<ResultHistory> RunPatient(const ParameterSet& patient,
                                           const ResultHistory* defaults) {
-    HeadlessSession session(defaults);
+    Session session(defaults);
     session.Start(patient);
     return std::make_unique<ResultHistory>(session.History());
 }

@@ -1,7 +1,7 @@
 #include "patient_run.h"
 
 #include "data_folder.h"
-#include "headless_session.h"
+#include "session.h"
 
 #include <stdexcept>
 
@@ -25,7 +25,7 @@ ParameterSet ParseSettings(const std::vector<std::string>& texts) {
 }
 
 PatientRun RunPatientOnce(const ParameterSet& patient, const ResultRecord* reference) {
-    HeadlessSession session(Data().Defaults.get());
+    Session session(Data().Defaults.get());
     if (reference) session.UseReferencePercentages(*reference);
     session.Start(patient);
     PatientRun run;

@@ -24,7 +24,7 @@ SweepOptions ParseOrThrow(const std::vector<std::string>& arguments) {
 
 SweepPlan::SweepPlan(const std::vector<std::string>& arguments)
     : options_(ParseOrThrow(arguments)),
-      settled_(std::make_unique<const HeadlessSession>(Data().Defaults.get())) {}
+      settled_(std::make_unique<const Session>(Data().Defaults.get())) {}
 
 std::vector<std::string> SweepPlan::Definition() const { return GridDefinition(options_); }
 
@@ -32,7 +32,7 @@ std::string SweepPlan::Row(long patient) const {
     if (patient < 0 || patient >= Patients())
         throw std::out_of_range("patient " + std::to_string(patient) + " is not in the grid of " +
                                 std::to_string(Patients()));
-    HeadlessSession session(*settled_);
+    Session session(*settled_);
     session.Start(PatientParameters(options_, patient));
     return CsvRow(options_, patient, session.History()[1]);
 }

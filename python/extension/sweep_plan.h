@@ -4,7 +4,7 @@
 // computes it.
 #pragma once
 
-#include "headless_session.h"
+#include "session.h"
 #include "sweep.h"
 
 #include <memory>
@@ -31,7 +31,7 @@ class SweepPlan {
 
   private:
     SweepOptions options_;
-    std::unique_ptr<const HeadlessSession> settled_;
+    std::unique_ptr<const Session> settled_;
 };
 
 } // namespace breathlab::python

@@ -1,6 +1,6 @@
 // A run that did not complete, or completed with impossible indices, reports
 // no index: neither the record's leftovers nor physically impossible values.
-#include "headless_session.h"
+#include "session.h"
 #include "run_outcome.h"
 #include "run_report.h"
 #include "sweep.h"

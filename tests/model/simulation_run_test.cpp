@@ -1,6 +1,6 @@
 // Whole examinations. Each costs a fraction of a second, so they are few and
 // each checks several things.
-#include "headless_session.h"
+#include "session.h"
 #include "history_set_io.h"
 #include "model_test_support.h"
 
@@ -19,13 +19,13 @@ ParameterSet With(int parameter, double percent) {
 class DefaultExamination : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        session = new HeadlessSession();
+        session = new Session();
         session->Start(ParameterSet{});
     }
     static void TearDownTestSuite() { delete session; }
-    static HeadlessSession* session;
+    static Session* session;
 };
-HeadlessSession* DefaultExamination::session = nullptr;
+Session* DefaultExamination::session = nullptr;
 
 TEST_F(DefaultExamination, CompletesWithPlausibleAdultIndices) {
     const ResultRecord& r = session->History()[1];
@@ -70,7 +70,7 @@ TEST_F(DefaultExamination, MatchesTheShippedDefaultHistory) {
 }
 
 TEST(Examination, SecondRunContinuesFromTheFirstRunsState) {
-    HeadlessSession session;
+    Session session;
     session.Start(ParameterSet{});
     const ResultRecord first = session.History()[1];
     session.Start(ParameterSet{});
@@ -83,7 +83,7 @@ TEST(Examination, SecondRunContinuesFromTheFirstRunsState) {
 }
 
 TEST(Examination, ImpossibleQuietInspirationEndsDead) {
-    HeadlessSession session;
+    Session session;
     session.Start(With(5, 5000)); // peripheral airways almost shut
     const ResultRecord& r = session.History()[1];
     EXPECT_EQ(r.RunStatus, 0);
@@ -92,7 +92,7 @@ TEST(Examination, ImpossibleQuietInspirationEndsDead) {
 }
 
 TEST(Examination, NumericalFailureEndsInErrorAndResetsTheModel) {
-    HeadlessSession session;
+    Session session;
     session.Start(With(8, 10)); // lungs ten times as stiff
     const ResultRecord& r = session.History()[1];
     EXPECT_EQ(r.RunStatus, -1);

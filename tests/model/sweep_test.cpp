@@ -1,4 +1,4 @@
-#include "headless_session.h"
+#include "session.h"
 #include "sweep.h"
 
 #include <cmath>
@@ -93,7 +93,7 @@ TEST(SweepRun, PatientRowMatchesASingleRunBitForBit) {
     }
     std::getline(rows, row);
 
-    HeadlessSession session;
+    Session session;
     ParameterSet p;
     p.At(kBothLungs, 3) = 200;
     p.At(kBothLungs, 7) = 90;
@@ -108,8 +108,8 @@ TEST(SweepRun, PatientRowMatchesASingleRunBitForBit) {
 // A sweep copies one settled start-up session for each patient; the copy must
 // run exactly as a session built afresh, model state and record alike.
 TEST(SweepRun, CopiedSettledSessionRunsLikeAFreshOne) {
-    const HeadlessSession settled;
-    HeadlessSession copy(settled), fresh;
+    const Session settled;
+    Session copy(settled), fresh;
     ParameterSet p;
     p.At(kBothLungs, 5) = 3000; // cheap: quiet breathing fails early
     copy.Start(p);
@@ -119,7 +119,7 @@ TEST(SweepRun, CopiedSettledSessionRunsLikeAFreshOne) {
     EXPECT_EQ(copy.Model().TotalVolume, fresh.Model().TotalVolume);
     EXPECT_EQ(copy.Model().LobeVolume, fresh.Model().LobeVolume);
     // The settled original is left as it was.
-    EXPECT_EQ(settled.Model().Time, HeadlessSession().Model().Time);
+    EXPECT_EQ(settled.Model().Time, Session().Model().Time);
 }
 
 } // namespace

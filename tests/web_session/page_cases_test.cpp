@@ -64,7 +64,7 @@ TEST(PageCases, APatientRunAsideLeavesTheListedRunsAlone) {
     patient.At(kBothLungs, 5) = 400;
     session->RunAside(patient);
     ASSERT_TRUE(session->HasAside());
-    EXPECT_EQ(session->History().RunCount, 0);
+    EXPECT_EQ(session->Core().Runs().RunCount, 0);
     EXPECT_EQ(session->Aside().RunCount, 1);
     EXPECT_EQ(session->Aside().SelectedRun, 1);
     EXPECT_EQ(session->Aside().Slots[1].ParameterBlock[2][4], 400.0f);

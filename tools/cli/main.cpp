@@ -1,7 +1,7 @@
 // breathlab-cli: simulated examinations without a window, for preparing cases
 // and for running many virtual patients.
 #include "cli_arguments.h"
-#include "headless_session.h"
+#include "session.h"
 #include "history_set_io.h"
 #include "output_file.h"
 #include "run_outcome.h"
@@ -122,7 +122,7 @@ int Run(RunOptions options) {
             return Fail(error);
     }
     const auto defaults = LoadDefaultHistory();
-    HeadlessSession session(defaults.get());
+    Session session(defaults.get());
     if (reference) session.UseReferencePercentages((*reference)[0]);
 
     bool allCompleted = true;
@@ -161,7 +161,7 @@ int Run(RunOptions options) {
 // at 100 after a fresh start-up, so that a user's first default START
 // reproduces the reference exactly; the other slots hold no samples.
 int MakeStandard(const std::string& path) {
-    HeadlessSession session;
+    Session session;
     session.Start(ParameterSet{});
     auto standard = std::make_unique<ResultHistory>();
     for (ResultRecord& r : *standard) {

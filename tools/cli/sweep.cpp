@@ -1,7 +1,7 @@
 #include "sweep.h"
 
 #include "elementary.h"
-#include "headless_session.h"
+#include "session.h"
 #include "output_file.h"
 #include "run_outcome.h"
 #include "run_report.h"
@@ -273,13 +273,13 @@ bool RunSweep(const SweepOptions& o, const ResultHistory* defaults, std::ostream
     std::mutex progressMutex;
 
     // Every patient starts from the same settled start-up session.
-    const HeadlessSession settled(defaults);
+    const Session settled(defaults);
     auto work = [&] {
         auto record = std::make_unique<ResultRecord>();
         for (long k = next++; k < static_cast<long>(patients.size()) && !writer.Failed();
              k = next++) {
             {
-                HeadlessSession session(settled);
+                Session session(settled);
                 session.Start(PatientParameters(o, patients[k]));
                 *record = session.History()[1];
             }

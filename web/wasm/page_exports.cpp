@@ -29,9 +29,9 @@ namespace {
 
 using namespace breathlab;
 
-PageSession& Session() {
-    static PageSession* session = new PageSession;
-    return *session;
+PageSession& Page() {
+    static PageSession* page = new PageSession;
+    return *page;
 }
 
 PageCases& Cases() {
@@ -44,15 +44,15 @@ std::string& LastText() {
     return *text;
 }
 
-void TraceHook(void*) {
-    LungModel& m = Session().Model();
-    const int index = m.RecordingMs / 100;
-    const ResultRecord& working = Session().History().Slots[1];
+void SendTracePoint() {
+    const Session& session = Page().Core();
+    const int index = session.Model().RecordingMs / 100;
+    const ResultRecord& working = session.History()[1];
     PageTracePoint(index, working.TimeAxis[index - 1], working.VolumeTrace[index - 1]);
 }
 
-void RunClockHook(void*) {
-    PageRunClock(Session().Model().DisplayTime);
+void SendRunClock() {
+    PageRunClock(Page().Core().Model().DisplayTime);
 }
 
 bool ValidRegion(int region) {
@@ -80,19 +80,22 @@ PAGE_EXPORT(page_free) void PageFree(void* pointer) {
 // Returns 1 when the bytes held a default history set; the message of a
 // failure is in page_text.
 PAGE_EXPORT(page_start_up) int PageStartUp(const void* bytes, int size) {
-    const bool ok = Session().StartUp(bytes, static_cast<std::size_t>(size), LastText());
-    Session().Model().Hooks = {nullptr, nullptr, TraceHook, RunClockHook};
+    const bool ok = Page().StartUp(bytes, static_cast<std::size_t>(size), LastText());
+    SessionObserver observer;
+    observer.TracePointStored = SendTracePoint;
+    observer.ClockDue = SendRunClock;
+    Page().Core().SetObserver(std::move(observer));
     return ok;
 }
 
 PAGE_EXPORT(page_set_percent) void PageSetPercent(int region, int k, double percent) {
     if (ValidRegion(region) && ValidParameter(k))
-        Session().Parameters().At(region, k) = ApplyPercentFloor(percent);
+        Page().Core().Parameters().At(region, k) = ApplyPercentFloor(percent);
 }
 
 PAGE_EXPORT(page_set_global) void PageSetGlobal(int entry, double percent) {
     if (entry >= 1 && entry <= kGlobalParamCount)
-        Session().Parameters().GlobalParams[entry - 1] = ApplyPercentFloor(percent);
+        Page().Core().Parameters().GlobalParams[entry - 1] = ApplyPercentFloor(percent);
 }
 
 // Slider k = 1..8 of the parameters, 9 of the expiration depth; any other k
@@ -104,7 +107,7 @@ PAGE_EXPORT(page_percent_at) int PagePercentAt(int k, int position) {
     return SliderScaleOf(k).PercentAt(position);
 }
 
-PAGE_EXPORT(page_start) void PageStart() { Session().Start(); }
+PAGE_EXPORT(page_start) void PageStart() { Page().Core().Start(); }
 
 // The case table's text; returns 1 when it was read, else the message is in
 // page_text. page_cases then puts the list in page_text.
@@ -117,23 +120,23 @@ PAGE_EXPORT(page_cases) void PageCasesJson() { LastText() = Cases().CasesJson();
 // round, then the run's state, are in page_text as {"Round":...,"State":...}.
 PAGE_EXPORT(page_exercise) void PageExercise(int number) {
     const ExerciseRound round = Cases().Round(static_cast<std::uint32_t>(number));
-    if (round.Case) Session().RunAside(round.Patient);
+    if (round.Case) Page().RunAside(round.Patient);
     LastText() = "{\"Round\":" + Cases().RoundJson(round) +
-                 ",\"State\":" + (round.Case ? Session().AsideJson() : "null") + "}";
+                 ",\"State\":" + (round.Case ? Page().AsideJson() : "null") + "}";
 }
-PAGE_EXPORT(page_select_run) int PageSelectRun(int row) { return Session().SelectRun(row); }
-PAGE_EXPORT(page_delete_selected) int PageDeleteSelected() { return Session().DeleteSelected(); }
+PAGE_EXPORT(page_select_run) int PageSelectRun(int row) { return Page().Core().SelectRun(row); }
+PAGE_EXPORT(page_delete_selected) int PageDeleteSelected() { return Page().Core().DeleteSelected(); }
 PAGE_EXPORT(page_use_as_reference) int PageUseAsReference() {
-    return Session().UseSelectedAsReference();
+    return Page().Core().UseSelectedAsReference();
 }
-PAGE_EXPORT(page_restore_default) void PageRestoreDefault() { Session().RestoreDefaultReference(); }
+PAGE_EXPORT(page_restore_default) void PageRestoreDefault() { Page().Core().RestoreDefaultReference(); }
 
 PAGE_EXPORT(page_open) int PageOpen(const void* bytes, int size) {
-    return Session().Open(bytes, static_cast<std::size_t>(size), LastText());
+    return Page().Core().OpenBytes(bytes, static_cast<std::size_t>(size), LastText());
 }
 
 // The history set as it would be saved: 621360 bytes from this address.
-PAGE_EXPORT(page_history_bytes) const void* PageHistoryBytes() { return &Session().History().Slots; }
+PAGE_EXPORT(page_history_bytes) const void* PageHistoryBytes() { return &Page().Core().History(); }
 PAGE_EXPORT(page_history_size) int PageHistorySize() { return static_cast<int>(kHistorySetBytes); }
 
 // Traces of a slot: 0 sample volume, 1 sample flow (1500 values each),
@@ -155,11 +158,11 @@ const float* TraceOf(const RunHistory& history, int slot, int which) {
 } // namespace
 
 PAGE_EXPORT(page_trace) const float* PageTrace(int slot, int which) {
-    return TraceOf(Session().History(), slot, which);
+    return TraceOf(Page().Core().Runs(), slot, which);
 }
 // The same of the patient run aside (after page_exercise).
 PAGE_EXPORT(page_aside_trace) const float* PageAsideTrace(int slot, int which) {
-    return Session().HasAside() ? TraceOf(Session().Aside(), slot, which) : nullptr;
+    return Page().HasAside() ? TraceOf(Page().Aside(), slot, which) : nullptr;
 }
 
 // Block n of the description file's text (the explanation of slider n, or of
@@ -190,7 +193,7 @@ PAGE_EXPORT(page_status_description) int PageStatusDescription(double runStatus)
 // The list is in page_text.
 PAGE_EXPORT(page_schematic) void PageSchematic(int slot, int sample, int width, int height) {
     const SchematicInputs inputs =
-        SchematicInputsForSlot(slot, Session().Model(), Session().History().Slots, sample);
+        SchematicInputsForSlot(slot, Page().Core().Model(), Page().Core().History(), sample);
     LastText() = SchematicJson(ComputeAirwaySchematic(width, height, kSchematicPenWidth, inputs));
 }
 
@@ -198,7 +201,7 @@ PAGE_EXPORT(page_schematic) void PageSchematic(int slot, int sample, int width, 
 // breathlab-cli run --csv writes: which 0 the volume-time table, 1 the
 // flow-volume one, in page_text.
 PAGE_EXPORT(page_run_csv) void PageRunCsv(int which) {
-    const RunHistory& history = Session().History();
+    const RunHistory& history = Page().Core().Runs();
     const ResultRecord& shown = history.Slots[SettingsShownSlot(history)];
     LastText() = which == 0 ? VolumeTimeCsv(shown) : FlowVolumeCsv(shown);
 }
@@ -206,7 +209,7 @@ PAGE_EXPORT(page_run_csv) void PageRunCsv(int which) {
 // The all-regions settings view of the shown run as JSON rows, the regions
 // in the order both lungs, left, right lung, then the lobes; eight cells each.
 PAGE_EXPORT(page_settings_cells) void PageSettingsCells() {
-    const SettingsCells cells = SettingsCellTexts(Session().History(), StiffnessColumn::Shown);
+    const SettingsCells cells = SettingsCellTexts(Page().Core().Runs(), StiffnessColumn::Shown);
     std::string& out = LastText();
     out.clear();
     AppendArray(out, kSettingsRegionCount, [&](int row) {
@@ -216,6 +219,6 @@ PAGE_EXPORT(page_settings_cells) void PageSettingsCells() {
 
 // page_state fills the text that page_text then points at (UTF-8, no NUL
 // needed: page_text_size gives its length).
-PAGE_EXPORT(page_state) void PageState() { LastText() = Session().StateJson(); }
+PAGE_EXPORT(page_state) void PageState() { LastText() = Page().StateJson(); }
 PAGE_EXPORT(page_text) const char* PageText() { return LastText().data(); }
 PAGE_EXPORT(page_text_size) int PageTextSize() { return static_cast<int>(LastText().size()); }

@@ -1,6 +1,5 @@
 #include "page_session.h"
 
-#include "history_commands.h"
 #include "history_set_check.h"
 #include "index_texts.h"
 #include "number_text.h"
@@ -62,68 +61,22 @@ bool PageSession::StartUp(const void* defaultSet, std::size_t size, std::string&
     auto slots = std::make_unique<ResultHistory>();
     if (session_) *slots = session_->History();
     const bool ok = HistorySetFromBytes(defaultSet, size, *slots, error);
-    if (ok) *defaultReference_ = (*slots)[0];
     *defaults_ = *slots;
-    session_ = std::make_unique<HeadlessSession>(slots.get());
-    parameters_ = ParameterSet{};
+    session_ = std::make_unique<Session>(slots.get());
     return ok;
 }
 
-void PageSession::LoadParametersFromSlot(int slot) {
-    const ResultRecord& record = Runs().Slots[slot < 0 ? 0 : slot];
-    for (int row = 0; row < kRegionRows; ++row)
-        for (int k = 0; k < kParameterCount; ++k)
-            parameters_.RegionParams[row][k] = record.ParameterBlock[row][k];
-}
-
-bool PageSession::SelectRun(int row) {
-    if (!SelectRunRow(Runs(), parameters_, row)) return false;
-    LoadParametersFromSlot(row);
-    return true;
-}
-
-bool PageSession::DeleteSelected() {
-    const DeletionOutcome outcome = DeleteSelectedRun(Runs(), parameters_.CurrentRegion);
-    if (outcome == DeletionOutcome::NothingSelected) return false;
-    if (outcome == DeletionOutcome::FirstRunSelected) SelectRun(1);
-    return true;
-}
-
-bool PageSession::UseSelectedAsReference() {
-    if (!breathlab::UseSelectedAsReference(Runs())) return false;
-    LoadParametersFromSlot(Runs().SelectedRun);
-    return true;
-}
-
-void PageSession::RestoreDefaultReference() {
-    breathlab::RestoreDefaultReference(Runs(), *defaultReference_);
-    LoadParametersFromSlot(Runs().SelectedRun > 0 ? Runs().SelectedRun : 0);
-}
-
-bool PageSession::Open(const void* data, std::size_t size, std::string& error) {
-    if (!HistorySetFromBytes(data, size, Runs().Slots, error)) return false;
-    CountRunsAfterOpen(Runs());
-    if (Runs().SelectedRun >= 1) {
-        SelectRun(Runs().SelectedRun);
-    } else {
-        LoadParametersFromSlot(0);
-    }
-    return true;
-}
-
 std::string PageSession::StateJson() const {
-    return HistoryJson(History(), parameters_);
+    return HistoryJson(session_->Runs(), session_->Parameters());
 }
 
 void PageSession::RunAside(const ParameterSet& patient) {
-    aside_ = std::make_unique<HeadlessSession>(defaults_.get());
+    aside_ = std::make_unique<Session>(defaults_.get());
     aside_->Start(patient);
-    aside_->Runs().SelectedRun = 1;
-    aside_->Runs().RunCount = 1;
 }
 
 std::string PageSession::AsideJson() const {
-    return aside_ ? HistoryJson(Aside(), parameters_) : std::string("null");
+    return aside_ ? HistoryJson(Aside(), session_->Parameters()) : std::string("null");
 }
 
 } // namespace breathlab
