@@ -3,7 +3,7 @@
 // stored simulation files can be regenerated from the same settings.
 #pragma once
 
-#include "cli_arguments.h"
+#include "parameter_setting.h"
 #include "parameter_set.h"
 
 #include <cstdint>

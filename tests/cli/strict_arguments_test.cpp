@@ -1,7 +1,6 @@
 // Arguments are read strictly: every number must be plainly one, counts stay
 // within their bounds, and a sweep labels its rows only with values it uses.
 #include "cli_arguments.h"
-#include "strict_number.h"
 #include "sweep.h"
 
 #include <gtest/gtest.h>
@@ -10,19 +9,6 @@ namespace breathlab {
 namespace {
 
 using Args = std::vector<std::string>;
-
-TEST(StrictNumbers, OnlyPlainDecimalTextIsANumber) {
-    for (const char* bad : {"", "0x64", " 50", "50 ", "+50", "5O", "inf", "nan", "1e400", "50%"})
-        EXPECT_FALSE(ParseStrictDouble(bad)) << bad;
-    EXPECT_EQ(ParseStrictDouble("50"), 50.0);
-    EXPECT_EQ(ParseStrictDouble("-1.5e2"), -150.0);
-    EXPECT_EQ(ParseStrictDouble("0.25"), 0.25);
-
-    for (const char* bad : {"", "4294967298", "99999999999999999999", "-1", " 2", "2 ", "+2", "2.0",
-                            "0x2"})
-        EXPECT_FALSE(ParseBoundedCount(bad, 1, 10'000'000)) << bad;
-    EXPECT_EQ(ParseBoundedCount("10000000", 1, 10'000'000), 10'000'000);
-}
 
 TEST(StrictNumbers, SettingsRunsStepsShardsAndJobsRefuseLooseText) {
     std::string error;

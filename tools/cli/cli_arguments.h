@@ -1,7 +1,7 @@
 // The command line of breathlab-cli.
 #pragma once
 
-#include "parameter_set.h"
+#include "parameter_setting.h"
 
 #include <optional>
 #include <string>
@@ -29,31 +29,12 @@ struct RunOptions {
     // The patient of exercise number N, as the window's exercise mode and the
     // web page give it; --set values go on top.
     std::optional<long> ExerciseNumber;
-    std::vector<struct ParameterSetting> Settings; // the --set values, in order
-    std::optional<std::string> PlotFile;           // .svg, .png or .pdf
+    std::vector<ParameterSetting> Settings; // the --set values, in order
+    std::optional<std::string> PlotFile;    // .svg, .png or .pdf
 };
 
-// One "[REGION.]NAME=PERCENT" setting, parsed.
-struct ParameterSetting {
-    bool Global = false; // G1..G20
-    int Region = kBothLungs;
-    int Index = 0;       // parameter 1..8, or global entry 1..20
-    double Percent = 100;
-};
-
-// Returns the setting, or an error message naming the bad argument.
 // True when `path` ends in `suffix` in any letter case and has a name before it.
 bool HasSuffixIgnoringCase(std::string_view path, std::string_view suffix);
-
-std::optional<ParameterSetting> ParseSetting(const std::string& text, std::string& error);
-void ApplySetting(const ParameterSetting& setting, ParameterSet& parameters);
-
-// The setting's parameter as one name: "RMain", "LeftLung.Cm", "G3"; the
-// region is left out for both lungs, letter case is the program's own.
-std::string SettingName(const ParameterSetting& setting);
-
-// Whether two settings change the same percentage.
-bool SameParameter(const ParameterSetting& a, const ParameterSetting& b);
 
 // Parses the arguments after "run"; on a bad argument returns nullopt with a
 // one-line message.
