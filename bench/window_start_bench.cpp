@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
     const double allNormal = HeadlessStartMs(nullptr, breathlab::ParameterSet{});
     MainWindow startUp;
     const double samePatient =
-        HeadlessStartMs(&startUp.State().History->Slots, startUp.State().Parameters);
+        HeadlessStartMs(&startUp.State().Session.Runs().Slots, startUp.State().Session.Parameters());
     std::printf("START of a default patient (processor time): window %.1f ms (first in the "
                 "process %.1f ms)\n",
                 window, first);

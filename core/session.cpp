@@ -5,13 +5,17 @@
 #include "simulation_run.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace breathlab {
 
-Session::Session(const ResultHistory* initialHistory)
-    : defaultReference_(std::make_unique<ResultRecord>()) {
+Session::Session(const ResultHistory* initialHistory) : Session(Unstarted{}) {
     StartUp(initialHistory);
 }
+
+Session::Session(Unstarted)
+    : model_(std::make_unique<LungModel>()), history_(std::make_unique<RunHistory>()),
+      defaultReference_(std::make_unique<ResultRecord>()) {}
 
 Session::Session(const Session& other)
     : model_(std::make_unique<LungModel>(*other.model_)),
@@ -22,18 +26,24 @@ Session::Session(const Session& other)
 }
 
 void Session::StartUp(const ResultHistory* initialHistory) {
-    model_ = std::make_unique<LungModel>();
-    history_ = std::make_unique<RunHistory>();
+    // The model and the history stay where they are: front ends keep
+    // references to them from before start-up.
+    *model_ = LungModel{};
+    RunHistory& h = *history_;
     if (initialHistory) {
-        history_->Slots = *initialHistory;
+        h.Slots = *initialHistory;
     } else {
         // Without a default set the reference's further percentages are normal.
-        for (ResultRecord& r : history_->Slots)
+        std::memset(&h.Slots, 0, sizeof h.Slots);
+        for (ResultRecord& r : h.Slots)
             std::fill(std::begin(r.GlobalParamBlock), std::end(r.GlobalParamBlock), 100.0f);
     }
-    *defaultReference_ = history_->Slots[0];
+    h.SelectedRun = -1;
+    h.RunCount = 0;
+    h.RunInProgress = false;
+    *defaultReference_ = h.Slots[0];
     parameters_.SetAll(100.0);
-    ResetModel(*model_, history_->Slots);
+    ResetModel(*model_, h.Slots);
 }
 
 void Session::SetObserver(SessionObserver observer) {
@@ -62,8 +72,7 @@ void Session::Start(const ParameterSet& patient) {
     model_->Hooks = {};
     StoreFinishedRun(*history_, *previousNewest);
     history_->RunInProgress = false;
-    HistoryChanged(SessionCommand::Start);
-    SelectionChanged(SessionCommand::Start);
+    Tell({SessionCommand::Start, true, true, kNoSlot});
 }
 
 // The model calls plain functions; only the calls someone listens to are
@@ -88,34 +97,31 @@ void Session::OnSolverBeep(void* session) {
 
 bool Session::SelectRun(int row) {
     if (!SelectRunRow(*history_, parameters_, row)) return false;
-    SelectionChanged(SessionCommand::Select);
-    LoadParametersFromSlot(SessionCommand::Select, row);
+    LoadParametersFromSlot(row);
+    Tell({SessionCommand::Select, false, true, row});
     return true;
 }
 
 // After a command that selects a run: its further percentages and its
 // region percentages become the working ones, as a click on its row does.
-void Session::SelectAndLoad(SessionCommand command, int row) {
+void Session::SelectAndLoad(int row) {
     SelectRunRow(*history_, parameters_, row);
-    SelectionChanged(command);
-    LoadParametersFromSlot(command, row);
+    LoadParametersFromSlot(row);
 }
 
 bool Session::DeleteSelected() {
     const DeletionOutcome outcome = DeleteSelectedRun(*history_, parameters_.CurrentRegion);
     if (outcome == DeletionOutcome::NothingSelected) return false;
-    HistoryChanged(SessionCommand::Delete);
-    if (outcome == DeletionOutcome::FirstRunSelected)
-        SelectAndLoad(SessionCommand::Delete, 1);
-    else
-        SelectionChanged(SessionCommand::Delete);
+    const bool runLeft = outcome == DeletionOutcome::FirstRunSelected;
+    if (runLeft) SelectAndLoad(1);
+    Tell({SessionCommand::Delete, true, true, runLeft ? 1 : kNoSlot});
     return true;
 }
 
 bool Session::UseSelectedAsReference() {
     if (!breathlab::UseSelectedAsReference(*history_)) return false;
-    HistoryChanged(SessionCommand::UseAsReference);
-    LoadParametersFromSlot(SessionCommand::UseAsReference, history_->SelectedRun);
+    LoadParametersFromSlot(history_->SelectedRun);
+    Tell({SessionCommand::UseAsReference, true, false, history_->SelectedRun});
     return true;
 }
 
@@ -125,8 +131,9 @@ void Session::RestoreDefaultReference() {
 
 void Session::RestoreDefaultReference(const ResultRecord& defaultReference) {
     breathlab::RestoreDefaultReference(*history_, defaultReference);
-    HistoryChanged(SessionCommand::DefaultReference);
-    LoadParametersFromSlot(SessionCommand::DefaultReference, std::max(history_->SelectedRun, 0));
+    const int shown = std::max(history_->SelectedRun, 0);
+    LoadParametersFromSlot(shown);
+    Tell({SessionCommand::DefaultReference, true, false, shown});
 }
 
 bool Session::OpenBytes(const void* data, std::size_t size, std::string& error) {
@@ -138,37 +145,37 @@ bool Session::OpenBytes(const void* data, std::size_t size, std::string& error) 
 // A file without runs shows the reference alone, with its percentages.
 void Session::AfterOpen() {
     CountRunsAfterOpen(*history_);
-    HistoryChanged(SessionCommand::Open);
-    if (history_->SelectedRun >= 1) {
-        SelectAndLoad(SessionCommand::Open, history_->SelectedRun);
-    } else {
-        SelectionChanged(SessionCommand::Open);
-        LoadParametersFromSlot(SessionCommand::Open, 0);
-    }
+    const int shown = std::max(history_->SelectedRun, 0);
+    if (shown >= 1)
+        SelectAndLoad(shown);
+    else
+        LoadParametersFromSlot(0);
+    Tell({SessionCommand::Open, true, true, shown});
 }
 
 void Session::AddRun(const ResultRecord& run, const ResultRecord& itsReference) {
     AddRunAsNewest(*history_, run, itsReference);
-    HistoryChanged(SessionCommand::AddRun);
-    SelectAndLoad(SessionCommand::AddRun, 1);
+    SelectAndLoad(1);
+    Tell({SessionCommand::AddRun, true, true, 1});
 }
 
 // The region percentages only: the further ones follow a selection, never
 // the reference (ref.Default and Use as reference leave them).
-void Session::LoadParametersFromSlot(SessionCommand command, int slot) {
+void Session::LoadParametersFromSlot(int slot) {
     const ResultRecord& record = history_->Slots[slot];
     for (int row = 0; row < kRegionRows; ++row)
         for (int k = 0; k < kParameterCount; ++k)
             parameters_.RegionParams[row][k] = record.ParameterBlock[row][k];
-    if (observer_.ParametersLoaded) observer_.ParametersLoaded(command, slot);
 }
 
-void Session::HistoryChanged(SessionCommand command) const {
-    if (observer_.HistoryChanged) observer_.HistoryChanged(command);
-}
-
-void Session::SelectionChanged(SessionCommand command) const {
-    if (observer_.SelectionChanged) observer_.SelectionChanged(command, history_->SelectedRun);
+// Observers hear of a command once it is complete, so that whatever they
+// read is its outcome.
+void Session::Tell(const Change& change) const {
+    if (change.History && observer_.HistoryChanged) observer_.HistoryChanged(change.Command);
+    if (change.Selection && observer_.SelectionChanged)
+        observer_.SelectionChanged(change.Command, history_->SelectedRun);
+    if (change.LoadedSlot != kNoSlot && observer_.ParametersLoaded)
+        observer_.ParametersLoaded(change.Command, change.LoadedSlot);
 }
 
 } // namespace breathlab

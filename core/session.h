@@ -22,6 +22,10 @@ class Session {
   public:
     // A fresh start-up (see StartUp).
     explicit Session(const ResultHistory* initialHistory = nullptr);
+    // Model and history zero-filled, for a front end that starts up later,
+    // once it has checked its data (the window).
+    struct Unstarted {};
+    explicit Session(Unstarted);
 
     // A copy of a session in its current state, without its observer: a
     // settled start-up session copied is the same as one built afresh, at a
@@ -86,11 +90,18 @@ class Session {
     void AddRun(const ResultRecord& run, const ResultRecord& itsReference);
 
   private:
+    static constexpr int kNoSlot = -1;
+    // What a finished command tells its observers.
+    struct Change {
+        SessionCommand Command;
+        bool History, Selection;
+        int LoadedSlot; // kNoSlot: the working parameter set was not loaded
+    };
+
     void AfterOpen();
-    void LoadParametersFromSlot(SessionCommand command, int slot);
-    void SelectAndLoad(SessionCommand command, int row);
-    void HistoryChanged(SessionCommand command) const;
-    void SelectionChanged(SessionCommand command) const;
+    void LoadParametersFromSlot(int slot);
+    void SelectAndLoad(int row);
+    void Tell(const Change& change) const;
     void WatchRun();
     static void OnTracePoint(void* session);
     static void OnClockDue(void* session);

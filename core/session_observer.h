@@ -20,9 +20,10 @@ enum class SessionCommand {
     AddRun,
 };
 
-// A command calls, at most once each and in this order: HistoryChanged,
-// SelectionChanged, ParametersLoaded. A command that changes nothing (Delete
-// without a selected run, a file that is refused) calls none of them.
+// Once a command is complete it calls, at most once each and in this order:
+// HistoryChanged, SelectionChanged, ParametersLoaded. A command that changes
+// nothing (Delete without a selected run, a file that is refused) calls none
+// of them.
 struct SessionObserver {
     // The records or the number of listed runs changed.
     std::function<void(SessionCommand)> HistoryChanged;

@@ -24,11 +24,15 @@ QString Shown(const QString& path) {
 // The core reads and checks the file (never waiting on a FIFO, refusing
 // anything but a usable history set) and writes it atomically; Qt only gives
 // the message its window form.
+QString OpenFailureMessage(const QString& path, const std::string& reason) {
+    return Translated("HistoryFile", "Cannot open file %1. %2")
+        .arg(Shown(path), QString::fromStdString(reason));
+}
+
 FileOutcome ReadHistorySet(const QString& path, ResultHistory& into) {
     std::string error;
     if (ReadHistorySet(QFile::encodeName(path).toStdString(), into, error)) return {};
-    return FileOutcome::Failure(Translated("HistoryFile", "Cannot open file %1. %2")
-                                    .arg(Shown(path), QString::fromStdString(error)));
+    return FileOutcome::Failure(OpenFailureMessage(path, error));
 }
 
 FileOutcome WriteHistorySet(const QString& path, const ResultHistory& history) {

@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <utility>
 
 namespace breathlab {
@@ -42,6 +43,9 @@ struct FileOutcome {
 
     static FileOutcome Failure(QString message) { return {false, std::move(message)}; }
 };
+
+// "Cannot open file PATH. REASON", REASON as the core's reader gives it.
+QString OpenFailureMessage(const QString& path, const std::string& reason);
 
 // Reads the first 621360 bytes of a file into `into`. The file is read into a
 // buffer of its own first, so a missing, unreadable or short file leaves

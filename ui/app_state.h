@@ -1,17 +1,15 @@
-// Everything the program keeps between commands, in one place: the model, the
-// remembered runs, the working parameter set and the sliders, the texts of the
-// tables, the plots and pictures, and the animation. The main window owns the
-// single instance.
+// Everything the program keeps between commands, in one place: the session
+// (the model, the remembered runs, the working parameter set) and the sliders
+// bound to it, the texts of the tables, the plots and pictures, and the
+// animation. The main window owns the single instance.
 #pragma once
 
 #include "animation.h"
 #include "hot_spots.h"
 #include "indices_table.h"
-#include "lung_model.h"
-#include "parameter_set.h"
 #include "region_picture.h"
 #include "results_table.h"
-#include "run_history.h"
+#include "session.h"
 #include "single_instance.h"
 #include "slider_bank.h"
 #include "user_data_folder.h"
@@ -32,10 +30,9 @@ struct AppState {
     DataFolders Folders; // where the fixed data are read and the user's files written
     QString SaveName = "data_default.spi";
 
-    std::unique_ptr<LungModel> Model = std::make_unique<LungModel>();
-    std::unique_ptr<RunHistory> History = std::make_unique<RunHistory>();
-    ParameterSet Parameters;
-    SliderBank Sliders{Parameters};
+    // Started up once the data files have passed their checks.
+    breathlab::Session Session{breathlab::Session::Unstarted{}};
+    SliderBank Sliders{Session.Parameters()};
 
     IndicesTable Indices;
     ResultsTable Results;

@@ -140,6 +140,7 @@ MainWindow::MainWindow(QWidget* parent)
     contextHelp_ = new ContextHelp(this);
     ConnectHandlers();
     ConnectSliderBank();
+    ConnectSession();
     WatchMouse();
     FormCreate();
 }
@@ -198,7 +199,7 @@ void MainWindow::CreateUpperHalf() {
     flowVolumePlot->SetStretch(true);
     volumeTimePlot = NewPicture("volumeTimePlot", Client);
 
-    indicesTable = new IndicesView(state_->Indices, *state_->History, Client);
+    indicesTable = new IndicesView(state_->Indices, state_->Session.Runs(), Client);
 }
 
 void MainWindow::CreateLowerHalf() {

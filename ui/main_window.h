@@ -222,11 +222,21 @@ class MainWindow : public QMainWindow {
 
     // The run and what it shows while it goes on.
     void SetCommandControlsEnabled(bool enabled);
-    static void TraceHook(void* form);
-    static void RunDisplayHook(void* form);
-    static void SolverBeep(void* form);
+    void ShowRunStarting();
+    void ShowTracePoint();
+    void ShowRunClock();
     void PaintNow(QWidget* picture);
     void ShowLiveFrame();
+
+    // What each of the session's commands changed.
+    void ConnectSession();
+    void ShowHistoryChange(breathlab::SessionCommand command);
+    void ShowFinishedRun();
+    void ShowRunDeleted();
+    void ShowNewReference();
+    void ShowDefaultReference();
+    void ShowOpenedHistory();
+    void ShowAddedRun();
 
     // Tables, plots and description.
     void ShowIndices(int slot, bool withObserved);

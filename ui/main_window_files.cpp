@@ -12,9 +12,13 @@
 #include "simulation_file_dialog.h"
 #include "string_grid.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTextEdit>
+
+#include <memory>
+#include <string>
 
 using namespace breathlab;
 
@@ -41,11 +45,18 @@ void MainWindow::OnOpenChosen() {
 }
 
 void MainWindow::OpenHistoryPath(const QString& path) {
-    AppState& s = *state_;
-    if (!Report(this, dataSourceLine, OpenHistoryFile(path, *s.History))) return;
+    std::string error;
+    if (!state_->Session.Open(QFile::encodeName(path).toStdString(), error)) {
+        QMessageBox::critical(this, QString(), OpenFailureMessage(path, error));
+        return;
+    }
+    dataSourceLine->setText(DataSourceLineForFile(path));
+}
+
+void MainWindow::ShowOpenedHistory() {
     // A file without runs shows the reference alone, as after deleting
     // the last run, rather than a run of zeros.
-    const bool runListed = s.History->SelectedRun == 1;
+    const bool runListed = state_->Session.Runs().SelectedRun == 1;
     ShowIndices(runListed ? 1 : 0, runListed);
     if (runListed) resultsTable->SetCurrentCell(resultsTable->Col(), 1);
     AfterHistoryReplaced();
@@ -60,7 +71,7 @@ void MainWindow::OpenFileFromCommandLine(const QString& path) {
 // Every view of the history after it was read from a file.
 void MainWindow::AfterHistoryReplaced() {
     AppState& s = *state_;
-    RunHistory& h = *s.History;
+    const RunHistory& h = s.Session.Runs();
     DrawFlowVolumePlot();
     if (h.SelectedRun >= 1) {
         RedrawVolumeTime();
@@ -76,20 +87,31 @@ void MainWindow::AfterHistoryReplaced() {
 
 void MainWindow::OnSaveChosen() {
     const AppState& s = *state_;
-    Report(this, dataSourceLine, SaveHistoryFile(s.Folders.User, s.SaveName, s.History->Slots));
+    Report(this, dataSourceLine, SaveHistoryFile(s.Folders.User, s.SaveName, s.Session.History()));
 }
 
 void MainWindow::OnSaveAsChosen() {
     AppState& s = *state_;
     const QString path = AskSaveAsHistoryPath(this, s.Folders.User);
     if (path.isEmpty()) return;
-    Report(this, dataSourceLine, SaveHistoryFileAs(path, s.SaveName, s.History->Slots));
+    Report(this, dataSourceLine, SaveHistoryFileAs(path, s.SaveName, s.Session.History()));
 }
 
+// The default reference is read afresh: the file is the program's, not the
+// session's.
 void MainWindow::OnDefaultReferenceChosen() {
+    auto defaults = std::make_unique<ResultHistory>();
+    const FileOutcome read = ReadHistorySet(DataPath(*state_, kStandardHistoryFile), *defaults);
+    if (!read.Ok) {
+        QMessageBox::critical(this, QString(), read.Message);
+        return;
+    }
+    state_->Session.RestoreDefaultReference((*defaults)[0]);
+}
+
+void MainWindow::ShowDefaultReference() {
     AppState& s = *state_;
-    RunHistory& h = *s.History;
-    if (!Report(this, dataSourceLine, RestoreDefaultReference(s.Folders.Data, h))) return;
+    const RunHistory& h = s.Session.Runs();
     ShowIndices(0, false);
     ShowAllRunRows();
     ShowRunRow(kReferenceRow, 0);
@@ -103,7 +125,7 @@ void MainWindow::OnDefaultReferenceChosen() {
 
 void MainWindow::OnRowSettingsChosen() {
     AppState& s = *state_;
-    ShowSettingsTable(this, *s.History, *s.Model, SmallestTextPixels(laidOutScreen_));
+    ShowSettingsTable(this, s.Session.Runs(), s.Session.Model(), SmallestTextPixels(laidOutScreen_));
 }
 
 void MainWindow::OnSettingsClicked() {

@@ -156,7 +156,7 @@ void MainWindow::LayOutForScreen(const QSize& screenSize, const QSize& available
     ApplyGrids();
     ShapeLowerPanel();
     descriptionBox->clear();
-    if (state_->History->RunCount == 0) descriptionBox->ShowFirstSteps();
+    if (state_->Session.Runs().RunCount == 0) descriptionBox->ShowFirstSteps();
     laidOut_ = true;
 }
 

@@ -58,9 +58,9 @@ class FormAnimationHost : public AnimationHost {
         AppState& s = *form_.state_;
         std::optional<CurveReplay> replay;
         breathlab::DrawFlowVolumePlot(
-            s.FlowVolumeImage, *s.History, RecordedSignal, [&](const FlowVolumeSample& sample) {
+            s.FlowVolumeImage, s.Session.Runs(), RecordedSignal, [&](const FlowVolumeSample& sample) {
                 if (!replay || sample.SampleNumber <= 2)
-                    replay.emplace(s.History->Slots[sample.Slot], sample.Slot, sample.VolumeMin,
+                    replay.emplace(s.Session.Runs().Slots[sample.Slot], sample.Slot, sample.VolumeMin,
                                    sample.VolumeMax);
                 return replay->AnimationStep(s.Animation, *this, sample.SampleNumber);
             });
@@ -155,7 +155,7 @@ void MainWindow::ApplyRegionLabel() {
 void MainWindow::DrawSchematic(int slot) {
     const AppState& s = *state_;
     PaintSchematic(
-        SchematicInputsForSlot(slot, *s.Model, s.History->Slots, s.Animation.AnimationSample));
+        SchematicInputsForSlot(slot, s.Session.Model(), s.Session.Runs().Slots, s.Animation.AnimationSample));
 }
 
 void MainWindow::PaintSchematic(const SchematicInputs& inputs) {
@@ -178,13 +178,13 @@ HotSpotTable MainWindow::HotSpotRows() const {
 }
 
 bool MainWindow::PictureIgnoresMouse() const {
-    return state_->History->RunInProgress || state_->Animation.AnimationActive;
+    return state_->Session.Runs().RunInProgress || state_->Animation.AnimationActive;
 }
 
 void MainWindow::OnAirwayPictureMouseMove(int x, int y) {
     if (PictureIgnoresMouse()) return;
     AppState& s = *state_;
-    if (auto region = OnPictureMouseMove(s.HotSpots, HotSpotRows(), s.Parameters.SliderGroup, x, y,
+    if (auto region = OnPictureMouseMove(s.HotSpots, HotSpotRows(), s.Session.Parameters().SliderGroup, x, y,
                                          airwayPicture->width(), airwayPicture->height()))
         ShowRegion(*region, x, y);
 }
@@ -218,7 +218,7 @@ void MainWindow::FormPaint() {
 
 void MainWindow::OnLabelTimer() {
     AppState& s = *state_;
-    const std::optional<int> picture = s.Region.OnLabelTimer(s.Parameters.SliderGroup);
+    const std::optional<int> picture = s.Region.OnLabelTimer(s.Session.Parameters().SliderGroup);
     ApplyRegionLabel();
     if (picture) ShowAirwayPicture(*picture);
 }

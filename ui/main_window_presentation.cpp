@@ -49,7 +49,7 @@ void MainWindow::ApplyPresentationMode() {
     LayOutForScreen(laidOutScreen_, laidOutAvailable_);
     // The plots write their labels in the new sizes.
     DrawFlowVolumePlot();
-    if (state_->History->SelectedRun >= 1) {
+    if (state_->Session.Runs().SelectedRun >= 1) {
         RedrawVolumeTime();
     } else {
         state_->VolumeTime.VolumeTimeCursor = 1; // clears and draws the axes anew

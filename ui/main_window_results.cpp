@@ -7,14 +7,12 @@
 #include "flow_volume_plot.h"
 #include "help_pages.h"
 #include "help_window.h"
-#include "history_commands.h"
 #include "indices_view.h"
 #include "number_format.h"
 #include "picture_area.h"
 #include "region_picture.h"
 #include "run_clock.h"
 #include "run_status.h"
-#include "simulation_run.h"
 #include "slot_colours.h"
 #include "string_grid.h"
 #include "system_sound.h"
@@ -36,9 +34,38 @@
 using namespace breathlab;
 
 void MainWindow::OnStartClicked() {
+    state_->Session.Start();
+}
+
+// The window follows its session: START's live calls paint the run as it
+// goes, and each finished command redraws what it changed.
+void MainWindow::ConnectSession() {
+    SessionObserver observer;
+    observer.RunStarting = [this] { ShowRunStarting(); };
+    observer.TracePointStored = [this] { ShowTracePoint(); };
+    observer.ClockDue = [this] { ShowRunClock(); };
+    observer.SolverBeep = [] { QApplication::beep(); };
+    observer.HistoryChanged = [this](SessionCommand command) { ShowHistoryChange(command); };
+    observer.SelectionChanged = [this](SessionCommand command, int run) {
+        if (command == SessionCommand::Select) AfterRunSelected(run);
+    };
+    state_->Session.SetObserver(std::move(observer));
+}
+
+void MainWindow::ShowHistoryChange(SessionCommand command) {
+    switch (command) {
+    case SessionCommand::Start: ShowFinishedRun(); break;
+    case SessionCommand::Delete: ShowRunDeleted(); break;
+    case SessionCommand::UseAsReference: ShowNewReference(); break;
+    case SessionCommand::DefaultReference: ShowDefaultReference(); break;
+    case SessionCommand::Open: ShowOpenedHistory(); break;
+    case SessionCommand::AddRun: ShowAddedRun(); break;
+    case SessionCommand::Select: break;
+    }
+}
+
+void MainWindow::ShowRunStarting() {
     AppState& s = *state_;
-    RunHistory& h = *s.History;
-    h.RunInProgress = true;
     SetCommandControlsEnabled(false);
     SelectSliderGroup(0);
     ShowRegion(kForcePlainPicture, 0, 0);
@@ -49,16 +76,13 @@ void MainWindow::OnStartClicked() {
     bottomAnchor->clear();
     QCoreApplication::processEvents();
 
-    const std::unique_ptr<ResultRecord> previousNewest = PrepareWorkingSlot(h, s.Parameters);
     s.VolumeTime.VolumeTimeCursor = 1;
-    s.Model->Hooks = {this, &MainWindow::SolverBeep, &MainWindow::TraceHook,
-                      &MainWindow::RunDisplayHook};
     livePictures_.Restart();
-    RunManoeuvre(*s.Model, h.Slots);
-    s.Model->Hooks = {};
-    ShowLiveFrame(); // the last recording point, if its frame had not come yet
+}
 
-    StoreFinishedRun(h, *previousNewest);
+void MainWindow::ShowFinishedRun() {
+    const RunHistory& h = state_->Session.Runs();
+    ShowLiveFrame(); // the last recording point, if its frame had not come yet
     ShowIndices(1, true);
     ShowAllRunRows();
     RepaintTables();
@@ -66,7 +90,6 @@ void MainWindow::OnStartClicked() {
     QCoreApplication::processEvents();
 
     SetCommandControlsEnabled(true);
-    h.RunInProgress = false;
     PlaySystemSound(RunCompleted(h.Slots[1].RunStatus) ? SystemSound::Information
                                                        : SystemSound::Error);
 }
@@ -92,12 +115,11 @@ void MainWindow::SetCommandControlsEnabled(bool enabled) {
 // goes into its picture at once (the curve only grows), while the airway
 // schematic of the live model is only composed and painted when the screen
 // can show a new frame, since the run lets no window events through.
-void MainWindow::TraceHook(void* form) {
-    auto* self = static_cast<MainWindow*>(form);
-    AppState& s = *self->state_;
-    breathlab::DrawVolumeTimeStep(s.VolumeTimeImage, s.VolumeTime, s.History->Slots, 1);
-    self->pendingSchematic_ = SchematicInputsFromModel(*s.Model);
-    if (self->livePictures_.FrameDue()) self->ShowLiveFrame();
+void MainWindow::ShowTracePoint() {
+    AppState& s = *state_;
+    breathlab::DrawVolumeTimeStep(s.VolumeTimeImage, s.VolumeTime, s.Session.History(), 1);
+    pendingSchematic_ = SchematicInputsFromModel(s.Session.Model());
+    if (livePictures_.FrameDue()) ShowLiveFrame();
 }
 
 // Paints a picture at once, or with the others of a batch.
@@ -119,25 +141,21 @@ void MainWindow::ShowLiveFrame() {
     Client->repaint(QRegion(airwayPicture->geometry()) + volumeTimePlot->geometry());
 }
 
-void MainWindow::RunDisplayHook(void* form) {
-    auto* self = static_cast<MainWindow*>(form);
-    AppState& s = *self->state_;
-    DrawRunClock(s.VolumeTimeImage, s.Model->DisplayTime);
-    if (self->livePictures_.FrameDue()) self->ShowLiveFrame();
-}
-
-void MainWindow::SolverBeep(void*) {
-    QApplication::beep();
+void MainWindow::ShowRunClock() {
+    AppState& s = *state_;
+    DrawRunClock(s.VolumeTimeImage, s.Session.Model().DisplayTime);
+    if (livePictures_.FrameDue()) ShowLiveFrame();
 }
 
 void MainWindow::OnDeleteRowChosen() {
+    state_->Session.DeleteSelected();
+}
+
+void MainWindow::ShowRunDeleted() {
     AppState& s = *state_;
-    RunHistory& h = *s.History;
-    const DeletionOutcome outcome = DeleteSelectedRun(h, s.Parameters.CurrentRegion);
-    if (outcome == DeletionOutcome::NothingSelected) return;
+    const RunHistory& h = s.Session.Runs();
     ShowAllRunRows();
-    if (outcome == DeletionOutcome::FirstRunSelected)
-        resultsTable->SetCurrentCell(resultsTable->Col(), 1);
+    if (h.SelectedRun >= 1) resultsTable->SetCurrentCell(resultsTable->Col(), 1);
     DrawFlowVolumePlot();
     if (h.SelectedRun >= 1) {
         RedrawVolumeTime();
@@ -153,9 +171,12 @@ void MainWindow::OnDeleteRowChosen() {
 }
 
 void MainWindow::OnUseAsReferenceChosen() {
+    state_->Session.UseSelectedAsReference();
+}
+
+void MainWindow::ShowNewReference() {
     AppState& s = *state_;
-    RunHistory& h = *s.History;
-    if (!UseSelectedAsReference(h)) return;
+    const RunHistory& h = s.Session.Runs();
     ShowAllRunRows();
     ShowRunRow(kReferenceRow, 0);
     DrawFlowVolumePlot();
@@ -168,8 +189,8 @@ void MainWindow::OnUseAsReferenceChosen() {
 
 void MainWindow::ShowIndices(int slot, bool withObserved) {
     AppState& s = *state_;
-    const auto block = breathlab::ShowIndices(s.Indices, *s.History, slot, withObserved);
-    if (s.History->RunCount == 0)
+    const auto block = breathlab::ShowIndices(s.Indices, s.Session.Runs(), slot, withObserved);
+    if (s.Session.Runs().RunCount == 0)
         descriptionBox->ShowFirstSteps();
     else if (block)
         ShowDescription(*block);
@@ -178,7 +199,7 @@ void MainWindow::ShowIndices(int slot, bool withObserved) {
 
 void MainWindow::ShowRunRow(int row, int slot) {
     AppState& s = *state_;
-    breathlab::ShowRunRow(s.Results, row, s.History->Slots[slot], s.Parameters.CurrentRegion);
+    breathlab::ShowRunRow(s.Results, row, s.Session.Runs().Slots[slot], s.Session.Parameters().CurrentRegion);
 }
 
 void MainWindow::ShowAllRunRows() {
@@ -194,21 +215,21 @@ void MainWindow::RepaintTables() {
 
 void MainWindow::DrawFlowVolumePlot() {
     AppState& s = *state_;
-    breathlab::DrawFlowVolumePlot(s.FlowVolumeImage, *s.History);
+    breathlab::DrawFlowVolumePlot(s.FlowVolumeImage, s.Session.Runs());
     flowVolumePlot->SetPicture(s.FlowVolumeImage);
     flowVolumePlot->repaint();
 }
 
 void MainWindow::DrawVolumeTimeStep(int slot) {
     AppState& s = *state_;
-    breathlab::DrawVolumeTimeStep(s.VolumeTimeImage, s.VolumeTime, s.History->Slots, slot);
+    breathlab::DrawVolumeTimeStep(s.VolumeTimeImage, s.VolumeTime, s.Session.Runs().Slots, slot);
     volumeTimePlot->SetPicture(s.VolumeTimeImage);
     PaintNow(volumeTimePlot);
 }
 
 void MainWindow::RedrawVolumeTime() {
     AppState& s = *state_;
-    breathlab::RedrawVolumeTime(s.VolumeTimeImage, s.VolumeTime, *s.History);
+    breathlab::RedrawVolumeTime(s.VolumeTimeImage, s.VolumeTime, s.Session.Runs());
     volumeTimePlot->SetPicture(s.VolumeTimeImage);
     volumeTimePlot->repaint();
 }
@@ -224,7 +245,7 @@ void MainWindow::ShowDescription(int block) {
 void MainWindow::DrawResultsCell(StringGrid* grid, QPainter* painter, int col, int row,
                                  const QRect& rect) {
     const AppState& s = *state_;
-    const RunHistory& h = *s.History;
+    const RunHistory& h = s.Session.Runs();
     painter->fillRect(rect, ResultsCellBackground(row, h.SelectedRun, grid->Color()));
     if (ResultsCellShowsText(row, h.RunCount)) {
         painter->setFont(indicesTable->font());
@@ -243,14 +264,13 @@ void MainWindow::DrawResultsCell(StringGrid* grid, QPainter* painter, int col, i
 }
 
 void MainWindow::OnResultsRowClicked(int, int row, bool*) {
-    AppState& s = *state_;
-    if (SelectRunRow(*s.History, s.Parameters, row)) AfterRunSelected(row);
+    state_->Session.SelectRun(row);
     RepaintTables();
 }
 
 void MainWindow::AfterRunSelected(int slot) {
     AppState& s = *state_;
-    s.Sliders.LoadSlidersFromSlot(s.History->Slots, slot);
+    s.Sliders.LoadSlidersFromSlot(s.Session.Runs().Slots, slot);
     ShowIndices(slot, true);
     DrawFlowVolumePlot();
     RedrawVolumeTime();
@@ -259,7 +279,7 @@ void MainWindow::AfterRunSelected(int slot) {
 
 void MainWindow::OnResultsTableMouseDown(Qt::MouseButton button, const QPoint& pos) {
     if (button != Qt::RightButton) return;
-    if (state_->History->RunCount < 1) {
+    if (state_->Session.Runs().RunCount < 1) {
         OnRowHelpChosen();
         return;
     }

@@ -10,7 +10,6 @@
 #include "hot_spot_grid.h"
 #include "jpeg_picture.h"
 #include "picture_area.h"
-#include "simulation_run.h"
 #include "string_grid.h"
 
 #include <QCheckBox>
@@ -57,9 +56,13 @@ void MainWindow::FormCreate() {
     ApplyStartupLayout();
     LoadHotSpotTable();
 
-    // The default history: the reference and, usually, no stored runs.
-    const FileOutcome read = ReadHistorySet(DataPath(s, kStandardHistoryFile), s.History->Slots);
+    // The default history: the reference and, usually, no stored runs. The
+    // session's start-up also settles the model, which sets the parameter
+    // percentages of every stored run to 100.
+    auto defaults = std::make_unique<ResultHistory>();
+    const FileOutcome read = ReadHistorySet(DataPath(s, kStandardHistoryFile), *defaults);
     if (!read.Ok) ShowError(this, read.Message);
+    s.Session.StartUp(read.Ok ? defaults.get() : nullptr);
 
     ShowIndices(0, false);
     ShowRunRow(0, 0);
@@ -67,7 +70,6 @@ void MainWindow::FormCreate() {
         ShowRunRow(row, row);
     ShowRunRow(kReferenceRow, 0);
     resultsTable->SetCurrentCell(0, 1);
-    s.Parameters.SetAll(100.0);
 
     // The plots are drawn at the screen's resolution, on the logical layout.
     s.FlowVolumeImage = NewDeviceImage(flowVolumePlot->size(), devicePixelRatioF());
@@ -78,8 +80,6 @@ void MainWindow::FormCreate() {
 
     LoadPictures();
     SelectSliderGroup(0);
-    // Runs last: it also sets the parameter percentages of every stored run to 100.
-    ResetModel(*s.Model, s.History->Slots);
     startupSucceeded_ = true;
 }
 

@@ -59,13 +59,13 @@ void MainWindow::OnExportChosen() {
     if (!volumeTimePlot->size().isEmpty()) sizes.VolumeTime = volumeTimePlot->size();
     ReportInfo info;
     info.Source = dataSourceLine->text().trimmed();
-    const RunHistory& h = *s.History;
+    const RunHistory& h = s.Session.Runs();
     if (h.SelectedRun >= 1)
         if (const OpenedCaseNote* note = openedCaseNotes_.NoteOf(h.Slots[h.SelectedRun])) {
             info.CaseTitle = note->Title;
             info.CaseNote = note->PlainText;
         }
-    ExportDialog dialog(*s.History, sizes, info, SimulationFolder(s.Folders.User), this);
+    ExportDialog dialog(s.Session.Runs(), sizes, info, SimulationFolder(s.Folders.User), this);
     dialog.exec();
 }
 
@@ -93,13 +93,18 @@ void MainWindow::AddCaseRun(const TeachingCase& chosen) {
                                       : read.Message);
         return;
     }
-    AddRunAsNewest(*s.History, (*caseHistory)[1], (*caseHistory)[0]);
+    // The note is known by the run's volume trace, which joining the runs
+    // leaves as it is.
     const QString title = QString::fromStdString(chosen.Title);
     const QString html = CaseNoteHtml(chosen, chosen.Parameters());
     QTextDocument plain;
     plain.setHtml(html);
-    openedCaseNotes_.Remember(s.History->Slots[1], {title, html, plain.toPlainText()});
+    openedCaseNotes_.Remember((*caseHistory)[1], {title, html, plain.toPlainText()});
     dataSourceLine->setText(tr("Case: %1").arg(title));
+    s.Session.AddRun((*caseHistory)[1], (*caseHistory)[0]);
+}
+
+void MainWindow::ShowAddedRun() {
     ShowAllRunRows();
     resultsTable->SetCurrentCell(resultsTable->Col(), 1);
     AfterRunSelected(1);
@@ -108,7 +113,7 @@ void MainWindow::AddCaseRun(const TeachingCase& chosen) {
 
 // While a case's run is selected its note stands in the description box.
 void MainWindow::ShowCaseNoteOfSelectedRun() {
-    const RunHistory& h = *state_->History;
+    const RunHistory& h = state_->Session.Runs();
     const OpenedCaseNote* note =
         h.SelectedRun >= 1 ? openedCaseNotes_.NoteOf(h.Slots[h.SelectedRun]) : nullptr;
     if (note) {

@@ -375,7 +375,7 @@ void MainWindowTest::BeforeAnyRunTheDescriptionSaysWhatToDoFirst() {
     form.LayOutForScreen(screen, screen - QSize(0, 40));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.State().History->RunCount, 0);
+    QCOMPARE(form.State().Session.Runs().RunCount, 0);
     const QString text = form.descriptionBox->toPlainText();
     for (const char* step : {"Choose a group", "sliders", "START"})
         QVERIFY2(text.contains(step), qPrintable(text));
@@ -400,10 +400,10 @@ void MainWindowTest::LeftClickOnAScaleLabelSelectsItsGroup() {
     QLabel* label = form.ScaleLabels[kScaleCCC][2];
     QVERIFY(!label->isEnabled());
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
-    QCOMPARE(form.State().Parameters.SliderGroup, 4);
+    QCOMPARE(form.State().Session.Parameters().SliderGroup, 4);
     QVERIFY(form.closingCapacitySlider->isEnabled());
     QTest::mouseClick(form.Titles[kTitleSize], Qt::LeftButton, {}, QPoint(2, 2));
-    QCOMPARE(form.State().Parameters.SliderGroup, 5);
+    QCOMPARE(form.State().Session.Parameters().SliderGroup, 5);
     QVERIFY(!form.closingCapacitySlider->isEnabled());
 }
 

@@ -47,8 +47,8 @@ void WindowCommandsTest::StartUpShowsTheReferenceAlone() {
     MainWindow form;
     QVERIFY(form.StartupSucceeded());
     AppState& s = form.State();
-    QCOMPARE(s.History->RunCount, 0);
-    QCOMPARE(s.History->SelectedRun, -1);
+    QCOMPARE(s.Session.Runs().RunCount, 0);
+    QCOMPARE(s.Session.Runs().SelectedRun, -1);
     QCOMPARE(Cell(form, 0, 2), QString("Ref."));
     QCOMPARE(Cell(form, 1, 0), QString("FEV1"));
     QVERIFY(!Cell(form, 1, 2).isEmpty());
@@ -67,16 +67,16 @@ void WindowCommandsTest::StartUpShowsTheReferenceAlone() {
 void WindowCommandsTest::StartRunsAndListsTheNewRun() {
     MainWindow form;
     AppState& s = form.State();
-    const float referenceFev1 = s.History->Slots[0].FEV1;
+    const float referenceFev1 = s.Session.Runs().Slots[0].FEV1;
     form.OnStartClicked();
-    QCOMPARE(s.History->Slots[1].RunStatus, 1.0f);
-    QCOMPARE(s.History->RunCount, 1);
-    QCOMPARE(s.History->SelectedRun, 1);
-    QVERIFY(!s.History->RunInProgress);
+    QCOMPARE(s.Session.Runs().Slots[1].RunStatus, 1.0f);
+    QCOMPARE(s.Session.Runs().RunCount, 1);
+    QCOMPARE(s.Session.Runs().SelectedRun, 1);
+    QVERIFY(!s.Session.Runs().RunInProgress);
     QVERIFY(form.isEnabled());
     QVERIFY(Named(form, "startButton")->isEnabled());
     // A default run after start-up reproduces the reference exactly.
-    QCOMPARE(s.History->Slots[1].FEV1, referenceFev1);
+    QCOMPARE(s.Session.Runs().Slots[1].FEV1, referenceFev1);
     QCOMPARE(Cell(form, 1, 3), Cell(form, 1, 2));
     QCOMPARE(Cell(form, 1, 4), QString("100"));
     QCOMPARE(Cell(form, 11, 2), QString()); // FET has no reference value
@@ -92,22 +92,22 @@ void WindowCommandsTest::UseAsReferenceAndDeleteRewriteTheHistory() {
     form.OnMainGroupClicked(); // the MAIN group
     QVERIFY(form.mainResistanceSlider->isEnabled());
     form.mainResistanceSlider->setValue(300); // 200 % main airway resistance
-    QCOMPARE(s.Parameters.At(kBothLungs, 1), 200.0);
+    QCOMPARE(s.Session.Parameters().At(kBothLungs, 1), 200.0);
     QCOMPARE(s.Results.Cells[0][0], QString("   200"));
     form.OnStartClicked();
     QCOMPARE(s.Results.Cells[1][0], QString("   200"));
-    QVERIFY(s.History->Slots[1].FEV1 < s.History->Slots[0].FEV1); // obstruction
+    QVERIFY(s.Session.Runs().Slots[1].FEV1 < s.Session.Runs().Slots[0].FEV1); // obstruction
     QCOMPARE(Cell(form, 1, 4).toInt() < 100, true);
 
     form.OnUseAsReferenceChosen();
-    QCOMPARE(s.History->Slots[0].ParameterBlock[RegionRow(kBothLungs)][0], 200.0f);
+    QCOMPARE(s.Session.Runs().Slots[0].ParameterBlock[RegionRow(kBothLungs)][0], 200.0f);
     QCOMPARE(s.Results.Cells[4][0], QString("   200"));
     QCOMPARE(s.Results.Cells[1][0], QString("   100"));
     QCOMPARE(Cell(form, 1, 3), Cell(form, 1, 2));
 
     form.OnDeleteRowChosen();
-    QCOMPARE(s.History->RunCount, 0);
-    QCOMPARE(s.History->SelectedRun, -1);
+    QCOMPARE(s.Session.Runs().RunCount, 0);
+    QCOMPARE(s.Session.Runs().SelectedRun, -1);
     QVERIFY(Cell(form, 1, 3).isEmpty());
 }
 
@@ -116,19 +116,19 @@ void WindowCommandsTest::FailedRunIsListedAsAnError() {
     AppState& s = form.State();
     // Lungs ten times as stiff (no slider reaches this; a stored run can):
     // the model fails numerically.
-    s.Parameters.At(kBothLungs, 8) = 10;
+    s.Session.Parameters().At(kBothLungs, 8) = 10;
     form.OnStartClicked();
-    QCOMPARE(s.History->Slots[1].RunStatus, -1.0f);
-    QCOMPARE(s.History->RunCount, 1);
+    QCOMPARE(s.Session.Runs().Slots[1].RunStatus, -1.0f);
+    QCOMPARE(s.Session.Runs().RunCount, 1);
     QCOMPARE(Cell(form, 1, 3), QString("error"));
     QCOMPARE(Cell(form, 1, 4), QString(" "));
     QVERIFY(!Cell(form, 1, 2).isEmpty()); // the reference is still shown
     QVERIFY(form.isEnabled());
     // The next run starts from the reset model and the user's settings.
-    s.Parameters.At(kBothLungs, 8) = 100;
+    s.Session.Parameters().At(kBothLungs, 8) = 100;
     form.OnStartClicked();
-    QCOMPARE(s.History->Slots[1].RunStatus, 1.0f);
-    QCOMPARE(s.History->Slots[2].RunStatus, -1.0f);
+    QCOMPARE(s.Session.Runs().Slots[1].RunStatus, 1.0f);
+    QCOMPARE(s.Session.Runs().Slots[2].RunStatus, -1.0f);
 }
 
 // START selects row 1 but leaves the grid's current cell on the row clicked
@@ -142,11 +142,11 @@ void WindowCommandsTest::ClickOnTheCurrentRunRowSelectsItAgain() {
     form.OnStartClicked();
     const QPoint row2 = form.resultsTable->CellRect(0, 2).center();
     QTest::mouseClick(form.resultsTable->viewport(), Qt::LeftButton, {}, row2);
-    QCOMPARE(s.History->SelectedRun, 2);
+    QCOMPARE(s.Session.Runs().SelectedRun, 2);
     form.OnStartClicked();
-    QCOMPARE(s.History->SelectedRun, 1);
+    QCOMPARE(s.Session.Runs().SelectedRun, 1);
     QTest::mouseClick(form.resultsTable->viewport(), Qt::LeftButton, {}, row2);
-    QCOMPARE(s.History->SelectedRun, 2);
+    QCOMPARE(s.Session.Runs().SelectedRun, 2);
 }
 
 void WindowCommandsTest::EveryHelpControlIsAControlOfTheWindow() {

@@ -107,7 +107,7 @@ void CommandLineTest::NamedFileOpensLikeOpen() {
     QVERIFY(form.StartupSucceeded());
     AppState& s = form.State();
     // A saved case: the default history with runs in slots 2 and 4.
-    auto history = std::make_unique<ResultHistory>(s.History->Slots);
+    auto history = std::make_unique<ResultHistory>(s.Session.Runs().Slots);
     (*history)[2].SampleVolume[0] = 1.0f;
     (*history)[4].SampleVolume[0] = 1.0f;
     const QString path = folder.path() + "/asthma case.spi";
@@ -115,9 +115,9 @@ void CommandLineTest::NamedFileOpensLikeOpen() {
 
     form.OpenFileFromCommandLine(path);
     QCOMPARE(form.dataSourceLine->text(), QString("Plik:  asthma case"));
-    QCOMPARE(s.History->RunCount, 3);
-    QCOMPARE(s.History->SelectedRun, 1);
-    QCOMPARE(s.History->Slots[4].SampleVolume[0], 1.0f);
+    QCOMPARE(s.Session.Runs().RunCount, 3);
+    QCOMPARE(s.Session.Runs().SelectedRun, 1);
+    QCOMPARE(s.Session.Runs().Slots[4].SampleVolume[0], 1.0f);
     // "Save" afterwards still writes the default name, not the opened file.
     QCOMPARE(s.SaveName, QString("data_default.spi"));
 }
@@ -133,7 +133,7 @@ void CommandLineTest::MissingOrForeignFileShowsTheMessageAndChangesNothing() {
     MainWindow form;
     QVERIFY(form.StartupSucceeded());
     AppState& s = form.State();
-    const auto before = std::make_unique<ResultHistory>(s.History->Slots);
+    const auto before = std::make_unique<ResultHistory>(s.Session.Runs().Slots);
     for (const QString& path : {folder.path() + "/gone.spi", foreign}) {
         QString shown;
         QTimer poll;
@@ -148,9 +148,9 @@ void CommandLineTest::MissingOrForeignFileShowsTheMessageAndChangesNothing() {
         poll.stop();
         QVERIFY2(shown.contains(path), qPrintable(shown));
         QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
-        QCOMPARE(s.History->RunCount, 0);
-        QCOMPARE(s.History->SelectedRun, -1);
-        QVERIFY(std::memcmp(before.get(), &s.History->Slots, sizeof(ResultHistory)) == 0);
+        QCOMPARE(s.Session.Runs().RunCount, 0);
+        QCOMPARE(s.Session.Runs().SelectedRun, -1);
+        QVERIFY(std::memcmp(before.get(), &s.Session.Runs().Slots, sizeof(ResultHistory)) == 0);
     }
     QVERIFY(form.isEnabled());
 }

@@ -172,7 +172,7 @@ void EnglishTranslationTest::WindowMenusAndDialogsShowOnlyTranslatedTexts() {
             texts << cell;
     AboutBox about(1024);
     HelpWindow help;
-    SettingsDialog settings(SettingsTableCells(*form.State().History));
+    SettingsDialog settings(SettingsTableCells(form.State().Session.Runs()));
     texts += TextsOf(&about) + TextsOf(&help) + TextsOf(&settings);
 
     const QStringList left = Untranslated(catalogue_, texts);
@@ -240,7 +240,7 @@ void EnglishTranslationTest::EveryLocaleWithoutATranslationGetsEnglish() {
         QCOMPARE(ChooseLanguage("", "", locale, translated), QString("en"));
     MainWindow form;
     QVERIFY(form.StartupSucceeded());
-    SettingsDialog settings(SettingsTableCells(*form.State().History));
+    SettingsDialog settings(SettingsTableCells(form.State().Session.Runs()));
     const QStringList texts = TextsOf(&settings);
     for (const char* english : {"R(1/lumen)", "PERIPH. R(1/lumen)", "Size"})
         QVERIFY2(texts.contains(english), english);
