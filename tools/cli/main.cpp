@@ -141,7 +141,7 @@ int Run(RunOptions options) {
 
     if (options.CsvPrefix && !WriteTraceCsv(*options.CsvPrefix, session.History()[1], error))
         return Fail(error);
-    if (options.SaveFile && !WriteHistorySet(*options.SaveFile, session.History(), error))
+    if (options.SaveFile && !session.Save(*options.SaveFile, error))
         return Fail(error);
     if (options.PlotFile) {
 #ifdef BREATHLAB_HAVE_FIGURES
