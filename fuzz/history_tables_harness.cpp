@@ -4,6 +4,7 @@
 #include "fuzz_harnesses.h"
 #include "history_input.h"
 
+#include "history_commands.h"
 #include "history_file.h"
 #include "indices_table.h"
 #include "results_table.h"
@@ -24,11 +25,11 @@ bool SameRunHistory(const RunHistory& a, const RunHistory& b) {
 }
 
 void CheckCutOffFileRefused(const ResultHistory& history, std::size_t length,
-                            const RunHistory& opened) {
-    auto kept = std::make_unique<RunHistory>(opened);
+                            const Session& opened) {
+    Session kept(opened);
     const QString path = WriteScratchFile("cut.spi", &history, length);
-    FuzzCheck(!OpenHistoryFile(path, *kept).Outcome.Ok, "a cut-off history file is refused");
-    FuzzCheck(SameRunHistory(*kept, opened), "a refused history file changes nothing");
+    FuzzCheck(!OpenHistoryFile(path, kept).Outcome.Ok, "a cut-off history file is refused");
+    FuzzCheck(SameRunHistory(kept.Runs(), opened.Runs()), "a refused history file changes nothing");
 }
 
 void ShowTables(const RunHistory& history) {
@@ -72,11 +73,13 @@ void FuzzHistoryTables(const std::uint8_t* data, std::size_t size) {
     const FuzzHistory fuzzed = HistoryFromInput(input);
     const QString path = WriteScratchFile("opened.spi", fuzzed.Slots.get(), sizeof(ResultHistory));
 
-    auto history = std::make_unique<RunHistory>();
+    // Opening needs no settled model.
+    auto session = std::make_unique<Session>(Session::Unstarted{});
     std::string why;
     const bool usable = CheckHistorySet(*fuzzed.Slots, why);
-    const bool opened = OpenHistoryFile(path, *history).Outcome.Ok;
+    const bool opened = OpenHistoryFile(path, *session).Outcome.Ok;
     FuzzCheck(opened == usable, "a whole history file opens exactly when its values are usable");
+    auto history = std::make_unique<RunHistory>(session->Runs());
     if (!opened) {
         FuzzCheck(history->RunCount == 0 && history->SelectedRun == -1,
                   "a refused file leaves the history alone");
@@ -89,7 +92,7 @@ void FuzzHistoryTables(const std::uint8_t* data, std::size_t size) {
     FuzzCheck(history->SelectedRun == -1 ||
                   (history->SelectedRun >= 1 && history->SelectedRun <= history->RunCount),
               "the selected run is a listed one");
-    CheckCutOffFileRefused(*fuzzed.Slots, fuzzed.Choice * (sizeof(ResultHistory) / 256), *history);
+    CheckCutOffFileRefused(*fuzzed.Slots, fuzzed.Choice * (sizeof(ResultHistory) / 256), *session);
 
     ShowTables(*history);
     LoadSliders(history->Slots);

@@ -65,12 +65,11 @@ QString ChooseSaveAsPath(const std::function<QString()>& askForPath) {
     }
 }
 
-FileCommandResult OpenHistoryFile(const QString& path, RunHistory& history) {
-    FileCommandResult result{ReadHistorySet(path, history.Slots), {}, {}};
-    if (!result.Outcome.Ok) return result;
-    CountRunsAfterOpen(history);
-    result.DataSourceLine = DataSourceLineForFile(path);
-    return result;
+FileCommandResult OpenHistoryFile(const QString& path, Session& session) {
+    std::string error;
+    if (!session.Open(QFile::encodeName(path).toStdString(), error))
+        return {FileOutcome::Failure(OpenFailureMessage(path, error)), {}, {}};
+    return {{}, DataSourceLineForFile(path), {}};
 }
 
 FileCommandResult SaveHistoryFile(const QString& programFolder, const QString& saveName,
@@ -93,12 +92,12 @@ FileCommandResult SaveHistoryFileAs(const QString& chosenPath, QString& saveName
     return result;
 }
 
-FileCommandResult RestoreDefaultReference(const QString& programFolder, RunHistory& history) {
+FileCommandResult ReadDefaultReference(const QString& programFolder, ResultRecord& reference) {
     auto defaults = std::make_unique<ResultHistory>();
     FileCommandResult result{
         ReadHistorySet(ResolveDataPath(programFolder, kStandardHistoryFile), *defaults), {}, {}};
     if (!result.Outcome.Ok) return result;
-    RestoreDefaultReference(history, (*defaults)[0]);
+    reference = (*defaults)[0];
     result.DataSourceLine = Translated("HistoryFile", kStandardDataSourceLine);
     return result;
 }

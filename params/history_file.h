@@ -6,11 +6,9 @@
 // history "datfiles1/standard.dat" and every ".spi" file the user saves.
 #pragma once
 
-#include "history_commands.h"
 #include "history_set_io.h"
 #include "result_record.h"
-
-#include "run_history.h"
+#include "session.h"
 #include "translated.h"
 
 #include <QString>
@@ -80,10 +78,9 @@ struct FileCommandResult {
     QString Notice;         // a message to show on success, or empty
 };
 
-// "Open": replaces the history with the file's, recounts the listed runs and
-// leaves the selection as CountRunsAfterOpen sets it. On failure the history,
-// its run count and its selection are untouched. The window redraws afterwards.
-FileCommandResult OpenHistoryFile(const QString& path, RunHistory& history);
+// "Open": the session takes the file's history, recounts the listed runs and
+// selects the newest. On failure the session is untouched.
+FileCommandResult OpenHistoryFile(const QString& path, Session& session);
 
 // "Save": writes the history into the simulation folder under `saveName` and
 // reports "File saved in" with the full path.
@@ -96,9 +93,9 @@ FileCommandResult SaveHistoryFile(const QString& programFolder, const QString& s
 FileCommandResult SaveHistoryFileAs(const QString& chosenPath, QString& saveName,
                                     const ResultHistory& history);
 
-// "ref.Default": replaces the reference (slot 0) with the first record of
-// the program's "datfiles1/standard.dat" and re-expresses the listed runs.
-// The default file is read first: if it cannot be read nothing changes.
-FileCommandResult RestoreDefaultReference(const QString& programFolder, RunHistory& history);
+// "ref.Default", its file: the reference (slot 0) of the program's
+// "datfiles1/standard.dat", which the session then makes its reference. If the
+// file cannot be read `reference` is untouched.
+FileCommandResult ReadDefaultReference(const QString& programFolder, ResultRecord& reference);
 
 } // namespace breathlab

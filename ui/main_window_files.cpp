@@ -12,13 +12,11 @@
 #include "simulation_file_dialog.h"
 #include "string_grid.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTextEdit>
 
 #include <memory>
-#include <string>
 
 using namespace breathlab;
 
@@ -45,12 +43,7 @@ void MainWindow::OnOpenChosen() {
 }
 
 void MainWindow::OpenHistoryPath(const QString& path) {
-    std::string error;
-    if (!state_->Session.Open(QFile::encodeName(path).toStdString(), error)) {
-        QMessageBox::critical(this, QString(), OpenFailureMessage(path, error));
-        return;
-    }
-    dataSourceLine->setText(DataSourceLineForFile(path));
+    Report(this, dataSourceLine, OpenHistoryFile(path, state_->Session));
 }
 
 void MainWindow::ShowOpenedHistory() {
@@ -100,13 +93,10 @@ void MainWindow::OnSaveAsChosen() {
 // The default reference is read afresh: the file is the program's, not the
 // session's.
 void MainWindow::OnDefaultReferenceChosen() {
-    auto defaults = std::make_unique<ResultHistory>();
-    const FileOutcome read = ReadHistorySet(DataPath(*state_, kStandardHistoryFile), *defaults);
-    if (!read.Ok) {
-        QMessageBox::critical(this, QString(), read.Message);
-        return;
-    }
-    state_->Session.RestoreDefaultReference((*defaults)[0]);
+    AppState& s = *state_;
+    auto reference = std::make_unique<ResultRecord>();
+    if (!Report(this, dataSourceLine, ReadDefaultReference(s.Folders.Data, *reference))) return;
+    s.Session.RestoreDefaultReference(*reference);
 }
 
 void MainWindow::ShowDefaultReference() {

@@ -1,5 +1,6 @@
 #include "history_file.h"
 #include "bad_history_sets.h"
+#include "history_commands.h"
 #include "settings_table.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,15 @@ namespace {
 std::unique_ptr<RunHistory> NewHistory() {
     return std::make_unique<RunHistory>();
 }
+
+// Open needs no settled model: a session that never started is enough.
+std::unique_ptr<Session> NewSession() {
+    return std::make_unique<Session>(Session::Unstarted{});
+}
+
+// A session that has opened a usable set with runs in slots 1 and 2, and
+// shows the second.
+std::unique_ptr<Session> SessionWithTwoRuns(const QString& path, unsigned seed);
 
 // Every byte of the five records, reserved areas included, gets a value.
 void FillWithPattern(ResultHistory& set, unsigned seed) { FillWithUsablePattern(set, seed); }
@@ -55,6 +65,26 @@ void MarkOccupied(ResultHistory& set, const std::vector<int>& occupied) {
         set[slot].SampleVolume[0] = 2.5f;
 }
 
+std::unique_ptr<Session> SessionWithTwoRuns(const QString& path, unsigned seed) {
+    auto file = NewHistory();
+    FillWithPattern(file->Slots, seed);
+    MarkOccupied(file->Slots, {1, 2});
+    EXPECT_TRUE(WriteHistorySet(path, file->Slots).Ok);
+    auto session = NewSession();
+    EXPECT_TRUE(OpenHistoryFile(path, *session).Outcome.Ok);
+    EXPECT_TRUE(session->SelectRun(2));
+    return session;
+}
+
+// ref.Default as the window runs it: the program's default reference read,
+// then made the reference of the runs.
+FileCommandResult RestoreDefaultReference(const QString& programFolder, RunHistory& history) {
+    auto reference = std::make_unique<ResultRecord>();
+    FileCommandResult result = ReadDefaultReference(programFolder, *reference);
+    if (result.Outcome.Ok) breathlab::RestoreDefaultReference(history, *reference);
+    return result;
+}
+
 struct ProgramFolder {
     QTemporaryDir dir;
     QString path;
@@ -75,10 +105,10 @@ TEST(HistoryFile, RoundTripKeepsEveryByteOfAllFiveSlots) {
     ASSERT_TRUE(WriteHistorySet(path, saved->Slots).Ok);
     EXPECT_EQ(QFileInfo(path).size(), 621360);
 
-    auto loaded = NewHistory();
+    auto loaded = NewSession();
     const FileCommandResult opened = OpenHistoryFile(path, *loaded);
     ASSERT_TRUE(opened.Outcome.Ok) << opened.Outcome.Message.toStdString();
-    EXPECT_TRUE(SameBytes(saved->Slots, loaded->Slots));
+    EXPECT_TRUE(SameBytes(saved->Slots, loaded->History()));
     EXPECT_EQ(opened.DataSourceLine, "Plik:  round");
 }
 
@@ -99,38 +129,33 @@ TEST(HistoryFile, OpenCountsRunsUpToTheLastOccupiedSlot) {
         file->Slots[0].SampleVolume[0] = 0.0f; // the reference never counts
         ASSERT_TRUE(WriteHistorySet(path, file->Slots).Ok);
 
-        auto history = NewHistory();
-        history->RunCount = 2;
-        history->SelectedRun = 2;
-        ASSERT_TRUE(OpenHistoryFile(path, *history).Outcome.Ok);
-        EXPECT_EQ(history->RunCount, c.runCount);
-        EXPECT_EQ(history->SelectedRun, c.selectedRun);
+        auto session = SessionWithTwoRuns(dir.filePath("before.spi"), 3);
+        ASSERT_TRUE(OpenHistoryFile(path, *session).Outcome.Ok);
+        EXPECT_EQ(session->Runs().RunCount, c.runCount);
+        EXPECT_EQ(session->Runs().SelectedRun, c.selectedRun);
     }
 }
 
 TEST(HistoryFile, ShortOrMissingFileLeavesHistoryUntouched) {
     QTemporaryDir dir;
-    auto history = NewHistory();
-    FillWithPattern(history->Slots, 3);
-    history->RunCount = 2;
-    history->SelectedRun = 2;
+    auto session = SessionWithTwoRuns(dir.filePath("before.spi"), 3);
     auto before = NewHistory();
-    *before = *history;
+    *before = session->Runs();
 
     const QString shortFile = dir.filePath("short.spi");
     WriteBytes(shortFile, QByteArray(621359, 'x'));
-    const FileCommandResult result = OpenHistoryFile(shortFile, *history);
+    const FileCommandResult result = OpenHistoryFile(shortFile, *session);
     EXPECT_FALSE(result.Outcome.Ok);
     EXPECT_TRUE(result.Outcome.Message.contains("short.spi"));
     EXPECT_TRUE(result.Outcome.Message.contains("621359"));
     EXPECT_TRUE(result.DataSourceLine.isEmpty());
 
-    EXPECT_FALSE(OpenHistoryFile(dir.filePath("missing.spi"), *history).Outcome.Ok);
-    EXPECT_FALSE(OpenHistoryFile(dir.path(), *history).Outcome.Ok); // a folder
+    EXPECT_FALSE(OpenHistoryFile(dir.filePath("missing.spi"), *session).Outcome.Ok);
+    EXPECT_FALSE(OpenHistoryFile(dir.path(), *session).Outcome.Ok); // a folder
 
-    EXPECT_TRUE(SameBytes(before->Slots, history->Slots));
-    EXPECT_EQ(history->RunCount, 2);
-    EXPECT_EQ(history->SelectedRun, 2);
+    EXPECT_TRUE(SameBytes(before->Slots, session->History()));
+    EXPECT_EQ(session->Runs().RunCount, 2);
+    EXPECT_EQ(session->Runs().SelectedRun, 2);
 }
 
 // A file longer than one set is not one this program wrote: refused whole.
@@ -166,8 +191,8 @@ TEST(HistoryFile, OddNumbersAreRefusedInFilesAndHandledWithoutHarmInMemory) {
         floats[i] = odd[i % odd.size()];
     ASSERT_TRUE(WriteHistorySet(path, file->Slots).Ok);
 
+    EXPECT_FALSE(OpenHistoryFile(path, *NewSession()).Outcome.Ok);
     auto history = NewHistory();
-    EXPECT_FALSE(OpenHistoryFile(path, *history).Outcome.Ok);
     history->Slots = file->Slots;
     CountRunsAfterOpen(*history);
     EXPECT_GE(history->RunCount, 0);
@@ -187,27 +212,26 @@ TEST(HistoryFile, OddNumbersAreRefusedInFilesAndHandledWithoutHarmInMemory) {
 TEST(HistoryFile, BadHistorySetsAreRefusedByNameAndChangeNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath("bad.spi");
-    auto history = NewHistory();
-    FillWithPattern(history->Slots, 3);
-    CountRunsAfterOpen(*history);
-    const auto before = std::make_unique<RunHistory>(*history);
+    auto session = SessionWithTwoRuns(dir.filePath("before.spi"), 3);
+    const auto before = std::make_unique<RunHistory>(session->Runs());
     auto bad = NewHistory();
     for (const BadHistorySet& spoiled : BadHistoryContents()) {
         SCOPED_TRACE(spoiled.Name);
         FillWithPattern(bad->Slots, 8);
         spoiled.Spoil(bad->Slots);
         WriteBytes(path, AsBytes(bad->Slots));
-        const FileCommandResult opened = OpenHistoryFile(path, *history);
+        const FileCommandResult opened = OpenHistoryFile(path, *session);
         EXPECT_FALSE(opened.Outcome.Ok);
         EXPECT_TRUE(opened.Outcome.Message.contains(QString::fromStdString(spoiled.Named)))
             << opened.Outcome.Message.toStdString();
         EXPECT_TRUE(opened.DataSourceLine.isEmpty());
-        EXPECT_TRUE(SameBytes(before->Slots, history->Slots));
-        EXPECT_EQ(history->RunCount, before->RunCount);
+        EXPECT_TRUE(SameBytes(before->Slots, session->History()));
+        EXPECT_EQ(session->Runs().RunCount, before->RunCount);
+        EXPECT_EQ(session->Runs().SelectedRun, before->SelectedRun);
     }
     const QString fifo = dir.filePath("fifo.spi");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    EXPECT_TRUE(OpenHistoryFile(fifo, *history).Outcome.Message.contains("not a regular file"));
+    EXPECT_TRUE(OpenHistoryFile(fifo, *session).Outcome.Message.contains("not a regular file"));
 }
 
 TEST(HistoryFile, SaveAsRefusesTheDefaultHistoryNameInAnyCase) {

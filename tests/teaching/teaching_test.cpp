@@ -22,6 +22,7 @@
 #include "exercise_dialog.h"
 #include "export_commands.h"
 #include "export_dialog.h"
+#include "history_commands.h"
 #include "history_file.h"
 #include "main_window.h"
 #include "window_test_main.h"
