@@ -7,8 +7,6 @@
 #include <QMainWindow>
 #include <QPainter>
 
-#include <array>
-
 #include "airway_schematic.h"
 #include "app_state.h"
 #include "frame_pacer.h"
@@ -26,7 +24,6 @@ class PictureArea;
 class StringGrid;
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -41,6 +38,7 @@ class CommandBar;
 class ContextHelp;
 class IndicesView;
 class HelpWindow;
+class SlidersArea;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -76,7 +74,7 @@ class MainWindow : public QMainWindow {
     void SetAboutBox(AboutBox* aboutBox) { aboutBox_ = aboutBox; }
 
     // The nine sliders by number, 1 (mainResistanceSlider) .. 9 (expirationDepthSlider).
-    QSlider* TrackBar(int k) const { return trackBars_[k - 1]; }
+    QSlider* TrackBar(int k) const;
     // "File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise":
     // the items that a run disables and enables again.
     QList<QAction*> MainMenuItems() const;
@@ -94,41 +92,9 @@ class MainWindow : public QMainWindow {
     QFrame* lowerPanel = nullptr;        // grey rounded background of the lower half
     QLabel* dataSourceLine = nullptr;    // data-source line, inside lowerPanel
     QLabel* bottomAnchor = nullptr;      // empty, anchored to the bottom
-    QFrame* airwayGroupsFrame = nullptr; // frame of the three airway groups
-    QFrame* lungGroupFrame = nullptr;    // frame of the lung group
-    QFrame* mainGroupPanel = nullptr;    // MAIN: mainResistanceSlider
-    // MIDDLE: deadSpaceSlider, middleResistanceSlider, hidden middleStiffnessSlider
-    QFrame* middleGroupPanel = nullptr;
-    // PERIPHERAL: peripheralResistanceSlider, closingCapacitySlider
-    QFrame* peripheralGroupPanel = nullptr;
-    QFrame* lungsGroupPanel = nullptr;  // LUNGS: lungSizeSlider, lungComplianceSlider
-    QFrame* hiddenGroupPanel = nullptr; // hidden
-    QLabel* CaptionMain = nullptr;
-    QLabel* CaptionMiddle = nullptr;
-    QLabel* CaptionPeripheral = nullptr;
-    QLabel* CaptionLungs = nullptr;
-    // Titles over the sliders and the scale labels beside them, indexed by
-    // breathlab::SliderTitle and breathlab::ScaleColumn.
-    std::array<QLabel*, breathlab::kSliderTitleCount> Titles{};
-    std::array<std::array<QLabel*, breathlab::kScaleLabelsPerColumn>, breathlab::kScaleColumnCount>
-        ScaleLabels{};
-    QSlider* mainResistanceSlider = nullptr;
-    QSlider* deadSpaceSlider = nullptr;
-    QSlider* middleResistanceSlider = nullptr;
-    QSlider* middleStiffnessSlider = nullptr; // hidden stiffness slider
-    QSlider* peripheralResistanceSlider = nullptr;
-    QSlider* closingCapacitySlider = nullptr;
-    QSlider* lungSizeSlider = nullptr;
-    QSlider* lungComplianceSlider = nullptr;
-    QSlider* expirationDepthSlider = nullptr; // hidden expiration depth
-    QLabel* LabelExpirationDepth = nullptr;   // hidden "expiration deepness"
-    QLabel* LabelDepthMin = nullptr;          // hidden "25%"
-    QLabel* LabelDepthMax = nullptr;          // hidden "400 %"
 
     DescriptionView* descriptionBox = nullptr; // description of a parameter or of the run status
     QLabel* regionLabel = nullptr;             // region-name label over the picture
-    QComboBox* lungSelector = nullptr;         // hidden lung selection
-    QLabel* lungSelectorLabel = nullptr;       // hidden "Both lungs"
     QCheckBox* hotSpotTableBox = nullptr;      // hidden "tab": shows hotSpotGrid
     QTimer* regionLabelTimer = nullptr;        // hides the region-name label
 
@@ -185,28 +151,11 @@ class MainWindow : public QMainWindow {
     void OnResultsRowClicked(int col, int row, bool* canSelect);
     void OnResultsTableMouseDown(Qt::MouseButton button, const QPoint& pos);
 
-    void OnMainResistanceSliderMoved();
-    void OnDeadSpaceSliderMoved();
-    void OnMiddleResistanceSliderMoved();
-    void OnMiddleStiffnessSliderMoved();
-    void OnPeripheralResistanceSliderMoved();
-    void OnClosingCapacitySliderMoved();
-    void OnLungSizeSliderMoved();
-    void OnLungComplianceSliderMoved();
-    void OnExpirationDepthSliderMoved();
-
-    void OnMainGroupClicked();
-    void OnMiddleGroupClicked();
-    void OnPeripheralGroupClicked();
-    void OnLungsGroupClicked();
-    void OnHiddenGroupClicked();
-
     void OnAirwayPictureMouseMove(int x, int y);
     void OnAirwayPictureMouseDown(Qt::MouseButton button, int x, int y);
     void OnRegionLabelMouseMove();
     void FormPaint();
     void OnLabelTimer();
-    void OnLungSelected(int index);
     void OnHotSpotTableToggled(bool checked);
 
   protected:
@@ -242,9 +191,7 @@ class MainWindow : public QMainWindow {
     // Sliders.
     void ConnectSliderBank();
     void SelectSliderGroup(int n);
-    void SliderMoved(int k);
-    void PanelClick(int group, int region);
-    bool SliderPanelClick(QWidget* widget);
+    void PanelClick(int group);
 
     // Airway picture.
     void ShowRegion(int n, int x, int y);
@@ -272,9 +219,6 @@ class MainWindow : public QMainWindow {
     void CreateMenus();
     void CreateUpperHalf();
     void CreateLowerHalf();
-    void CreateSliderPanels();
-    void CreateSliders();
-    void CreateSliderLabels();
     void CreateButtons();
     void CreateHiddenControls();
     void ConnectHandlers();
@@ -284,18 +228,16 @@ class MainWindow : public QMainWindow {
     QSize StartupClientSize(const QSize& available) const;
     breathlab::DesignSizes MeasureDesignSizes() const;
     breathlab::TextFits MeasureTextFits() const;
-    int ThumbCentre(int k, int value, int height) const;
     int ReadableTablePixels() const;
     void ApplyFonts(const breathlab::LayoutFonts& fonts);
     void ApplyTableFonts();
     void ApplyGeometry();
     void ApplyGrids();
     void ShapeLowerPanel();
-    QWidget* PanelOfSlider(int k) const;
-    QWidget* PanelOfScaleColumn(int column) const;
 
     std::unique_ptr<breathlab::AppState> state_;
     CommandBar* commandBar_ = nullptr;
+    SlidersArea* slidersArea_ = nullptr;
     ContextHelp* contextHelp_ = nullptr;
     IndicesView* indicesTable = nullptr; // spirometric indices
     HelpWindow* helpWindow_ = nullptr;
@@ -307,7 +249,6 @@ class MainWindow : public QMainWindow {
     // newest recording point waits here for the next one.
     FramePacer livePictures_;
     std::optional<breathlab::SchematicInputs> pendingSchematic_;
-    std::array<QSlider*, 9> trackBars_{};
     breathlab::StartupLayout layout_;
     int startupClientHeight_ = 0;
     bool laidOut_ = false;

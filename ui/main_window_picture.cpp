@@ -9,6 +9,7 @@
 #include "hot_spot_grid.h"
 #include "picture_area.h"
 #include "recording.h"
+#include "sliders_area.h"
 #include "string_grid.h"
 
 #include <QAction>
@@ -49,8 +50,9 @@ class FormAnimationHost : public AnimationHost {
         } else if (control == AnimationControl::MainMenu) {
             for (QAction* item : form_.MainMenuItems())
                 item->setEnabled(enabled);
-        } else if (!form_.commandBar_->SetControlEnabled(control, enabled)) {
-            Widget(control)->setEnabled(enabled);
+        } else if (!form_.commandBar_->SetControlEnabled(control, enabled) &&
+                   !form_.slidersArea_->SetControlEnabled(control, enabled)) {
+            form_.resultsTable->setEnabled(enabled);
         }
     }
 
@@ -78,21 +80,6 @@ class FormAnimationHost : public AnimationHost {
     void Sleep(int milliseconds) override { QThread::msleep(milliseconds); }
 
   private:
-    QWidget* Widget(AnimationControl control) const {
-        switch (control) {
-        case AnimationControl::ResultsTable:
-            return form_.resultsTable;
-        case AnimationControl::MainGroupPanel:
-            return form_.mainGroupPanel;
-        case AnimationControl::MiddleGroupPanel:
-            return form_.middleGroupPanel;
-        case AnimationControl::PeripheralGroupPanel:
-            return form_.peripheralGroupPanel;
-        default:
-            return form_.lungsGroupPanel;
-        }
-    }
-
     MainWindow& form_;
 };
 

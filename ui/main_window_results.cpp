@@ -15,6 +15,7 @@
 #include "run_clock.h"
 #include "run_status.h"
 #include "simulation_run.h"
+#include "sliders_area.h"
 #include "slot_colours.h"
 #include "string_grid.h"
 #include "system_sound.h"
@@ -77,9 +78,8 @@ void MainWindow::SetCommandControlsEnabled(bool enabled) {
     commandBar_->SetCommandsEnabled(enabled);
     for (QAction* item : MainMenuItems())
         item->setEnabled(enabled);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             resultsTable, mainGroupPanel, middleGroupPanel, peripheralGroupPanel, lungsGroupPanel})
-        w->setEnabled(enabled);
+    resultsTable->setEnabled(enabled);
+    slidersArea_->SetPanelsEnabled(enabled);
     if (enabled)
         regionLabelTimer->start();
     else

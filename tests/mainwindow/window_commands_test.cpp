@@ -11,6 +11,7 @@
 
 #include "description_view.h"
 #include "picture_area.h"
+#include "sliders_area.h"
 #include "string_grid.h"
 #include "window_test_main.h"
 
@@ -89,9 +90,10 @@ void WindowCommandsTest::StartRunsAndListsTheNewRun() {
 void WindowCommandsTest::UseAsReferenceAndDeleteRewriteTheHistory() {
     MainWindow form;
     AppState& s = form.State();
-    form.OnMainGroupClicked(); // the MAIN group
-    QVERIFY(form.mainResistanceSlider->isEnabled());
-    form.mainResistanceSlider->setValue(300); // 200 % main airway resistance
+    QTest::mouseClick(Named(form, "mainGroupPanel"), Qt::LeftButton, {}, QPoint(2, 2));
+    auto* mainResistance = Named<QSlider>(form, "mainResistanceSlider");
+    QVERIFY(mainResistance->isEnabled());
+    mainResistance->setValue(300); // 200 % main airway resistance
     QCOMPARE(s.Parameters.At(kBothLungs, 1), 200.0);
     QCOMPARE(s.Results.Cells[0][0], QString("   200"));
     form.OnStartClicked();
@@ -155,10 +157,12 @@ void WindowCommandsTest::EveryHelpControlIsAControlOfTheWindow() {
     for (const ContextHelpControl& control : ContextHelpControls())
         QVERIFY2(form.findChild<QWidget*>(control.ControlName), control.ControlName);
     // The middle resistance's last label and the CCC labels fall back to the general page.
-    QCOMPARE(ContextHelpPage(form.ScaleLabels[kScaleMiddleR][4]->objectName()), kGeneralHelpPage);
-    QCOMPARE(ContextHelpPage(form.ScaleLabels[kScaleMiddleR][0]->objectName()),
+    const SlidersArea& sliders = *Named<SlidersArea>(form, "slidersArea");
+    QCOMPARE(ContextHelpPage(sliders.ScaleLabel(kScaleMiddleR, 4)->objectName()), kGeneralHelpPage);
+    QCOMPARE(ContextHelpPage(sliders.ScaleLabel(kScaleMiddleR, 0)->objectName()),
              QString("H0002.rtf"));
-    QCOMPARE(ContextHelpPage(form.peripheralGroupPanel->objectName()), QString("H0003.rtf"));
+    QCOMPARE(ContextHelpPage(Named(form, "peripheralGroupPanel")->objectName()),
+             QString("H0003.rtf"));
 }
 
 BREATHLAB_WINDOW_TEST_MAIN(WindowCommandsTest)
