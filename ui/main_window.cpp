@@ -2,18 +2,14 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPainterPath>
 #include <QRegion>
-#include <QRegularExpression>
 #include <QScreen>
-#include <QSlider>
 #include <QStyle>
 #include <QTextEdit>
 #include <QTimer>

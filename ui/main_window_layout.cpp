@@ -9,7 +9,6 @@
 #include "sliders_area.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,11 +17,9 @@
 #include <QPushButton>
 #include <QRegion>
 #include <QScreen>
-#include <QSlider>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
-#include <QStyleOptionSlider>
 #include <QTextEdit>
 
 #include <cmath>

@@ -9,8 +9,6 @@
 #include "sliders_area.h"
 #include "string_grid.h"
 
-#include <QLabel>
-#include <QSlider>
 #include <QTextEdit>
 
 using namespace breathlab;

@@ -76,28 +76,29 @@ const char* const kTitleNames[kSliderTitleCount] = {"MainTitle",  "VDcTitle",   
                                                     "StiffTitle", "PeripheralTitle", "CCCTitle",
                                                     "SizeTitle",  "CmTitle"};
 
-const char* const kScaleTexts[kScaleColumnCount][kScaleLabelsPerColumn] = {
-    {QT_TRANSLATE_NOOP("SliderGroupPanel", "50%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "100%"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "200%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "400%"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "800%")},
-    {QT_TRANSLATE_NOOP("SliderGroupPanel", "50%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "100%"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "150%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "200%"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "250%")},
-    {QT_TRANSLATE_NOOP("SliderGroupPanel", "100 (norm)"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "200 (mild)"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "400 (moder.)"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "800 (heavy)"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "1600 (v. heavy)")},
-    {QT_TRANSLATE_NOOP("SliderGroupPanel", "50%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "100%"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "200%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "400%"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "800%")},
-    {QT_TRANSLATE_NOOP("SliderGroupPanel", "50%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "100%"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "150%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "200%"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "250%")},
-    {QT_TRANSLATE_NOOP("SliderGroupPanel", "50%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "75%"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "100%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "125%"),
-     QT_TRANSLATE_NOOP("SliderGroupPanel", "150%")},
-};
+// The scale labels of each kind of scale, top to bottom: resistances double
+// from step to step, volumes go by halves or by quarters of 100 %.
+const char* const kDoublingScale[kScaleLabelsPerColumn] = {
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "50%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "100%"),
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "200%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "400%"),
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "800%")};
+const char* const kHalvesScale[kScaleLabelsPerColumn] = {
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "50%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "100%"),
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "150%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "200%"),
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "250%")};
+const char* const kQuartersScale[kScaleLabelsPerColumn] = {
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "50%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "75%"),
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "100%"), QT_TRANSLATE_NOOP("SliderGroupPanel", "125%"),
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "150%")};
+// The middle airways' resistance names the degree of obstruction at each step.
+const char* const kObstructionScale[kScaleLabelsPerColumn] = {
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "100 (norm)"),
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "200 (mild)"),
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "400 (moder.)"),
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "800 (heavy)"),
+    QT_TRANSLATE_NOOP("SliderGroupPanel", "1600 (v. heavy)")};
+const char* const* const kScaleTexts[kScaleColumnCount] = {
+    kDoublingScale, kHalvesScale, kObstructionScale, kDoublingScale, kHalvesScale, kQuartersScale};
 // A scale label's object name is this prefix and the number its text starts with.
 const char* const kScaleNames[kScaleColumnCount] = {"MainScale",       "VDcScale", "MiddleScale",
                                                     "PeripheralScale", "CCCScale", "LungScale"};
