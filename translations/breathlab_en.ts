@@ -41,6 +41,13 @@
     </message>
 </context>
 <context>
+    <name>AirwayPanel</name>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+</context>
+<context>
     <name>CaseListDialog</name>
     <message>
         <source>Open case</source>
@@ -692,10 +699,6 @@
     <message>
         <source>Right lung</source>
         <translation>Right lung</translation>
-    </message>
-    <message>
-        <source>tab</source>
-        <translation>tab</translation>
     </message>
     <message>
         <source>expiration deepness</source>

@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -16,13 +15,14 @@
 #include <QSlider>
 #include <QStyle>
 #include <QTextEdit>
-#include <QTimer>
 
+#include "airway_panel.h"
 #include "command_bar.h"
 #include "context_help.h"
+#include "curve_plots.h"
 #include "description_view.h"
+#include "help_window.h"
 #include "indices_view.h"
-#include "picture_area.h"
 #include "program_icon.h"
 #include "slider_table.h"
 #include "slot_colours.h"
@@ -115,12 +115,6 @@ StringGrid* NewGrid(const char* name, int cols, int rows, QWidget* parent) {
     return grid;
 }
 
-PictureArea* NewPicture(const char* name, QWidget* parent) {
-    auto* picture = new PictureArea(parent);
-    picture->setObjectName(name);
-    return picture;
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -190,13 +184,11 @@ void MainWindow::CreateMenus() {
 }
 
 void MainWindow::CreateUpperHalf() {
-    airwayPicture = NewPicture("airwayPicture", Client);
-    airwayPicture->setCursor(Qt::PointingHandCursor);
-    airwayPicture->setMouseTracking(true);
-    airwayPicture->SetStretch(true);
-    flowVolumePlot = NewPicture("flowVolumePlot", Client);
-    flowVolumePlot->SetStretch(true);
-    volumeTimePlot = NewPicture("volumeTimePlot", Client);
+    AirwayPanel::Queries queries;
+    queries.Busy = [this] { return PictureIgnoresMouse(); };
+    queries.SliderGroup = [this] { return state_->Parameters.SliderGroup; };
+    airwayPanel_ = new AirwayPanel(Client, std::move(queries));
+    curvePlots_ = new CurvePlots(*state_->History, state_->VolumeTime, Client);
 
     indicesTable = new IndicesView(state_->Indices, *state_->History, Client);
 }
@@ -322,9 +314,6 @@ void MainWindow::CreateHiddenControls() {
     expirationDepthColumn = NewGrid("expirationDepthColumn", 1, kResultsTableRows, Client);
     expirationDepthColumn->SetColor(kMenuColour);
     expirationDepthColumn->hide();
-    hotSpotGrid = NewGrid("hotSpotGrid", 5, 40, Client);
-    hotSpotGrid->SetFixedRows(1);
-    hotSpotGrid->hide();
 
     lungSelector = new QComboBox(Client);
     lungSelector->setObjectName("lungSelector");
@@ -332,26 +321,12 @@ void MainWindow::CreateHiddenControls() {
     lungSelector->hide();
     lungSelectorLabel = NewLabel("lungSelectorLabel", tr("Both lungs"), Client);
     lungSelectorLabel->hide();
-    hotSpotTableBox = new QCheckBox(tr("tab"), Client);
-    hotSpotTableBox->setObjectName("hotSpotTableBox");
-    hotSpotTableBox->hide();
     LabelExpirationDepth = NewLabel("LabelExpirationDepth", tr("expiration deepness"), Client);
     LabelDepthMin = NewLabel("LabelDepthMin", tr("25%"), Client);
     LabelDepthMax = NewLabel("LabelDepthMax", tr("400 %"), Client);
     LabelExpirationDepth->hide();
     LabelDepthMin->hide();
     LabelDepthMax->hide();
-
-    // regionLabel comes last so that it lies over the picture.
-    regionLabel = NewLabel("regionLabel", "", Client);
-    Fill(regionLabel, kYellow);
-    regionLabel->setMouseTracking(true);
-    regionLabel->hide();
-
-    regionLabelTimer = new QTimer(this);
-    regionLabelTimer->setObjectName("regionLabelTimer");
-    regionLabelTimer->setInterval(2000);
-    regionLabelTimer->start();
 }
 
 void MainWindow::ConnectHandlers() {
@@ -388,19 +363,20 @@ void MainWindow::ConnectHandlers() {
     connect(resultsTable, &StringGrid::SelectCell, this, &MainWindow::OnResultsRowClicked);
     connect(resultsTable, &StringGrid::MouseDown, this, &MainWindow::OnResultsTableMouseDown);
 
-    connect(airwayPicture, &PictureArea::MouseMoved, this, &MainWindow::OnAirwayPictureMouseMove);
-    connect(airwayPicture, &PictureArea::MouseDown, this, &MainWindow::OnAirwayPictureMouseDown);
-    for (PictureArea* image : {flowVolumePlot, volumeTimePlot})
-        contextHelp_->Watch(image);
+    connect(airwayPanel_, &AirwayPanel::sliderGroupPicked, this, &MainWindow::SelectSliderGroup);
+    connect(airwayPanel_, &AirwayPanel::helpRequested, this,
+            [this](const std::optional<QString>& regionCode) {
+                Help()->ShowPictureHelp(state_->Folders.Data, regionCode);
+            });
+    for (QWidget* plot : curvePlots_->Plots())
+        contextHelp_->Watch(plot);
     connect(indicesTable, &StringGrid::MouseDown, this,
             [this](Qt::MouseButton button, const QPoint&) {
                 contextHelp_->OnPress(indicesTable, button);
             });
     connect(contextHelp_, &ContextHelp::pageRequested, this, &MainWindow::ShowHelpPage);
 
-    connect(regionLabelTimer, &QTimer::timeout, this, &MainWindow::OnLabelTimer);
     connect(lungSelector, &QComboBox::currentIndexChanged, this, &MainWindow::OnLungSelected);
-    connect(hotSpotTableBox, &QCheckBox::toggled, this, &MainWindow::OnHotSpotTableToggled);
     ConnectSliders();
 }
 
@@ -421,7 +397,7 @@ void MainWindow::ConnectSliders() {
         connect(trackBars_[k], &QSlider::valueChanged, this, handlers[k]);
 }
 
-// Panels, labels, START and regionLabel report their mouse through eventFilter.
+// Panels, labels and START report their mouse through eventFilter.
 void MainWindow::WatchMouse() {
     QList<QWidget*> controls = {mainGroupPanel,       middleGroupPanel,
                                 peripheralGroupPanel, lungsGroupPanel,
@@ -439,7 +415,6 @@ void MainWindow::WatchMouse() {
         control->installEventFilter(this);
     for (QWidget* control : controls)
         contextHelp_->Watch(control);
-    regionLabel->installEventFilter(this);
     Client->installEventFilter(this);
 }
 
@@ -451,10 +426,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                                layout_.bottomAnchor.Top + Client->height() - startupClientHeight_);
         }
         if (event->type() == QEvent::Paint) FormPaint();
-        return false;
-    }
-    if (watched == regionLabel && event->type() == QEvent::MouseMove) {
-        OnRegionLabelMouseMove();
         return false;
     }
     if (event->type() != QEvent::MouseButtonPress) return false;

@@ -2,12 +2,13 @@
 // in them, the rectangles of the start-up layout copied onto the controls.
 #include "main_window.h"
 
+#include "airway_panel.h"
 #include "command_bar.h"
 #include "control_placement.h"
+#include "curve_plots.h"
 #include "description_view.h"
 #include "indices_view.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -26,7 +27,6 @@
 
 #include <cmath>
 
-#include "picture_area.h"
 #include "string_grid.h"
 #include "window_font.h"
 
@@ -166,7 +166,7 @@ void MainWindow::ApplyFonts(const LayoutFonts& fonts) {
         caption->setFont(BoldWindowFont(fonts.WindowPx));
     dataSourceLine->setFont(WindowFont(fonts.DataSourceLinePx));
     descriptionBox->setFont(WindowFont(fonts.DescriptionBoxPx));
-    regionLabel->setFont(WindowFont(fonts.RegionLabelPx));
+    airwayPanel_->SetFonts(fonts);
     for (const auto& column : ScaleLabels)
         for (QLabel* label : column)
             label->setFont(WindowFont(fonts.WindowPx));
@@ -188,9 +188,6 @@ void MainWindow::ApplyGeometry() {
 
     const StartupLayout& L = layout_;
     const std::pair<QWidget*, ControlRect> places[] = {
-        {airwayPicture, L.airwayPicture},
-        {flowVolumePlot, L.flowVolumePlot},
-        {volumeTimePlot, L.volumeTimePlot},
         {lowerPanel, L.lowerPanel},
         {bottomAnchor, L.bottomAnchor},
         {airwayGroupsFrame, L.airwayGroupsFrame},
@@ -210,9 +207,6 @@ void MainWindow::ApplyGeometry() {
         {LabelDepthMin, L.LabelDepthMin},
         {LabelDepthMax, L.LabelDepthMax},
         {lungSelectorLabel, L.lungSelectorLabel},
-        {hotSpotTableBox, L.hotSpotTableBox},
-        {hotSpotGrid, L.hotSpotGrid},
-        {regionLabel, L.regionLabel},
         {CaptionMain, L.CaptionMain},
         {CaptionMiddle, L.CaptionMiddle},
         {CaptionPeripheral, L.CaptionPeripheral},
@@ -221,6 +215,8 @@ void MainWindow::ApplyGeometry() {
     for (const auto& [widget, rect] : places)
         PlaceControl(widget, rect);
     commandBar_->Place(L);
+    airwayPanel_->Place(L);
+    curvePlots_->Place(L);
     for (int k = 0; k < 8; ++k)
         PlaceControl(trackBars_[k], L.TrackBars[k]);
     for (int t = 0; t < kSliderTitleCount; ++t)

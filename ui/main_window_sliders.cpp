@@ -3,9 +3,9 @@
 // panel chooses which group of sliders may move.
 #include "main_window.h"
 
+#include "airway_panel.h"
 #include "description_view.h"
 #include "number_format.h"
-#include "picture_area.h"
 #include "string_grid.h"
 
 #include <QComboBox>
@@ -91,8 +91,7 @@ void MainWindow::SelectSliderGroup(int n) {
 // with the region's name near the bottom of the picture.
 void MainWindow::PanelClick(int group, int region) {
     SelectSliderGroup(group);
-    ShowRegion(region, airwayPicture->x() + airwayPicture->width() / 2,
-               airwayPicture->y() + airwayPicture->height() - 60);
+    airwayPanel_->ShowPanelRegion(region);
 }
 
 void MainWindow::OnMainGroupClicked() {
