@@ -13,6 +13,7 @@
 #include "airway_panel.h"
 #include "jpeg_picture.h"
 #include "picture_area.h"
+#include "slot_colours.h"
 #include "string_grid.h"
 #include "window_test_main.h"
 
@@ -95,13 +96,6 @@ SchematicInputs Lobes(double volume, bool flowLimited) {
     inputs.LeftBronchusResistance = 1.0;
     inputs.RightBronchusResistance = 1.0;
     return inputs;
-}
-
-bool HasRed(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == QColor(255, 0, 0)) return true;
-    return false;
 }
 
 // A panel on a client area of its own, with the shipped data loaded and
@@ -287,14 +281,14 @@ void AirwayPanelTest::QueuedSchematicWaitsForTheFrame() {
     const QImage frame = live.Shown();
     QVERIFY(frame.cacheKey() != before);
     // Flow-limited lobar airways have red walls.
-    QVERIFY(HasRed(frame));
+    QVERIFY(HasColour(frame, kRed));
 
     Panel reference;
     reference.panel.ShowSchematic(Lobes(1.2, true));
     QCOMPARE(frame, reference.Shown());
     reference.panel.ShowSchematic(Lobes(0.4, false));
     QVERIFY(frame != reference.Shown());
-    QVERIFY(!HasRed(reference.Shown()));
+    QVERIFY(!HasColour(reference.Shown(), kRed));
     // Without a new state the next frame composes nothing.
     live.panel.ComposeQueuedSchematic();
     QCOMPARE(live.Shown().cacheKey(), frame.cacheKey());

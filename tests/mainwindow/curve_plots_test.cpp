@@ -25,25 +25,6 @@ class CurvePlotsTest : public QObject {
 
 namespace {
 
-bool HasColour(const QImage& image, QColor colour) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour) return true;
-    return false;
-}
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-  public:
-    int Paints = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++Paints;
-        return false;
-    }
-};
-
 // The plots on a client area of their own over the shipped reference, with
 // run 1 a copy of it, selected.
 struct Plots {

@@ -299,18 +299,6 @@ void MainWindowTest::TablesStayReadableWhileTheWindowIsDisabled() {
     QCOMPARE(DarkPixels(CellPixels(Named<StringGrid>(form, "indicesTable"), 2, 0)), headerDark);
 }
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-  public:
-    int Paints = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++Paints;
-        return false;
-    }
-};
-
 // A window that nobody touches paints a few times and then rests: a repaint
 // that schedules another one would keep a classroom laptop's processor busy
 // for as long as the program is open.

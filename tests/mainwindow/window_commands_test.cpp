@@ -35,13 +35,6 @@ const QString& Cell(MainWindow& form, int row, int col) {
     return form.State().Indices.Cells[row][col];
 }
 
-bool HasColour(const QImage& image, QColor colour) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour) return true;
-    return false;
-}
-
 } // namespace
 
 void WindowCommandsTest::StartUpShowsTheReferenceAlone() {
