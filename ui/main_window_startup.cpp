@@ -6,7 +6,6 @@
 #include "airway_panel.h"
 #include "curve_plots.h"
 #include "data_files.h"
-#include "flow_volume_plot.h"
 #include "history_file.h"
 #include "simulation_run.h"
 #include "string_grid.h"
