@@ -41,7 +41,22 @@ AirwayPanel::AirwayPanel(QWidget* client, Queries queries)
     connect(airwayPicture_, &PictureArea::MouseDown, this,
             [this](Qt::MouseButton button, int, int) { OnPictureMouseDown(button); });
     CreateHiddenControls(client);
+    CreateRegionLabel(client);
+}
 
+void AirwayPanel::CreateHiddenControls(QWidget* client) {
+    hotSpotGrid_ = new StringGrid(5, 40, client);
+    hotSpotGrid_->setObjectName("hotSpotGrid");
+    hotSpotGrid_->SetFixedRows(1);
+    hotSpotGrid_->hide();
+    hotSpotTableBox_ = new QCheckBox(tr("tab"), client);
+    hotSpotTableBox_->setObjectName("hotSpotTableBox");
+    hotSpotTableBox_->hide();
+    connect(hotSpotTableBox_, &QCheckBox::toggled, hotSpotGrid_, &QWidget::setVisible);
+}
+
+// The label is raised over the picture (and the plot beside it) whenever it is shown.
+void AirwayPanel::CreateRegionLabel(QWidget* client) {
     regionLabel_ = new QLabel(client);
     regionLabel_->setObjectName("regionLabel");
     regionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -59,17 +74,6 @@ AirwayPanel::AirwayPanel(QWidget* client, Queries queries)
     regionLabelTimer_->setInterval(kLabelTimerIntervalMs);
     regionLabelTimer_->start();
     connect(regionLabelTimer_, &QTimer::timeout, this, &AirwayPanel::OnLabelTimer);
-}
-
-void AirwayPanel::CreateHiddenControls(QWidget* client) {
-    hotSpotGrid_ = new StringGrid(5, 40, client);
-    hotSpotGrid_->setObjectName("hotSpotGrid");
-    hotSpotGrid_->SetFixedRows(1);
-    hotSpotGrid_->hide();
-    hotSpotTableBox_ = new QCheckBox(tr("tab"), client);
-    hotSpotTableBox_->setObjectName("hotSpotTableBox");
-    hotSpotTableBox_->hide();
-    connect(hotSpotTableBox_, &QCheckBox::toggled, hotSpotGrid_, &QWidget::setVisible);
 }
 
 QStringList AirwayPanel::LoadHotSpotTable(const QString& path) {

@@ -93,6 +93,7 @@ class AirwayPanel : public QObject {
 
   private:
     void CreateHiddenControls(QWidget* client);
+    void CreateRegionLabel(QWidget* client);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void OnPictureMouseMove(int x, int y);
     void OnPictureMouseDown(Qt::MouseButton button);
