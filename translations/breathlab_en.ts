@@ -41,6 +41,13 @@
     </message>
 </context>
 <context>
+    <name>AirwayPanel</name>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+</context>
+<context>
     <name>CaseListDialog</name>
     <message>
         <source>Open case</source>
@@ -607,10 +614,6 @@
     <message>
         <source>Data from file:  Standard</source>
         <translation>Data from file:  Standard</translation>
-    </message>
-    <message>
-        <source>tab</source>
-        <translation>tab</translation>
     </message>
     <message>
         <source>go</source>

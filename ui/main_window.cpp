@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -12,13 +11,14 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTextEdit>
-#include <QTimer>
 
+#include "airway_panel.h"
 #include "command_bar.h"
 #include "context_help.h"
+#include "curve_plots.h"
 #include "description_view.h"
+#include "help_window.h"
 #include "indices_view.h"
-#include "picture_area.h"
 #include "program_icon.h"
 #include "sliders_area.h"
 #include "slot_colours.h"
@@ -39,12 +39,6 @@ StringGrid* NewGrid(const char* name, int cols, int rows, QWidget* parent) {
     auto* grid = new StringGrid(cols, rows, parent);
     grid->setObjectName(name);
     return grid;
-}
-
-PictureArea* NewPicture(const char* name, QWidget* parent) {
-    auto* picture = new PictureArea(parent);
-    picture->setObjectName(name);
-    return picture;
 }
 
 } // namespace
@@ -116,13 +110,11 @@ void MainWindow::CreateMenus() {
 }
 
 void MainWindow::CreateUpperHalf() {
-    airwayPicture = NewPicture("airwayPicture", Client);
-    airwayPicture->setCursor(Qt::PointingHandCursor);
-    airwayPicture->setMouseTracking(true);
-    airwayPicture->SetStretch(true);
-    flowVolumePlot = NewPicture("flowVolumePlot", Client);
-    flowVolumePlot->SetStretch(true);
-    volumeTimePlot = NewPicture("volumeTimePlot", Client);
+    AirwayPanel::Queries queries;
+    queries.Busy = [this] { return PictureIgnoresMouse(); };
+    queries.SliderGroup = [this] { return state_->Parameters.SliderGroup; };
+    airwayPanel_ = new AirwayPanel(Client, std::move(queries));
+    curvePlots_ = new CurvePlots(*state_->History, state_->VolumeTime, Client);
 
     indicesTable = new IndicesView(state_->Indices, *state_->History, Client);
 }
@@ -154,24 +146,7 @@ void MainWindow::CreateHiddenControls() {
     expirationDepthColumn = NewGrid("expirationDepthColumn", 1, kResultsTableRows, Client);
     expirationDepthColumn->SetColor(kMenuColour);
     expirationDepthColumn->hide();
-    hotSpotGrid = NewGrid("hotSpotGrid", 5, 40, Client);
-    hotSpotGrid->SetFixedRows(1);
-    hotSpotGrid->hide();
 
-    hotSpotTableBox = new QCheckBox(tr("tab"), Client);
-    hotSpotTableBox->setObjectName("hotSpotTableBox");
-    hotSpotTableBox->hide();
-
-    // regionLabel comes last so that it lies over the picture.
-    regionLabel = NewLabel("regionLabel", "", Client);
-    Fill(regionLabel, kYellow);
-    regionLabel->setMouseTracking(true);
-    regionLabel->hide();
-
-    regionLabelTimer = new QTimer(this);
-    regionLabelTimer->setObjectName("regionLabelTimer");
-    regionLabelTimer->setInterval(2000);
-    regionLabelTimer->start();
 }
 
 void MainWindow::ConnectHandlers() {
@@ -208,18 +183,19 @@ void MainWindow::ConnectHandlers() {
     connect(resultsTable, &StringGrid::SelectCell, this, &MainWindow::OnResultsRowClicked);
     connect(resultsTable, &StringGrid::MouseDown, this, &MainWindow::OnResultsTableMouseDown);
 
-    connect(airwayPicture, &PictureArea::MouseMoved, this, &MainWindow::OnAirwayPictureMouseMove);
-    connect(airwayPicture, &PictureArea::MouseDown, this, &MainWindow::OnAirwayPictureMouseDown);
-    for (PictureArea* image : {flowVolumePlot, volumeTimePlot})
-        contextHelp_->Watch(image);
+    connect(airwayPanel_, &AirwayPanel::sliderGroupPicked, this, &MainWindow::SelectSliderGroup);
+    connect(airwayPanel_, &AirwayPanel::helpRequested, this,
+            [this](const std::optional<QString>& regionCode) {
+                Help()->ShowPictureHelp(state_->Folders.Data, regionCode);
+            });
+    for (QWidget* plot : curvePlots_->Plots())
+        contextHelp_->Watch(plot);
     connect(indicesTable, &StringGrid::MouseDown, this,
             [this](Qt::MouseButton button, const QPoint&) {
                 contextHelp_->OnPress(indicesTable, button);
             });
     connect(contextHelp_, &ContextHelp::pageRequested, this, &MainWindow::ShowHelpPage);
 
-    connect(regionLabelTimer, &QTimer::timeout, this, &MainWindow::OnLabelTimer);
-    connect(hotSpotTableBox, &QCheckBox::toggled, this, &MainWindow::OnHotSpotTableToggled);
     ConnectSliders();
 }
 
@@ -229,12 +205,11 @@ void MainWindow::ConnectSliders() {
     connect(slidersArea_, &SlidersArea::groupActivated, this, &MainWindow::PanelClick);
 }
 
-// The slider groups and START carry help pages; regionLabel and the client
-// area report their mouse and their size through eventFilter.
+// The slider groups and START carry help pages; the client area reports its
+// size and its painting through eventFilter.
 void MainWindow::WatchMouse() {
     slidersArea_->WatchHelp(*contextHelp_);
     contextHelp_->Watch(commandBar_->StartControl());
-    regionLabel->installEventFilter(this);
     Client->installEventFilter(this);
 }
 
@@ -246,8 +221,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                                layout_.bottomAnchor.Top + Client->height() - startupClientHeight_);
         }
         if (event->type() == QEvent::Paint) FormPaint();
-        return false;
     }
-    if (watched == regionLabel && event->type() == QEvent::MouseMove) OnRegionLabelMouseMove();
     return false;
 }

@@ -7,23 +7,19 @@
 #include <QMainWindow>
 #include <QPainter>
 
-#include "airway_schematic.h"
 #include "app_state.h"
 #include "frame_pacer.h"
 #include "opened_case_notes.h"
 #include "startup_layout.h"
 
 #include <memory>
-#include <optional>
 
 namespace breathlab {
 struct TeachingCase;
 }
 class DescriptionView;
-class PictureArea;
 class StringGrid;
 class QAction;
-class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -31,10 +27,11 @@ class QMenu;
 class QPushButton;
 class QSlider;
 class QTextEdit;
-class QTimer;
 
 class AboutBox;
+class AirwayPanel;
 class CommandBar;
+class CurvePlots;
 class ContextHelp;
 class IndicesView;
 class HelpWindow;
@@ -82,21 +79,14 @@ class MainWindow : public QMainWindow {
     // The client area; every position of the layout is relative to it.
     QWidget* Client = nullptr;
 
-    PictureArea* airwayPicture = nullptr;        // airway picture and its hot spots
-    PictureArea* flowVolumePlot = nullptr;       // flow-volume plot
-    PictureArea* volumeTimePlot = nullptr;       // volume-time plot
     StringGrid* resultsTable = nullptr;          // results table
     StringGrid* expirationDepthColumn = nullptr; // hidden: expiration depth of each results row
-    StringGrid* hotSpotGrid = nullptr;           // hidden: hot-spot table
 
     QFrame* lowerPanel = nullptr;        // grey rounded background of the lower half
     QLabel* dataSourceLine = nullptr;    // data-source line, inside lowerPanel
     QLabel* bottomAnchor = nullptr;      // empty, anchored to the bottom
 
     DescriptionView* descriptionBox = nullptr; // description of a parameter or of the run status
-    QLabel* regionLabel = nullptr;             // region-name label over the picture
-    QCheckBox* hotSpotTableBox = nullptr;      // hidden "tab": shows hotSpotGrid
-    QTimer* regionLabelTimer = nullptr;        // hides the region-name label
 
     QMenu* fileMenu = nullptr;
     QAction* openAction = nullptr;
@@ -151,12 +141,7 @@ class MainWindow : public QMainWindow {
     void OnResultsRowClicked(int col, int row, bool* canSelect);
     void OnResultsTableMouseDown(Qt::MouseButton button, const QPoint& pos);
 
-    void OnAirwayPictureMouseMove(int x, int y);
-    void OnAirwayPictureMouseDown(Qt::MouseButton button, int x, int y);
-    void OnRegionLabelMouseMove();
     void FormPaint();
-    void OnLabelTimer();
-    void OnHotSpotTableToggled(bool checked);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -165,8 +150,6 @@ class MainWindow : public QMainWindow {
   private:
     void FormCreate();
     bool StartupChecks();
-    void LoadHotSpotTable();
-    void LoadPictures();
     void FormDestroy();
 
     // The run and what it shows while it goes on.
@@ -174,7 +157,6 @@ class MainWindow : public QMainWindow {
     static void TraceHook(void* form);
     static void RunDisplayHook(void* form);
     static void SolverBeep(void* form);
-    void PaintNow(QWidget* picture);
     void ShowLiveFrame();
 
     // Tables, plots and description.
@@ -193,14 +175,8 @@ class MainWindow : public QMainWindow {
     void SelectSliderGroup(int n);
     void PanelClick(int group);
 
-    // Airway picture.
-    void ShowRegion(int n, int x, int y);
-    void ShowAirwayPicture(int picture);
-    void DrawSchematic(int slot);
-    void PaintSchematic(const breathlab::SchematicInputs& inputs);
+    // The airway picture ignores the mouse while a run or a replay goes on.
     bool PictureIgnoresMouse() const;
-    void ApplyRegionLabel();
-    breathlab::HotSpotTable HotSpotRows() const;
 
     // Help, about, files and the settings view.
     HelpWindow* Help();
@@ -236,6 +212,8 @@ class MainWindow : public QMainWindow {
     void ShapeLowerPanel();
 
     std::unique_ptr<breathlab::AppState> state_;
+    AirwayPanel* airwayPanel_ = nullptr;
+    CurvePlots* curvePlots_ = nullptr;
     CommandBar* commandBar_ = nullptr;
     SlidersArea* slidersArea_ = nullptr;
     ContextHelp* contextHelp_ = nullptr;
@@ -243,12 +221,8 @@ class MainWindow : public QMainWindow {
     HelpWindow* helpWindow_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
     bool startupSucceeded_ = false;
-    bool painting_ = false;   // inside the client area's paint event
-    bool batchPaint_ = false; // pictures wait for one common repaint
-    // The run's live pictures are shown once a frame; the schematic of the
-    // newest recording point waits here for the next one.
+    // The run's live pictures are shown once a frame.
     FramePacer livePictures_;
-    std::optional<breathlab::SchematicInputs> pendingSchematic_;
     breathlab::StartupLayout layout_;
     int startupClientHeight_ = 0;
     bool laidOut_ = false;

@@ -2,13 +2,14 @@
 // in them, the rectangles of the start-up layout copied onto the controls.
 #include "main_window.h"
 
+#include "airway_panel.h"
 #include "command_bar.h"
 #include "control_placement.h"
+#include "curve_plots.h"
 #include "description_view.h"
 #include "indices_view.h"
 #include "sliders_area.h"
 
-#include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,7 +25,6 @@
 
 #include <cmath>
 
-#include "picture_area.h"
 #include "string_grid.h"
 #include "window_font.h"
 
@@ -111,7 +111,7 @@ void MainWindow::ApplyFonts(const LayoutFonts& fonts) {
     slidersArea_->ApplyFonts(fonts);
     dataSourceLine->setFont(WindowFont(fonts.DataSourceLinePx));
     descriptionBox->setFont(WindowFont(fonts.DescriptionBoxPx));
-    regionLabel->setFont(WindowFont(fonts.RegionLabelPx));
+    airwayPanel_->SetFonts(fonts);
 }
 
 // The tables never go below a readable size; the indices table has its
@@ -130,23 +130,19 @@ void MainWindow::ApplyGeometry() {
 
     const StartupLayout& L = layout_;
     const std::pair<QWidget*, ControlRect> places[] = {
-        {airwayPicture, L.airwayPicture},
-        {flowVolumePlot, L.flowVolumePlot},
-        {volumeTimePlot, L.volumeTimePlot},
         {lowerPanel, L.lowerPanel},
         {bottomAnchor, L.bottomAnchor},
         {indicesTable, L.indicesTable},
         {resultsTable, L.resultsTable},
         {expirationDepthColumn, L.expirationDepthColumn},
         {descriptionBox, L.descriptionBox},
-        {hotSpotTableBox, L.hotSpotTableBox},
-        {hotSpotGrid, L.hotSpotGrid},
-        {regionLabel, L.regionLabel},
     };
     for (const auto& [widget, rect] : places)
         PlaceControl(widget, rect);
     commandBar_->Place(L);
     slidersArea_->Place(L);
+    airwayPanel_->Place(L);
+    curvePlots_->Place(L);
 
     // The data-source line gets longer when a file is opened; give it the room
     // up to the right end of the grey background.

@@ -2,17 +2,16 @@
 // indices table, the results table, the two plots and the description panel.
 #include "main_window.h"
 
+#include "airway_panel.h"
 #include "command_bar.h"
+#include "curve_plots.h"
 #include "description_view.h"
-#include "flow_volume_plot.h"
 #include "help_pages.h"
 #include "help_window.h"
 #include "history_commands.h"
 #include "indices_view.h"
 #include "number_format.h"
-#include "picture_area.h"
 #include "region_picture.h"
-#include "run_clock.h"
 #include "run_status.h"
 #include "simulation_run.h"
 #include "sliders_area.h"
@@ -42,7 +41,7 @@ void MainWindow::OnStartClicked() {
     h.RunInProgress = true;
     SetCommandControlsEnabled(false);
     SelectSliderGroup(0);
-    ShowRegion(kForcePlainPicture, 0, 0);
+    airwayPanel_->ShowRegion(kForcePlainPicture, 0, 0);
     s.VolumeTime.VolumeTimeCursor = 1;
     DrawVolumeTimeStep(1);
     ShowIndices(0, false);
@@ -80,11 +79,7 @@ void MainWindow::SetCommandControlsEnabled(bool enabled) {
         item->setEnabled(enabled);
     resultsTable->setEnabled(enabled);
     slidersArea_->SetPanelsEnabled(enabled);
-    if (enabled)
-        regionLabelTimer->start();
-    else
-        regionLabelTimer->stop();
-    state_->Region.SetLabelTimerEnabled(enabled);
+    airwayPanel_->SetLabelTimerEnabled(enabled);
     setEnabled(enabled);
 }
 
@@ -95,34 +90,22 @@ void MainWindow::SetCommandControlsEnabled(bool enabled) {
 void MainWindow::TraceHook(void* form) {
     auto* self = static_cast<MainWindow*>(form);
     AppState& s = *self->state_;
-    breathlab::DrawVolumeTimeStep(s.VolumeTimeImage, s.VolumeTime, s.History->Slots, 1);
-    self->pendingSchematic_ = SchematicInputsFromModel(*s.Model);
+    self->curvePlots_->DrawLiveVolumeTimeStep(1);
+    self->airwayPanel_->QueueSchematic(SchematicInputsFromModel(*s.Model));
     if (self->livePictures_.FrameDue()) self->ShowLiveFrame();
-}
-
-// Paints a picture at once, or with the others of a batch.
-void MainWindow::PaintNow(QWidget* picture) {
-    if (batchPaint_)
-        picture->update();
-    else
-        picture->repaint();
 }
 
 // The live pictures as they are now, painted in one pass over the window.
 void MainWindow::ShowLiveFrame() {
-    AppState& s = *state_;
-    batchPaint_ = true;
-    if (pendingSchematic_) PaintSchematic(*pendingSchematic_);
-    pendingSchematic_.reset();
-    volumeTimePlot->SetPicture(s.VolumeTimeImage);
-    batchPaint_ = false;
-    Client->repaint(QRegion(airwayPicture->geometry()) + volumeTimePlot->geometry());
+    airwayPanel_->ComposeQueuedSchematic();
+    curvePlots_->ShowLiveVolumeTime();
+    Client->repaint(QRegion(airwayPanel_->PictureGeometry()) + curvePlots_->VolumeTimeGeometry());
 }
 
 void MainWindow::RunDisplayHook(void* form) {
     auto* self = static_cast<MainWindow*>(form);
     AppState& s = *self->state_;
-    DrawRunClock(s.VolumeTimeImage, s.Model->DisplayTime);
+    self->curvePlots_->DrawRunClock(s.Model->DisplayTime);
     if (self->livePictures_.FrameDue()) self->ShowLiveFrame();
 }
 
@@ -193,24 +176,15 @@ void MainWindow::RepaintTables() {
 }
 
 void MainWindow::DrawFlowVolumePlot() {
-    AppState& s = *state_;
-    breathlab::DrawFlowVolumePlot(s.FlowVolumeImage, *s.History);
-    flowVolumePlot->SetPicture(s.FlowVolumeImage);
-    flowVolumePlot->repaint();
+    curvePlots_->DrawFlowVolumePlot();
 }
 
 void MainWindow::DrawVolumeTimeStep(int slot) {
-    AppState& s = *state_;
-    breathlab::DrawVolumeTimeStep(s.VolumeTimeImage, s.VolumeTime, s.History->Slots, slot);
-    volumeTimePlot->SetPicture(s.VolumeTimeImage);
-    PaintNow(volumeTimePlot);
+    curvePlots_->DrawVolumeTimeStep(slot);
 }
 
 void MainWindow::RedrawVolumeTime() {
-    AppState& s = *state_;
-    breathlab::RedrawVolumeTime(s.VolumeTimeImage, s.VolumeTime, *s.History);
-    volumeTimePlot->SetPicture(s.VolumeTimeImage);
-    volumeTimePlot->repaint();
+    curvePlots_->RedrawVolumeTime();
 }
 
 // A parameter's or a run status's description, with a rule of dashes between

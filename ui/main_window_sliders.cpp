@@ -3,9 +3,9 @@
 // panel chooses which group of sliders may move.
 #include "main_window.h"
 
+#include "airway_panel.h"
 #include "description_view.h"
 #include "number_format.h"
-#include "picture_area.h"
 #include "sliders_area.h"
 #include "string_grid.h"
 
@@ -55,8 +55,7 @@ void MainWindow::SelectSliderGroup(int n) {
 // with the region's name near the bottom of the picture.
 void MainWindow::PanelClick(int group) {
     SelectSliderGroup(group);
-    ShowRegion(kRegionOfGroup[group], airwayPicture->x() + airwayPicture->width() / 2,
-               airwayPicture->y() + airwayPicture->height() - 60);
+    airwayPanel_->ShowPanelRegion(kRegionOfGroup[group]);
 }
 
 void MainWindow::OnResetClicked() {

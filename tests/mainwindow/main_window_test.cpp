@@ -27,6 +27,7 @@
 
 #include "main_window.h"
 
+#include "airway_panel.h"
 #include "description_view.h"
 #include "picture_area.h"
 #include "plot_canvas.h"
@@ -123,7 +124,7 @@ void MainWindowTest::ButtonsAndLabelsCarryTheirTexts() {
     QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
     QCOMPARE(form.bottomAnchor->text(), QString());
     QCOMPARE(Named<QLabel>(form, "lungSelectorLabel")->text(), QString("Both lungs"));
-    QCOMPARE(form.hotSpotTableBox->text(), QString("tab"));
+    QCOMPARE(Named<QCheckBox>(form, "hotSpotTableBox")->text(), QString("tab"));
     QCOMPARE(Named<QLabel>(form, "MainCaption")->text(), QString("MAIN"));
     QCOMPARE(Named<QLabel>(form, "MiddleCaption")->text(), QString("MIDDLE"));
     QCOMPARE(Named<QLabel>(form, "PeripheralCaption")->text(), QString("PERIPHERAL"));
@@ -192,14 +193,14 @@ void MainWindowTest::HolderControlsStayHidden() {
     MainWindow form;
     form.show();
     for (QWidget* hidden : std::initializer_list<QWidget*>{
-             form.hotSpotGrid, Named(form, "lungSelector"), Named(form, "expirationDepthSlider"),
+             Named(form, "hotSpotGrid"), Named(form, "lungSelector"), Named(form, "expirationDepthSlider"),
              form.expirationDepthColumn, Named(form, "middleStiffnessSlider"),
              Named(form, "hiddenGroupPanel"), Named(form, "resetAllButton"),
-             Named(form, "settingsButton"), Named(form, "lungSelectorLabel"), form.regionLabel,
-             form.hotSpotTableBox, Named(form, "StiffTitle")})
+             Named(form, "settingsButton"), Named(form, "lungSelectorLabel"), Named(form, "regionLabel"),
+             Named(form, "hotSpotTableBox"), Named(form, "StiffTitle")})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
     for (QWidget* shown : std::initializer_list<QWidget*>{
-             form.airwayPicture, Named<StringGrid>(form, "indicesTable"), form.resultsTable,
+             Named(form, "airwayPicture"), Named<StringGrid>(form, "indicesTable"), form.resultsTable,
              form.lowerPanel, Named(form, "mainGroupPanel"), Named(form, "mainResistanceSlider"),
              Named(form, "startButton"), Named(form, "selectedRowBox"), form.descriptionBox,
              form.dataSourceLine})
@@ -219,18 +220,20 @@ void MainWindowTest::TablesAndTimerAreSetUp() {
     QCOMPARE(form.resultsTable->Col(), 0);
     QCOMPARE(form.resultsTable->Row(), 1); // start-up selects the first run row
     QCOMPARE(form.expirationDepthColumn->ColCount(), 1);
-    QCOMPARE(form.hotSpotGrid->ColCount(), 5);
-    QVERIFY(form.hotSpotGrid->RowCount() >= 40); // grows to the shipped hot-spot table
-    QCOMPARE(form.regionLabelTimer->interval(), 2000);
+    QCOMPARE(Named<StringGrid>(form, "hotSpotGrid")->ColCount(), 5);
+    // grows to the shipped hot-spot table
+    QVERIFY(Named<StringGrid>(form, "hotSpotGrid")->RowCount() >= 40);
+    QCOMPARE(Named<QTimer>(form, "regionLabelTimer")->interval(), 2000);
     QVERIFY(form.descriptionBox->isReadOnly());
-    QCOMPARE(form.airwayPicture->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(Named(form, "airwayPicture")->cursor().shape(), Qt::PointingHandCursor);
 }
 
 void MainWindowTest::LayoutIsAppliedToTheControls() {
     MainWindow form;
     const breathlab::StartupLayout& L = form.Layout();
-    QCOMPARE(form.airwayPicture->geometry(), QRect(L.airwayPicture.Left, L.airwayPicture.Top,
-                                                   L.airwayPicture.Width, L.airwayPicture.Height));
+    QCOMPARE(Named(form, "airwayPicture")->geometry(),
+             QRect(L.airwayPicture.Left, L.airwayPicture.Top, L.airwayPicture.Width,
+                   L.airwayPicture.Height));
     QCOMPARE(
         Named(form, "startButton")->geometry(),
         QRect(L.startButton.Left, L.startButton.Top, L.startButton.Width, L.startButton.Height));
@@ -299,18 +302,6 @@ void MainWindowTest::TablesStayReadableWhileTheWindowIsDisabled() {
     QCOMPARE(DarkPixels(CellPixels(Named<StringGrid>(form, "indicesTable"), 2, 0)), headerDark);
 }
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-  public:
-    int Paints = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++Paints;
-        return false;
-    }
-};
-
 // A window that nobody touches paints a few times and then rests: a repaint
 // that schedules another one would keep a classroom laptop's processor busy
 // for as long as the program is open.
@@ -320,7 +311,7 @@ void MainWindowTest::AnIdleWindowStopsPainting() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::qWait(300);
     PaintCounter counter;
-    form.airwayPicture->installEventFilter(&counter);
+    Named(form, "airwayPicture")->installEventFilter(&counter);
     QTest::qWait(1000);
     QVERIFY2(counter.Paints < 5, qPrintable(QString::number(counter.Paints) + " paints in 1 s"));
 }
@@ -501,7 +492,8 @@ bool MayOverlap(const MainWindow& form, const QWidget* a, const QWidget* b) {
           Named(form, "lungGroupFrame")})
         if (a == background || b == background) return true;
     // The region-name label stands over the picture and may reach past it.
-    if (a == form.regionLabel || b == form.regionLabel) return true;
+    const QWidget* regionLabel = Named(form, "regionLabel");
+    if (a == regionLabel || b == regionLabel) return true;
     return a->isAncestorOf(b) || b->isAncestorOf(a);
 }
 
@@ -594,7 +586,7 @@ void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     // The region-name label " lungs " over the picture.
     QTest::mouseClick(Named(form, "lungsGroupPanel"), Qt::LeftButton, {}, QPoint(2, 2));
-    QVERIFY(form.regionLabel->isVisible());
+    QVERIFY(Named(form, "regionLabel")->isVisible());
     QApplication::processEvents();
     QStringList problems;
     CheckTexts(problems, form);
@@ -705,19 +697,17 @@ void MainWindowTest::PicturesAreDrawnAtTheDeviceResolution() {
     MainWindow form;
     const qreal ratio = form.devicePixelRatioF();
     if (ratio == 1.0) QSKIP("needs a device pixel ratio above 1 (QT_SCALE_FACTOR=2)");
-    breathlab::AppState& s = form.State();
-    const std::pair<const QImage*, QWidget*> pictures[] = {
-        {&s.FlowVolumeImage, form.flowVolumePlot},
-        {&s.VolumeTimeImage, form.volumeTimePlot},
-        {&s.AirwayImage, form.airwayPicture},
-    };
-    for (const auto& [image, area] : pictures) {
-        QCOMPARE(image->devicePixelRatio(), ratio);
-        QCOMPARE(image->size(), area->size() * ratio);
+    // Before the window is first painted the airway picture shows the
+    // schematic's image, still blank.
+    for (const char* name : {"flowVolumePlot", "volumeTimePlot", "airwayPicture"}) {
+        const auto* area = Named<PictureArea>(form, name);
+        QCOMPARE(area->Picture().devicePixelRatio(), ratio);
+        QCOMPARE(area->Picture().size(), area->size() * ratio);
     }
-    QCOMPARE(s.BackgroundPicture.size(), form.airwayPicture->size() * ratio);
+    QCOMPARE(Named<AirwayPanel>(form, "airwayPanel")->Background().size(),
+             Named(form, "airwayPicture")->size() * ratio);
     // The plot keeps its logical layout: its axes span the same share of it.
-    const QImage& plot = s.FlowVolumeImage;
+    const QImage& plot = Named<PictureArea>(form, "flowVolumePlot")->Picture();
     QCOMPARE(plot.pixelColor(plot.width() / 2, qRound(plot.height() * 0.72)), QColor(Qt::black));
 }
 
