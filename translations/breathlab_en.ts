@@ -41,6 +41,13 @@
     </message>
 </context>
 <context>
+    <name>AirwayPanel</name>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+</context>
+<context>
     <name>CaseListDialog</name>
     <message>
         <source>Open case</source>
@@ -399,6 +406,33 @@
     </message>
 </context>
 <context>
+    <name>HiddenSliderControls</name>
+    <message>
+        <source>Both lungs</source>
+        <translation>Both lungs</translation>
+    </message>
+    <message>
+        <source>Left lung</source>
+        <translation>Left lung</translation>
+    </message>
+    <message>
+        <source>Right lung</source>
+        <translation>Right lung</translation>
+    </message>
+    <message>
+        <source>expiration deepness</source>
+        <translation>expiration depth</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25%</translation>
+    </message>
+    <message>
+        <source>400 %</source>
+        <translation>400 %</translation>
+    </message>
+</context>
+<context>
     <name>HistoryFile</name>
     <message>
         <source>Cannot open file %1. %2</source>
@@ -530,90 +564,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>R</source>
-        <translation>R</translation>
-    </message>
-    <message>
-        <source>VDc</source>
-        <translation>VDc</translation>
-    </message>
-    <message>
-        <source> R(1/lumen)</source>
-        <translation> R(1/lumen)</translation>
-    </message>
-    <message>
-        <source>Stiff</source>
-        <translation>Stiff</translation>
-    </message>
-    <message>
-        <source>CCC</source>
-        <translation>CCC</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Size</translation>
-    </message>
-    <message>
-        <source>Cm</source>
-        <translation>Cm</translation>
-    </message>
-    <message>
-        <source>50%</source>
-        <translation>50%</translation>
-    </message>
-    <message>
-        <source>100%</source>
-        <translation>100%</translation>
-    </message>
-    <message>
-        <source>200%</source>
-        <translation>200%</translation>
-    </message>
-    <message>
-        <source>400%</source>
-        <translation>400%</translation>
-    </message>
-    <message>
-        <source>800%</source>
-        <translation>800%</translation>
-    </message>
-    <message>
-        <source>150%</source>
-        <translation>150%</translation>
-    </message>
-    <message>
-        <source>250%</source>
-        <translation>250%</translation>
-    </message>
-    <message>
-        <source>100 (norm)</source>
-        <translation>100 (norm)</translation>
-    </message>
-    <message>
-        <source>200 (mild)</source>
-        <translation>200 (mild)</translation>
-    </message>
-    <message>
-        <source>400 (moder.)</source>
-        <translation>400 (moder.)</translation>
-    </message>
-    <message>
-        <source>800 (heavy)</source>
-        <translation>800 (heavy)</translation>
-    </message>
-    <message>
-        <source>1600 (v. heavy)</source>
-        <translation>1600 (v. heavy)</translation>
-    </message>
-    <message>
-        <source>75%</source>
-        <translation>75%</translation>
-    </message>
-    <message>
-        <source>125%</source>
-        <translation>125%</translation>
-    </message>
-    <message>
         <source>File</source>
         <translation>File</translation>
     </message>
@@ -664,50 +614,6 @@
     <message>
         <source>Data from file:  Standard</source>
         <translation>Data from file:  Standard</translation>
-    </message>
-    <message>
-        <source>MAIN</source>
-        <translation>MAIN</translation>
-    </message>
-    <message>
-        <source>MIDDLE</source>
-        <translation>MIDDLE</translation>
-    </message>
-    <message>
-        <source>PERIPHERAL</source>
-        <translation>PERIPHERAL</translation>
-    </message>
-    <message>
-        <source>LUNGS</source>
-        <translation>LUNGS</translation>
-    </message>
-    <message>
-        <source>Both lungs</source>
-        <translation>Both lungs</translation>
-    </message>
-    <message>
-        <source>Left lung</source>
-        <translation>Left lung</translation>
-    </message>
-    <message>
-        <source>Right lung</source>
-        <translation>Right lung</translation>
-    </message>
-    <message>
-        <source>tab</source>
-        <translation>tab</translation>
-    </message>
-    <message>
-        <source>expiration deepness</source>
-        <translation>expiration depth</translation>
-    </message>
-    <message>
-        <source>25%</source>
-        <translation>25%</translation>
-    </message>
-    <message>
-        <source>400 %</source>
-        <translation>400 %</translation>
     </message>
     <message>
         <source>go</source>
@@ -892,6 +798,109 @@
     <message>
         <source>This program is already running.</source>
         <translation>This program is already running.</translation>
+    </message>
+</context>
+<context>
+    <name>SliderGroupPanel</name>
+    <message>
+        <source>MAIN</source>
+        <translation>MAIN</translation>
+    </message>
+    <message>
+        <source>MIDDLE</source>
+        <translation>MIDDLE</translation>
+    </message>
+    <message>
+        <source>PERIPHERAL</source>
+        <translation>PERIPHERAL</translation>
+    </message>
+    <message>
+        <source>LUNGS</source>
+        <translation>LUNGS</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>VDc</source>
+        <translation>VDc</translation>
+    </message>
+    <message>
+        <source> R(1/lumen)</source>
+        <translation> R(1/lumen)</translation>
+    </message>
+    <message>
+        <source>Stiff</source>
+        <translation>Stiff</translation>
+    </message>
+    <message>
+        <source>CCC</source>
+        <translation>CCC</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Cm</source>
+        <translation>Cm</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>200%</source>
+        <translation>200%</translation>
+    </message>
+    <message>
+        <source>400%</source>
+        <translation>400%</translation>
+    </message>
+    <message>
+        <source>800%</source>
+        <translation>800%</translation>
+    </message>
+    <message>
+        <source>150%</source>
+        <translation>150%</translation>
+    </message>
+    <message>
+        <source>250%</source>
+        <translation>250%</translation>
+    </message>
+    <message>
+        <source>100 (norm)</source>
+        <translation>100 (norm)</translation>
+    </message>
+    <message>
+        <source>200 (mild)</source>
+        <translation>200 (mild)</translation>
+    </message>
+    <message>
+        <source>400 (moder.)</source>
+        <translation>400 (moder.)</translation>
+    </message>
+    <message>
+        <source>800 (heavy)</source>
+        <translation>800 (heavy)</translation>
+    </message>
+    <message>
+        <source>1600 (v. heavy)</source>
+        <translation>1600 (v. heavy)</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>125%</source>
+        <translation>125%</translation>
     </message>
 </context>
 <context>

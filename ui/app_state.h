@@ -1,13 +1,12 @@
 // Everything the program keeps between commands, in one place: the session
 // (the model, the remembered runs, the working parameter set) and the sliders
-// bound to it, the texts of the tables, the plots and pictures, and the
-// animation. The main window owns the single instance.
+// bound to it, the texts of the tables, how far the volume-time plot has got,
+// and the animation. The main window owns the single instance; the pictures
+// belong to the parts that show them.
 #pragma once
 
 #include "animation.h"
-#include "hot_spots.h"
 #include "indices_table.h"
-#include "region_picture.h"
 #include "results_table.h"
 #include "session.h"
 #include "single_instance.h"
@@ -15,15 +14,11 @@
 #include "user_data_folder.h"
 #include "volume_time_plot.h"
 
-#include <QImage>
 #include <QString>
 
-#include <array>
 #include <memory>
 
 namespace breathlab {
-
-constexpr int kPictureSlots = 11; // region pictures in slots 1..5, the rest stay empty
 
 struct AppState {
     std::unique_ptr<SingleInstanceLock> InstanceLock;
@@ -36,16 +31,7 @@ struct AppState {
 
     IndicesTable Indices;
     ResultsTable Results;
-    QImage FlowVolumeImage; // flowVolumePlot
-    QImage VolumeTimeImage; // volumeTimePlot
-    VolumeTimePlot VolumeTime;
-
-    HotSpotState HotSpots;
-    RegionPicture Region;
-    std::array<QImage, kPictureSlots + 1> Pictures; // index = slot number
-    QImage BackgroundPicture;
-    QImage OffscreenBitmap;
-    QImage AirwayImage; // what airwayPicture shows
+    VolumeTimePlot VolumeTime; // how far the volume-time plot has got
 
     AnimationState Animation;
 };

@@ -19,6 +19,10 @@ void PlaceControl(QWidget* widget, const ControlRect& rect) {
     widget->setGeometry(place);
 }
 
+TextSize LabelTextSize(const QFontMetrics& metrics, const QLabel* label) {
+    return {metrics.horizontalAdvance(label->text()), metrics.height()};
+}
+
 TextSize ButtonFit(const QPushButton* button) {
     QStyleOptionButton option;
     option.initFrom(button);

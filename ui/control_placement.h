@@ -4,13 +4,18 @@
 
 #include "startup_layout.h"
 
+class QFontMetrics;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QWidget;
 
 // Labels size themselves to their text: the scaled design size can fall a
 // pixel or two short of the text in the scaled font.
 void PlaceControl(QWidget* widget, const breathlab::ControlRect& rect);
+
+// The extent of a label's text in the given font.
+breathlab::TextSize LabelTextSize(const QFontMetrics& metrics, const QLabel* label);
 
 // The size a button needs to show its text whole in its font: the text and
 // the margins the style keeps around a button's contents.

@@ -7,26 +7,19 @@
 #include <QMainWindow>
 #include <QPainter>
 
-#include <array>
-
-#include "airway_schematic.h"
 #include "app_state.h"
 #include "frame_pacer.h"
 #include "opened_case_notes.h"
 #include "startup_layout.h"
 
 #include <memory>
-#include <optional>
 
 namespace breathlab {
 struct TeachingCase;
 }
 class DescriptionView;
-class PictureArea;
 class StringGrid;
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -34,13 +27,15 @@ class QMenu;
 class QPushButton;
 class QSlider;
 class QTextEdit;
-class QTimer;
 
 class AboutBox;
+class AirwayPanel;
 class CommandBar;
+class CurvePlots;
 class ContextHelp;
 class IndicesView;
 class HelpWindow;
+class SlidersArea;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -76,7 +71,7 @@ class MainWindow : public QMainWindow {
     void SetAboutBox(AboutBox* aboutBox) { aboutBox_ = aboutBox; }
 
     // The nine sliders by number, 1 (mainResistanceSlider) .. 9 (expirationDepthSlider).
-    QSlider* TrackBar(int k) const { return trackBars_[k - 1]; }
+    QSlider* TrackBar(int k) const;
     // "File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise":
     // the items that a run disables and enables again.
     QList<QAction*> MainMenuItems() const;
@@ -84,53 +79,14 @@ class MainWindow : public QMainWindow {
     // The client area; every position of the layout is relative to it.
     QWidget* Client = nullptr;
 
-    PictureArea* airwayPicture = nullptr;        // airway picture and its hot spots
-    PictureArea* flowVolumePlot = nullptr;       // flow-volume plot
-    PictureArea* volumeTimePlot = nullptr;       // volume-time plot
     StringGrid* resultsTable = nullptr;          // results table
     StringGrid* expirationDepthColumn = nullptr; // hidden: expiration depth of each results row
-    StringGrid* hotSpotGrid = nullptr;           // hidden: hot-spot table
 
     QFrame* lowerPanel = nullptr;        // grey rounded background of the lower half
     QLabel* dataSourceLine = nullptr;    // data-source line, inside lowerPanel
     QLabel* bottomAnchor = nullptr;      // empty, anchored to the bottom
-    QFrame* airwayGroupsFrame = nullptr; // frame of the three airway groups
-    QFrame* lungGroupFrame = nullptr;    // frame of the lung group
-    QFrame* mainGroupPanel = nullptr;    // MAIN: mainResistanceSlider
-    // MIDDLE: deadSpaceSlider, middleResistanceSlider, hidden middleStiffnessSlider
-    QFrame* middleGroupPanel = nullptr;
-    // PERIPHERAL: peripheralResistanceSlider, closingCapacitySlider
-    QFrame* peripheralGroupPanel = nullptr;
-    QFrame* lungsGroupPanel = nullptr;  // LUNGS: lungSizeSlider, lungComplianceSlider
-    QFrame* hiddenGroupPanel = nullptr; // hidden
-    QLabel* CaptionMain = nullptr;
-    QLabel* CaptionMiddle = nullptr;
-    QLabel* CaptionPeripheral = nullptr;
-    QLabel* CaptionLungs = nullptr;
-    // Titles over the sliders and the scale labels beside them, indexed by
-    // breathlab::SliderTitle and breathlab::ScaleColumn.
-    std::array<QLabel*, breathlab::kSliderTitleCount> Titles{};
-    std::array<std::array<QLabel*, breathlab::kScaleLabelsPerColumn>, breathlab::kScaleColumnCount>
-        ScaleLabels{};
-    QSlider* mainResistanceSlider = nullptr;
-    QSlider* deadSpaceSlider = nullptr;
-    QSlider* middleResistanceSlider = nullptr;
-    QSlider* middleStiffnessSlider = nullptr; // hidden stiffness slider
-    QSlider* peripheralResistanceSlider = nullptr;
-    QSlider* closingCapacitySlider = nullptr;
-    QSlider* lungSizeSlider = nullptr;
-    QSlider* lungComplianceSlider = nullptr;
-    QSlider* expirationDepthSlider = nullptr; // hidden expiration depth
-    QLabel* LabelExpirationDepth = nullptr;   // hidden "expiration deepness"
-    QLabel* LabelDepthMin = nullptr;          // hidden "25%"
-    QLabel* LabelDepthMax = nullptr;          // hidden "400 %"
 
     DescriptionView* descriptionBox = nullptr; // description of a parameter or of the run status
-    QLabel* regionLabel = nullptr;             // region-name label over the picture
-    QComboBox* lungSelector = nullptr;         // hidden lung selection
-    QLabel* lungSelectorLabel = nullptr;       // hidden "Both lungs"
-    QCheckBox* hotSpotTableBox = nullptr;      // hidden "tab": shows hotSpotGrid
-    QTimer* regionLabelTimer = nullptr;        // hides the region-name label
 
     QMenu* fileMenu = nullptr;
     QAction* openAction = nullptr;
@@ -185,29 +141,7 @@ class MainWindow : public QMainWindow {
     void OnResultsRowClicked(int col, int row, bool* canSelect);
     void OnResultsTableMouseDown(Qt::MouseButton button, const QPoint& pos);
 
-    void OnMainResistanceSliderMoved();
-    void OnDeadSpaceSliderMoved();
-    void OnMiddleResistanceSliderMoved();
-    void OnMiddleStiffnessSliderMoved();
-    void OnPeripheralResistanceSliderMoved();
-    void OnClosingCapacitySliderMoved();
-    void OnLungSizeSliderMoved();
-    void OnLungComplianceSliderMoved();
-    void OnExpirationDepthSliderMoved();
-
-    void OnMainGroupClicked();
-    void OnMiddleGroupClicked();
-    void OnPeripheralGroupClicked();
-    void OnLungsGroupClicked();
-    void OnHiddenGroupClicked();
-
-    void OnAirwayPictureMouseMove(int x, int y);
-    void OnAirwayPictureMouseDown(Qt::MouseButton button, int x, int y);
-    void OnRegionLabelMouseMove();
     void FormPaint();
-    void OnLabelTimer();
-    void OnLungSelected(int index);
-    void OnHotSpotTableToggled(bool checked);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -216,8 +150,6 @@ class MainWindow : public QMainWindow {
   private:
     void FormCreate();
     bool StartupChecks();
-    void LoadHotSpotTable();
-    void LoadPictures();
     void FormDestroy();
 
     // The run and what it shows while it goes on.
@@ -225,7 +157,6 @@ class MainWindow : public QMainWindow {
     void ShowRunStarting();
     void ShowTracePoint();
     void ShowRunClock();
-    void PaintNow(QWidget* picture);
     void ShowLiveFrame();
 
     // What each of the session's commands changed.
@@ -252,18 +183,10 @@ class MainWindow : public QMainWindow {
     // Sliders.
     void ConnectSliderBank();
     void SelectSliderGroup(int n);
-    void SliderMoved(int k);
-    void PanelClick(int group, int region);
-    bool SliderPanelClick(QWidget* widget);
+    void PanelClick(int group);
 
-    // Airway picture.
-    void ShowRegion(int n, int x, int y);
-    void ShowAirwayPicture(int picture);
-    void DrawSchematic(int slot);
-    void PaintSchematic(const breathlab::SchematicInputs& inputs);
+    // The airway picture ignores the mouse while a run or a replay goes on.
     bool PictureIgnoresMouse() const;
-    void ApplyRegionLabel();
-    breathlab::HotSpotTable HotSpotRows() const;
 
     // Help, about, files and the settings view.
     HelpWindow* Help();
@@ -282,9 +205,6 @@ class MainWindow : public QMainWindow {
     void CreateMenus();
     void CreateUpperHalf();
     void CreateLowerHalf();
-    void CreateSliderPanels();
-    void CreateSliders();
-    void CreateSliderLabels();
     void CreateButtons();
     void CreateHiddenControls();
     void ConnectHandlers();
@@ -294,30 +214,25 @@ class MainWindow : public QMainWindow {
     QSize StartupClientSize(const QSize& available) const;
     breathlab::DesignSizes MeasureDesignSizes() const;
     breathlab::TextFits MeasureTextFits() const;
-    int ThumbCentre(int k, int value, int height) const;
     int ReadableTablePixels() const;
     void ApplyFonts(const breathlab::LayoutFonts& fonts);
     void ApplyTableFonts();
     void ApplyGeometry();
     void ApplyGrids();
     void ShapeLowerPanel();
-    QWidget* PanelOfSlider(int k) const;
-    QWidget* PanelOfScaleColumn(int column) const;
 
     std::unique_ptr<breathlab::AppState> state_;
+    AirwayPanel* airwayPanel_ = nullptr;
+    CurvePlots* curvePlots_ = nullptr;
     CommandBar* commandBar_ = nullptr;
+    SlidersArea* slidersArea_ = nullptr;
     ContextHelp* contextHelp_ = nullptr;
     IndicesView* indicesTable = nullptr; // spirometric indices
     HelpWindow* helpWindow_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
     bool startupSucceeded_ = false;
-    bool painting_ = false;   // inside the client area's paint event
-    bool batchPaint_ = false; // pictures wait for one common repaint
-    // The run's live pictures are shown once a frame; the schematic of the
-    // newest recording point waits here for the next one.
+    // The run's live pictures are shown once a frame.
     FramePacer livePictures_;
-    std::optional<breathlab::SchematicInputs> pendingSchematic_;
-    std::array<QSlider*, 9> trackBars_{};
     breathlab::StartupLayout layout_;
     int startupClientHeight_ = 0;
     bool laidOut_ = false;

@@ -1,26 +1,18 @@
-// The airway picture: region pictures that follow the hot spots and the slider
-// groups, the live schematic of a running model, and the replay of a stored run.
+// The replay of a stored run on the airway picture and the flow-volume plot,
+// with its pause and speed, and what the airway picture needs of the window.
 #include "main_window.h"
 
-#include "airway_painter.h"
+#include "airway_panel.h"
 #include "command_bar.h"
+#include "curve_plots.h"
 #include "flow_volume_plot.h"
-#include "help_window.h"
-#include "hot_spot_grid.h"
-#include "picture_area.h"
-#include "recording.h"
+#include "sliders_area.h"
 #include "string_grid.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QPainter>
-#include <QPushButton>
 #include <QThread>
-#include <QTimer>
 
-#include <algorithm>
-#include <cmath>
 #include <optional>
 
 using namespace breathlab;
@@ -41,58 +33,41 @@ class FormAnimationHost : public AnimationHost {
 
     void SetControlEnabled(AnimationControl control, bool enabled) override {
         if (control == AnimationControl::RegionLabelTimer) {
-            if (enabled)
-                form_.regionLabelTimer->start();
-            else
-                form_.regionLabelTimer->stop();
-            form_.state_->Region.SetLabelTimerEnabled(enabled);
+            form_.airwayPanel_->SetLabelTimerEnabled(enabled);
         } else if (control == AnimationControl::MainMenu) {
             for (QAction* item : form_.MainMenuItems())
                 item->setEnabled(enabled);
-        } else if (!form_.commandBar_->SetControlEnabled(control, enabled)) {
-            Widget(control)->setEnabled(enabled);
+        } else if (!form_.commandBar_->SetControlEnabled(control, enabled) &&
+                   !form_.slidersArea_->SetControlEnabled(control, enabled)) {
+            form_.resultsTable->setEnabled(enabled);
         }
     }
 
     void DrawFlowVolumePlot() override {
         AppState& s = *form_.state_;
         std::optional<CurveReplay> replay;
-        breathlab::DrawFlowVolumePlot(
-            s.FlowVolumeImage, s.Session.Runs(), RecordedSignal, [&](const FlowVolumeSample& sample) {
-                if (!replay || sample.SampleNumber <= 2)
-                    replay.emplace(s.Session.Runs().Slots[sample.Slot], sample.Slot, sample.VolumeMin,
-                                   sample.VolumeMax);
-                return replay->AnimationStep(s.Animation, *this, sample.SampleNumber);
-            });
+        form_.curvePlots_->ReplayFlowVolumePlot([&](const FlowVolumeSample& sample) {
+            if (!replay || sample.SampleNumber <= 2)
+                replay.emplace(s.Session.Runs().Slots[sample.Slot], sample.Slot, sample.VolumeMin,
+                               sample.VolumeMax);
+            return replay->AnimationStep(s.Animation, *this, sample.SampleNumber);
+        });
         RepaintFlowVolumePlot();
     }
 
-    void ShowSchematic(int slot) override { form_.DrawSchematic(slot); }
-
-    void RepaintFlowVolumePlot() override {
-        form_.flowVolumePlot->SetPicture(form_.state_->FlowVolumeImage);
-        form_.flowVolumePlot->repaint();
+    // The schematic of a stored run at the replay's sample.
+    void ShowSchematic(int slot) override {
+        const AppState& s = *form_.state_;
+        form_.airwayPanel_->ShowSchematic(
+            SchematicInputsForSlot(slot, s.Session.Model(), s.Session.Runs().Slots, s.Animation.AnimationSample));
     }
+
+    void RepaintFlowVolumePlot() override { form_.curvePlots_->ShowFlowVolumePlot(); }
 
     void ProcessEvents() override { QCoreApplication::processEvents(); }
     void Sleep(int milliseconds) override { QThread::msleep(milliseconds); }
 
   private:
-    QWidget* Widget(AnimationControl control) const {
-        switch (control) {
-        case AnimationControl::ResultsTable:
-            return form_.resultsTable;
-        case AnimationControl::MainGroupPanel:
-            return form_.mainGroupPanel;
-        case AnimationControl::MiddleGroupPanel:
-            return form_.middleGroupPanel;
-        case AnimationControl::PeripheralGroupPanel:
-            return form_.peripheralGroupPanel;
-        default:
-            return form_.lungsGroupPanel;
-        }
-    }
-
     MainWindow& form_;
 };
 
@@ -110,115 +85,12 @@ void MainWindow::OnAnimationSpeedClicked() {
         QString::fromStdString(breathlab::NextAnimationSpeed(state_->Animation)));
 }
 
-// Region picture n (or one of the special requests) with its name near (x, y).
-void MainWindow::ShowRegion(int n, int x, int y) {
-    AppState& s = *state_;
-    const std::optional<int> picture =
-        s.Region.ShowRegion(n, x, y, airwayPicture->pos(), regionLabel->height());
-    ApplyRegionLabel();
-    if (picture) ShowAirwayPicture(*picture);
-}
-
-void MainWindow::ShowAirwayPicture(int picture) {
-    const AppState& s = *state_;
-    if (picture < 1 || picture > kRegionPictureCount) return;
-    airwayPicture->SetStretch(true);
-    // A changed picture schedules its own repaint; inside the window's paint
-    // event that is all there may be, elsewhere it is shown at once.
-    airwayPicture->SetPicture(s.Pictures[picture]);
-    if (!painting_) airwayPicture->repaint();
-}
-
-void MainWindow::ApplyRegionLabel() {
-    const RegionLabel& label = state_->Region.Label();
-    if (label.Visible) {
-        regionLabel->setText(label.Text);
-        // The design's 10 pixels per character grow with the label's font,
-        // and the label is never narrower than its text.
-        const double fontScale = layout_.Fonts.RegionLabelPx / double(kDesignRegionLabelFontPx);
-        const int width = std::max(static_cast<int>(std::lround(label.Width * fontScale)),
-                                   regionLabel->fontMetrics().horizontalAdvance(label.Text) + 4);
-        regionLabel->setGeometry(
-            label.Left, label.Top, width,
-            std::max(regionLabel->height(), regionLabel->fontMetrics().height()));
-        regionLabel->show();
-        regionLabel->raise();
-    } else {
-        regionLabel->hide();
-    }
-    if (state_->Region.LabelTimerRunning() && !regionLabelTimer->isActive())
-        regionLabelTimer->start();
-}
-
-// The schematic of slot 0 (the live model) or of a stored run at the replay's
-// sample, composed off screen and shown in one piece.
-void MainWindow::DrawSchematic(int slot) {
-    const AppState& s = *state_;
-    PaintSchematic(
-        SchematicInputsForSlot(slot, s.Session.Model(), s.Session.Runs().Slots, s.Animation.AnimationSample));
-}
-
-void MainWindow::PaintSchematic(const SchematicInputs& inputs) {
-    AppState& s = *state_;
-    if (s.AirwayImage.isNull()) return;
-    QPainter painter(&s.AirwayImage);
-    const QSize size = s.AirwayImage.deviceIndependentSize().toSize();
-    PaintAirwayPicture(
-        painter, 0, 0,
-        ComputeAirwaySchematic(size.width(), size.height(), kSchematicPenWidth, inputs),
-        s.BackgroundPicture, s.OffscreenBitmap);
-    painter.end();
-    airwayPicture->SetStretch(false);
-    airwayPicture->SetPicture(s.AirwayImage);
-    PaintNow(airwayPicture);
-}
-
-HotSpotTable MainWindow::HotSpotRows() const {
-    return HotSpotRowsOf(*hotSpotGrid);
-}
-
 bool MainWindow::PictureIgnoresMouse() const {
     return state_->Session.Runs().RunInProgress || state_->Animation.AnimationActive;
 }
 
-void MainWindow::OnAirwayPictureMouseMove(int x, int y) {
-    if (PictureIgnoresMouse()) return;
-    AppState& s = *state_;
-    if (auto region = OnPictureMouseMove(s.HotSpots, HotSpotRows(), s.Session.Parameters().SliderGroup, x, y,
-                                         airwayPicture->width(), airwayPicture->height()))
-        ShowRegion(*region, x, y);
-}
-
-void MainWindow::OnAirwayPictureMouseDown(Qt::MouseButton button, int, int) {
-    if (PictureIgnoresMouse()) return;
-    AppState& s = *state_;
-    const PictureButton which = button == Qt::LeftButton    ? PictureButton::Left
-                                : button == Qt::RightButton ? PictureButton::Right
-                                                            : PictureButton::Other;
-    const PictureClick click = OnPictureMouseDown(s.HotSpots, HotSpotRows(), which);
-    if (click.SliderGroup) SelectSliderGroup(*click.SliderGroup);
-    if (click.OpenHelp) {
-        const int row = s.HotSpots.ClickedHotSpot;
-        std::optional<QString> code;
-        if (row >= 0) code = hotSpotGrid->Cell(3, row);
-        Help()->ShowPictureHelp(s.Folders.Data, code);
-    }
-}
-
-void MainWindow::OnRegionLabelMouseMove() {
-    ShowRegion(kRepaintShown, 0, 0);
-}
-
+// Painting the window paints over the airway picture, which then shows its
+// region picture again.
 void MainWindow::FormPaint() {
-    if (!startupSucceeded_ || PictureIgnoresMouse()) return;
-    painting_ = true;
-    ShowRegion(kRepaintShown, 0, 0);
-    painting_ = false;
-}
-
-void MainWindow::OnLabelTimer() {
-    AppState& s = *state_;
-    const std::optional<int> picture = s.Region.OnLabelTimer(s.Session.Parameters().SliderGroup);
-    ApplyRegionLabel();
-    if (picture) ShowAirwayPicture(*picture);
+    if (startupSucceeded_) airwayPanel_->RestoreAfterWindowPaint();
 }

@@ -2,17 +2,17 @@
 // indices table, the results table, the two plots and the description panel.
 #include "main_window.h"
 
+#include "airway_panel.h"
 #include "command_bar.h"
+#include "curve_plots.h"
 #include "description_view.h"
-#include "flow_volume_plot.h"
 #include "help_pages.h"
 #include "help_window.h"
 #include "indices_view.h"
 #include "number_format.h"
-#include "picture_area.h"
 #include "region_picture.h"
-#include "run_clock.h"
 #include "run_status.h"
+#include "sliders_area.h"
 #include "slot_colours.h"
 #include "string_grid.h"
 #include "system_sound.h"
@@ -68,7 +68,7 @@ void MainWindow::ShowRunStarting() {
     AppState& s = *state_;
     SetCommandControlsEnabled(false);
     SelectSliderGroup(0);
-    ShowRegion(kForcePlainPicture, 0, 0);
+    airwayPanel_->ShowRegion(kForcePlainPicture, 0, 0);
     s.VolumeTime.VolumeTimeCursor = 1;
     DrawVolumeTimeStep(1);
     ShowIndices(0, false);
@@ -100,14 +100,9 @@ void MainWindow::SetCommandControlsEnabled(bool enabled) {
     commandBar_->SetCommandsEnabled(enabled);
     for (QAction* item : MainMenuItems())
         item->setEnabled(enabled);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             resultsTable, mainGroupPanel, middleGroupPanel, peripheralGroupPanel, lungsGroupPanel})
-        w->setEnabled(enabled);
-    if (enabled)
-        regionLabelTimer->start();
-    else
-        regionLabelTimer->stop();
-    state_->Region.SetLabelTimerEnabled(enabled);
+    resultsTable->setEnabled(enabled);
+    slidersArea_->SetPanelsEnabled(enabled);
+    airwayPanel_->SetLabelTimerEnabled(enabled);
     setEnabled(enabled);
 }
 
@@ -116,34 +111,20 @@ void MainWindow::SetCommandControlsEnabled(bool enabled) {
 // schematic of the live model is only composed and painted when the screen
 // can show a new frame, since the run lets no window events through.
 void MainWindow::ShowTracePoint() {
-    AppState& s = *state_;
-    breathlab::DrawVolumeTimeStep(s.VolumeTimeImage, s.VolumeTime, s.Session.History(), 1);
-    pendingSchematic_ = SchematicInputsFromModel(s.Session.Model());
+    curvePlots_->DrawLiveVolumeTimeStep(1);
+    airwayPanel_->QueueSchematic(SchematicInputsFromModel(state_->Session.Model()));
     if (livePictures_.FrameDue()) ShowLiveFrame();
-}
-
-// Paints a picture at once, or with the others of a batch.
-void MainWindow::PaintNow(QWidget* picture) {
-    if (batchPaint_)
-        picture->update();
-    else
-        picture->repaint();
 }
 
 // The live pictures as they are now, painted in one pass over the window.
 void MainWindow::ShowLiveFrame() {
-    AppState& s = *state_;
-    batchPaint_ = true;
-    if (pendingSchematic_) PaintSchematic(*pendingSchematic_);
-    pendingSchematic_.reset();
-    volumeTimePlot->SetPicture(s.VolumeTimeImage);
-    batchPaint_ = false;
-    Client->repaint(QRegion(airwayPicture->geometry()) + volumeTimePlot->geometry());
+    airwayPanel_->ComposeQueuedSchematic();
+    curvePlots_->ShowLiveVolumeTime();
+    Client->repaint(QRegion(airwayPanel_->PictureGeometry()) + curvePlots_->VolumeTimeGeometry());
 }
 
 void MainWindow::ShowRunClock() {
-    AppState& s = *state_;
-    DrawRunClock(s.VolumeTimeImage, s.Session.Model().DisplayTime);
+    curvePlots_->DrawRunClock(state_->Session.Model().DisplayTime);
     if (livePictures_.FrameDue()) ShowLiveFrame();
 }
 
@@ -214,24 +195,15 @@ void MainWindow::RepaintTables() {
 }
 
 void MainWindow::DrawFlowVolumePlot() {
-    AppState& s = *state_;
-    breathlab::DrawFlowVolumePlot(s.FlowVolumeImage, s.Session.Runs());
-    flowVolumePlot->SetPicture(s.FlowVolumeImage);
-    flowVolumePlot->repaint();
+    curvePlots_->DrawFlowVolumePlot();
 }
 
 void MainWindow::DrawVolumeTimeStep(int slot) {
-    AppState& s = *state_;
-    breathlab::DrawVolumeTimeStep(s.VolumeTimeImage, s.VolumeTime, s.Session.Runs().Slots, slot);
-    volumeTimePlot->SetPicture(s.VolumeTimeImage);
-    PaintNow(volumeTimePlot);
+    curvePlots_->DrawVolumeTimeStep(slot);
 }
 
 void MainWindow::RedrawVolumeTime() {
-    AppState& s = *state_;
-    breathlab::RedrawVolumeTime(s.VolumeTimeImage, s.VolumeTime, s.Session.Runs());
-    volumeTimePlot->SetPicture(s.VolumeTimeImage);
-    volumeTimePlot->repaint();
+    curvePlots_->RedrawVolumeTime();
 }
 
 // A parameter's or a run status's description, with a rule of dashes between

@@ -3,23 +3,21 @@
 // panel chooses which group of sliders may move.
 #include "main_window.h"
 
+#include "airway_panel.h"
 #include "description_view.h"
 #include "number_format.h"
-#include "picture_area.h"
+#include "sliders_area.h"
 #include "string_grid.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QSignalBlocker>
-#include <QSlider>
 #include <QTextEdit>
 
 using namespace breathlab;
 
 namespace {
 
-// The slider each column of scale labels belongs to.
-constexpr int kSliderOfScaleColumn[kScaleColumnCount] = {1, 2, 3, 5, 6, 7};
+// The region picture that a slider group's panel highlights, by group number
+// (kMainGroup .. kLungsGroup, kHiddenGroup for the hidden half of the MAIN frame).
+constexpr int kRegionOfGroup[] = {0, 2, 1, 3, 4, 5};
 
 } // namespace
 
@@ -27,8 +25,7 @@ void MainWindow::ConnectSliderBank() {
     AppState& s = *state_;
     SliderBankObserver observer;
     observer.PositionChanged = [this](int k, int position) {
-        const QSignalBlocker blocker(TrackBar(k));
-        TrackBar(k)->setValue(position);
+        slidersArea_->ShowPosition(k, position);
     };
     observer.SettingsCellChanged = [this](const SettingsCellUpdate& update) {
         AppState& st = *state_;
@@ -46,69 +43,19 @@ void MainWindow::ConnectSliderBank() {
     s.Sliders.SetObserver(std::move(observer));
 }
 
-void MainWindow::SliderMoved(int k) {
-    state_->Sliders.SetPosition(k, TrackBar(k)->value());
-}
-
-void MainWindow::OnMainResistanceSliderMoved() {
-    SliderMoved(1);
-}
-void MainWindow::OnDeadSpaceSliderMoved() {
-    SliderMoved(2);
-}
-void MainWindow::OnMiddleResistanceSliderMoved() {
-    SliderMoved(3);
-}
-void MainWindow::OnMiddleStiffnessSliderMoved() {
-    SliderMoved(4);
-}
-void MainWindow::OnPeripheralResistanceSliderMoved() {
-    SliderMoved(5);
-}
-void MainWindow::OnClosingCapacitySliderMoved() {
-    SliderMoved(6);
-}
-void MainWindow::OnLungSizeSliderMoved() {
-    SliderMoved(7);
-}
-void MainWindow::OnLungComplianceSliderMoved() {
-    SliderMoved(8);
-}
-void MainWindow::OnExpirationDepthSliderMoved() {
-    SliderMoved(9);
+QSlider* MainWindow::TrackBar(int k) const {
+    return slidersArea_->Slider(k);
 }
 
 void MainWindow::SelectSliderGroup(int n) {
-    const SliderGroupControls controls = state_->Sliders.SelectSliderGroup(n);
-    for (int k = 1; k <= 8; ++k)
-        TrackBar(k)->setEnabled(controls.SliderEnabled(k));
-    for (int c = 0; c < kScaleColumnCount; ++c)
-        for (QLabel* label : ScaleLabels[c])
-            label->setEnabled(controls.ScaleLabelsEnabled(kSliderOfScaleColumn[c]));
+    slidersArea_->ShowGroupControls(state_->Sliders.SelectSliderGroup(n));
 }
 
 // A panel selects its slider group and highlights its region in the picture,
 // with the region's name near the bottom of the picture.
-void MainWindow::PanelClick(int group, int region) {
+void MainWindow::PanelClick(int group) {
     SelectSliderGroup(group);
-    ShowRegion(region, airwayPicture->x() + airwayPicture->width() / 2,
-               airwayPicture->y() + airwayPicture->height() - 60);
-}
-
-void MainWindow::OnMainGroupClicked() {
-    PanelClick(1, 2);
-}
-void MainWindow::OnMiddleGroupClicked() {
-    PanelClick(3, 3);
-}
-void MainWindow::OnPeripheralGroupClicked() {
-    PanelClick(4, 4);
-}
-void MainWindow::OnLungsGroupClicked() {
-    PanelClick(5, 5);
-}
-void MainWindow::OnHiddenGroupClicked() {
-    PanelClick(2, 1);
+    airwayPanel_->ShowPanelRegion(kRegionOfGroup[group]);
 }
 
 void MainWindow::OnResetClicked() {
@@ -117,11 +64,4 @@ void MainWindow::OnResetClicked() {
 
 void MainWindow::OnResetAllClicked() {
     state_->Sliders.ResetAll();
-}
-
-// The lung selection box is kept for its looks: it always shows both lungs.
-void MainWindow::OnLungSelected(int) {
-    const QSignalBlocker blocker(lungSelector);
-    lungSelector->setCurrentIndex(0);
-    lungSelector->setCurrentText(tr("Both lungs"));
 }

@@ -3,19 +3,14 @@
 // and last the model's reset.
 #include "main_window.h"
 
+#include "airway_panel.h"
+#include "curve_plots.h"
 #include "data_files.h"
-#include "flow_volume_plot.h"
-#include "grid_file.h"
 #include "history_file.h"
-#include "hot_spot_grid.h"
-#include "jpeg_picture.h"
-#include "picture_area.h"
 #include "string_grid.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QMessageBox>
-#include <QTimer>
 
 using namespace breathlab;
 
@@ -54,7 +49,8 @@ void MainWindow::FormCreate() {
     setWindowTitle(tr("Varo e-breathlab "));
     s.SaveName = kDefaultSaveName;
     ApplyStartupLayout();
-    LoadHotSpotTable();
+    for (const QString& failure : airwayPanel_->LoadHotSpotTable(HotSpotTableToRead(s.Folders)))
+        ShowError(this, failure);
 
     // The default history: the reference and, usually, no stored runs. The
     // session's start-up also settles the model, which sets the parameter
@@ -71,70 +67,26 @@ void MainWindow::FormCreate() {
     ShowRunRow(kReferenceRow, 0);
     resultsTable->SetCurrentCell(0, 1);
 
-    // The plots are drawn at the screen's resolution, on the logical layout.
-    s.FlowVolumeImage = NewDeviceImage(flowVolumePlot->size(), devicePixelRatioF());
-    s.VolumeTimeImage = NewDeviceImage(volumeTimePlot->size(), devicePixelRatioF());
+    curvePlots_->CreateImages(devicePixelRatioF());
     DrawFlowVolumePlot();
     s.VolumeTime.VolumeTimeCursor = 1;
     DrawVolumeTimeStep(1);
 
-    LoadPictures();
+    for (const QString& failure : airwayPanel_->LoadPictures(s.Folders.Data, devicePixelRatioF()))
+        ShowError(this, failure);
+    RemoveScratchFile(s.Folders.Data);
     SelectSliderGroup(0);
     startupSucceeded_ = true;
 }
 
-void MainWindow::LoadHotSpotTable() {
-    if (auto failure = LoadHotSpotGrid(HotSpotTableToRead(state_->Folders), *hotSpotGrid))
-        ShowError(this, *failure);
-}
-
-void MainWindow::LoadPictures() {
-    AppState& s = *state_;
-    for (int k = 1; k <= kRegionPictureCount; ++k) {
-        const QString name = QString("datfiles1/F%1.dat").arg(k, 3, 10, QChar('0'));
-        DecodedPicture picture = LoadRegionPicture(DataPath(s, name));
-        if (!picture.Ok()) {
-            ShowError(this, picture.Error);
-            continue;
-        }
-        s.Pictures[k] = picture.Image;
-    }
-    RemoveScratchFile(s.Folders.Data);
-    DecodedPicture background = LoadJpegFile(DataPath(s, "datfiles1/tlo.dat"));
-    // The schematic is drawn over the background at every live trace point;
-    // stretched once to the picture's size here, it is only copied there.
-    if (background.Ok()) {
-        s.BackgroundPicture =
-            background.Image.scaled(airwayPicture->size() * devicePixelRatioF(),
-                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        s.BackgroundPicture.setDevicePixelRatio(devicePixelRatioF());
-    } else
-        ShowError(this, background.Error);
-    s.OffscreenBitmap = NewDeviceImage(airwayPicture->size(), devicePixelRatioF());
-    s.AirwayImage = NewDeviceImage(airwayPicture->size(), devicePixelRatioF());
-    s.AirwayImage.fill(Qt::white);
-    airwayPicture->SetPicture(s.AirwayImage);
-}
-
 void MainWindow::FormDestroy() {
     if (!startupSucceeded_) return;
-    // The hot-spot table is edited only while it is shown (through "tab").
-    if (hotSpotGrid->isVisible()) {
-        TextGrid grid(hotSpotGrid->ColCount(), hotSpotGrid->RowCount());
-        for (int row = 0; row < hotSpotGrid->RowCount(); ++row)
-            for (int col = 0; col < hotSpotGrid->ColCount(); ++col)
-                grid.SetCell(col, row, hotSpotGrid->Cell(col, row));
-        if (auto failure = SaveGridToFile(HotSpotTableToWrite(state_->Folders), grid))
-            ShowError(this, *failure);
-    }
+    if (auto failure = airwayPanel_->SaveShownHotSpotTable(HotSpotTableToWrite(state_->Folders)))
+        ShowError(this, *failure);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A replay runs inside its button's handler; it must end before the window goes.
     state_->Animation.StopRequested = true;
     QMainWindow::closeEvent(event);
-}
-
-void MainWindow::OnHotSpotTableToggled(bool checked) {
-    hotSpotGrid->setVisible(checked);
 }

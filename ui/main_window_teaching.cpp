@@ -8,7 +8,7 @@
 #include "export_dialog.h"
 #include "history_commands.h"
 #include "history_file.h"
-#include "picture_area.h"
+#include "curve_plots.h"
 #include "string_grid.h"
 #include "case_notes.h"
 #include "teaching_case.h"
@@ -55,8 +55,8 @@ void MainWindow::OnExportChosen() {
     // Twice the plots' screen size for the PNG: the figures keep the layout
     // the plots have in this window.
     FigureSizes sizes;
-    if (!flowVolumePlot->size().isEmpty()) sizes.FlowVolume = flowVolumePlot->size();
-    if (!volumeTimePlot->size().isEmpty()) sizes.VolumeTime = volumeTimePlot->size();
+    if (!curvePlots_->FlowVolumeSize().isEmpty()) sizes.FlowVolume = curvePlots_->FlowVolumeSize();
+    if (!curvePlots_->VolumeTimeSize().isEmpty()) sizes.VolumeTime = curvePlots_->VolumeTimeSize();
     ReportInfo info;
     info.Source = dataSourceLine->text().trimmed();
     const RunHistory& h = s.Session.Runs();

@@ -8,6 +8,12 @@ add_library(breathlab_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/frame_pacer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/control_placement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/command_bar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_controls.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/slider_group_panel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/hidden_slider_controls.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/sliders_area.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/airway_panel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/curve_plots.cpp
     ${CMAKE_CURRENT_LIST_DIR}/context_help.cpp
     ${CMAKE_CURRENT_LIST_DIR}/indices_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/system_sound.cpp

@@ -15,4 +15,10 @@ inline QFont WindowFont(int pixelSize) {
     return font;
 }
 
+inline QFont BoldWindowFont(int pixelSize) {
+    QFont bold = WindowFont(pixelSize);
+    bold.setBold(true);
+    return bold;
+}
+
 } // namespace breathlab

@@ -27,10 +27,12 @@
 
 #include "main_window.h"
 
+#include "airway_panel.h"
 #include "description_view.h"
 #include "picture_area.h"
 #include "plot_canvas.h"
 #include "presentation_mode.h"
+#include "sliders_area.h"
 #include "string_grid.h"
 #include "window_test_main.h"
 
@@ -121,30 +123,32 @@ void MainWindowTest::ButtonsAndLabelsCarryTheirTexts() {
     QCOMPARE(Named<QGroupBox>(form, "selectedRowBox")->title(), QString("Selected row"));
     QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
     QCOMPARE(form.bottomAnchor->text(), QString());
-    QCOMPARE(form.lungSelectorLabel->text(), QString("Both lungs"));
-    QCOMPARE(form.hotSpotTableBox->text(), QString("tab"));
-    QCOMPARE(form.CaptionMain->text(), QString("MAIN"));
-    QCOMPARE(form.CaptionMiddle->text(), QString("MIDDLE"));
-    QCOMPARE(form.CaptionPeripheral->text(), QString("PERIPHERAL"));
-    QCOMPARE(form.CaptionLungs->text(), QString("LUNGS"));
-    QVERIFY(form.CaptionMain->font().bold());
+    QCOMPARE(Named<QLabel>(form, "lungSelectorLabel")->text(), QString("Both lungs"));
+    QCOMPARE(Named<QCheckBox>(form, "hotSpotTableBox")->text(), QString("tab"));
+    QCOMPARE(Named<QLabel>(form, "MainCaption")->text(), QString("MAIN"));
+    QCOMPARE(Named<QLabel>(form, "MiddleCaption")->text(), QString("MIDDLE"));
+    QCOMPARE(Named<QLabel>(form, "PeripheralCaption")->text(), QString("PERIPHERAL"));
+    QCOMPARE(Named<QLabel>(form, "LungsCaption")->text(), QString("LUNGS"));
+    QVERIFY(Named<QLabel>(form, "MainCaption")->font().bold());
 
     using namespace breathlab;
-    QCOMPARE(form.Titles[kTitleMiddleR]->text(), QString(" R(1/lumen)"));
-    QCOMPARE(form.Titles[kTitlePeripheralR]->text(), QString(" R(1/lumen)"));
-    QCOMPARE(form.Titles[kTitleCCC]->text(), QString("CCC"));
-    QCOMPARE(form.Titles[kTitleStiff]->text(), QString("Stiff"));
-    QCOMPARE(form.ScaleLabels[kScaleMiddleR][4]->text(), QString("1600 (v. heavy)"));
-    QCOMPARE(form.ScaleLabels[kScaleMainR][4]->text(), QString("800%"));
-    QCOMPARE(form.ScaleLabels[kScaleCCC][2]->text(), QString("150%"));
-    QCOMPARE(form.ScaleLabels[kScaleLungs][1]->text(), QString("75%"));
-    QCOMPARE(form.LabelExpirationDepth->text(), QString("expiration deepness"));
-    QCOMPARE(form.LabelDepthMax->text(), QString("400 %"));
-    QCOMPARE(form.lungSelector->count(), 3);
-    QCOMPARE(form.lungSelector->itemText(2), QString("Right lung"));
+    const SlidersArea& sliders = *Named<SlidersArea>(form, "slidersArea");
+    QCOMPARE(Named<QLabel>(form, "MiddleTitle")->text(), QString(" R(1/lumen)"));
+    QCOMPARE(Named<QLabel>(form, "PeripheralTitle")->text(), QString(" R(1/lumen)"));
+    QCOMPARE(Named<QLabel>(form, "CCCTitle")->text(), QString("CCC"));
+    QCOMPARE(Named<QLabel>(form, "StiffTitle")->text(), QString("Stiff"));
+    QCOMPARE(sliders.ScaleLabel(kScaleMiddleR, 4)->text(), QString("1600 (v. heavy)"));
+    QCOMPARE(sliders.ScaleLabel(kScaleMainR, 4)->text(), QString("800%"));
+    QCOMPARE(sliders.ScaleLabel(kScaleCCC, 2)->text(), QString("150%"));
+    QCOMPARE(sliders.ScaleLabel(kScaleLungs, 1)->text(), QString("75%"));
+    QCOMPARE(Named<QLabel>(form, "LabelExpirationDepth")->text(), QString("expiration deepness"));
+    QCOMPARE(Named<QLabel>(form, "LabelDepthMax")->text(), QString("400 %"));
+    QCOMPARE(Named<QComboBox>(form, "lungSelector")->count(), 3);
+    QCOMPARE(Named<QComboBox>(form, "lungSelector")->itemText(2), QString("Right lung"));
     // Each scale label lives in the panel of its slider, so it moves with it.
-    QCOMPARE(form.ScaleLabels[kScalePeripheralR][0]->parentWidget(), form.peripheralGroupPanel);
-    QCOMPARE(form.ScaleLabels[kScaleLungs][0]->parentWidget(), form.lungsGroupPanel);
+    QCOMPARE(sliders.ScaleLabel(kScalePeripheralR, 0)->parentWidget(),
+             Named(form, "peripheralGroupPanel"));
+    QCOMPARE(sliders.ScaleLabel(kScaleLungs, 0)->parentWidget(), Named(form, "lungsGroupPanel"));
     QCOMPARE(form.dataSourceLine->parentWidget(), form.lowerPanel);
 }
 
@@ -189,14 +193,15 @@ void MainWindowTest::HolderControlsStayHidden() {
     MainWindow form;
     form.show();
     for (QWidget* hidden : std::initializer_list<QWidget*>{
-             form.hotSpotGrid, form.lungSelector, form.expirationDepthSlider,
-             form.expirationDepthColumn, form.middleStiffnessSlider, form.hiddenGroupPanel,
-             Named(form, "resetAllButton"), Named(form, "settingsButton"), form.lungSelectorLabel,
-             form.regionLabel, form.hotSpotTableBox, form.Titles[breathlab::kTitleStiff]})
+             Named(form, "hotSpotGrid"), Named(form, "lungSelector"), Named(form, "expirationDepthSlider"),
+             form.expirationDepthColumn, Named(form, "middleStiffnessSlider"),
+             Named(form, "hiddenGroupPanel"), Named(form, "resetAllButton"),
+             Named(form, "settingsButton"), Named(form, "lungSelectorLabel"), Named(form, "regionLabel"),
+             Named(form, "hotSpotTableBox"), Named(form, "StiffTitle")})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
     for (QWidget* shown : std::initializer_list<QWidget*>{
-             form.airwayPicture, Named<StringGrid>(form, "indicesTable"), form.resultsTable,
-             form.lowerPanel, form.mainGroupPanel, form.mainResistanceSlider,
+             Named(form, "airwayPicture"), Named<StringGrid>(form, "indicesTable"), form.resultsTable,
+             form.lowerPanel, Named(form, "mainGroupPanel"), Named(form, "mainResistanceSlider"),
              Named(form, "startButton"), Named(form, "selectedRowBox"), form.descriptionBox,
              form.dataSourceLine})
         QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
@@ -215,22 +220,24 @@ void MainWindowTest::TablesAndTimerAreSetUp() {
     QCOMPARE(form.resultsTable->Col(), 0);
     QCOMPARE(form.resultsTable->Row(), 1); // start-up selects the first run row
     QCOMPARE(form.expirationDepthColumn->ColCount(), 1);
-    QCOMPARE(form.hotSpotGrid->ColCount(), 5);
-    QVERIFY(form.hotSpotGrid->RowCount() >= 40); // grows to the shipped hot-spot table
-    QCOMPARE(form.regionLabelTimer->interval(), 2000);
+    QCOMPARE(Named<StringGrid>(form, "hotSpotGrid")->ColCount(), 5);
+    // grows to the shipped hot-spot table
+    QVERIFY(Named<StringGrid>(form, "hotSpotGrid")->RowCount() >= 40);
+    QCOMPARE(Named<QTimer>(form, "regionLabelTimer")->interval(), 2000);
     QVERIFY(form.descriptionBox->isReadOnly());
-    QCOMPARE(form.airwayPicture->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(Named(form, "airwayPicture")->cursor().shape(), Qt::PointingHandCursor);
 }
 
 void MainWindowTest::LayoutIsAppliedToTheControls() {
     MainWindow form;
     const breathlab::StartupLayout& L = form.Layout();
-    QCOMPARE(form.airwayPicture->geometry(), QRect(L.airwayPicture.Left, L.airwayPicture.Top,
-                                                   L.airwayPicture.Width, L.airwayPicture.Height));
+    QCOMPARE(Named(form, "airwayPicture")->geometry(),
+             QRect(L.airwayPicture.Left, L.airwayPicture.Top, L.airwayPicture.Width,
+                   L.airwayPicture.Height));
     QCOMPARE(
         Named(form, "startButton")->geometry(),
         QRect(L.startButton.Left, L.startButton.Top, L.startButton.Width, L.startButton.Height));
-    QCOMPARE(form.middleResistanceSlider->geometry().left(), L.TrackBars[2].Left);
+    QCOMPARE(Named(form, "middleResistanceSlider")->geometry().left(), L.TrackBars[2].Left);
     QCOMPARE(form.resultsTable->ColWidth(2), 15);
     QCOMPARE(form.resultsTable->RowHeight(), L.ResultsTableGrid.RowHeight);
     QCOMPARE(Named<StringGrid>(form, "indicesTable")->ColWidth(0), L.IndicesTableGrid.ColWidths[0]);
@@ -295,18 +302,6 @@ void MainWindowTest::TablesStayReadableWhileTheWindowIsDisabled() {
     QCOMPARE(DarkPixels(CellPixels(Named<StringGrid>(form, "indicesTable"), 2, 0)), headerDark);
 }
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-  public:
-    int Paints = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++Paints;
-        return false;
-    }
-};
-
 // A window that nobody touches paints a few times and then rests: a repaint
 // that schedules another one would keep a classroom laptop's processor busy
 // for as long as the program is open.
@@ -316,7 +311,7 @@ void MainWindowTest::AnIdleWindowStopsPainting() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::qWait(300);
     PaintCounter counter;
-    form.airwayPicture->installEventFilter(&counter);
+    Named(form, "airwayPicture")->installEventFilter(&counter);
     QTest::qWait(1000);
     QVERIFY2(counter.Paints < 5, qPrintable(QString::number(counter.Paints) + " paints in 1 s"));
 }
@@ -343,8 +338,9 @@ void MainWindowTest::DescriptionShowsItsTopAndItsRuleFitsOneLine() {
     MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.OnMiddleGroupClicked();
-    form.middleResistanceSlider->setValue(300); // the middle resistance's description
+    QTest::mouseClick(Named(form, "middleGroupPanel"), Qt::LeftButton, {}, QPoint(2, 2));
+    // The middle resistance's description.
+    Named<QSlider>(form, "middleResistanceSlider")->setValue(300);
     QTextDocument* text = form.descriptionBox->document();
     text->setTextWidth(form.descriptionBox->viewport()->width());
     QApplication::processEvents();
@@ -397,14 +393,14 @@ void MainWindowTest::LeftClickOnAScaleLabelSelectsItsGroup() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     using namespace breathlab;
-    QLabel* label = form.ScaleLabels[kScaleCCC][2];
+    QLabel* label = Named<SlidersArea>(form, "slidersArea")->ScaleLabel(kScaleCCC, 2);
     QVERIFY(!label->isEnabled());
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(form.State().Session.Parameters().SliderGroup, 4);
-    QVERIFY(form.closingCapacitySlider->isEnabled());
-    QTest::mouseClick(form.Titles[kTitleSize], Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(Named(form, "closingCapacitySlider")->isEnabled());
+    QTest::mouseClick(Named(form, "SizeTitle"), Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(form.State().Session.Parameters().SliderGroup, 5);
-    QVERIFY(!form.closingCapacitySlider->isEnabled());
+    QVERIFY(!Named(form, "closingCapacitySlider")->isEnabled());
 }
 
 namespace {
@@ -491,10 +487,13 @@ void CheckGrid(QStringList& problems, StringGrid* grid,
 // Controls that the window puts on top of each other on purpose: the grey
 // background under the lower half, the frames under their slider panels.
 bool MayOverlap(const MainWindow& form, const QWidget* a, const QWidget* b) {
-    for (const QWidget* background : {form.lowerPanel, form.airwayGroupsFrame, form.lungGroupFrame})
+    for (const QWidget* background :
+         {static_cast<QWidget*>(form.lowerPanel), Named(form, "airwayGroupsFrame"),
+          Named(form, "lungGroupFrame")})
         if (a == background || b == background) return true;
     // The region-name label stands over the picture and may reach past it.
-    if (a == form.regionLabel || b == form.regionLabel) return true;
+    const QWidget* regionLabel = Named(form, "regionLabel");
+    if (a == regionLabel || b == regionLabel) return true;
     return a->isAncestorOf(b) || b->isAncestorOf(a);
 }
 
@@ -585,8 +584,9 @@ void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
     form.SetPresentationMode(presentation);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.OnLungsGroupClicked(); // the region-name label " lungs " over the picture
-    QVERIFY(form.regionLabel->isVisible());
+    // The region-name label " lungs " over the picture.
+    QTest::mouseClick(Named(form, "lungsGroupPanel"), Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(Named(form, "regionLabel")->isVisible());
     QApplication::processEvents();
     QStringList problems;
     CheckTexts(problems, form);
@@ -676,7 +676,7 @@ void MainWindowTest::ScaleLabelsStandLevelWithTheThumb() {
             option.upsideDown = false;
             const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option,
                                                                  QStyle::SC_SliderHandle, slider);
-            QLabel* label = form.ScaleLabels[c][i];
+            QLabel* label = Named<SlidersArea>(form, "slidersArea")->ScaleLabel(c, i);
             const int thumb = slider->y() + handle.center().y();
             const int labelCentre = label->y() + label->height() / 2;
             QVERIFY2(std::abs(thumb - labelCentre) <= 1,
@@ -697,19 +697,17 @@ void MainWindowTest::PicturesAreDrawnAtTheDeviceResolution() {
     MainWindow form;
     const qreal ratio = form.devicePixelRatioF();
     if (ratio == 1.0) QSKIP("needs a device pixel ratio above 1 (QT_SCALE_FACTOR=2)");
-    breathlab::AppState& s = form.State();
-    const std::pair<const QImage*, QWidget*> pictures[] = {
-        {&s.FlowVolumeImage, form.flowVolumePlot},
-        {&s.VolumeTimeImage, form.volumeTimePlot},
-        {&s.AirwayImage, form.airwayPicture},
-    };
-    for (const auto& [image, area] : pictures) {
-        QCOMPARE(image->devicePixelRatio(), ratio);
-        QCOMPARE(image->size(), area->size() * ratio);
+    // Before the window is first painted the airway picture shows the
+    // schematic's image, still blank.
+    for (const char* name : {"flowVolumePlot", "volumeTimePlot", "airwayPicture"}) {
+        const auto* area = Named<PictureArea>(form, name);
+        QCOMPARE(area->Picture().devicePixelRatio(), ratio);
+        QCOMPARE(area->Picture().size(), area->size() * ratio);
     }
-    QCOMPARE(s.BackgroundPicture.size(), form.airwayPicture->size() * ratio);
+    QCOMPARE(Named<AirwayPanel>(form, "airwayPanel")->Background().size(),
+             Named(form, "airwayPicture")->size() * ratio);
     // The plot keeps its logical layout: its axes span the same share of it.
-    const QImage& plot = s.FlowVolumeImage;
+    const QImage& plot = Named<PictureArea>(form, "flowVolumePlot")->Picture();
     QCOMPARE(plot.pixelColor(plot.width() / 2, qRound(plot.height() * 0.72)), QColor(Qt::black));
 }
 

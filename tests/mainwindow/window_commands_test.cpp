@@ -9,8 +9,10 @@
 #include "help_pages.h"
 #include "main_window.h"
 
+#include "airway_panel.h"
 #include "description_view.h"
 #include "picture_area.h"
+#include "sliders_area.h"
 #include "string_grid.h"
 #include "window_test_main.h"
 
@@ -34,13 +36,6 @@ const QString& Cell(MainWindow& form, int row, int col) {
     return form.State().Indices.Cells[row][col];
 }
 
-bool HasColour(const QImage& image, QColor colour) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour) return true;
-    return false;
-}
-
 } // namespace
 
 void WindowCommandsTest::StartUpShowsTheReferenceAlone() {
@@ -56,12 +51,15 @@ void WindowCommandsTest::StartUpShowsTheReferenceAlone() {
     QCOMPARE(s.Results.Cells[0][0], QString("   100"));
     QCOMPARE(s.Results.Cells[4][9], QString("   100"));
     QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
-    QVERIFY(!s.Pictures[1].isNull());
-    QVERIFY(!form.airwayPicture->Picture().isNull());
+    const auto* picture = Named<PictureArea>(form, "airwayPicture");
+    QVERIFY(!picture->Picture().isNull());
+    // The plain region picture was read: forced onto the picture, it is shown.
+    Named<AirwayPanel>(form, "airwayPanel")->ShowRegion(kForcePlainPicture, 0, 0);
+    QVERIFY(!picture->Picture().isNull());
     for (int k = 1; k <= 8; ++k)
         QVERIFY(!form.TrackBar(k)->isEnabled()); // no group selected
     // The reference's curve is drawn in black on the flow-volume plot.
-    QVERIFY(HasColour(s.FlowVolumeImage, Qt::black));
+    QVERIFY(HasColour(Named<PictureArea>(form, "flowVolumePlot")->Picture(), Qt::black));
 }
 
 void WindowCommandsTest::StartRunsAndListsTheNewRun() {
@@ -82,16 +80,17 @@ void WindowCommandsTest::StartRunsAndListsTheNewRun() {
     QCOMPARE(Cell(form, 11, 2), QString()); // FET has no reference value
     QCOMPARE(s.Results.Cells[1][0], QString("   100"));
     // The live curve of the new run stays on the volume-time plot in its colour.
-    QVERIFY(HasColour(s.VolumeTimeImage, QColor(255, 0, 0)));
+    QVERIFY(HasColour(Named<PictureArea>(form, "volumeTimePlot")->Picture(), QColor(255, 0, 0)));
     QVERIFY(form.descriptionBox->toPlainText().size() > 10); // the status text of the run
 }
 
 void WindowCommandsTest::UseAsReferenceAndDeleteRewriteTheHistory() {
     MainWindow form;
     AppState& s = form.State();
-    form.OnMainGroupClicked(); // the MAIN group
-    QVERIFY(form.mainResistanceSlider->isEnabled());
-    form.mainResistanceSlider->setValue(300); // 200 % main airway resistance
+    QTest::mouseClick(Named(form, "mainGroupPanel"), Qt::LeftButton, {}, QPoint(2, 2));
+    auto* mainResistance = Named<QSlider>(form, "mainResistanceSlider");
+    QVERIFY(mainResistance->isEnabled());
+    mainResistance->setValue(300); // 200 % main airway resistance
     QCOMPARE(s.Session.Parameters().At(kBothLungs, 1), 200.0);
     QCOMPARE(s.Results.Cells[0][0], QString("   200"));
     form.OnStartClicked();
@@ -155,10 +154,12 @@ void WindowCommandsTest::EveryHelpControlIsAControlOfTheWindow() {
     for (const ContextHelpControl& control : ContextHelpControls())
         QVERIFY2(form.findChild<QWidget*>(control.ControlName), control.ControlName);
     // The middle resistance's last label and the CCC labels fall back to the general page.
-    QCOMPARE(ContextHelpPage(form.ScaleLabels[kScaleMiddleR][4]->objectName()), kGeneralHelpPage);
-    QCOMPARE(ContextHelpPage(form.ScaleLabels[kScaleMiddleR][0]->objectName()),
+    const SlidersArea& sliders = *Named<SlidersArea>(form, "slidersArea");
+    QCOMPARE(ContextHelpPage(sliders.ScaleLabel(kScaleMiddleR, 4)->objectName()), kGeneralHelpPage);
+    QCOMPARE(ContextHelpPage(sliders.ScaleLabel(kScaleMiddleR, 0)->objectName()),
              QString("H0002.rtf"));
-    QCOMPARE(ContextHelpPage(form.peripheralGroupPanel->objectName()), QString("H0003.rtf"));
+    QCOMPARE(ContextHelpPage(Named(form, "peripheralGroupPanel")->objectName()),
+             QString("H0003.rtf"));
 }
 
 BREATHLAB_WINDOW_TEST_MAIN(WindowCommandsTest)

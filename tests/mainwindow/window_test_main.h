@@ -2,10 +2,12 @@
 // keeps its single-instance lock in a runtime folder of its own, so that a
 // window test running beside it never finds the program "running", and its
 // settings in a folder of its own rather than the user's. The window is
-// measured in the font the program sets up at start-up.
+// measured in the font the program sets up at start-up. Beside it, the few
+// helpers the window's tests share.
 #pragma once
 
 #include <QApplication>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +18,26 @@ template <class Control = QWidget> Control* Named(const QObject& window, const c
     if (!control) qFatal("no control named %s", name);
     return control;
 }
+
+// Whether a picture holds a pixel of exactly this colour anywhere.
+inline bool HasColour(const QImage& image, QColor colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour) return true;
+    return false;
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+  public:
+    int Paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++Paints;
+        return false;
+    }
+};
 
 #include "program_font.h"
 
