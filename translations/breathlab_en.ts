@@ -528,6 +528,13 @@
     </message>
 </context>
 <context>
+    <name>LowerPanel</name>
+    <message>
+        <source>Data from file:  Standard</source>
+        <translation>Data from file:  Standard</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>R</source>
@@ -614,58 +621,6 @@
         <translation>125%</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Save as</translation>
-    </message>
-    <message>
-        <source>ref.Default</source>
-        <translation>ref.Default</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Delete selected row</source>
-        <translation>Delete selected row</translation>
-    </message>
-    <message>
-        <source>Use as reference</source>
-        <translation>Use as reference</translation>
-    </message>
-    <message>
-        <source>Settins</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Pomoc</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Data from file:  Standard</source>
-        <translation>Data from file:  Standard</translation>
-    </message>
-    <message>
         <source>MAIN</source>
         <translation>MAIN</translation>
     </message>
@@ -720,26 +675,6 @@
     <message>
         <source>Varo e-breathlab </source>
         <translation>Varo e-breathlab </translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Export...</translation>
-    </message>
-    <message>
-        <source>Cases</source>
-        <translation>Cases</translation>
-    </message>
-    <message>
-        <source>Exercise</source>
-        <translation>Exercise</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Presentation</source>
-        <translation>Presentation</translation>
     </message>
     <message>
         <source>The case file %1 holds no run.</source>
@@ -818,6 +753,25 @@
     <message>
         <source>breathlab report</source>
         <translation>breathlab report</translation>
+    </message>
+</context>
+<context>
+    <name>RunsTableView</name>
+    <message>
+        <source>Delete selected row</source>
+        <translation>Delete selected row</translation>
+    </message>
+    <message>
+        <source>Use as reference</source>
+        <translation>Use as reference</translation>
+    </message>
+    <message>
+        <source>Settins</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
@@ -907,6 +861,61 @@
     <message>
         <source>Vol (l)</source>
         <translation>Vol (l)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>ref.Default</source>
+        <translation>ref.Default</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentation</translation>
     </message>
 </context>
 </TS>

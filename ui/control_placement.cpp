@@ -1,5 +1,7 @@
 #include "control_placement.h"
 
+#include "string_grid.h"
+
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +19,12 @@ void PlaceControl(QWidget* widget, const ControlRect& rect) {
     if (const auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
         place.setSize(place.size().expandedTo(label->sizeHint()));
     widget->setGeometry(place);
+}
+
+void ApplyGridMetrics(StringGrid& grid, const GridMetrics& metrics) {
+    for (int c = 0; c < metrics.ColCount; ++c)
+        grid.SetColWidth(c, metrics.ColWidths[c]);
+    grid.SetRowHeight(metrics.RowHeight);
 }
 
 TextSize ButtonFit(const QPushButton* button) {

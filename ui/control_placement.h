@@ -7,10 +7,14 @@
 class QGroupBox;
 class QPushButton;
 class QWidget;
+class StringGrid;
 
 // Labels size themselves to their text: the scaled design size can fall a
 // pixel or two short of the text in the scaled font.
 void PlaceControl(QWidget* widget, const breathlab::ControlRect& rect);
+
+// The column widths and the common row height the layout gave a grid.
+void ApplyGridMetrics(StringGrid& grid, const breathlab::GridMetrics& metrics);
 
 // The size a button needs to show its text whole in its font: the text and
 // the margins the style keeps around a button's contents.

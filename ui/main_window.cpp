@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -22,11 +21,14 @@
 #include "context_help.h"
 #include "description_view.h"
 #include "indices_view.h"
+#include "lower_panel.h"
 #include "picture_area.h"
 #include "program_icon.h"
+#include "runs_table_view.h"
 #include "slider_table.h"
 #include "slot_colours.h"
 #include "string_grid.h"
+#include "window_actions.h"
 #include "window_font.h"
 
 using namespace breathlab;
@@ -34,10 +36,7 @@ using namespace breathlab;
 namespace {
 
 // The window's own colours; the tables' colours are the slot colours' neighbours.
-const QColor kGrey(128, 128, 128);
-const QColor kLime(0, 255, 0);
 const QColor kButtonFace(240, 240, 240);
-const QColor kMenuColour(240, 240, 240);
 
 const char* const kTitleTexts[kSliderTitleCount] = {
     QT_TRANSLATE_NOOP("MainWindow", "R"),           QT_TRANSLATE_NOOP("MainWindow", "VDc"),
@@ -148,45 +147,9 @@ MainWindow::~MainWindow() {
     FormDestroy();
 }
 
-QList<QAction*> MainWindow::MainMenuItems() const {
-    return {fileMenu->menuAction(),
-            defaultReferenceAction,
-            helpAction,
-            aboutAction,
-            quitAction,
-            casesAction,
-            exerciseAction};
-}
-
 void MainWindow::CreateMenus() {
-    fileMenu = menuBar()->addMenu(tr("File"));
-    fileMenu->setObjectName("fileMenu");
-    openAction = fileMenu->addAction(tr("Open"));
-    saveAction = fileMenu->addAction(tr("Save"));
-    saveAsAction = fileMenu->addAction(tr("Save as"));
-    defaultReferenceAction = menuBar()->addAction(tr("ref.Default"));
-    helpAction = menuBar()->addAction(tr("Help"));
-    aboutAction = menuBar()->addAction(tr("About"));
-    quitAction = menuBar()->addAction(tr("Quit"));
-    openAction->setObjectName("openAction");
-    saveAction->setObjectName("saveAction");
-    saveAsAction->setObjectName("saveAsAction");
-    defaultReferenceAction->setObjectName("defaultReferenceAction");
-    helpAction->setObjectName("helpAction");
-    aboutAction->setObjectName("aboutAction");
-    quitAction->setObjectName("quitAction");
-
-    resultsRowMenu = new QMenu(this);
-    resultsRowMenu->setObjectName("resultsRowMenu");
-    deleteRowAction = resultsRowMenu->addAction(tr("Delete selected row"));
-    useAsReferenceAction = resultsRowMenu->addAction(tr("Use as reference"));
-    rowSettingsAction = resultsRowMenu->addAction(tr("Settins"));
-    rowHelpAction = resultsRowMenu->addAction(tr("Pomoc"));
-    deleteRowAction->setObjectName("deleteRowAction");
-    useAsReferenceAction->setObjectName("useAsReferenceAction");
-    rowSettingsAction->setObjectName("rowSettingsAction");
-    rowHelpAction->setObjectName("rowHelpAction");
-    CreateTeachingMenus();
+    actions_ = new WindowActions(menuBar());
+    FollowPresentationMenu();
 }
 
 void MainWindow::CreateUpperHalf() {
@@ -202,24 +165,17 @@ void MainWindow::CreateUpperHalf() {
 }
 
 void MainWindow::CreateLowerHalf() {
-    lowerPanel = NewPanel("lowerPanel", Client, kGrey);
-    lowerPanel->setFrameStyle(QFrame::NoFrame);
-    dataSourceLine = NewLabel("dataSourceLine", tr("Data from file:  Standard"), lowerPanel);
-    QPalette lime = dataSourceLine->palette();
-    lime.setColor(QPalette::WindowText, kLime);
-    dataSourceLine->setPalette(lime);
+    lowerPanel_ = new LowerPanel(Client);
 
     CreateSliderPanels();
     CreateSliders();
     CreateSliderLabels();
     CreateButtons();
 
-    resultsTable = NewGrid("resultsTable", 11, kResultsTableRows, Client);
-    resultsTable->SetColor(kMenuColour);
+    runsTable_ = new RunsTableView(state_->Results, *state_->History, Client);
     descriptionBox = new DescriptionView(Client);
     Fill(descriptionBox, kSilver);
     Fill(descriptionBox->viewport(), kSilver);
-    bottomAnchor = NewLabel("bottomAnchor", "", Client);
 }
 
 void MainWindow::CreateSliderPanels() {
@@ -319,9 +275,6 @@ void MainWindow::CreateButtons() {
 }
 
 void MainWindow::CreateHiddenControls() {
-    expirationDepthColumn = NewGrid("expirationDepthColumn", 1, kResultsTableRows, Client);
-    expirationDepthColumn->SetColor(kMenuColour);
-    expirationDepthColumn->hide();
     hotSpotGrid = NewGrid("hotSpotGrid", 5, 40, Client);
     hotSpotGrid->SetFixedRows(1);
     hotSpotGrid->hide();
@@ -366,27 +319,24 @@ void MainWindow::ConnectHandlers() {
     connect(commandBar_, &CommandBar::pauseClicked, this, &MainWindow::OnPauseClicked);
     connect(commandBar_, &CommandBar::speedClicked, this, &MainWindow::OnAnimationSpeedClicked);
 
-    connect(deleteRowAction, &QAction::triggered, this, &MainWindow::OnDeleteRowChosen);
-    connect(useAsReferenceAction, &QAction::triggered, this, &MainWindow::OnUseAsReferenceChosen);
-    connect(rowSettingsAction, &QAction::triggered, this, &MainWindow::OnRowSettingsChosen);
-    connect(rowHelpAction, &QAction::triggered, this, &MainWindow::OnRowHelpChosen);
-    connect(openAction, &QAction::triggered, this, &MainWindow::OnOpenChosen);
-    connect(saveAction, &QAction::triggered, this, &MainWindow::OnSaveChosen);
-    connect(saveAsAction, &QAction::triggered, this, &MainWindow::OnSaveAsChosen);
-    connect(defaultReferenceAction, &QAction::triggered, this,
+    connect(runsTable_, &RunsTableView::deleteRequested, this, &MainWindow::OnDeleteRowChosen);
+    connect(runsTable_, &RunsTableView::useAsReferenceRequested, this,
+            &MainWindow::OnUseAsReferenceChosen);
+    connect(runsTable_, &RunsTableView::settingsRequested, this, &MainWindow::OnRowSettingsChosen);
+    connect(runsTable_, &RunsTableView::helpRequested, this, &MainWindow::OnRowHelpChosen);
+    connect(actions_, &WindowActions::openChosen, this, &MainWindow::OnOpenChosen);
+    connect(actions_, &WindowActions::saveChosen, this, &MainWindow::OnSaveChosen);
+    connect(actions_, &WindowActions::saveAsChosen, this, &MainWindow::OnSaveAsChosen);
+    connect(actions_, &WindowActions::defaultReferenceChosen, this,
             &MainWindow::OnDefaultReferenceChosen);
-    connect(helpAction, &QAction::triggered, this, &MainWindow::OnHelpChosen);
-    connect(aboutAction, &QAction::triggered, this, &MainWindow::OnAboutChosen);
-    connect(quitAction, &QAction::triggered, this, &MainWindow::OnQuitChosen);
+    connect(actions_, &WindowActions::helpChosen, this, &MainWindow::OnHelpChosen);
+    connect(actions_, &WindowActions::aboutChosen, this, &MainWindow::OnAboutChosen);
+    connect(actions_, &WindowActions::quitChosen, this, &MainWindow::OnQuitChosen);
+    connect(actions_, &WindowActions::exportChosen, this, &MainWindow::OnExportChosen);
+    connect(actions_, &WindowActions::casesChosen, this, &MainWindow::OnCasesChosen);
+    connect(actions_, &WindowActions::exerciseChosen, this, &MainWindow::OnExerciseChosen);
 
-    for (StringGrid* grid : {resultsTable, expirationDepthColumn}) {
-        connect(grid, &StringGrid::DrawCell, this,
-                [this, grid](QPainter* painter, int col, int row, const QRect& rect) {
-                    DrawResultsCell(grid, painter, col, row, rect);
-                });
-    }
-    connect(resultsTable, &StringGrid::SelectCell, this, &MainWindow::OnResultsRowClicked);
-    connect(resultsTable, &StringGrid::MouseDown, this, &MainWindow::OnResultsTableMouseDown);
+    connect(runsTable_, &RunsTableView::rowSelected, this, &MainWindow::OnResultsRowClicked);
 
     connect(airwayPicture, &PictureArea::MouseMoved, this, &MainWindow::OnAirwayPictureMouseMove);
     connect(airwayPicture, &PictureArea::MouseDown, this, &MainWindow::OnAirwayPictureMouseDown);
@@ -445,11 +395,8 @@ void MainWindow::WatchMouse() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Client) {
-        if (event->type() == QEvent::Resize && laidOut_) {
-            // bottomAnchor is anchored to the bottom edge.
-            bottomAnchor->move(layout_.bottomAnchor.Left,
-                               layout_.bottomAnchor.Top + Client->height() - startupClientHeight_);
-        }
+        if (event->type() == QEvent::Resize && laidOut_)
+            lowerPanel_->FollowClientHeight(Client->height() - startupClientHeight_);
         if (event->type() == QEvent::Paint) FormPaint();
         return false;
     }

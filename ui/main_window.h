@@ -24,13 +24,11 @@ struct TeachingCase;
 class DescriptionView;
 class PictureArea;
 class StringGrid;
-class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QSlider;
 class QTextEdit;
@@ -41,6 +39,9 @@ class CommandBar;
 class ContextHelp;
 class IndicesView;
 class HelpWindow;
+class LowerPanel;
+class RunsTableView;
+class WindowActions;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -52,7 +53,8 @@ class MainWindow : public QMainWindow {
 
     // Places every control from the client size the maximized window will
     // have; runs once, from FormCreate. Later resizing leaves the controls
-    // where they are, except bottomAnchor, which keeps its distance to the bottom.
+    // where they are, except the lower panel's bottom anchor, which keeps its
+    // distance to the bottom.
     void ApplyStartupLayout();
     // The same for a screen of the given size and available area; the window
     // is laid out as it would be there (its fonts included).
@@ -77,9 +79,6 @@ class MainWindow : public QMainWindow {
 
     // The nine sliders by number, 1 (mainResistanceSlider) .. 9 (expirationDepthSlider).
     QSlider* TrackBar(int k) const { return trackBars_[k - 1]; }
-    // "File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise":
-    // the items that a run disables and enables again.
-    QList<QAction*> MainMenuItems() const;
 
     // The client area; every position of the layout is relative to it.
     QWidget* Client = nullptr;
@@ -87,13 +86,8 @@ class MainWindow : public QMainWindow {
     PictureArea* airwayPicture = nullptr;        // airway picture and its hot spots
     PictureArea* flowVolumePlot = nullptr;       // flow-volume plot
     PictureArea* volumeTimePlot = nullptr;       // volume-time plot
-    StringGrid* resultsTable = nullptr;          // results table
-    StringGrid* expirationDepthColumn = nullptr; // hidden: expiration depth of each results row
     StringGrid* hotSpotGrid = nullptr;           // hidden: hot-spot table
 
-    QFrame* lowerPanel = nullptr;        // grey rounded background of the lower half
-    QLabel* dataSourceLine = nullptr;    // data-source line, inside lowerPanel
-    QLabel* bottomAnchor = nullptr;      // empty, anchored to the bottom
     QFrame* airwayGroupsFrame = nullptr; // frame of the three airway groups
     QFrame* lungGroupFrame = nullptr;    // frame of the lung group
     QFrame* mainGroupPanel = nullptr;    // MAIN: mainResistanceSlider
@@ -132,25 +126,6 @@ class MainWindow : public QMainWindow {
     QCheckBox* hotSpotTableBox = nullptr;      // hidden "tab": shows hotSpotGrid
     QTimer* regionLabelTimer = nullptr;        // hides the region-name label
 
-    QMenu* fileMenu = nullptr;
-    QAction* openAction = nullptr;
-    QAction* saveAction = nullptr;
-    QAction* saveAsAction = nullptr;
-    QAction* defaultReferenceAction = nullptr;
-    QAction* helpAction = nullptr;
-    QAction* aboutAction = nullptr;
-    QAction* quitAction = nullptr;
-    QAction* exportAction = nullptr;         // File > "Export..."
-    QAction* casesAction = nullptr;          // "Cases": the case library
-    QAction* exerciseAction = nullptr;       // "Exercise"
-    QMenu* viewMenu = nullptr;
-    QAction* presentationAction = nullptr; // View > Presentation, Ctrl+Shift+P
-    QMenu* resultsRowMenu = nullptr;         // of the results table
-    QAction* deleteRowAction = nullptr;      // "Delete selected row"
-    QAction* useAsReferenceAction = nullptr; // "Use as reference"
-    QAction* rowSettingsAction = nullptr;    // "Settins"
-    QAction* rowHelpAction = nullptr;        // "Pomoc"
-
   public slots:
     void OnStartClicked();
     void OnResetClicked();
@@ -180,10 +155,7 @@ class MainWindow : public QMainWindow {
     void SetPresentationMode(bool on);
     bool InPresentationMode() const;
 
-    // Paints resultsTable and expirationDepthColumn; grid tells which.
-    void DrawResultsCell(StringGrid* grid, QPainter* painter, int col, int row, const QRect& rect);
-    void OnResultsRowClicked(int col, int row, bool* canSelect);
-    void OnResultsTableMouseDown(Qt::MouseButton button, const QPoint& pos);
+    void OnResultsRowClicked(int row);
 
     void OnMainResistanceSliderMoved();
     void OnDeadSpaceSliderMoved();
@@ -261,9 +233,8 @@ class MainWindow : public QMainWindow {
     void AfterHistoryReplaced();
     // Opens a history file as File > Open does once a file is chosen.
     void OpenHistoryPath(const QString& path);
-    void CreateTeachingMenus();
     void AddCaseRun(const breathlab::TeachingCase& chosen);
-    void CreatePresentationMenu();
+    void FollowPresentationMenu();
     void ApplyPresentationMode();
     int SmallestTextPixels(const QSize& screenSize) const;
     void ApplyPresentationToTheRest(int smallestPx);
@@ -290,12 +261,14 @@ class MainWindow : public QMainWindow {
     void ApplyTableFonts();
     void ApplyGeometry();
     void ApplyGrids();
-    void ShapeLowerPanel();
     QWidget* PanelOfSlider(int k) const;
     QWidget* PanelOfScaleColumn(int column) const;
 
     std::unique_ptr<breathlab::AppState> state_;
+    WindowActions* actions_ = nullptr; // the menu bar's menus and actions
     CommandBar* commandBar_ = nullptr;
+    LowerPanel* lowerPanel_ = nullptr;   // grey background, data-source line, bottom anchor
+    RunsTableView* runsTable_ = nullptr; // results table and its row menu
     ContextHelp* contextHelp_ = nullptr;
     IndicesView* indicesTable = nullptr; // spirometric indices
     HelpWindow* helpWindow_ = nullptr;

@@ -8,11 +8,11 @@
 #include "help_pages.h"
 #include "help_window.h"
 #include "history_file.h"
+#include "lower_panel.h"
+#include "runs_table_view.h"
 #include "settings_dialog.h"
 #include "simulation_file_dialog.h"
-#include "string_grid.h"
 
-#include <QLabel>
 #include <QMessageBox>
 #include <QTextEdit>
 
@@ -22,12 +22,12 @@ namespace {
 
 // A failed command shows its message; a successful one updates the data-source
 // line and may have something to say.
-bool Report(QWidget* parent, QLabel* dataSourceLine, const FileCommandResult& result) {
+bool Report(QWidget* parent, LowerPanel& dataSource, const FileCommandResult& result) {
     if (!result.Outcome.Ok) {
         QMessageBox::critical(parent, QString(), result.Outcome.Message);
         return false;
     }
-    if (!result.DataSourceLine.isEmpty()) dataSourceLine->setText(result.DataSourceLine);
+    if (!result.DataSourceLine.isEmpty()) dataSource.SetDataSource(result.DataSourceLine);
     if (!result.Notice.isEmpty()) QMessageBox::information(parent, QString(), result.Notice);
     return true;
 }
@@ -42,12 +42,12 @@ void MainWindow::OnOpenChosen() {
 
 void MainWindow::OpenHistoryPath(const QString& path) {
     AppState& s = *state_;
-    if (!Report(this, dataSourceLine, OpenHistoryFile(path, *s.History))) return;
+    if (!Report(this, *lowerPanel_, OpenHistoryFile(path, *s.History))) return;
     // A file without runs shows the reference alone, as after deleting
     // the last run, rather than a run of zeros.
     const bool runListed = s.History->SelectedRun == 1;
     ShowIndices(runListed ? 1 : 0, runListed);
-    if (runListed) resultsTable->SetCurrentCell(resultsTable->Col(), 1);
+    if (runListed) runsTable_->SetCurrentRow(1);
     AfterHistoryReplaced();
 }
 
@@ -76,20 +76,20 @@ void MainWindow::AfterHistoryReplaced() {
 
 void MainWindow::OnSaveChosen() {
     const AppState& s = *state_;
-    Report(this, dataSourceLine, SaveHistoryFile(s.Folders.User, s.SaveName, s.History->Slots));
+    Report(this, *lowerPanel_, SaveHistoryFile(s.Folders.User, s.SaveName, s.History->Slots));
 }
 
 void MainWindow::OnSaveAsChosen() {
     AppState& s = *state_;
     const QString path = AskSaveAsHistoryPath(this, s.Folders.User);
     if (path.isEmpty()) return;
-    Report(this, dataSourceLine, SaveHistoryFileAs(path, s.SaveName, s.History->Slots));
+    Report(this, *lowerPanel_, SaveHistoryFileAs(path, s.SaveName, s.History->Slots));
 }
 
 void MainWindow::OnDefaultReferenceChosen() {
     AppState& s = *state_;
     RunHistory& h = *s.History;
-    if (!Report(this, dataSourceLine, RestoreDefaultReference(s.Folders.Data, h))) return;
+    if (!Report(this, *lowerPanel_, RestoreDefaultReference(s.Folders.Data, h))) return;
     ShowIndices(0, false);
     ShowAllRunRows();
     ShowRunRow(kReferenceRow, 0);
@@ -98,7 +98,7 @@ void MainWindow::OnDefaultReferenceChosen() {
     s.Sliders.LoadSlidersFromSlot(h.Slots, h.SelectedRun > 0 ? h.SelectedRun : 0);
     RepaintTables();
     descriptionBox->clear();
-    dataSourceLine->setText(Translated("HistoryFile", kStandardDataSourceLine));
+    lowerPanel_->SetDataSource(Translated("HistoryFile", kStandardDataSourceLine));
 }
 
 void MainWindow::OnRowSettingsChosen() {

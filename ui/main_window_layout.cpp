@@ -6,6 +6,8 @@
 #include "control_placement.h"
 #include "description_view.h"
 #include "indices_view.h"
+#include "lower_panel.h"
+#include "runs_table_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,9 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainterPath>
 #include <QPushButton>
-#include <QRegion>
 #include <QScreen>
 #include <QSlider>
 #include <QStyle>
@@ -92,9 +92,7 @@ DesignSizes MainWindow::MeasureDesignSizes() const {
     for (int c = 0; c < kScaleColumnCount; ++c)
         for (int i = 0; i < kScaleLabelsPerColumn; ++i)
             d.ScaleLabels[c][i] = Measure(plain, ScaleLabels[c][i]);
-    d.dataSourceLine =
-        Measure(QFontMetrics(WindowFont(kDesignDataSourceLineFontPx)), dataSourceLine);
-    d.bottomAnchor = {0, plain.height()};
+    lowerPanel_->MeasureDesignSizes(d);
     return d;
 }
 
@@ -154,7 +152,6 @@ void MainWindow::LayOutForScreen(const QSize& screenSize, const QSize& available
     ApplyPresentationToTheRest(input.SmallestTextPx);
     ApplyGeometry();
     ApplyGrids();
-    ShapeLowerPanel();
     descriptionBox->clear();
     if (state_->History->RunCount == 0) descriptionBox->ShowFirstSteps();
     laidOut_ = true;
@@ -164,7 +161,7 @@ void MainWindow::ApplyFonts(const LayoutFonts& fonts) {
     setFont(WindowFont(fonts.WindowPx));
     for (QLabel* caption : {CaptionMain, CaptionMiddle, CaptionPeripheral, CaptionLungs})
         caption->setFont(BoldWindowFont(fonts.WindowPx));
-    dataSourceLine->setFont(WindowFont(fonts.DataSourceLinePx));
+    lowerPanel_->ApplyFonts(fonts);
     descriptionBox->setFont(WindowFont(fonts.DescriptionBoxPx));
     regionLabel->setFont(WindowFont(fonts.RegionLabelPx));
     for (const auto& column : ScaleLabels)
@@ -178,10 +175,8 @@ void MainWindow::ApplyTableFonts() {
     const LayoutFonts& fonts = layout_.Fonts;
     QFont gridFont = WindowFont(fonts.TablePx);
     if (fonts.IndicesTablePoints) gridFont.setPointSize(*fonts.IndicesTablePoints);
-    // The results table writes in the indices table's font.
-    for (StringGrid* grid :
-         std::initializer_list<StringGrid*>{indicesTable, resultsTable, expirationDepthColumn})
-        grid->setFont(gridFont);
+    indicesTable->setFont(gridFont);
+    runsTable_->SetTableFont(gridFont);
 }
 
 void MainWindow::ApplyGeometry() {
@@ -191,8 +186,6 @@ void MainWindow::ApplyGeometry() {
         {airwayPicture, L.airwayPicture},
         {flowVolumePlot, L.flowVolumePlot},
         {volumeTimePlot, L.volumeTimePlot},
-        {lowerPanel, L.lowerPanel},
-        {bottomAnchor, L.bottomAnchor},
         {airwayGroupsFrame, L.airwayGroupsFrame},
         {lungGroupFrame, L.lungGroupFrame},
         {mainGroupPanel, L.mainGroupPanel},
@@ -201,8 +194,6 @@ void MainWindow::ApplyGeometry() {
         {peripheralGroupPanel, L.peripheralGroupPanel},
         {lungsGroupPanel, L.lungsGroupPanel},
         {indicesTable, L.indicesTable},
-        {resultsTable, L.resultsTable},
-        {expirationDepthColumn, L.expirationDepthColumn},
         {descriptionBox, L.descriptionBox},
         {lungSelector, L.lungSelector},
         {expirationDepthSlider, L.expirationDepthSlider},
@@ -221,6 +212,8 @@ void MainWindow::ApplyGeometry() {
     for (const auto& [widget, rect] : places)
         PlaceControl(widget, rect);
     commandBar_->Place(L);
+    lowerPanel_->Place(L);
+    runsTable_->Place(L);
     for (int k = 0; k < 8; ++k)
         PlaceControl(trackBars_[k], L.TrackBars[k]);
     for (int t = 0; t < kSliderTitleCount; ++t)
@@ -231,33 +224,9 @@ void MainWindow::ApplyGeometry() {
             PlaceControl(ScaleLabels[c][i], L.ScaleLabels[c][i]);
             ScaleLabels[c][i]->setVisible(L.ScaleLabelShown[c][i]);
         }
-
-    // The data-source line gets longer when a file is opened; give it the room
-    // up to the right end of the grey background.
-    PlaceControl(dataSourceLine, L.dataSourceLine);
-    dataSourceLine->resize(
-        std::max(dataSourceLine->width(), L.lowerPanel.Width - L.dataSourceLine.Left - 15),
-        dataSourceLine->height());
 }
 
 void MainWindow::ApplyGrids() {
-    const std::pair<StringGrid*, const GridMetrics*> grids[] = {
-        {indicesTable, &layout_.IndicesTableGrid},
-        {resultsTable, &layout_.ResultsTableGrid},
-        {expirationDepthColumn, &layout_.ExpirationDepthColumnGrid},
-    };
-    for (const auto& [grid, metrics] : grids) {
-        for (int c = 0; c < metrics->ColCount; ++c)
-            grid->SetColWidth(c, metrics->ColWidths[c]);
-        grid->SetRowHeight(metrics->RowHeight);
-    }
-    resultsTable->SetCurrentCell(0, 0);
-    expirationDepthColumn->SetCurrentCell(0, 0);
-}
-
-void MainWindow::ShapeLowerPanel() {
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, lowerPanel->width(), lowerPanel->height()),
-                        layout_.LowerPanelCornerWidth / 2.0, layout_.LowerPanelCornerHeight / 2.0);
-    lowerPanel->setMask(QRegion(path.toFillPolygon().toPolygon()));
+    ApplyGridMetrics(*indicesTable, layout_.IndicesTableGrid);
+    runsTable_->ApplyGrids(layout_);
 }

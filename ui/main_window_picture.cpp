@@ -9,9 +9,10 @@
 #include "hot_spot_grid.h"
 #include "picture_area.h"
 #include "recording.h"
+#include "runs_table_view.h"
 #include "string_grid.h"
+#include "window_actions.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
@@ -47,9 +48,9 @@ class FormAnimationHost : public AnimationHost {
                 form_.regionLabelTimer->stop();
             form_.state_->Region.SetLabelTimerEnabled(enabled);
         } else if (control == AnimationControl::MainMenu) {
-            for (QAction* item : form_.MainMenuItems())
-                item->setEnabled(enabled);
-        } else if (!form_.commandBar_->SetControlEnabled(control, enabled)) {
+            form_.actions_->SetMainMenuEnabled(enabled);
+        } else if (!form_.commandBar_->SetControlEnabled(control, enabled) &&
+                   !form_.runsTable_->SetControlEnabled(control, enabled)) {
             Widget(control)->setEnabled(enabled);
         }
     }
@@ -80,8 +81,6 @@ class FormAnimationHost : public AnimationHost {
   private:
     QWidget* Widget(AnimationControl control) const {
         switch (control) {
-        case AnimationControl::ResultsTable:
-            return form_.resultsTable;
         case AnimationControl::MainGroupPanel:
             return form_.mainGroupPanel;
         case AnimationControl::MiddleGroupPanel:

@@ -14,17 +14,16 @@
 #include "region_picture.h"
 #include "run_clock.h"
 #include "run_status.h"
+#include "runs_table_view.h"
 #include "simulation_run.h"
 #include "slot_colours.h"
 #include "string_grid.h"
 #include "system_sound.h"
+#include "window_actions.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextDocument>
@@ -46,7 +45,6 @@ void MainWindow::OnStartClicked() {
     DrawVolumeTimeStep(1);
     ShowIndices(0, false);
     descriptionBox->clear();
-    bottomAnchor->clear();
     QCoreApplication::processEvents();
 
     const std::unique_ptr<ResultRecord> previousNewest = PrepareWorkingSlot(h, s.Parameters);
@@ -75,10 +73,10 @@ void MainWindow::OnStartClicked() {
 // menu, the results table, the slider panels, the label timer and the window.
 void MainWindow::SetCommandControlsEnabled(bool enabled) {
     commandBar_->SetCommandsEnabled(enabled);
-    for (QAction* item : MainMenuItems())
-        item->setEnabled(enabled);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             resultsTable, mainGroupPanel, middleGroupPanel, peripheralGroupPanel, lungsGroupPanel})
+    actions_->SetMainMenuEnabled(enabled);
+    runsTable_->SetCommandsEnabled(enabled);
+    for (QWidget* w : std::initializer_list<QWidget*>{mainGroupPanel, middleGroupPanel,
+                                                      peripheralGroupPanel, lungsGroupPanel})
         w->setEnabled(enabled);
     if (enabled)
         regionLabelTimer->start();
@@ -136,8 +134,7 @@ void MainWindow::OnDeleteRowChosen() {
     const DeletionOutcome outcome = DeleteSelectedRun(h, s.Parameters.CurrentRegion);
     if (outcome == DeletionOutcome::NothingSelected) return;
     ShowAllRunRows();
-    if (outcome == DeletionOutcome::FirstRunSelected)
-        resultsTable->SetCurrentCell(resultsTable->Col(), 1);
+    if (outcome == DeletionOutcome::FirstRunSelected) runsTable_->SetCurrentRow(1);
     DrawFlowVolumePlot();
     if (h.SelectedRun >= 1) {
         RedrawVolumeTime();
@@ -187,9 +184,8 @@ void MainWindow::ShowAllRunRows() {
 }
 
 void MainWindow::RepaintTables() {
-    for (StringGrid* grid :
-         std::initializer_list<StringGrid*>{indicesTable, resultsTable, expirationDepthColumn})
-        grid->viewport()->repaint();
+    indicesTable->viewport()->repaint();
+    runsTable_->Repaint();
 }
 
 void MainWindow::DrawFlowVolumePlot() {
@@ -221,28 +217,7 @@ void MainWindow::ShowDescription(int block) {
         QMessageBox::critical(this, QString(), error);
 }
 
-void MainWindow::DrawResultsCell(StringGrid* grid, QPainter* painter, int col, int row,
-                                 const QRect& rect) {
-    const AppState& s = *state_;
-    const RunHistory& h = *s.History;
-    painter->fillRect(rect, ResultsCellBackground(row, h.SelectedRun, grid->Color()));
-    if (ResultsCellShowsText(row, h.RunCount)) {
-        painter->setFont(indicesTable->font());
-        painter->setPen(ResultsCellTextColour(row));
-        const QString& text = grid == expirationDepthColumn ? s.Results.ExpirationDepth[row]
-                                                            : s.Results.Cells[row][col];
-        painter->drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
-    }
-    if (row == kSettingsRow) {
-        // A thick line separates the settings of the next run from the runs.
-        painter->setClipping(false);
-        painter->setPen(QPen(Qt::black, 3));
-        const int y = grid->RowHeight() - 1;
-        painter->drawLine(0, y, grid->viewport()->width(), y);
-    }
-}
-
-void MainWindow::OnResultsRowClicked(int, int row, bool*) {
+void MainWindow::OnResultsRowClicked(int row) {
     AppState& s = *state_;
     if (SelectRunRow(*s.History, s.Parameters, row)) AfterRunSelected(row);
     RepaintTables();
@@ -255,17 +230,6 @@ void MainWindow::AfterRunSelected(int slot) {
     DrawFlowVolumePlot();
     RedrawVolumeTime();
     ShowCaseNoteOfSelectedRun();
-}
-
-void MainWindow::OnResultsTableMouseDown(Qt::MouseButton button, const QPoint& pos) {
-    if (button != Qt::RightButton) return;
-    if (state_->History->RunCount < 1) {
-        OnRowHelpChosen();
-        return;
-    }
-    int col = 0, row = 0;
-    if (resultsTable->CellAt(pos, &col, &row)) resultsTable->SetCurrentCell(col, row);
-    resultsRowMenu->popup(resultsTable->viewport()->mapToGlobal(pos));
 }
 
 void MainWindow::OnDeleteRowClicked() {

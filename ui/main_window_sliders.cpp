@@ -6,6 +6,7 @@
 #include "description_view.h"
 #include "number_format.h"
 #include "picture_area.h"
+#include "runs_table_view.h"
 #include "string_grid.h"
 
 #include <QComboBox>
@@ -35,10 +36,10 @@ void MainWindow::ConnectSliderBank() {
         const QString text = FormatTableValue(update.Percent);
         if (update.Grid == SettingsGrid::ResultsTable) {
             st.Results.Cells[kSettingsRow][update.Column] = text;
-            resultsTable->viewport()->repaint();
+            runsTable_->Repaint();
         } else {
             st.Results.ExpirationDepth[kSettingsRow] = text;
-            expirationDepthColumn->viewport()->repaint();
+            runsTable_->Repaint();
         }
     };
     observer.ShowDescription = [this](int block) { ShowDescription(block); };

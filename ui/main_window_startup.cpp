@@ -10,6 +10,7 @@
 #include "hot_spot_grid.h"
 #include "jpeg_picture.h"
 #include "picture_area.h"
+#include "runs_table_view.h"
 #include "simulation_run.h"
 #include "string_grid.h"
 
@@ -66,7 +67,7 @@ void MainWindow::FormCreate() {
     for (int row = 1; row <= kMaxListedRuns; ++row)
         ShowRunRow(row, row);
     ShowRunRow(kReferenceRow, 0);
-    resultsTable->SetCurrentCell(0, 1);
+    runsTable_->SetCurrentRow(1);
     s.Parameters.SetAll(100.0);
 
     // The plots are drawn at the screen's resolution, on the logical layout.
