@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "runs_table_view.h"
+#include "signal_spies.h"
 #include "string_grid.h"
 #include "window_test_main.h"
 
@@ -80,9 +81,9 @@ void RunsTableViewTest::RightClickOpensTheMenuAndEachItemEmitsItsOwnSignal() {
     ShownTable table(2);
     QVERIFY(QTest::qWaitForWindowExposed(&table.client));
     QSignalSpy selected(&table.view, &RunsTableView::rowSelected);
-    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    SignalSpies spies;
     for (const MenuSignal& entry : kMenuSignals)
-        spies.push_back(std::make_unique<QSignalSpy>(&table.view, entry.Signal));
+        spies.Add(&table.view, entry.Signal);
     for (std::size_t chosen = 0; chosen < std::size(kMenuSignals); ++chosen) {
         // The row under the pointer becomes current first, so that the
         // command acts on the row the user pointed at.
@@ -96,8 +97,7 @@ void RunsTableViewTest::RightClickOpensTheMenuAndEachItemEmitsItsOwnSignal() {
         QTest::mouseClick(table.menu, Qt::LeftButton, {},
                           table.menu->actionGeometry(item).center());
         QTRY_VERIFY(!table.menu->isVisible());
-        for (std::size_t k = 0; k < spies.size(); ++k)
-            QVERIFY2(spies[k]->count() == (k <= chosen ? 1 : 0), kMenuSignals[k].Action);
+        QVERIFY2(spies.FirstEmittedOnce(chosen + 1), kMenuSignals[chosen].Action);
     }
 }
 

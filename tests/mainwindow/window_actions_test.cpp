@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "signal_spies.h"
 #include "window_actions.h"
 #include "window_test_main.h"
 
@@ -49,14 +50,13 @@ bool StaysLive(const QAction* item) {
 void WindowActionsTest::EachActionEmitsItsOwnSignalOnly() {
     QMenuBar bar;
     WindowActions actions(&bar);
-    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    SignalSpies spies;
     for (const ActionSignal& entry : kActionSignals)
-        spies.push_back(std::make_unique<QSignalSpy>(&actions, entry.Signal));
+        spies.Add(&actions, entry.Signal);
     QSignalSpy presentation(&actions, &WindowActions::presentationToggled);
     for (std::size_t chosen = 0; chosen < std::size(kActionSignals); ++chosen) {
         Named<QAction>(bar, kActionSignals[chosen].Action)->trigger();
-        for (std::size_t k = 0; k < spies.size(); ++k)
-            QVERIFY2(spies[k]->count() == (k <= chosen ? 1 : 0), kActionSignals[k].Action);
+        QVERIFY2(spies.FirstEmittedOnce(chosen + 1), kActionSignals[chosen].Action);
     }
     QCOMPARE(presentation.count(), 0);
 }
