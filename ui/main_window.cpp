@@ -148,7 +148,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::CreateMenus() {
-    actions_ = new WindowActions(menuBar());
+    windowActions_ = new WindowActions(menuBar());
     FollowPresentationMenu();
 }
 
@@ -172,7 +172,7 @@ void MainWindow::CreateLowerHalf() {
     CreateSliderLabels();
     CreateButtons();
 
-    runsTable_ = new RunsTableView(state_->Results, *state_->History, Client);
+    runsTableView_ = new RunsTableView(state_->Results, *state_->History, Client);
     descriptionBox = new DescriptionView(Client);
     Fill(descriptionBox, kSilver);
     Fill(descriptionBox->viewport(), kSilver);
@@ -319,24 +319,25 @@ void MainWindow::ConnectHandlers() {
     connect(commandBar_, &CommandBar::pauseClicked, this, &MainWindow::OnPauseClicked);
     connect(commandBar_, &CommandBar::speedClicked, this, &MainWindow::OnAnimationSpeedClicked);
 
-    connect(runsTable_, &RunsTableView::deleteRequested, this, &MainWindow::OnDeleteRowChosen);
-    connect(runsTable_, &RunsTableView::useAsReferenceRequested, this,
+    connect(runsTableView_, &RunsTableView::deleteRequested, this, &MainWindow::OnDeleteRowChosen);
+    connect(runsTableView_, &RunsTableView::useAsReferenceRequested, this,
             &MainWindow::OnUseAsReferenceChosen);
-    connect(runsTable_, &RunsTableView::settingsRequested, this, &MainWindow::OnRowSettingsChosen);
-    connect(runsTable_, &RunsTableView::helpRequested, this, &MainWindow::OnRowHelpChosen);
-    connect(actions_, &WindowActions::openChosen, this, &MainWindow::OnOpenChosen);
-    connect(actions_, &WindowActions::saveChosen, this, &MainWindow::OnSaveChosen);
-    connect(actions_, &WindowActions::saveAsChosen, this, &MainWindow::OnSaveAsChosen);
-    connect(actions_, &WindowActions::defaultReferenceChosen, this,
+    connect(runsTableView_, &RunsTableView::settingsRequested, this,
+            &MainWindow::OnRowSettingsChosen);
+    connect(runsTableView_, &RunsTableView::helpRequested, this, &MainWindow::OnRowHelpChosen);
+    connect(windowActions_, &WindowActions::openChosen, this, &MainWindow::OnOpenChosen);
+    connect(windowActions_, &WindowActions::saveChosen, this, &MainWindow::OnSaveChosen);
+    connect(windowActions_, &WindowActions::saveAsChosen, this, &MainWindow::OnSaveAsChosen);
+    connect(windowActions_, &WindowActions::defaultReferenceChosen, this,
             &MainWindow::OnDefaultReferenceChosen);
-    connect(actions_, &WindowActions::helpChosen, this, &MainWindow::OnHelpChosen);
-    connect(actions_, &WindowActions::aboutChosen, this, &MainWindow::OnAboutChosen);
-    connect(actions_, &WindowActions::quitChosen, this, &MainWindow::OnQuitChosen);
-    connect(actions_, &WindowActions::exportChosen, this, &MainWindow::OnExportChosen);
-    connect(actions_, &WindowActions::casesChosen, this, &MainWindow::OnCasesChosen);
-    connect(actions_, &WindowActions::exerciseChosen, this, &MainWindow::OnExerciseChosen);
+    connect(windowActions_, &WindowActions::helpChosen, this, &MainWindow::OnHelpChosen);
+    connect(windowActions_, &WindowActions::aboutChosen, this, &MainWindow::OnAboutChosen);
+    connect(windowActions_, &WindowActions::quitChosen, this, &MainWindow::OnQuitChosen);
+    connect(windowActions_, &WindowActions::exportChosen, this, &MainWindow::OnExportChosen);
+    connect(windowActions_, &WindowActions::casesChosen, this, &MainWindow::OnCasesChosen);
+    connect(windowActions_, &WindowActions::exerciseChosen, this, &MainWindow::OnExerciseChosen);
 
-    connect(runsTable_, &RunsTableView::rowSelected, this, &MainWindow::OnResultsRowClicked);
+    connect(runsTableView_, &RunsTableView::rowSelected, this, &MainWindow::OnResultsRowClicked);
 
     connect(airwayPicture, &PictureArea::MouseMoved, this, &MainWindow::OnAirwayPictureMouseMove);
     connect(airwayPicture, &PictureArea::MouseDown, this, &MainWindow::OnAirwayPictureMouseDown);

@@ -265,10 +265,10 @@ class MainWindow : public QMainWindow {
     QWidget* PanelOfScaleColumn(int column) const;
 
     std::unique_ptr<breathlab::AppState> state_;
-    WindowActions* actions_ = nullptr; // the menu bar's menus and actions
+    WindowActions* windowActions_ = nullptr; // the menu bar's menus and actions
     CommandBar* commandBar_ = nullptr;
-    LowerPanel* lowerPanel_ = nullptr;   // grey background, data-source line, bottom anchor
-    RunsTableView* runsTable_ = nullptr; // results table and its row menu
+    LowerPanel* lowerPanel_ = nullptr;       // grey background, data-source line, bottom anchor
+    RunsTableView* runsTableView_ = nullptr; // results table and its row menu
     ContextHelp* contextHelp_ = nullptr;
     IndicesView* indicesTable = nullptr; // spirometric indices
     HelpWindow* helpWindow_ = nullptr;

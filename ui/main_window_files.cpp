@@ -47,7 +47,7 @@ void MainWindow::OpenHistoryPath(const QString& path) {
     // the last run, rather than a run of zeros.
     const bool runListed = s.History->SelectedRun == 1;
     ShowIndices(runListed ? 1 : 0, runListed);
-    if (runListed) runsTable_->SetCurrentRow(1);
+    if (runListed) runsTableView_->SetCurrentRow(1);
     AfterHistoryReplaced();
 }
 

@@ -176,7 +176,7 @@ void MainWindow::ApplyTableFonts() {
     QFont gridFont = WindowFont(fonts.TablePx);
     if (fonts.IndicesTablePoints) gridFont.setPointSize(*fonts.IndicesTablePoints);
     indicesTable->setFont(gridFont);
-    runsTable_->SetTableFont(gridFont);
+    runsTableView_->SetTableFont(gridFont);
 }
 
 void MainWindow::ApplyGeometry() {
@@ -213,7 +213,7 @@ void MainWindow::ApplyGeometry() {
         PlaceControl(widget, rect);
     commandBar_->Place(L);
     lowerPanel_->Place(L);
-    runsTable_->Place(L);
+    runsTableView_->Place(L);
     for (int k = 0; k < 8; ++k)
         PlaceControl(trackBars_[k], L.TrackBars[k]);
     for (int t = 0; t < kSliderTitleCount; ++t)
@@ -228,5 +228,5 @@ void MainWindow::ApplyGeometry() {
 
 void MainWindow::ApplyGrids() {
     ApplyGridMetrics(*indicesTable, layout_.IndicesTableGrid);
-    runsTable_->ApplyGrids(layout_);
+    runsTableView_->ApplyGrids(layout_);
 }

@@ -48,9 +48,9 @@ class FormAnimationHost : public AnimationHost {
                 form_.regionLabelTimer->stop();
             form_.state_->Region.SetLabelTimerEnabled(enabled);
         } else if (control == AnimationControl::MainMenu) {
-            form_.actions_->SetMainMenuEnabled(enabled);
+            form_.windowActions_->SetMainMenuEnabled(enabled);
         } else if (!form_.commandBar_->SetControlEnabled(control, enabled) &&
-                   !form_.runsTable_->SetControlEnabled(control, enabled)) {
+                   !form_.runsTableView_->SetControlEnabled(control, enabled)) {
             Widget(control)->setEnabled(enabled);
         }
     }

@@ -17,20 +17,20 @@ using namespace breathlab;
 
 void MainWindow::FollowPresentationMenu() {
     normalApplicationFont_ = QApplication::font();
-    actions_->SetPresentationChecked(KeptPresentationSetting());
+    windowActions_->SetPresentationChecked(KeptPresentationSetting());
     // The menu's choice is kept for the next start; --presentation is not.
-    connect(actions_, &WindowActions::presentationToggled, this, [this](bool on) {
+    connect(windowActions_, &WindowActions::presentationToggled, this, [this](bool on) {
         KeepPresentationSetting(on);
         ApplyPresentationMode();
     });
 }
 
 bool MainWindow::InPresentationMode() const {
-    return actions_ && actions_->PresentationChecked();
+    return windowActions_ && windowActions_->PresentationChecked();
 }
 
 void MainWindow::SetPresentationMode(bool on) {
-    actions_->SetPresentationChecked(on);
+    windowActions_->SetPresentationChecked(on);
     ApplyPresentationMode();
 }
 

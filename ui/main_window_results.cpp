@@ -73,8 +73,8 @@ void MainWindow::OnStartClicked() {
 // menu, the results table, the slider panels, the label timer and the window.
 void MainWindow::SetCommandControlsEnabled(bool enabled) {
     commandBar_->SetCommandsEnabled(enabled);
-    actions_->SetMainMenuEnabled(enabled);
-    runsTable_->SetCommandsEnabled(enabled);
+    windowActions_->SetMainMenuEnabled(enabled);
+    runsTableView_->SetCommandsEnabled(enabled);
     for (QWidget* w : std::initializer_list<QWidget*>{mainGroupPanel, middleGroupPanel,
                                                       peripheralGroupPanel, lungsGroupPanel})
         w->setEnabled(enabled);
@@ -134,7 +134,7 @@ void MainWindow::OnDeleteRowChosen() {
     const DeletionOutcome outcome = DeleteSelectedRun(h, s.Parameters.CurrentRegion);
     if (outcome == DeletionOutcome::NothingSelected) return;
     ShowAllRunRows();
-    if (outcome == DeletionOutcome::FirstRunSelected) runsTable_->SetCurrentRow(1);
+    if (outcome == DeletionOutcome::FirstRunSelected) runsTableView_->SetCurrentRow(1);
     DrawFlowVolumePlot();
     if (h.SelectedRun >= 1) {
         RedrawVolumeTime();
@@ -185,7 +185,7 @@ void MainWindow::ShowAllRunRows() {
 
 void MainWindow::RepaintTables() {
     indicesTable->viewport()->repaint();
-    runsTable_->Repaint();
+    runsTableView_->Repaint();
 }
 
 void MainWindow::DrawFlowVolumePlot() {

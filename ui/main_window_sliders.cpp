@@ -36,10 +36,10 @@ void MainWindow::ConnectSliderBank() {
         const QString text = FormatTableValue(update.Percent);
         if (update.Grid == SettingsGrid::ResultsTable) {
             st.Results.Cells[kSettingsRow][update.Column] = text;
-            runsTable_->Repaint();
+            runsTableView_->Repaint();
         } else {
             st.Results.ExpirationDepth[kSettingsRow] = text;
-            runsTable_->Repaint();
+            runsTableView_->Repaint();
         }
     };
     observer.ShowDescription = [this](int block) { ShowDescription(block); };

@@ -67,7 +67,7 @@ void MainWindow::FormCreate() {
     for (int row = 1; row <= kMaxListedRuns; ++row)
         ShowRunRow(row, row);
     ShowRunRow(kReferenceRow, 0);
-    runsTable_->SetCurrentRow(1);
+    runsTableView_->SetCurrentRow(1);
     s.Parameters.SetAll(100.0);
 
     // The plots are drawn at the screen's resolution, on the logical layout.

@@ -85,7 +85,7 @@ void MainWindow::AddCaseRun(const TeachingCase& chosen) {
     openedCaseNotes_.Remember(s.History->Slots[1], {title, html, plain.toPlainText()});
     lowerPanel_->SetDataSource(tr("Case: %1").arg(title));
     ShowAllRunRows();
-    runsTable_->SetCurrentRow(1);
+    runsTableView_->SetCurrentRow(1);
     AfterRunSelected(1);
     RepaintTables();
 }
