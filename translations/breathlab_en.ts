@@ -562,59 +562,14 @@
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Save as</translation>
-    </message>
-    <message>
-        <source>ref.Default</source>
-        <translation>ref.Default</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Delete selected row</source>
-        <translation>Delete selected row</translation>
-    </message>
-    <message>
-        <source>Use as reference</source>
-        <translation>Use as reference</translation>
-    </message>
-    <message>
-        <source>Settins</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Pomoc</source>
-        <translation>Help</translation>
-    </message>
+    <name>LowerPanel</name>
     <message>
         <source>Data from file:  Standard</source>
         <translation>Data from file:  Standard</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>go</source>
         <translation>go</translation>
@@ -626,26 +581,6 @@
     <message>
         <source>Varo e-breathlab </source>
         <translation>Varo e-breathlab </translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Export...</translation>
-    </message>
-    <message>
-        <source>Cases</source>
-        <translation>Cases</translation>
-    </message>
-    <message>
-        <source>Exercise</source>
-        <translation>Exercise</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Presentation</source>
-        <translation>Presentation</translation>
     </message>
     <message>
         <source>The case file %1 holds no run.</source>
@@ -724,6 +659,25 @@
     <message>
         <source>breathlab report</source>
         <translation>breathlab report</translation>
+    </message>
+</context>
+<context>
+    <name>RunsTableView</name>
+    <message>
+        <source>Delete selected row</source>
+        <translation>Delete selected row</translation>
+    </message>
+    <message>
+        <source>Use as reference</source>
+        <translation>Use as reference</translation>
+    </message>
+    <message>
+        <source>Settins</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
@@ -916,6 +870,61 @@
     <message>
         <source>Vol (l)</source>
         <translation>Vol (l)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>ref.Default</source>
+        <translation>ref.Default</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentation</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "control_placement.h"
 
+#include "string_grid.h"
+
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +23,12 @@ void PlaceControl(QWidget* widget, const ControlRect& rect) {
 
 TextSize LabelTextSize(const QFontMetrics& metrics, const QLabel* label) {
     return {metrics.horizontalAdvance(label->text()), metrics.height()};
+}
+
+void ApplyGridMetrics(StringGrid& grid, const GridMetrics& metrics) {
+    for (int c = 0; c < metrics.ColCount; ++c)
+        grid.SetColWidth(c, metrics.ColWidths[c]);
+    grid.SetRowHeight(metrics.RowHeight);
 }
 
 TextSize ButtonFit(const QPushButton* button) {

@@ -9,6 +9,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
+class StringGrid;
 
 // Labels size themselves to their text: the scaled design size can fall a
 // pixel or two short of the text in the scaled font.
@@ -16,6 +17,8 @@ void PlaceControl(QWidget* widget, const breathlab::ControlRect& rect);
 
 // The extent of a label's text in the given font.
 breathlab::TextSize LabelTextSize(const QFontMetrics& metrics, const QLabel* label);
+// The column widths and the common row height the layout gave a grid.
+void ApplyGridMetrics(StringGrid& grid, const breathlab::GridMetrics& metrics);
 
 // The size a button needs to show its text whole in its font: the text and
 // the margins the style keeps around a button's contents.

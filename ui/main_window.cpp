@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -19,29 +18,17 @@
 #include "description_view.h"
 #include "help_window.h"
 #include "indices_view.h"
+#include "lower_panel.h"
 #include "program_icon.h"
+#include "runs_table_view.h"
 #include "sliders_area.h"
 #include "slot_colours.h"
 #include "string_grid.h"
+#include "window_actions.h"
 #include "window_controls.h"
 #include "window_font.h"
 
 using namespace breathlab;
-
-namespace {
-
-// The window's own colours; the tables' colours are the slot colours' neighbours.
-const QColor kGrey(128, 128, 128);
-const QColor kLime(0, 255, 0);
-const QColor kMenuColour(240, 240, 240);
-
-StringGrid* NewGrid(const char* name, int cols, int rows, QWidget* parent) {
-    auto* grid = new StringGrid(cols, rows, parent);
-    grid->setObjectName(name);
-    return grid;
-}
-
-} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), state_(std::make_unique<breathlab::AppState>()) {
@@ -56,7 +43,6 @@ MainWindow::MainWindow(QWidget* parent)
     CreateMenus();
     CreateUpperHalf();
     CreateLowerHalf();
-    CreateHiddenControls();
     contextHelp_ = new ContextHelp(this);
     ConnectHandlers();
     ConnectSliderBank();
@@ -69,45 +55,9 @@ MainWindow::~MainWindow() {
     FormDestroy();
 }
 
-QList<QAction*> MainWindow::MainMenuItems() const {
-    return {fileMenu->menuAction(),
-            defaultReferenceAction,
-            helpAction,
-            aboutAction,
-            quitAction,
-            casesAction,
-            exerciseAction};
-}
-
 void MainWindow::CreateMenus() {
-    fileMenu = menuBar()->addMenu(tr("File"));
-    fileMenu->setObjectName("fileMenu");
-    openAction = fileMenu->addAction(tr("Open"));
-    saveAction = fileMenu->addAction(tr("Save"));
-    saveAsAction = fileMenu->addAction(tr("Save as"));
-    defaultReferenceAction = menuBar()->addAction(tr("ref.Default"));
-    helpAction = menuBar()->addAction(tr("Help"));
-    aboutAction = menuBar()->addAction(tr("About"));
-    quitAction = menuBar()->addAction(tr("Quit"));
-    openAction->setObjectName("openAction");
-    saveAction->setObjectName("saveAction");
-    saveAsAction->setObjectName("saveAsAction");
-    defaultReferenceAction->setObjectName("defaultReferenceAction");
-    helpAction->setObjectName("helpAction");
-    aboutAction->setObjectName("aboutAction");
-    quitAction->setObjectName("quitAction");
-
-    resultsRowMenu = new QMenu(this);
-    resultsRowMenu->setObjectName("resultsRowMenu");
-    deleteRowAction = resultsRowMenu->addAction(tr("Delete selected row"));
-    useAsReferenceAction = resultsRowMenu->addAction(tr("Use as reference"));
-    rowSettingsAction = resultsRowMenu->addAction(tr("Settins"));
-    rowHelpAction = resultsRowMenu->addAction(tr("Pomoc"));
-    deleteRowAction->setObjectName("deleteRowAction");
-    useAsReferenceAction->setObjectName("useAsReferenceAction");
-    rowSettingsAction->setObjectName("rowSettingsAction");
-    rowHelpAction->setObjectName("rowHelpAction");
-    CreateTeachingMenus();
+    windowActions_ = new WindowActions(menuBar());
+    FollowPresentationMenu();
 }
 
 void MainWindow::CreateUpperHalf() {
@@ -121,33 +71,19 @@ void MainWindow::CreateUpperHalf() {
 }
 
 void MainWindow::CreateLowerHalf() {
-    lowerPanel = NewPanel("lowerPanel", Client, kGrey);
-    lowerPanel->setFrameStyle(QFrame::NoFrame);
-    dataSourceLine = NewLabel("dataSourceLine", tr("Data from file:  Standard"), lowerPanel);
-    QPalette lime = dataSourceLine->palette();
-    lime.setColor(QPalette::WindowText, kLime);
-    dataSourceLine->setPalette(lime);
+    lowerPanel_ = new LowerPanel(Client);
 
     slidersArea_ = new SlidersArea(Client);
     CreateButtons();
 
-    resultsTable = NewGrid("resultsTable", 11, kResultsTableRows, Client);
-    resultsTable->SetColor(kMenuColour);
+    runsTableView_ = new RunsTableView(state_->Results, state_->Session.Runs(), Client);
     descriptionBox = new DescriptionView(Client);
     Fill(descriptionBox, kSilver);
     Fill(descriptionBox->viewport(), kSilver);
-    bottomAnchor = NewLabel("bottomAnchor", "", Client);
 }
 
 void MainWindow::CreateButtons() {
     commandBar_ = new CommandBar(Client);
-}
-
-void MainWindow::CreateHiddenControls() {
-    expirationDepthColumn = NewGrid("expirationDepthColumn", 1, kResultsTableRows, Client);
-    expirationDepthColumn->SetColor(kMenuColour);
-    expirationDepthColumn->hide();
-
 }
 
 void MainWindow::ConnectHandlers() {
@@ -162,27 +98,25 @@ void MainWindow::ConnectHandlers() {
     connect(commandBar_, &CommandBar::pauseClicked, this, &MainWindow::OnPauseClicked);
     connect(commandBar_, &CommandBar::speedClicked, this, &MainWindow::OnAnimationSpeedClicked);
 
-    connect(deleteRowAction, &QAction::triggered, this, &MainWindow::OnDeleteRowChosen);
-    connect(useAsReferenceAction, &QAction::triggered, this, &MainWindow::OnUseAsReferenceChosen);
-    connect(rowSettingsAction, &QAction::triggered, this, &MainWindow::OnRowSettingsChosen);
-    connect(rowHelpAction, &QAction::triggered, this, &MainWindow::OnRowHelpChosen);
-    connect(openAction, &QAction::triggered, this, &MainWindow::OnOpenChosen);
-    connect(saveAction, &QAction::triggered, this, &MainWindow::OnSaveChosen);
-    connect(saveAsAction, &QAction::triggered, this, &MainWindow::OnSaveAsChosen);
-    connect(defaultReferenceAction, &QAction::triggered, this,
+    connect(runsTableView_, &RunsTableView::deleteRequested, this, &MainWindow::OnDeleteRowChosen);
+    connect(runsTableView_, &RunsTableView::useAsReferenceRequested, this,
+            &MainWindow::OnUseAsReferenceChosen);
+    connect(runsTableView_, &RunsTableView::settingsRequested, this,
+            &MainWindow::OnRowSettingsChosen);
+    connect(runsTableView_, &RunsTableView::helpRequested, this, &MainWindow::OnRowHelpChosen);
+    connect(windowActions_, &WindowActions::openChosen, this, &MainWindow::OnOpenChosen);
+    connect(windowActions_, &WindowActions::saveChosen, this, &MainWindow::OnSaveChosen);
+    connect(windowActions_, &WindowActions::saveAsChosen, this, &MainWindow::OnSaveAsChosen);
+    connect(windowActions_, &WindowActions::defaultReferenceChosen, this,
             &MainWindow::OnDefaultReferenceChosen);
-    connect(helpAction, &QAction::triggered, this, &MainWindow::OnHelpChosen);
-    connect(aboutAction, &QAction::triggered, this, &MainWindow::OnAboutChosen);
-    connect(quitAction, &QAction::triggered, this, &MainWindow::OnQuitChosen);
+    connect(windowActions_, &WindowActions::helpChosen, this, &MainWindow::OnHelpChosen);
+    connect(windowActions_, &WindowActions::aboutChosen, this, &MainWindow::OnAboutChosen);
+    connect(windowActions_, &WindowActions::quitChosen, this, &MainWindow::OnQuitChosen);
+    connect(windowActions_, &WindowActions::exportChosen, this, &MainWindow::OnExportChosen);
+    connect(windowActions_, &WindowActions::casesChosen, this, &MainWindow::OnCasesChosen);
+    connect(windowActions_, &WindowActions::exerciseChosen, this, &MainWindow::OnExerciseChosen);
 
-    for (StringGrid* grid : {resultsTable, expirationDepthColumn}) {
-        connect(grid, &StringGrid::DrawCell, this,
-                [this, grid](QPainter* painter, int col, int row, const QRect& rect) {
-                    DrawResultsCell(grid, painter, col, row, rect);
-                });
-    }
-    connect(resultsTable, &StringGrid::SelectCell, this, &MainWindow::OnResultsRowClicked);
-    connect(resultsTable, &StringGrid::MouseDown, this, &MainWindow::OnResultsTableMouseDown);
+    connect(runsTableView_, &RunsTableView::rowSelected, this, &MainWindow::OnResultsRowClicked);
 
     connect(airwayPanel_, &AirwayPanel::sliderGroupPicked, this, &MainWindow::SelectSliderGroup);
     connect(airwayPanel_, &AirwayPanel::helpRequested, this,
@@ -216,11 +150,8 @@ void MainWindow::WatchMouse() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Client) {
-        if (event->type() == QEvent::Resize && laidOut_) {
-            // bottomAnchor is anchored to the bottom edge.
-            bottomAnchor->move(layout_.bottomAnchor.Left,
-                               layout_.bottomAnchor.Top + Client->height() - startupClientHeight_);
-        }
+        if (event->type() == QEvent::Resize && laidOut_)
+            lowerPanel_->FollowClientHeight(Client->height() - startupClientHeight_);
         if (event->type() == QEvent::Paint) FormPaint();
     }
     return false;

@@ -19,11 +19,9 @@ struct TeachingCase;
 }
 class DescriptionView;
 class StringGrid;
-class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QSlider;
 class QTextEdit;
@@ -36,6 +34,9 @@ class ContextHelp;
 class IndicesView;
 class HelpWindow;
 class SlidersArea;
+class LowerPanel;
+class RunsTableView;
+class WindowActions;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -47,7 +48,8 @@ class MainWindow : public QMainWindow {
 
     // Places every control from the client size the maximized window will
     // have; runs once, from FormCreate. Later resizing leaves the controls
-    // where they are, except bottomAnchor, which keeps its distance to the bottom.
+    // where they are, except the lower panel's bottom anchor, which keeps its
+    // distance to the bottom.
     void ApplyStartupLayout();
     // The same for a screen of the given size and available area; the window
     // is laid out as it would be there (its fonts included).
@@ -72,40 +74,12 @@ class MainWindow : public QMainWindow {
 
     // The nine sliders by number, 1 (mainResistanceSlider) .. 9 (expirationDepthSlider).
     QSlider* TrackBar(int k) const;
-    // "File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise":
-    // the items that a run disables and enables again.
-    QList<QAction*> MainMenuItems() const;
 
     // The client area; every position of the layout is relative to it.
     QWidget* Client = nullptr;
 
-    StringGrid* resultsTable = nullptr;          // results table
-    StringGrid* expirationDepthColumn = nullptr; // hidden: expiration depth of each results row
-
-    QFrame* lowerPanel = nullptr;        // grey rounded background of the lower half
-    QLabel* dataSourceLine = nullptr;    // data-source line, inside lowerPanel
-    QLabel* bottomAnchor = nullptr;      // empty, anchored to the bottom
 
     DescriptionView* descriptionBox = nullptr; // description of a parameter or of the run status
-
-    QMenu* fileMenu = nullptr;
-    QAction* openAction = nullptr;
-    QAction* saveAction = nullptr;
-    QAction* saveAsAction = nullptr;
-    QAction* defaultReferenceAction = nullptr;
-    QAction* helpAction = nullptr;
-    QAction* aboutAction = nullptr;
-    QAction* quitAction = nullptr;
-    QAction* exportAction = nullptr;         // File > "Export..."
-    QAction* casesAction = nullptr;          // "Cases": the case library
-    QAction* exerciseAction = nullptr;       // "Exercise"
-    QMenu* viewMenu = nullptr;
-    QAction* presentationAction = nullptr; // View > Presentation, Ctrl+Shift+P
-    QMenu* resultsRowMenu = nullptr;         // of the results table
-    QAction* deleteRowAction = nullptr;      // "Delete selected row"
-    QAction* useAsReferenceAction = nullptr; // "Use as reference"
-    QAction* rowSettingsAction = nullptr;    // "Settins"
-    QAction* rowHelpAction = nullptr;        // "Pomoc"
 
   public slots:
     void OnStartClicked();
@@ -136,10 +110,7 @@ class MainWindow : public QMainWindow {
     void SetPresentationMode(bool on);
     bool InPresentationMode() const;
 
-    // Paints resultsTable and expirationDepthColumn; grid tells which.
-    void DrawResultsCell(StringGrid* grid, QPainter* painter, int col, int row, const QRect& rect);
-    void OnResultsRowClicked(int col, int row, bool* canSelect);
-    void OnResultsTableMouseDown(Qt::MouseButton button, const QPoint& pos);
+    void OnResultsRowClicked(int row);
 
     void FormPaint();
 
@@ -194,9 +165,8 @@ class MainWindow : public QMainWindow {
     void AfterHistoryReplaced();
     // Opens a history file as File > Open does once a file is chosen.
     void OpenHistoryPath(const QString& path);
-    void CreateTeachingMenus();
     void AddCaseRun(const breathlab::TeachingCase& chosen);
-    void CreatePresentationMenu();
+    void FollowPresentationMenu();
     void ApplyPresentationMode();
     int SmallestTextPixels(const QSize& screenSize) const;
     void ApplyPresentationToTheRest(int smallestPx);
@@ -206,7 +176,6 @@ class MainWindow : public QMainWindow {
     void CreateUpperHalf();
     void CreateLowerHalf();
     void CreateButtons();
-    void CreateHiddenControls();
     void ConnectHandlers();
     void ConnectSliders();
     void WatchMouse();
@@ -219,13 +188,15 @@ class MainWindow : public QMainWindow {
     void ApplyTableFonts();
     void ApplyGeometry();
     void ApplyGrids();
-    void ShapeLowerPanel();
 
     std::unique_ptr<breathlab::AppState> state_;
+    WindowActions* windowActions_ = nullptr; // the menu bar's menus and actions
     AirwayPanel* airwayPanel_ = nullptr;
     CurvePlots* curvePlots_ = nullptr;
     CommandBar* commandBar_ = nullptr;
     SlidersArea* slidersArea_ = nullptr;
+    LowerPanel* lowerPanel_ = nullptr;       // grey background, data-source line, bottom anchor
+    RunsTableView* runsTableView_ = nullptr; // results table and its row menu
     ContextHelp* contextHelp_ = nullptr;
     IndicesView* indicesTable = nullptr; // spirometric indices
     HelpWindow* helpWindow_ = nullptr;

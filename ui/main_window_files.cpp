@@ -8,11 +8,11 @@
 #include "help_pages.h"
 #include "help_window.h"
 #include "history_file.h"
+#include "lower_panel.h"
+#include "runs_table_view.h"
 #include "settings_dialog.h"
 #include "simulation_file_dialog.h"
-#include "string_grid.h"
 
-#include <QLabel>
 #include <QMessageBox>
 #include <QTextEdit>
 
@@ -24,12 +24,12 @@ namespace {
 
 // A failed command shows its message; a successful one updates the data-source
 // line and may have something to say.
-bool Report(QWidget* parent, QLabel* dataSourceLine, const FileCommandResult& result) {
+bool Report(QWidget* parent, LowerPanel& dataSource, const FileCommandResult& result) {
     if (!result.Outcome.Ok) {
         QMessageBox::critical(parent, QString(), result.Outcome.Message);
         return false;
     }
-    if (!result.DataSourceLine.isEmpty()) dataSourceLine->setText(result.DataSourceLine);
+    if (!result.DataSourceLine.isEmpty()) dataSource.SetDataSource(result.DataSourceLine);
     if (!result.Notice.isEmpty()) QMessageBox::information(parent, QString(), result.Notice);
     return true;
 }
@@ -43,7 +43,7 @@ void MainWindow::OnOpenChosen() {
 }
 
 void MainWindow::OpenHistoryPath(const QString& path) {
-    Report(this, dataSourceLine, OpenHistoryFile(path, state_->Session));
+    Report(this, *lowerPanel_, OpenHistoryFile(path, state_->Session));
 }
 
 void MainWindow::ShowOpenedHistory() {
@@ -51,7 +51,7 @@ void MainWindow::ShowOpenedHistory() {
     // the last run, rather than a run of zeros.
     const bool runListed = state_->Session.Runs().SelectedRun == 1;
     ShowIndices(runListed ? 1 : 0, runListed);
-    if (runListed) resultsTable->SetCurrentCell(resultsTable->Col(), 1);
+    if (runListed) runsTableView_->SetCurrentRow(1);
     AfterHistoryReplaced();
 }
 
@@ -80,14 +80,14 @@ void MainWindow::AfterHistoryReplaced() {
 
 void MainWindow::OnSaveChosen() {
     const AppState& s = *state_;
-    Report(this, dataSourceLine, SaveHistoryFile(s.Folders.User, s.SaveName, s.Session.History()));
+    Report(this, *lowerPanel_, SaveHistoryFile(s.Folders.User, s.SaveName, s.Session.History()));
 }
 
 void MainWindow::OnSaveAsChosen() {
     AppState& s = *state_;
     const QString path = AskSaveAsHistoryPath(this, s.Folders.User);
     if (path.isEmpty()) return;
-    Report(this, dataSourceLine, SaveHistoryFileAs(path, s.SaveName, s.Session.History()));
+    Report(this, *lowerPanel_, SaveHistoryFileAs(path, s.SaveName, s.Session.History()));
 }
 
 // The default reference is read afresh: the file is the program's, not the
@@ -95,7 +95,7 @@ void MainWindow::OnSaveAsChosen() {
 void MainWindow::OnDefaultReferenceChosen() {
     AppState& s = *state_;
     auto reference = std::make_unique<ResultRecord>();
-    if (!Report(this, dataSourceLine, ReadDefaultReference(s.Folders.Data, *reference))) return;
+    if (!Report(this, *lowerPanel_, ReadDefaultReference(s.Folders.Data, *reference))) return;
     s.Session.RestoreDefaultReference(*reference);
 }
 
@@ -110,7 +110,7 @@ void MainWindow::ShowDefaultReference() {
     s.Sliders.LoadSlidersFromSlot(h.Slots, h.SelectedRun > 0 ? h.SelectedRun : 0);
     RepaintTables();
     descriptionBox->clear();
-    dataSourceLine->setText(Translated("HistoryFile", kStandardDataSourceLine));
+    lowerPanel_->SetDataSource(Translated("HistoryFile", kStandardDataSourceLine));
 }
 
 void MainWindow::OnRowSettingsChosen() {

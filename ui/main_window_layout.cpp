@@ -9,14 +9,14 @@
 #include "description_view.h"
 #include "indices_view.h"
 #include "sliders_area.h"
+#include "lower_panel.h"
+#include "runs_table_view.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainterPath>
 #include <QPushButton>
-#include <QRegion>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -46,11 +46,8 @@ QSize MainWindow::StartupClientSize(const QSize& available) const {
 
 DesignSizes MainWindow::MeasureDesignSizes() const {
     DesignSizes d;
-    const QFontMetrics plain(WindowFont(kDesignWindowFontPx));
     slidersArea_->MeasureDesignSizes(d);
-    d.dataSourceLine =
-        LabelTextSize(QFontMetrics(WindowFont(kDesignDataSourceLineFontPx)), dataSourceLine);
-    d.bottomAnchor = {0, plain.height()};
+    lowerPanel_->MeasureDesignSizes(d);
     return d;
 }
 
@@ -100,7 +97,6 @@ void MainWindow::LayOutForScreen(const QSize& screenSize, const QSize& available
     ApplyPresentationToTheRest(input.SmallestTextPx);
     ApplyGeometry();
     ApplyGrids();
-    ShapeLowerPanel();
     descriptionBox->clear();
     if (state_->Session.Runs().RunCount == 0) descriptionBox->ShowFirstSteps();
     laidOut_ = true;
@@ -109,7 +105,7 @@ void MainWindow::LayOutForScreen(const QSize& screenSize, const QSize& available
 void MainWindow::ApplyFonts(const LayoutFonts& fonts) {
     setFont(WindowFont(fonts.WindowPx));
     slidersArea_->ApplyFonts(fonts);
-    dataSourceLine->setFont(WindowFont(fonts.DataSourceLinePx));
+    lowerPanel_->ApplyFonts(fonts);
     descriptionBox->setFont(WindowFont(fonts.DescriptionBoxPx));
     airwayPanel_->SetFonts(fonts);
 }
@@ -120,21 +116,14 @@ void MainWindow::ApplyTableFonts() {
     const LayoutFonts& fonts = layout_.Fonts;
     QFont gridFont = WindowFont(fonts.TablePx);
     if (fonts.IndicesTablePoints) gridFont.setPointSize(*fonts.IndicesTablePoints);
-    // The results table writes in the indices table's font.
-    for (StringGrid* grid :
-         std::initializer_list<StringGrid*>{indicesTable, resultsTable, expirationDepthColumn})
-        grid->setFont(gridFont);
+    indicesTable->setFont(gridFont);
+    runsTableView_->SetTableFont(gridFont);
 }
 
 void MainWindow::ApplyGeometry() {
-
     const StartupLayout& L = layout_;
     const std::pair<QWidget*, ControlRect> places[] = {
-        {lowerPanel, L.lowerPanel},
-        {bottomAnchor, L.bottomAnchor},
         {indicesTable, L.indicesTable},
-        {resultsTable, L.resultsTable},
-        {expirationDepthColumn, L.expirationDepthColumn},
         {descriptionBox, L.descriptionBox},
     };
     for (const auto& [widget, rect] : places)
@@ -143,33 +132,11 @@ void MainWindow::ApplyGeometry() {
     slidersArea_->Place(L);
     airwayPanel_->Place(L);
     curvePlots_->Place(L);
-
-    // The data-source line gets longer when a file is opened; give it the room
-    // up to the right end of the grey background.
-    PlaceControl(dataSourceLine, L.dataSourceLine);
-    dataSourceLine->resize(
-        std::max(dataSourceLine->width(), L.lowerPanel.Width - L.dataSourceLine.Left - 15),
-        dataSourceLine->height());
+    lowerPanel_->Place(L);
+    runsTableView_->Place(L);
 }
 
 void MainWindow::ApplyGrids() {
-    const std::pair<StringGrid*, const GridMetrics*> grids[] = {
-        {indicesTable, &layout_.IndicesTableGrid},
-        {resultsTable, &layout_.ResultsTableGrid},
-        {expirationDepthColumn, &layout_.ExpirationDepthColumnGrid},
-    };
-    for (const auto& [grid, metrics] : grids) {
-        for (int c = 0; c < metrics->ColCount; ++c)
-            grid->SetColWidth(c, metrics->ColWidths[c]);
-        grid->SetRowHeight(metrics->RowHeight);
-    }
-    resultsTable->SetCurrentCell(0, 0);
-    expirationDepthColumn->SetCurrentCell(0, 0);
-}
-
-void MainWindow::ShapeLowerPanel() {
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, lowerPanel->width(), lowerPanel->height()),
-                        layout_.LowerPanelCornerWidth / 2.0, layout_.LowerPanelCornerHeight / 2.0);
-    lowerPanel->setMask(QRegion(path.toFillPolygon().toPolygon()));
+    ApplyGridMetrics(*indicesTable, layout_.IndicesTableGrid);
+    runsTableView_->ApplyGrids(layout_);
 }

@@ -6,10 +6,11 @@
 #include "command_bar.h"
 #include "curve_plots.h"
 #include "flow_volume_plot.h"
+#include "runs_table_view.h"
 #include "sliders_area.h"
 #include "string_grid.h"
+#include "window_actions.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QThread>
 
@@ -35,11 +36,10 @@ class FormAnimationHost : public AnimationHost {
         if (control == AnimationControl::RegionLabelTimer) {
             form_.airwayPanel_->SetLabelTimerEnabled(enabled);
         } else if (control == AnimationControl::MainMenu) {
-            for (QAction* item : form_.MainMenuItems())
-                item->setEnabled(enabled);
+            form_.windowActions_->SetMainMenuEnabled(enabled);
         } else if (!form_.commandBar_->SetControlEnabled(control, enabled) &&
                    !form_.slidersArea_->SetControlEnabled(control, enabled)) {
-            form_.resultsTable->setEnabled(enabled);
+            form_.runsTableView_->SetControlEnabled(control, enabled);
         }
     }
 

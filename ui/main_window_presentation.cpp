@@ -7,40 +7,30 @@
 #include "plot_canvas.h"
 #include "presentation_mode.h"
 #include "string_grid.h"
+#include "window_actions.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
-#include <QSignalBlocker>
 
 using namespace breathlab;
 
-void MainWindow::CreatePresentationMenu() {
+void MainWindow::FollowPresentationMenu() {
     normalApplicationFont_ = QApplication::font();
-    viewMenu = menuBar()->addMenu(tr("View"));
-    viewMenu->setObjectName("viewMenu");
-    presentationAction = viewMenu->addAction(tr("Presentation"));
-    presentationAction->setObjectName("presentationAction");
-    presentationAction->setCheckable(true);
-    presentationAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    presentationAction->setChecked(KeptPresentationSetting());
+    windowActions_->SetPresentationChecked(KeptPresentationSetting());
     // The menu's choice is kept for the next start; --presentation is not.
-    connect(presentationAction, &QAction::toggled, this, [this](bool on) {
+    connect(windowActions_, &WindowActions::presentationToggled, this, [this](bool on) {
         KeepPresentationSetting(on);
         ApplyPresentationMode();
     });
 }
 
 bool MainWindow::InPresentationMode() const {
-    return presentationAction && presentationAction->isChecked();
+    return windowActions_ && windowActions_->PresentationChecked();
 }
 
 void MainWindow::SetPresentationMode(bool on) {
-    const QSignalBlocker quiet(presentationAction);
-    presentationAction->setChecked(on);
+    windowActions_->SetPresentationChecked(on);
     ApplyPresentationMode();
 }
 

@@ -12,17 +12,16 @@
 #include "number_format.h"
 #include "region_picture.h"
 #include "run_status.h"
+#include "runs_table_view.h"
 #include "sliders_area.h"
 #include "slot_colours.h"
 #include "string_grid.h"
 #include "system_sound.h"
+#include "window_actions.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextDocument>
@@ -73,7 +72,6 @@ void MainWindow::ShowRunStarting() {
     DrawVolumeTimeStep(1);
     ShowIndices(0, false);
     descriptionBox->clear();
-    bottomAnchor->clear();
     QCoreApplication::processEvents();
 
     s.VolumeTime.VolumeTimeCursor = 1;
@@ -98,9 +96,8 @@ void MainWindow::ShowFinishedRun() {
 // menu, the results table, the slider panels, the label timer and the window.
 void MainWindow::SetCommandControlsEnabled(bool enabled) {
     commandBar_->SetCommandsEnabled(enabled);
-    for (QAction* item : MainMenuItems())
-        item->setEnabled(enabled);
-    resultsTable->setEnabled(enabled);
+    windowActions_->SetMainMenuEnabled(enabled);
+    runsTableView_->SetCommandsEnabled(enabled);
     slidersArea_->SetPanelsEnabled(enabled);
     airwayPanel_->SetLabelTimerEnabled(enabled);
     setEnabled(enabled);
@@ -136,7 +133,7 @@ void MainWindow::ShowRunDeleted() {
     AppState& s = *state_;
     const RunHistory& h = s.Session.Runs();
     ShowAllRunRows();
-    if (h.SelectedRun >= 1) resultsTable->SetCurrentCell(resultsTable->Col(), 1);
+    if (h.SelectedRun >= 1) runsTableView_->SetCurrentRow(1);
     DrawFlowVolumePlot();
     if (h.SelectedRun >= 1) {
         RedrawVolumeTime();
@@ -189,9 +186,8 @@ void MainWindow::ShowAllRunRows() {
 }
 
 void MainWindow::RepaintTables() {
-    for (StringGrid* grid :
-         std::initializer_list<StringGrid*>{indicesTable, resultsTable, expirationDepthColumn})
-        grid->viewport()->repaint();
+    indicesTable->viewport()->repaint();
+    runsTableView_->Repaint();
 }
 
 void MainWindow::DrawFlowVolumePlot() {
@@ -214,28 +210,7 @@ void MainWindow::ShowDescription(int block) {
         QMessageBox::critical(this, QString(), error);
 }
 
-void MainWindow::DrawResultsCell(StringGrid* grid, QPainter* painter, int col, int row,
-                                 const QRect& rect) {
-    const AppState& s = *state_;
-    const RunHistory& h = s.Session.Runs();
-    painter->fillRect(rect, ResultsCellBackground(row, h.SelectedRun, grid->Color()));
-    if (ResultsCellShowsText(row, h.RunCount)) {
-        painter->setFont(indicesTable->font());
-        painter->setPen(ResultsCellTextColour(row));
-        const QString& text = grid == expirationDepthColumn ? s.Results.ExpirationDepth[row]
-                                                            : s.Results.Cells[row][col];
-        painter->drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
-    }
-    if (row == kSettingsRow) {
-        // A thick line separates the settings of the next run from the runs.
-        painter->setClipping(false);
-        painter->setPen(QPen(Qt::black, 3));
-        const int y = grid->RowHeight() - 1;
-        painter->drawLine(0, y, grid->viewport()->width(), y);
-    }
-}
-
-void MainWindow::OnResultsRowClicked(int, int row, bool*) {
+void MainWindow::OnResultsRowClicked(int row) {
     state_->Session.SelectRun(row);
     RepaintTables();
 }
@@ -247,17 +222,6 @@ void MainWindow::AfterRunSelected(int slot) {
     DrawFlowVolumePlot();
     RedrawVolumeTime();
     ShowCaseNoteOfSelectedRun();
-}
-
-void MainWindow::OnResultsTableMouseDown(Qt::MouseButton button, const QPoint& pos) {
-    if (button != Qt::RightButton) return;
-    if (state_->Session.Runs().RunCount < 1) {
-        OnRowHelpChosen();
-        return;
-    }
-    int col = 0, row = 0;
-    if (resultsTable->CellAt(pos, &col, &row)) resultsTable->SetCurrentCell(col, row);
-    resultsRowMenu->popup(resultsTable->viewport()->mapToGlobal(pos));
 }
 
 void MainWindow::OnDeleteRowClicked() {

@@ -6,6 +6,7 @@
 #include "airway_panel.h"
 #include "description_view.h"
 #include "number_format.h"
+#include "runs_table_view.h"
 #include "sliders_area.h"
 #include "string_grid.h"
 
@@ -32,10 +33,10 @@ void MainWindow::ConnectSliderBank() {
         const QString text = FormatTableValue(update.Percent);
         if (update.Grid == SettingsGrid::ResultsTable) {
             st.Results.Cells[kSettingsRow][update.Column] = text;
-            resultsTable->viewport()->repaint();
+            runsTableView_->Repaint();
         } else {
             st.Results.ExpirationDepth[kSettingsRow] = text;
-            expirationDepthColumn->viewport()->repaint();
+            runsTableView_->Repaint();
         }
     };
     observer.ShowDescription = [this](int block) { ShowDescription(block); };

@@ -7,6 +7,7 @@
 #include "curve_plots.h"
 #include "data_files.h"
 #include "history_file.h"
+#include "runs_table_view.h"
 #include "string_grid.h"
 
 #include <QCloseEvent>
@@ -65,7 +66,7 @@ void MainWindow::FormCreate() {
     for (int row = 1; row <= kMaxListedRuns; ++row)
         ShowRunRow(row, row);
     ShowRunRow(kReferenceRow, 0);
-    resultsTable->SetCurrentCell(0, 1);
+    runsTableView_->SetCurrentRow(1);
 
     curvePlots_->CreateImages(devicePixelRatioF());
     DrawFlowVolumePlot();

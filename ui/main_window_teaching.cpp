@@ -10,14 +10,12 @@
 #include "history_file.h"
 #include "curve_plots.h"
 #include "string_grid.h"
+#include "lower_panel.h"
+#include "runs_table_view.h"
 #include "case_notes.h"
 #include "teaching_case.h"
 
-#include <QAction>
 #include <QDateTime>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QTextDocument>
@@ -37,19 +35,6 @@ std::optional<std::vector<TeachingCase>> ReadCases(QWidget* parent, const QStrin
 
 } // namespace
 
-void MainWindow::CreateTeachingMenus() {
-    exportAction = fileMenu->addAction(tr("Export..."));
-    casesAction = menuBar()->addAction(tr("Cases"));
-    exerciseAction = menuBar()->addAction(tr("Exercise"));
-    exportAction->setObjectName("exportAction");
-    casesAction->setObjectName("casesAction");
-    exerciseAction->setObjectName("exerciseAction");
-    connect(exportAction, &QAction::triggered, this, &MainWindow::OnExportChosen);
-    connect(casesAction, &QAction::triggered, this, &MainWindow::OnCasesChosen);
-    connect(exerciseAction, &QAction::triggered, this, &MainWindow::OnExerciseChosen);
-    CreatePresentationMenu();
-}
-
 void MainWindow::OnExportChosen() {
     const AppState& s = *state_;
     // Twice the plots' screen size for the PNG: the figures keep the layout
@@ -58,7 +43,7 @@ void MainWindow::OnExportChosen() {
     if (!curvePlots_->FlowVolumeSize().isEmpty()) sizes.FlowVolume = curvePlots_->FlowVolumeSize();
     if (!curvePlots_->VolumeTimeSize().isEmpty()) sizes.VolumeTime = curvePlots_->VolumeTimeSize();
     ReportInfo info;
-    info.Source = dataSourceLine->text().trimmed();
+    info.Source = lowerPanel_->DataSource().trimmed();
     const RunHistory& h = s.Session.Runs();
     if (h.SelectedRun >= 1)
         if (const OpenedCaseNote* note = openedCaseNotes_.NoteOf(h.Slots[h.SelectedRun])) {
@@ -100,13 +85,13 @@ void MainWindow::AddCaseRun(const TeachingCase& chosen) {
     QTextDocument plain;
     plain.setHtml(html);
     openedCaseNotes_.Remember((*caseHistory)[1], {title, html, plain.toPlainText()});
-    dataSourceLine->setText(tr("Case: %1").arg(title));
+    lowerPanel_->SetDataSource(tr("Case: %1").arg(title));
     s.Session.AddRun((*caseHistory)[1], (*caseHistory)[0]);
 }
 
 void MainWindow::ShowAddedRun() {
     ShowAllRunRows();
-    resultsTable->SetCurrentCell(resultsTable->Col(), 1);
+    runsTableView_->SetCurrentRow(1);
     AfterRunSelected(1);
     RepaintTables();
 }

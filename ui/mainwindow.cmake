@@ -16,6 +16,9 @@ add_library(breathlab_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/curve_plots.cpp
     ${CMAKE_CURRENT_LIST_DIR}/context_help.cpp
     ${CMAKE_CURRENT_LIST_DIR}/indices_view.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/runs_table_view.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/lower_panel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_actions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/system_sound.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_layout.cpp

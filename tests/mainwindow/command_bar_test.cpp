@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "command_bar.h"
+#include "signal_spies.h"
 #include "window_test_main.h"
 
 using breathlab::AnimationControl;
@@ -45,13 +46,12 @@ const ButtonSignal kButtonSignals[] = {
 void CommandBarTest::EachButtonEmitsItsOwnSignalOnly() {
     QWidget client;
     CommandBar bar(&client);
-    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    SignalSpies spies;
     for (const ButtonSignal& entry : kButtonSignals)
-        spies.push_back(std::make_unique<QSignalSpy>(&bar, entry.Signal));
+        spies.Add(&bar, entry.Signal);
     for (std::size_t pressed = 0; pressed < std::size(kButtonSignals); ++pressed) {
         Named<QPushButton>(client, kButtonSignals[pressed].Button)->click();
-        for (std::size_t k = 0; k < spies.size(); ++k)
-            QVERIFY2(spies[k]->count() == (k <= pressed ? 1 : 0), kButtonSignals[k].Button);
+        QVERIFY2(spies.FirstEmittedOnce(pressed + 1), kButtonSignals[pressed].Button);
     }
 }
 

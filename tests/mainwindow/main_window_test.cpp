@@ -34,6 +34,7 @@
 #include "presentation_mode.h"
 #include "sliders_area.h"
 #include "string_grid.h"
+#include "window_actions.h"
 #include "window_test_main.h"
 
 class MainWindowTest : public QObject {
@@ -121,8 +122,8 @@ void MainWindowTest::ButtonsAndLabelsCarryTheirTexts() {
     for (const auto& [name, text] : buttons)
         QCOMPARE(form.findChild<QPushButton*>(name)->text(), QString(text));
     QCOMPARE(Named<QGroupBox>(form, "selectedRowBox")->title(), QString("Selected row"));
-    QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
-    QCOMPARE(form.bottomAnchor->text(), QString());
+    QCOMPARE(Named<QLabel>(form, "dataSourceLine")->text(), QString("Data from file:  Standard"));
+    QCOMPARE(Named<QLabel>(form, "bottomAnchor")->text(), QString());
     QCOMPARE(Named<QLabel>(form, "lungSelectorLabel")->text(), QString("Both lungs"));
     QCOMPARE(Named<QCheckBox>(form, "hotSpotTableBox")->text(), QString("tab"));
     QCOMPARE(Named<QLabel>(form, "MainCaption")->text(), QString("MAIN"));
@@ -149,7 +150,7 @@ void MainWindowTest::ButtonsAndLabelsCarryTheirTexts() {
     QCOMPARE(sliders.ScaleLabel(kScalePeripheralR, 0)->parentWidget(),
              Named(form, "peripheralGroupPanel"));
     QCOMPARE(sliders.ScaleLabel(kScaleLungs, 0)->parentWidget(), Named(form, "lungsGroupPanel"));
-    QCOMPARE(form.dataSourceLine->parentWidget(), form.lowerPanel);
+    QCOMPARE(Named<QLabel>(form, "dataSourceLine")->parentWidget(), Named(form, "lowerPanel"));
 }
 
 void MainWindowTest::MenusHoldTheirItems() {
@@ -160,16 +161,18 @@ void MainWindowTest::MenusHoldTheirItems() {
     // The teaching menus come after the classic ones, which keep their places.
     QCOMPARE(top,
              QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise", "View"}));
+    const auto* fileMenu = Named<QMenu>(form, "fileMenu");
     QStringList file;
-    for (QAction* action : form.fileMenu->actions())
+    for (QAction* action : fileMenu->actions())
         file << action->text();
     QCOMPARE(file, QStringList({"Open", "Save", "Save as", "Export..."}));
     QStringList popup;
-    for (QAction* action : form.resultsRowMenu->actions())
+    for (QAction* action : Named<QMenu>(form, "resultsRowMenu")->actions())
         popup << action->text();
     QCOMPARE(popup, QStringList({"Delete selected row", "Use as reference", "Settins", "Pomoc"}));
-    QCOMPARE(form.MainMenuItems().size(), 7);
-    QCOMPARE(form.MainMenuItems().first(), form.fileMenu->menuAction());
+    const QList<QAction*> mainItems = Named<WindowActions>(form, "windowActions")->MainMenuItems();
+    QCOMPARE(mainItems.size(), 7);
+    QCOMPARE(mainItems.first(), fileMenu->menuAction());
 }
 
 void MainWindowTest::SlidersHaveTheirRangesAndStartPositions() {
@@ -194,16 +197,16 @@ void MainWindowTest::HolderControlsStayHidden() {
     form.show();
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              Named(form, "hotSpotGrid"), Named(form, "lungSelector"), Named(form, "expirationDepthSlider"),
-             form.expirationDepthColumn, Named(form, "middleStiffnessSlider"),
+             Named<StringGrid>(form, "expirationDepthColumn"), Named(form, "middleStiffnessSlider"),
              Named(form, "hiddenGroupPanel"), Named(form, "resetAllButton"),
              Named(form, "settingsButton"), Named(form, "lungSelectorLabel"), Named(form, "regionLabel"),
              Named(form, "hotSpotTableBox"), Named(form, "StiffTitle")})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
     for (QWidget* shown : std::initializer_list<QWidget*>{
-             Named(form, "airwayPicture"), Named<StringGrid>(form, "indicesTable"), form.resultsTable,
-             form.lowerPanel, Named(form, "mainGroupPanel"), Named(form, "mainResistanceSlider"),
+             Named(form, "airwayPicture"), Named<StringGrid>(form, "indicesTable"), Named<StringGrid>(form, "resultsTable"),
+             Named(form, "lowerPanel"), Named(form, "mainGroupPanel"), Named(form, "mainResistanceSlider"),
              Named(form, "startButton"), Named(form, "selectedRowBox"), form.descriptionBox,
-             form.dataSourceLine})
+             Named<QLabel>(form, "dataSourceLine")})
         QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
 }
 
@@ -214,12 +217,12 @@ void MainWindowTest::TablesAndTimerAreSetUp() {
     QCOMPARE(Named<StringGrid>(form, "indicesTable")->FixedRows(), 1);
     QCOMPARE(Named<StringGrid>(form, "indicesTable")->FixedColor(), QColor(0, 255, 255));
     QCOMPARE(Named<StringGrid>(form, "indicesTable")->Color(), QColor(192, 192, 192));
-    QCOMPARE(form.resultsTable->ColCount(), 11);
-    QCOMPARE(form.resultsTable->RowCount(), 5);
-    QCOMPARE(form.resultsTable->FixedRows(), 0);
-    QCOMPARE(form.resultsTable->Col(), 0);
-    QCOMPARE(form.resultsTable->Row(), 1); // start-up selects the first run row
-    QCOMPARE(form.expirationDepthColumn->ColCount(), 1);
+    QCOMPARE(Named<StringGrid>(form, "resultsTable")->ColCount(), 11);
+    QCOMPARE(Named<StringGrid>(form, "resultsTable")->RowCount(), 5);
+    QCOMPARE(Named<StringGrid>(form, "resultsTable")->FixedRows(), 0);
+    QCOMPARE(Named<StringGrid>(form, "resultsTable")->Col(), 0);
+    QCOMPARE(Named<StringGrid>(form, "resultsTable")->Row(), 1); // start-up selects the first run row
+    QCOMPARE(Named<StringGrid>(form, "expirationDepthColumn")->ColCount(), 1);
     QCOMPARE(Named<StringGrid>(form, "hotSpotGrid")->ColCount(), 5);
     // grows to the shipped hot-spot table
     QVERIFY(Named<StringGrid>(form, "hotSpotGrid")->RowCount() >= 40);
@@ -238,25 +241,26 @@ void MainWindowTest::LayoutIsAppliedToTheControls() {
         Named(form, "startButton")->geometry(),
         QRect(L.startButton.Left, L.startButton.Top, L.startButton.Width, L.startButton.Height));
     QCOMPARE(Named(form, "middleResistanceSlider")->geometry().left(), L.TrackBars[2].Left);
-    QCOMPARE(form.resultsTable->ColWidth(2), 15);
-    QCOMPARE(form.resultsTable->RowHeight(), L.ResultsTableGrid.RowHeight);
+    QCOMPARE(Named<StringGrid>(form, "resultsTable")->ColWidth(2), 15);
+    QCOMPARE(Named<StringGrid>(form, "resultsTable")->RowHeight(), L.ResultsTableGrid.RowHeight);
     QCOMPARE(Named<StringGrid>(form, "indicesTable")->ColWidth(0), L.IndicesTableGrid.ColWidths[0]);
     // lowerPanel's rounded corners leave its corner pixels outside its shape.
-    QVERIFY(!form.lowerPanel->mask().isEmpty());
-    QVERIFY(!form.lowerPanel->mask().contains(QPoint(0, 0)));
-    QVERIFY(form.lowerPanel->mask().contains(QPoint(form.lowerPanel->width() / 2, 0)));
+    const QWidget* lowerPanel = Named(form, "lowerPanel");
+    QVERIFY(!lowerPanel->mask().isEmpty());
+    QVERIFY(!lowerPanel->mask().contains(QPoint(0, 0)));
+    QVERIFY(lowerPanel->mask().contains(QPoint(lowerPanel->width() / 2, 0)));
 }
 
 void MainWindowTest::BottomAnchorFollowsTheBottomAndNothingElseMoves() {
     MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const int labelTop = form.bottomAnchor->y();
+    const int labelTop = Named<QLabel>(form, "bottomAnchor")->y();
     const QRect start = Named(form, "startButton")->geometry();
     const int clientHeight = form.Client->height();
     form.resize(form.width(), form.height() + 40);
     QTRY_COMPARE(form.Client->height(), clientHeight + 40);
-    QCOMPARE(form.bottomAnchor->y(), labelTop + 40);
+    QCOMPARE(Named<QLabel>(form, "bottomAnchor")->y(), labelTop + 40);
     QCOMPARE(Named(form, "startButton")->geometry(), start);
 }
 
@@ -264,7 +268,7 @@ void MainWindowTest::QuitClosesTheWindow() {
     MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.quitAction->trigger();
+    Named<QAction>(form, "quitAction")->trigger();
     QVERIFY(!form.isVisible());
 }
 
@@ -488,7 +492,7 @@ void CheckGrid(QStringList& problems, StringGrid* grid,
 // background under the lower half, the frames under their slider panels.
 bool MayOverlap(const MainWindow& form, const QWidget* a, const QWidget* b) {
     for (const QWidget* background :
-         {static_cast<QWidget*>(form.lowerPanel), Named(form, "airwayGroupsFrame"),
+         {Named(form, "lowerPanel"), Named(form, "airwayGroupsFrame"),
           Named(form, "lungGroupFrame")})
         if (a == background || b == background) return true;
     // The region-name label stands over the picture and may reach past it.
@@ -540,7 +544,7 @@ void CheckTextSizes(QStringList& problems, const MainWindow& form, int smallestP
     if (plotPx < std::max(smallestPx, tablePx))
         problems << QString("plot labels of %1 px beside table text of %2 px").arg(plotPx).arg(tablePx);
     if (smallestPx == 0) return;
-    QList<const QWidget*> texts{form.menuBar(), form.fileMenu};
+    QList<const QWidget*> texts{form.menuBar(), Named<QMenu>(form, "fileMenu")};
     for (const QWidget* w : form.Client->findChildren<QWidget*>())
         if (w->isVisible() && (qobject_cast<const QLabel*>(w) || qobject_cast<const QPushButton*>(w) ||
                                qobject_cast<const StringGrid*>(w) || w == form.descriptionBox))
@@ -594,7 +598,8 @@ void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
     breathlab::AppState& s = form.State();
     CheckGrid(problems, Named<StringGrid>(form, "indicesTable"),
               [&](int c, int r) { return s.Indices.Cells[r][c]; });
-    CheckGrid(problems, form.resultsTable, [&](int c, int r) { return s.Results.Cells[r][c]; });
+    CheckGrid(problems, Named<StringGrid>(form, "resultsTable"),
+              [&](int c, int r) { return s.Results.Cells[r][c]; });
     CheckTextSizes(problems, form,
                    presentation ? breathlab::PresentationTextPx(screen.height()) : 0);
     form.SetPresentationMode(false);
@@ -606,16 +611,17 @@ void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
 void MainWindowTest::PresentationModeIsKeptInTheSettings() {
     {
         MainWindow form;
-        QVERIFY(!form.presentationAction->isChecked());
-        QCOMPARE(form.presentationAction->shortcut(), QKeySequence("Ctrl+Shift+P"));
-        QVERIFY(form.viewMenu->actions().contains(form.presentationAction));
-        form.presentationAction->trigger();
+        auto* presentation = Named<QAction>(form, "presentationAction");
+        QVERIFY(!presentation->isChecked());
+        QCOMPARE(presentation->shortcut(), QKeySequence("Ctrl+Shift+P"));
+        QVERIFY(Named<QMenu>(form, "viewMenu")->actions().contains(presentation));
+        presentation->trigger();
         QVERIFY(form.InPresentationMode());
     }
     QVERIFY(breathlab::KeptPresentationSetting());
     MainWindow again;
     QVERIFY(again.InPresentationMode());
-    again.presentationAction->trigger();
+    Named<QAction>(again, "presentationAction")->trigger();
     QVERIFY(!breathlab::KeptPresentationSetting());
 }
 

@@ -1,6 +1,8 @@
 // The window as a user drives it: start-up from the shipped data, START on a
 // patient, the indices and results tables, Use as reference and Delete.
+#include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTextEdit>
@@ -27,6 +29,8 @@ class WindowCommandsTest : public QObject {
     void UseAsReferenceAndDeleteRewriteTheHistory();
     void FailedRunIsListedAsAnError();
     void ClickOnTheCurrentRunRowSelectsItAgain();
+    void ClicksOnRowsWithoutARunSelectNothing();
+    void ARunLocksTheMainMenuAndTheTableUntilItEnds();
     void EveryHelpControlIsAControlOfTheWindow();
 };
 
@@ -50,7 +54,7 @@ void WindowCommandsTest::StartUpShowsTheReferenceAlone() {
     QVERIFY(Cell(form, 1, 3).isEmpty());
     QCOMPARE(s.Results.Cells[0][0], QString("   100"));
     QCOMPARE(s.Results.Cells[4][9], QString("   100"));
-    QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
+    QCOMPARE(Named<QLabel>(form, "dataSourceLine")->text(), QString("Data from file:  Standard"));
     const auto* picture = Named<PictureArea>(form, "airwayPicture");
     QVERIFY(!picture->Picture().isNull());
     // The plain region picture was read: forced onto the picture, it is shown.
@@ -139,13 +143,61 @@ void WindowCommandsTest::ClickOnTheCurrentRunRowSelectsItAgain() {
     AppState& s = form.State();
     form.OnStartClicked();
     form.OnStartClicked();
-    const QPoint row2 = form.resultsTable->CellRect(0, 2).center();
-    QTest::mouseClick(form.resultsTable->viewport(), Qt::LeftButton, {}, row2);
+    const QPoint row2 = Named<StringGrid>(form, "resultsTable")->CellRect(0, 2).center();
+    QTest::mouseClick(Named<StringGrid>(form, "resultsTable")->viewport(), Qt::LeftButton, {}, row2);
     QCOMPARE(s.Session.Runs().SelectedRun, 2);
     form.OnStartClicked();
     QCOMPARE(s.Session.Runs().SelectedRun, 1);
-    QTest::mouseClick(form.resultsTable->viewport(), Qt::LeftButton, {}, row2);
+    QTest::mouseClick(Named<StringGrid>(form, "resultsTable")->viewport(), Qt::LeftButton, {}, row2);
     QCOMPARE(s.Session.Runs().SelectedRun, 2);
+}
+
+// Only a row that lists a run selects it: the reference row, an empty row and
+// the settings row leave the selected run and its sliders as they were.
+void WindowCommandsTest::ClicksOnRowsWithoutARunSelectNothing() {
+    MainWindow form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    AppState& s = form.State();
+    form.OnMainGroupClicked();
+    form.mainResistanceSlider->setValue(300); // 200 %: the older run, row 2
+    form.OnStartClicked();
+    form.mainResistanceSlider->setValue(200); // 100 %, as the reference
+    form.OnStartClicked();
+    auto* results = Named<StringGrid>(form, "resultsTable");
+    const auto click = [&](int row) {
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                          results->CellRect(0, row).center());
+    };
+    click(2);
+    QCOMPARE(s.History->SelectedRun, 2);
+    QCOMPARE(form.mainResistanceSlider->value(), 300);
+    for (const int row : {kReferenceRow, 3, kSettingsRow}) {
+        click(row);
+        QCOMPARE(results->Row(), row);
+        QCOMPARE(s.History->SelectedRun, 2);
+        QCOMPARE(form.mainResistanceSlider->value(), 300);
+    }
+}
+
+// While START runs, nothing may be chosen from the menu bar (the main items
+// are locked by name, View with the window) and no row of the results table;
+// afterwards everything is live again.
+void WindowCommandsTest::ARunLocksTheMainMenuAndTheTableUntilItEnds() {
+    MainWindow form;
+    QStringList liveDuringTheRun;
+    bool tableLive = true;
+    QTimer::singleShot(0, &form, [&] {
+        for (QAction* item : form.menuBar()->actions())
+            if (item->isEnabled()) liveDuringTheRun << item->text();
+        tableLive = Named(form, "resultsTable")->isEnabled();
+    });
+    form.OnStartClicked();
+    QCOMPARE(liveDuringTheRun, QStringList());
+    QVERIFY(!tableLive);
+    for (QAction* item : form.menuBar()->actions())
+        QVERIFY2(item->isEnabled(), qPrintable(item->text()));
+    QVERIFY(Named(form, "resultsTable")->isEnabled());
 }
 
 void WindowCommandsTest::EveryHelpControlIsAControlOfTheWindow() {

@@ -114,7 +114,7 @@ void CommandLineTest::NamedFileOpensLikeOpen() {
     QVERIFY(WriteHistorySet(path, *history).Ok);
 
     form.OpenFileFromCommandLine(path);
-    QCOMPARE(form.dataSourceLine->text(), QString("Plik:  asthma case"));
+    QCOMPARE(Named<QLabel>(form, "dataSourceLine")->text(), QString("Plik:  asthma case"));
     QCOMPARE(s.Session.Runs().RunCount, 3);
     QCOMPARE(s.Session.Runs().SelectedRun, 1);
     QCOMPARE(s.Session.Runs().Slots[4].SampleVolume[0], 1.0f);
@@ -147,7 +147,7 @@ void CommandLineTest::MissingOrForeignFileShowsTheMessageAndChangesNothing() {
         form.OpenFileFromCommandLine(path);
         poll.stop();
         QVERIFY2(shown.contains(path), qPrintable(shown));
-        QCOMPARE(form.dataSourceLine->text(), QString("Data from file:  Standard"));
+        QCOMPARE(Named<QLabel>(form, "dataSourceLine")->text(), QString("Data from file:  Standard"));
         QCOMPARE(s.Session.Runs().RunCount, 0);
         QCOMPARE(s.Session.Runs().SelectedRun, -1);
         QVERIFY(std::memcmp(before.get(), &s.Session.Runs().Slots, sizeof(ResultHistory)) == 0);

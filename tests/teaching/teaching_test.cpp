@@ -25,6 +25,7 @@
 #include "history_commands.h"
 #include "history_file.h"
 #include "main_window.h"
+#include "window_actions.h"
 #include "window_test_main.h"
 
 using namespace breathlab;
@@ -89,11 +90,12 @@ void TeachingTest::NewMenusComeAfterTheExistingOnes() {
     MainWindow form;
     QCOMPARE(ActionTexts(form.menuBar()->actions()),
              QStringList({"File", "ref.Default", "Help", "About", "Quit", "Cases", "Exercise", "View"}));
-    QCOMPARE(ActionTexts(form.fileMenu->actions()),
+    QCOMPARE(ActionTexts(Named<QMenu>(form, "fileMenu")->actions()),
              QStringList({"Open", "Save", "Save as", "Export..."}));
     // A run holds the new menus as it holds the old ones.
-    QVERIFY(form.MainMenuItems().contains(form.casesAction));
-    QVERIFY(form.MainMenuItems().contains(form.exerciseAction));
+    const QList<QAction*> mainItems = Named<WindowActions>(form, "windowActions")->MainMenuItems();
+    QVERIFY(mainItems.contains(Named<QAction>(form, "casesAction")));
+    QVERIFY(mainItems.contains(Named<QAction>(form, "exerciseAction")));
 }
 
 namespace {
@@ -131,7 +133,7 @@ void TeachingTest::ChoosingCasesAddsTheirRunsToTheListedRuns() {
     QVERIFY(ChooseCase(form, "Fixed obstruction of the trachea").contains("flat top"));
     QCOMPARE(s.Session.Runs().RunCount, 1);
     QCOMPARE(s.Session.Runs().SelectedRun, 1);
-    QCOMPARE(form.dataSourceLine->text(), QString("Case: Fixed obstruction of the trachea"));
+    QCOMPARE(Named<QLabel>(form, "dataSourceLine")->text(), QString("Case: Fixed obstruction of the trachea"));
     QCOMPARE(s.Results.Cells[1][0], QString("   800")); // RMain of the listed run
     QCOMPARE(s.Indices.Cells[1][3].isEmpty(), false);
     QVERIFY(form.descriptionBox->toPlainText().contains("Fixed obstruction of the trachea"));
@@ -144,7 +146,7 @@ void TeachingTest::ChoosingCasesAddsTheirRunsToTheListedRuns() {
     QVERIFY(s.Session.Runs().Slots[1].FEV1 != tracheaFev1);
     QVERIFY(form.descriptionBox->toPlainText().contains(restrictive));
 
-    form.OnResultsRowClicked(0, 2, nullptr);
+    form.OnResultsRowClicked(2);
     QCOMPARE(s.Session.Runs().SelectedRun, 2);
     QVERIFY(form.descriptionBox->toPlainText().contains("Fixed obstruction of the trachea"));
     // The case files stay untouched: "Save" still writes the user's file.

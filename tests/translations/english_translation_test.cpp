@@ -149,7 +149,7 @@ void EnglishTranslationTest::NoEnglishTextKeepsAnotherLanguage() {
             if (c.unicode() > 127) kept << m.Translation;
     }
     QVERIFY2(kept.isEmpty(), qPrintable(kept.join('\n')));
-    QCOMPARE(QCoreApplication::translate("MainWindow", "Pomoc"), QString("Help"));
+    QCOMPARE(QCoreApplication::translate("RunsTableView", "Pomoc"), QString("Help"));
     // Counts take Qt's plural forms.
     const char* score = "Score: %1 of %2 (%n round(s))";
     QCOMPARE(QCoreApplication::translate("ExerciseDialog", score, nullptr, 1),
@@ -163,7 +163,7 @@ void EnglishTranslationTest::NoEnglishTextKeepsAnotherLanguage() {
 void EnglishTranslationTest::WindowMenusAndDialogsShowOnlyTranslatedTexts() {
     MainWindow form;
     QVERIFY(form.StartupSucceeded());
-    QStringList texts = TextsOf(&form) + TextsOf(form.resultsRowMenu);
+    QStringList texts = TextsOf(&form) + TextsOf(Named<QMenu>(form, "resultsRowMenu"));
     for (const auto& row : form.State().Indices.Cells)
         for (const QString& cell : row)
             texts << cell;
@@ -194,11 +194,11 @@ void EnglishTranslationTest::MessageBoxesAndDataSourceLineAreEnglish() {
 
     MessageBoxCatcher catcher;
     catcher.CatchNext();
-    form.saveAction->trigger();
+    Named<QAction>(form, "saveAction")->trigger();
     const QString saved = user.path() + "/simulations/data_default.spi";
     QVERIFY(QFile::exists(saved));
     QVERIFY2(catcher.Seen.contains("File saved in " + saved), qPrintable(catcher.Seen.join('|')));
-    QCOMPARE(form.dataSourceLine->text(), QString("File:  data_default"));
+    QCOMPARE(Named<QLabel>(form, "dataSourceLine")->text(), QString("File:  data_default"));
 
     catcher.CatchNext();
     form.OpenFileFromCommandLine(user.path() + "/no such case.spi");
