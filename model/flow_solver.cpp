@@ -56,7 +56,7 @@ bool Iterate(const Balance& F, double a, double Fa, double b, double Fb, int& it
 // Chosen once, when the program loads; plain variables rather than function
 // statics, so that the three solver calls of every substep pay no guard.
 const bool lanesAvailable = LobeLanesAvailable();
-LobeSolver chosenLobeSolver = lanesAvailable ? SolveLobarFlowsInLanes : SolveLobarFlowsOneByOne;
+LobeSolver chosenLobeSolver = lanesAvailable ? SolveLobarFlowsInLanes : SolveLobarFlowsInTurns;
 
 } // namespace
 

@@ -1,0 +1,152 @@
+// The lobes' node pressures searched in turns: one regula falsi step of each
+// lobe that has not converged, then the next round. Each lobe goes through
+// the same operations as in the one-by-one solver (flow_solver.cpp), so every
+// result has the same bits; but consecutive steps now belong to different
+// lobes and do not wait on each other, so the processor overlaps the five
+// chains of divisions that the one-by-one solver works through one after the
+// other. Where the SIMD lanes are missing (WebAssembly, processors without
+// AVX-512) this is the fast way; the shared iteration cap is applied
+// afterwards, lobe by lobe, as in the lanes.
+#include "flow_solver.h"
+
+#include "elementary.h"
+
+#include <cmath>
+
+namespace breathlab {
+
+namespace {
+
+// Balance of a lobe's node pressure P: the one-by-one solver's OpenBalance
+// while the segment is open (upstream end U the bronchus), its ClosedBalance
+// once it has closed at its mouth-side end (U the local pleura Pc).
+struct LobeBalance {
+    double G1A_plus_G2U, Gs, K, U, Pc, D, c, c2;
+    bool open;
+    double operator()(double P) const {
+        const double ratio = open ? (U - P) * c / ((P - Pc) * D + c2) : (U - P) / c;
+        return G1A_plus_G2U - Gs * P - K * elementary::Atan(ratio);
+    }
+    double AtUpstreamEnd() const { return G1A_plus_G2U - Gs * U; } // the arctangent term vanishes
+};
+
+struct LobeSearch {
+    LobeBalance F;
+    double Pu; // the bronchial end of the segment
+    double a, Fa, b, Fb, P, Fp;
+    int iterations = 0, cap = 0;
+    bool searching = false, noRoot = false;
+
+    void FalsePosition() {
+        P = b - (b - a) * Fb / (Fb - Fa);
+        Fp = F(P);
+    }
+    // One step of the one-by-one solver's Iterate: the end replaced is chosen
+    // by the sign of F(P) against F(b). A lobe that alone uses more
+    // iterations than its branch's cap stops: it fails whatever the others used.
+    void Step() {
+        if (++iterations > cap) {
+            searching = false;
+            return;
+        }
+        if (Fp * Fb < 0) {
+            a = P;
+            Fa = Fp;
+        } else {
+            b = P;
+            Fb = Fp;
+        }
+        FalsePosition();
+        searching = std::fabs(Fp) > kBalanceTolerance;
+    }
+};
+
+// Brackets the lobe's root as the one-by-one solver does and takes the first
+// estimate; `searching` tells whether steps must follow.
+void Bracket(LobeSearch& s, double A) {
+    const LobeBalance& F = s.F;
+    const double Pu = s.Pu;
+    if (F.open) {
+        s.cap = kOpenIterationCap;
+        s.a = A;
+        s.b = (A + Pu) / 2;
+        s.Fa = F(s.a);
+        s.Fb = F(s.b);
+        if (s.Fa * s.Fb > 0) {
+            s.a = Pu;
+            s.Fa = F.AtUpstreamEnd();
+        }
+    } else {
+        s.cap = kClosedIterationCap;
+        s.a = A;
+        s.Fa = F(A);
+        s.b = F.Pc;
+        s.Fb = F.AtUpstreamEnd();
+        if (s.Fa * s.Fb > 0) { // no sign change: an end near enough to a root, the alveolar end first
+            s.noRoot = !(std::fabs(s.Fa) < kBalanceTolerance) && !(std::fabs(s.Fb) < kBalanceTolerance);
+            s.P = std::fabs(s.Fa) < kBalanceTolerance ? A : F.Pc;
+            return;
+        }
+    }
+    s.FalsePosition();
+    s.searching = std::fabs(s.Fp) > kBalanceTolerance;
+}
+
+void Beep(const LungModel& m) {
+    if (m.Hooks.beep) m.Hooks.beep(m.Hooks.context);
+}
+
+} // namespace
+
+void SolveLobarFlowsInTurns(LungModel& m, const SubstepConductances& g, SolverMode mode, double x,
+                            double leftTransmural, double rightTransmural, double* probeFlows) {
+    LobeSearch searches[kLobeCount];
+    for (int j = 0; j < kLobeCount; ++j) {
+        const auto& [A, R1, G1, G2, Gs, K, c, c2, G1A] = g.lobes[j];
+        const double Pu = x + (j < 2 ? leftTransmural : rightTransmural); // lobes 1 and 2 hang on the left bronchus
+        const double Pc = x + m.PleuralOffset[j].current;
+        const bool open = Pu > Pc;
+        const double U = open ? Pu : Pc;
+        searches[j].F = {G1A + G2 * U, Gs, K, U, Pc, Pu - Pc, c, c2, open};
+        searches[j].Pu = Pu;
+        Bracket(searches[j], A);
+    }
+    for (bool any = true; any;) {
+        any = false;
+        for (LobeSearch& s : searches) {
+            if (!s.searching) continue;
+            s.Step();
+            any |= s.searching;
+        }
+    }
+
+    // The lobes in order, as one after the other: a lobe's iterations count
+    // against the cap together with those of the lobes before it, and a
+    // failing lobe leaves the later ones untouched.
+    int iterations = 0;
+    for (int j = 0; j < kLobeCount; ++j) {
+        const LobeSearch& s = searches[j];
+        m.FlowLimited[j] = s.F.open ? 0 : 1;
+        if (s.noRoot) {
+            m.NumericalFailure = true;
+            return;
+        }
+        // A lobe that needed no step never looks at the count.
+        iterations += s.iterations;
+        if (s.iterations > 0 && iterations > s.cap) {
+            m.NumericalFailure = true;
+            Beep(m);
+            return;
+        }
+        const LobeConductances& l = g.lobes[j];
+        const double Q = (s.P - l.A) * l.G1; // positive into the lobe
+        if (mode == SolverMode::Commit) {
+            m.LobeFlow[j] = Q;
+            if (std::fabs(Q) > 0.001) m.EffectiveSegmentResistance[j] = (s.Pu - l.A) / Q - l.R1;
+        } else {
+            probeFlows[j] = Q;
+        }
+    }
+}
+
+} // namespace breathlab
