@@ -1,11 +1,15 @@
 // The page's budgets, measured: what a first visit transfers (gzip-compressed,
 // as a static host serves it), how long until START can be pressed, and how
-// long a run takes in the page against breathlab-cli for the same patient.
+// long a run takes in the page against breathlab-cli for the same patient:
+// from the click on START until the page shows the run, the worker's run
+// alone, and the model alone (the module run in the page with no drawing and
+// no messages), which tells the model's share from the page's.
 //   node page_budget.mjs SITE_FOLDER BREATHLAB_CLI
 import { execFileSync } from "node:child_process";
 import { readdirSync, readFileSync } from "node:fs";
 import { join } from "node:path";
 import { gzipSync } from "node:zlib";
+import type { Page } from "playwright-core";
 import { launchChromium } from "../tests/browser";
 import { startStaticServer } from "../tests/static_server";
 
@@ -39,6 +43,60 @@ function nativeSeconds(args: string[]): number {
   return median(times);
 }
 
+// Seconds from the click on START until the page has shown the finished run.
+function clickToShown(page: Page): Promise<number> {
+  return page.evaluate(
+    () =>
+      new Promise<number>((resolve) => {
+        const began = performance.now();
+        const watch = new MutationObserver(() => {
+          if (document.body.dataset.busy !== "no") return;
+          watch.disconnect();
+          resolve((performance.now() - began) / 1000);
+        });
+        watch.observe(document.body, { attributes: true, attributeFilter: ["data-busy"] });
+        document.querySelector<HTMLButtonElement>("button[data-command=start]")!.click();
+      }),
+  );
+}
+
+// The model's run alone in the page's browser: the module instantiated on the
+// page's thread with hooks that do nothing, the patient set as the link sets it.
+function modelAloneSeconds(page: Page, rPeripheral: number, repeats: number): Promise<number[]> {
+  return page.evaluate(
+    async ({ rPeripheral, repeats }) => {
+      const module = await WebAssembly.compileStreaming(fetch("breathlab.wasm"));
+      const wasi: Record<string, () => number> = {};
+      for (const entry of WebAssembly.Module.imports(module))
+        if (entry.module === "wasi_snapshot_preview1") wasi[entry.name] = () => 52;
+      const instance = await WebAssembly.instantiate(module, {
+        page: { trace_point: () => {}, run_clock: () => {} },
+        wasi_snapshot_preview1: wasi,
+      });
+      const w = instance.exports as Record<string, CallableFunction> & { memory: WebAssembly.Memory };
+      w._initialize();
+      const response = await fetch("standard.dat.gz");
+      const set = new Uint8Array(await new Response(response.body!.pipeThrough(new DecompressionStream("gzip"))).arrayBuffer());
+      const pointer = w.page_alloc(set.byteLength) as number;
+      new Uint8Array(w.memory.buffer, pointer, set.byteLength).set(set);
+      w.page_start_up(pointer, set.byteLength);
+      w.page_set_percent(0, 5, rPeripheral);
+      const times: number[] = [];
+      for (let i = 0; i < repeats; ++i) {
+        const began = performance.now();
+        w.page_start();
+        times.push((performance.now() - began) / 1000);
+      }
+      return times;
+    },
+    { rPeripheral, repeats },
+  );
+}
+
+function seconds(times: number[]): string {
+  return `${median(times).toFixed(3)} s (${times.map((t) => t.toFixed(3)).join(" ")})`;
+}
+
 async function main(): Promise<void> {
   const load = firstLoadBytes();
   console.log(`first load: ${(load.total / 1024).toFixed(0)} kB compressed`);
@@ -60,23 +118,25 @@ async function main(): Promise<void> {
   try {
     console.log(`ready to START: median ${median(ready).toFixed(2)} s of ${ready.map((t) => t.toFixed(2)).join(" ")}`);
 
-    for (const [label, fragment, args] of [
-      ["default", "", []],
-      ["RPeripheral 800 %", "#RPeripheral=800", ["--set", "RPeripheral=800"]],
+    for (const [label, fragment, args, rPeripheral] of [
+      ["default", "", [], 100],
+      ["RPeripheral 800 %", "#RPeripheral=800", ["--set", "RPeripheral=800"], 800],
     ] as const) {
       const page = await browser.context.newPage();
       await page.goto(server.url + fragment);
       await page.waitForSelector("body[data-state=ready]");
-      const pageTimes: number[] = [];
+      await page.waitForFunction(() => document.body.dataset.busy === "no");
+      const shownTimes: number[] = [];
+      const workerTimes: number[] = [];
       for (let i = 0; i < kRepeats; ++i) {
-        await page.waitForFunction(() => document.body.dataset.busy === "no");
-        await page.click("button[data-command=start]");
-        await page.waitForFunction(() => document.body.dataset.busy === "no");
-        pageTimes.push(await page.evaluate(() => window.breathlabPage.lastRunSeconds()!));
+        shownTimes.push(await clickToShown(page));
+        workerTimes.push(await page.evaluate(() => window.breathlabPage.lastRunSeconds()!));
       }
+      const model = await modelAloneSeconds(page, rPeripheral, kRepeats);
       const native = nativeSeconds([...args]);
-      const inPage = median(pageTimes);
+      const inPage = median(shownTimes);
       console.log(`${label}: page ${inPage.toFixed(3)} s, breathlab-cli ${native.toFixed(3)} s, ratio ${(inPage / native).toFixed(2)}`);
+      console.log(`  START to shown ${seconds(shownTimes)}; worker's run ${seconds(workerTimes)}; model alone ${seconds(model)}`);
       await page.close();
     }
   } finally {
