@@ -37,9 +37,11 @@ struct LobeSearch {
     int iterations = 0, cap = 0;
     bool searching = false, noRoot = false;
 
+    // The next estimate; the lobe searches on while its balance misses the tolerance.
     void FalsePosition() {
         P = b - (b - a) * Fb / (Fb - Fa);
         Fp = F(P);
+        searching = std::fabs(Fp) > kBalanceTolerance;
     }
     // One step of the one-by-one solver's Iterate: the end replaced is chosen
     // by the sign of F(P) against F(b). A lobe that alone uses more
@@ -57,12 +59,11 @@ struct LobeSearch {
             Fb = Fp;
         }
         FalsePosition();
-        searching = std::fabs(Fp) > kBalanceTolerance;
     }
 };
 
-// Brackets the lobe's root as the one-by-one solver does and takes the first
-// estimate; `searching` tells whether steps must follow.
+// Brackets the lobe's root as the one-by-one solver does; `searching` tells
+// whether the lobe needs the first estimate.
 void Bracket(LobeSearch& s, double A) {
     const LobeBalance& F = s.F;
     const double Pu = s.Pu;
@@ -88,8 +89,7 @@ void Bracket(LobeSearch& s, double A) {
             return;
         }
     }
-    s.FalsePosition();
-    s.searching = std::fabs(s.Fp) > kBalanceTolerance;
+    s.searching = true;
 }
 
 void Beep(const LungModel& m) {
@@ -111,6 +111,9 @@ void SolveLobarFlowsInTurns(LungModel& m, const SubstepConductances& g, SolverMo
         searches[j].Pu = Pu;
         Bracket(searches[j], A);
     }
+    // The first estimates in turns as well, after all the brackets.
+    for (LobeSearch& s : searches)
+        if (s.searching) s.FalsePosition();
     for (bool any = true; any;) {
         any = false;
         for (LobeSearch& s : searches) {
