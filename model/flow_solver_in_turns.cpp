@@ -10,6 +10,7 @@
 #include "flow_solver.h"
 
 #include "elementary.h"
+#include "regula_falsi.h"
 
 #include <cmath>
 
@@ -33,31 +34,25 @@ struct LobeBalance {
 struct LobeSearch {
     LobeBalance F;
     double Pu; // the bronchial end of the segment
-    double a, Fa, b, Fb, P, Fp;
+    RegulaFalsiBracket bracket;
+    double P, Fp;
     int iterations = 0, cap = 0;
     bool searching = false, noRoot = false;
 
     // The next estimate; the lobe searches on while its balance misses the tolerance.
     void FalsePosition() {
-        P = b - (b - a) * Fb / (Fb - Fa);
+        P = bracket.Estimate();
         Fp = F(P);
         searching = std::fabs(Fp) > kBalanceTolerance;
     }
-    // One step of the one-by-one solver's Iterate: the end replaced is chosen
-    // by the sign of F(P) against F(b). A lobe that alone uses more
+    // One step of the one-by-one solver's Iterate. A lobe that alone uses more
     // iterations than its branch's cap stops: it fails whatever the others used.
     void Step() {
         if (++iterations > cap) {
             searching = false;
             return;
         }
-        if (Fp * Fb < 0) {
-            a = P;
-            Fa = Fp;
-        } else {
-            b = P;
-            Fb = Fp;
-        }
+        bracket.Narrow(P, Fp);
         FalsePosition();
     }
 };
@@ -66,26 +61,26 @@ struct LobeSearch {
 // whether the lobe needs the first estimate.
 void Bracket(LobeSearch& s, double A) {
     const LobeBalance& F = s.F;
-    const double Pu = s.Pu;
+    RegulaFalsiBracket& r = s.bracket;
     if (F.open) {
         s.cap = kOpenIterationCap;
-        s.a = A;
-        s.b = (A + Pu) / 2;
-        s.Fa = F(s.a);
-        s.Fb = F(s.b);
-        if (s.Fa * s.Fb > 0) {
-            s.a = Pu;
-            s.Fa = F.AtUpstreamEnd();
+        r.a = A;
+        r.b = (A + s.Pu) / 2;
+        r.Fa = F(r.a);
+        r.Fb = F(r.b);
+        if (r.Fa * r.Fb > 0) {
+            r.a = s.Pu;
+            r.Fa = F.AtUpstreamEnd();
         }
     } else {
         s.cap = kClosedIterationCap;
-        s.a = A;
-        s.Fa = F(A);
-        s.b = F.Pc;
-        s.Fb = F.AtUpstreamEnd();
-        if (s.Fa * s.Fb > 0) { // no sign change: an end near enough to a root, the alveolar end first
-            s.noRoot = !(std::fabs(s.Fa) < kBalanceTolerance) && !(std::fabs(s.Fb) < kBalanceTolerance);
-            s.P = std::fabs(s.Fa) < kBalanceTolerance ? A : F.Pc;
+        r.a = A;
+        r.Fa = F(A);
+        r.b = F.Pc;
+        r.Fb = F.AtUpstreamEnd();
+        if (r.Fa * r.Fb > 0) { // no sign change: an end near enough to a root, the alveolar end first
+            s.noRoot = !(std::fabs(r.Fa) < kBalanceTolerance) && !(std::fabs(r.Fb) < kBalanceTolerance);
+            s.P = std::fabs(r.Fa) < kBalanceTolerance ? A : F.Pc;
             return;
         }
     }
