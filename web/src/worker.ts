@@ -16,7 +16,9 @@ const kFrameMilliseconds = 1000 / 60;
 let wasm: PageExports | undefined;
 let lastClock = -1;
 // What the run made since the last post.
-let live = { time: [] as number[], volume: [] as number[], clock: null as number | null, postedAt: -Infinity };
+interface LiveRun { time: number[]; volume: number[]; clock: number | null; postedAt: number }
+const nothingLive = (postedAt: number): LiveRun => ({ time: [], volume: [], clock: null, postedAt });
+let live = nothingLive(-Infinity);
 let schematicSize = { width: 0, height: 0 };
 const pending: ToWorker[] = [];
 
@@ -61,7 +63,7 @@ function postLive(withSchematic: boolean): void {
   if (live.clock !== null) post({ type: "clock", seconds: live.clock });
   // The live schematic: the model's airways at the last trace point.
   if (traced && withSchematic) postSchematic(0, 0);
-  live = { time: [], volume: [], clock: null, postedAt: performance.now() };
+  live = nothingLive(performance.now());
 }
 
 function liveChanged(): void {
@@ -153,7 +155,7 @@ function handle(message: ToWorker): void {
         for (let k = 0; k < kParameterCount; ++k) w.page_set_percent(row - 2, k + 1, message.working[row][k]);
       message.globals.forEach((percent, entry) => w.page_set_global(entry + 1, percent));
       post({ type: "runStarted" });
-      live.postedAt = -Infinity;
+      live = nothingLive(-Infinity); // the first point is posted at once
       const began = performance.now();
       w.page_start();
       postLive(false); // the curve's last points; the state shows the run's own airways

@@ -63,7 +63,8 @@ function indexCell(page: Page, name: string, column: number): Promise<string> {
 
 // Exports the shown run's two CSV files under saveName and compares them byte
 // for byte with breathlab-cli run --csv of the same patient (cliArgs).
-async function assertCsvSameAsCli(page: Page, saveName: string, cliArgs: string[], tag: string): Promise<void> {
+// Returns the number of points of the volume-time table.
+async function assertCsvSameAsCli(page: Page, saveName: string, cliArgs: string[], tag: string): Promise<number> {
   await page.fill("#save-name", saveName);
   const downloads: Download[] = [];
   const both = new Promise<void>((resolve) => page.on("download", (d) => {
@@ -73,6 +74,7 @@ async function assertCsvSameAsCli(page: Page, saveName: string, cliArgs: string[
   await both;
   const prefix = join(outFolder, `cli-${tag}`);
   execFileSync(cliPath(), ["run", "--csv", prefix, ...cliArgs]);
+  let volumeTimePoints = 0;
   for (const [download, table] of downloads.map((d, i) => [d, ["volume-time", "flow-volume"][i]] as const)) {
     assert.equal(download.suggestedFilename(), `${saveName}-${table}.csv`);
     const file = join(outFolder, `page-${tag}-${table}.csv`);
@@ -81,7 +83,9 @@ async function assertCsvSameAsCli(page: Page, saveName: string, cliArgs: string[
     // A run has hundreds of rows; an empty table would also be equal.
     assert.ok(cli.toString().split("\n").length > 100, table);
     assert.ok(readFileSync(file).equals(cli), `${table}: the page's file differs from breathlab-cli's`);
+    if (table === "volume-time") volumeTimePoints = cli.toString().trim().split("\n").length - 1; // less the header
   }
+  return volumeTimePoints;
 }
 
 serveBuiltPageInChromium();
@@ -535,7 +539,9 @@ describe("files and links", () => {
     const { page, errors } = await openPage("#RPeripheral=800");
     const state = await waitForRuns(page, 1);
     assertSameAsCli(state.Slots[1], cliRun(["--set", "RPeripheral=800"]));
-    await assertCsvSameAsCli(page, "obstructed run", ["--set", "RPeripheral=800"], "obstructed");
+    const points = await assertCsvSameAsCli(page, "obstructed run", ["--set", "RPeripheral=800"], "obstructed");
+    // Every 100 ms point reached the live curve, however the worker gathered them into messages.
+    assert.equal(await page.evaluate(() => window.breathlabPage.livePoints()), points);
     assert.deepEqual(errors, []);
     await page.close();
   });
