@@ -53,10 +53,11 @@ void BM_StepModel(benchmark::State& state) {
 }
 BENCHMARK(BM_StepModel)->Arg(1)->Arg(4)->Arg(7)->Unit(benchmark::kNanosecond);
 
-void BM_Examination(benchmark::State& state, int parameter, double percent, bool oneByOne = false) {
+// solver: the lobes' way, when not the one the processor chose.
+void BM_Examination(benchmark::State& state, int parameter, double percent, LobeSolver solver = nullptr) {
     const Settled& settled = SettledState();
     const LobeSolver usual = ActiveLobeSolver();
-    if (oneByOne) UseLobeSolver(SolveLobarFlowsOneByOne);
+    if (solver) UseLobeSolver(solver);
     ParameterSet parameters;
     parameters.At(kBothLungs, parameter) = percent;
     auto model = std::make_unique<LungModel>();
@@ -82,8 +83,13 @@ void BM_Examination(benchmark::State& state, int parameter, double percent, bool
 BENCHMARK_CAPTURE(BM_Examination, normal, 1, 100.0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Examination, peripheral_resistance_800, 5, 800.0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Examination, lung_size_50, 7, 50.0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Examination, normal_lobes_one_by_one, 1, 100.0, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Examination, peripheral_resistance_800_lobes_one_by_one, 5, 800.0, true)
+BENCHMARK_CAPTURE(BM_Examination, normal_lobes_one_by_one, 1, 100.0, SolveLobarFlowsOneByOne)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Examination, peripheral_resistance_800_lobes_one_by_one, 5, 800.0, SolveLobarFlowsOneByOne)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Examination, normal_lobes_in_turns, 1, 100.0, SolveLobarFlowsInTurns)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Examination, peripheral_resistance_800_lobes_in_turns, 5, 800.0, SolveLobarFlowsInTurns)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

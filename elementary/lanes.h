@@ -21,8 +21,9 @@ namespace breathlab::elementary {
 
 // Eight lanes: the model's five lobes fit in one group. Eight doubles are one
 // AVX-512 register; with narrower registers (two lanes of SSE2, NEON or
-// SIMD128) the lanes cost more than the scalar code saves, so the model uses
-// them only where AVX-512 is there (flow_solver_lanes.cpp).
+// WebAssembly's SIMD128, measured there in groups of two, four and eight) the
+// lanes cost more than they save, so the model uses them only where AVX-512
+// is there (flow_solver_lanes.cpp) and elsewhere solves the lobes in turns.
 inline constexpr int kLaneCount = 8;
 using Lanes = double __attribute__((vector_size(kLaneCount * sizeof(double))));
 // A lane mask: all bits set (true) or clear (false) per lane, as comparisons give it.

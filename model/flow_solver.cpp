@@ -1,6 +1,7 @@
 #include "flow_solver.h"
 
 #include "elementary.h"
+#include "regula_falsi.h"
 
 #include <cmath>
 
@@ -31,23 +32,16 @@ void Beep(const LungModel& m) {
     if (m.Hooks.beep) m.Hooks.beep(m.Hooks.context);
 }
 
-// Regula falsi as the model defines it: the end replaced is chosen by the sign
-// of F(P) against F(b). Returns false when the shared iteration count exceeds cap.
+// Regula falsi from the bracket [a, b]. Returns false when the shared
+// iteration count exceeds cap.
 template <class Balance>
-bool Iterate(const Balance& F, double a, double Fa, double b, double Fb, int& iterations, int cap,
-             double& P) {
-    P = b - (b - a) * Fb / (Fb - Fa);
+bool Iterate(const Balance& F, RegulaFalsiBracket bracket, int& iterations, int cap, double& P) {
+    P = bracket.Estimate();
     double Fp = F(P);
     while (std::fabs(Fp) > kBalanceTolerance) {
         if (++iterations > cap) return false;
-        if (Fp * Fb < 0) {
-            a = P;
-            Fa = Fp;
-        } else {
-            b = P;
-            Fb = Fp;
-        }
-        P = b - (b - a) * Fb / (Fb - Fa);
+        bracket.Narrow(P, Fp);
+        P = bracket.Estimate();
         Fp = F(P);
     }
     return true;
@@ -56,7 +50,7 @@ bool Iterate(const Balance& F, double a, double Fa, double b, double Fb, int& it
 // Chosen once, when the program loads; plain variables rather than function
 // statics, so that the three solver calls of every substep pay no guard.
 const bool lanesAvailable = LobeLanesAvailable();
-LobeSolver chosenLobeSolver = lanesAvailable ? SolveLobarFlowsInLanes : SolveLobarFlowsOneByOne;
+LobeSolver chosenLobeSolver = lanesAvailable ? SolveLobarFlowsInLanes : SolveLobarFlowsInTurns;
 
 } // namespace
 
@@ -129,7 +123,7 @@ void SolveLobarFlowsOneByOne(LungModel& m, const SubstepConductances& g, SolverM
                 a = Pu;
                 Fa = G1A + G2 * Pu - Gs * Pu;
             }
-            if (!Iterate(F, a, Fa, b, Fb, iterations, kOpenIterationCap, P)) {
+            if (!Iterate(F, {a, Fa, b, Fb}, iterations, kOpenIterationCap, P)) {
                 m.NumericalFailure = true;
                 Beep(m);
                 return;
@@ -148,7 +142,7 @@ void SolveLobarFlowsOneByOne(LungModel& m, const SubstepConductances& g, SolverM
                     m.NumericalFailure = true;
                     return;
                 }
-            } else if (!Iterate(F, A, Fa, Pc, Fb, iterations, kClosedIterationCap, P)) {
+            } else if (!Iterate(F, {A, Fa, Pc, Fb}, iterations, kClosedIterationCap, P)) {
                 m.NumericalFailure = true;
                 Beep(m);
                 return;

@@ -47,20 +47,25 @@ struct SubstepConductances {
 SubstepConductances PrepareLobarSolve(const LungModel& m);
 
 // The same solve with the conductances of the current substep: in SIMD
-// lanes where the processor has AVX-512, otherwise one lobe after the other.
-// Both give the same bits.
+// lanes where the processor has AVX-512, otherwise the lobes in turns (also
+// in WebAssembly, whose two-lane registers cost more than they save). All
+// ways give the same bits.
 void SolveLobarFlows(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
                      double leftTransmural, double rightTransmural, double* probeFlows = nullptr);
 
-// The two ways. Both give the same bits; the lanes need AVX-512.
+// The three ways. All give the same bits; the lanes need AVX-512. The lobes
+// one by one is the plain statement of the solve; in turns, a step of each
+// lobe in every round, it overlaps the lobes' chains of divisions.
 void SolveLobarFlowsOneByOne(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
                              double leftTransmural, double rightTransmural, double* probeFlows = nullptr);
+void SolveLobarFlowsInTurns(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
+                            double leftTransmural, double rightTransmural, double* probeFlows = nullptr);
 bool LobeLanesAvailable();
 void SolveLobarFlowsInLanes(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
                             double leftTransmural, double rightTransmural, double* probeFlows = nullptr);
 
 // The way SolveLobarFlows takes, for the whole process: the lanes where the
-// processor has them. The benchmark and the tests set another before a run
+// processor has them, else the lobes in turns. The benchmark and the tests set another before a run
 // (not while one is under way on another thread).
 using LobeSolver = void (*)(LungModel& m, const SubstepConductances& g, SolverMode mode, double pleural,
                             double leftTransmural, double rightTransmural, double* probeFlows);

@@ -32,7 +32,7 @@ mutation-web: web-npm
 # breathlab-cli, measured with Debian's chromium on this machine.
 .PHONY: bench-web
 bench-web: web
-	cmake --build $(BUILD) --target breathlab-cli
+	cmake --build $(BUILD) --target breathlab-cli web_tests
 	web/node_modules/esbuild/bin/esbuild web/bench/page_budget.ts --bundle --platform=node --format=esm \
 	  --external:playwright-core --outfile=$(BUILD)/web-tests/page_budget.mjs --log-level=warning
 	node $(BUILD)/web-tests/page_budget.mjs $(BUILD)/web $(BUILD)/bin/breathlab-cli

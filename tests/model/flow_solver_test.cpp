@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace breathlab {
 namespace {
@@ -126,7 +129,7 @@ TEST(SolveLobarFlows, IterationsOfEarlierLobesCountAgainstLaterOnes) {
 }
 
 
-// Everything a solver call writes, for comparing the lanes with the lobes one by one.
+// Everything a solver call writes, for comparing the faster ways with the lobes one by one.
 struct SolveOutcome {
     LungModel m;
     std::array<double, kLobeCount> probe{};
@@ -142,25 +145,26 @@ SolveOutcome Solve(LobeSolver solver, const LungModel& start, SolverMode mode, d
     return out;
 }
 
-void ExpectSameBits(const SolveOutcome& lanes, const SolveOutcome& oneByOne, const std::string& name) {
+void ExpectSameBits(const SolveOutcome& fast, const SolveOutcome& oneByOne, const std::string& name) {
     auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
-    EXPECT_EQ(lanes.m.NumericalFailure, oneByOne.m.NumericalFailure) << name;
-    EXPECT_EQ(lanes.beeps, oneByOne.beeps) << name;
+    EXPECT_EQ(fast.m.NumericalFailure, oneByOne.m.NumericalFailure) << name;
+    EXPECT_EQ(fast.beeps, oneByOne.beeps) << name;
     for (int j = 0; j < kLobeCount; ++j) {
-        EXPECT_EQ(lanes.m.FlowLimited[j], oneByOne.m.FlowLimited[j]) << name << " lobe " << j;
-        EXPECT_EQ(bits(lanes.m.LobeFlow[j]), bits(oneByOne.m.LobeFlow[j])) << name << " lobe " << j;
-        EXPECT_EQ(bits(lanes.m.EffectiveSegmentResistance[j]), bits(oneByOne.m.EffectiveSegmentResistance[j]))
+        EXPECT_EQ(fast.m.FlowLimited[j], oneByOne.m.FlowLimited[j]) << name << " lobe " << j;
+        EXPECT_EQ(bits(fast.m.LobeFlow[j]), bits(oneByOne.m.LobeFlow[j])) << name << " lobe " << j;
+        EXPECT_EQ(bits(fast.m.EffectiveSegmentResistance[j]), bits(oneByOne.m.EffectiveSegmentResistance[j]))
             << name << " lobe " << j;
-        EXPECT_EQ(bits(lanes.probe[j]), bits(oneByOne.probe[j])) << name << " lobe " << j;
+        EXPECT_EQ(bits(fast.probe[j]), bits(oneByOne.probe[j])) << name << " lobe " << j;
     }
 }
 
-// The lobes in SIMD lanes give what the lobes one after the other give, in
-// every branch and failure, the shared iteration cap above all: whether a
-// call fails, at which lobe, with or without a beep, and what the lobes
-// before the failing one received.
-TEST(SolveLobarFlows, LanesGiveTheBitsOfTheLobesOneByOne) {
-    if (!LobeLanesAvailable()) GTEST_SKIP() << "the processor has no AVX-512";
+// The lobes in SIMD lanes and the lobes in turns give what the lobes one
+// after the other give, in every branch and failure, the shared iteration cap
+// above all: whether a call fails, at which lobe, with or without a beep, and
+// what the lobes before the failing one received.
+TEST(SolveLobarFlows, LanesAndTurnsGiveTheBitsOfTheLobesOneByOne) {
+    std::vector<std::pair<std::string, LobeSolver>> fastWays = {{"in turns", SolveLobarFlowsInTurns}};
+    if (LobeLanesAvailable()) fastWays.push_back({"in lanes", SolveLobarFlowsInLanes});
     struct Scenario {
         std::string name;
         std::function<void(LungModel&)> shape;
@@ -210,7 +214,8 @@ TEST(SolveLobarFlows, LanesGiveTheBitsOfTheLobesOneByOne) {
         s.shape(start);
         for (SolverMode mode : {SolverMode::Commit, SolverMode::Probe}) {
             const SolveOutcome oneByOne = Solve(SolveLobarFlowsOneByOne, start, mode, s.x, s.left, s.right);
-            ExpectSameBits(Solve(SolveLobarFlowsInLanes, start, mode, s.x, s.left, s.right), oneByOne, s.name);
+            for (const auto& [way, solver] : fastWays)
+                ExpectSameBits(Solve(solver, start, mode, s.x, s.left, s.right), oneByOne, s.name + ", " + way);
             if (s.fails) {
                 EXPECT_EQ(oneByOne.m.NumericalFailure, *s.fails) << s.name;
             }

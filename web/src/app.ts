@@ -568,9 +568,9 @@ function onMessage(message: FromWorker): void {
       return;
     case "trace":
       if (!page.live) return;
-      ++page.livePointsOfLastRun;
-      page.live.time.push(message.time);
-      page.live.volume.push(message.volume);
+      page.livePointsOfLastRun += message.time.length;
+      page.live.time.push(...message.time);
+      page.live.volume.push(...message.volume);
       scheduleLiveDraw();
       return;
     case "clock":

@@ -99,7 +99,7 @@ export type FromWorker =
   | { type: "state"; state: HistoryState; traces: SlotTraces[]; ranSeconds?: number; statusBlocks: number[] }
   | { type: "descriptions"; blocks: Record<number, Description> }
   | { type: "runStarted" }
-  | { type: "trace"; index: number; time: number; volume: number }
+  | { type: "trace"; time: number[]; volume: number[] } // the points since the last message
   | { type: "clock"; seconds: number }
   | { type: "saved"; bytes: ArrayBuffer }
   // The shown run's two tables, as breathlab-cli run --csv writes them.

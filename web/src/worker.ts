@@ -1,6 +1,7 @@
 // The examination runs here, off the page's thread, so the page keeps
-// drawing while the model integrates; each 100 ms trace point and each tick
-// of the run clock is posted as it is made.
+// drawing while the model integrates; the 100 ms trace points, the run clock
+// and the live airway schematic are posted as they are made, at most once a
+// frame: a screen shows no more, and each message and schematic costs run time.
 import { copyIn, lastText, loadPageModule, PageExports } from "./wasm_module";
 import type { Description, ExerciseRound, FromWorker, HistoryState, SliderScale, SlotTraces, TeachingCase, ToWorker } from "./messages";
 import { kHistorySlots, kParameterCount, kRegionCount } from "./messages";
@@ -10,9 +11,14 @@ const kTracePointCount = 1000;
 const kSliderCount = 9;
 
 const kClockStepSeconds = 0.1;
+const kFrameMilliseconds = 1000 / 60;
 
 let wasm: PageExports | undefined;
 let lastClock = -1;
+// What the run made since the last post.
+interface LiveRun { time: number[]; volume: number[]; clock: number | null; postedAt: number }
+const nothingLive = (postedAt: number): LiveRun => ({ time: [], volume: [], clock: null, postedAt });
+let live = nothingLive(-Infinity);
 let schematicSize = { width: 0, height: 0 };
 const pending: ToWorker[] = [];
 
@@ -49,6 +55,19 @@ function postState(ranSeconds?: number): void {
   const traces = slotTraces(wasm!.page_trace);
   const statusBlocks = state.Slots.map((slot) => wasm!.page_status_description(slot.RunStatus ?? -1));
   post({ type: "state", state, traces, ranSeconds, statusBlocks }, buffersOf(traces));
+}
+
+function postLive(withSchematic: boolean): void {
+  const traced = live.time.length > 0;
+  if (traced) post({ type: "trace", time: live.time, volume: live.volume });
+  if (live.clock !== null) post({ type: "clock", seconds: live.clock });
+  // The live schematic: the model's airways at the last trace point.
+  if (traced && withSchematic) postSchematic(0, 0);
+  live = nothingLive(performance.now());
+}
+
+function liveChanged(): void {
+  if (performance.now() - live.postedAt >= kFrameMilliseconds) postLive(true);
 }
 
 function postSchematic(slot: number, sample: number): void {
@@ -136,8 +155,10 @@ function handle(message: ToWorker): void {
         for (let k = 0; k < kParameterCount; ++k) w.page_set_percent(row - 2, k + 1, message.working[row][k]);
       message.globals.forEach((percent, entry) => w.page_set_global(entry + 1, percent));
       post({ type: "runStarted" });
+      live = nothingLive(-Infinity); // the first point is posted at once
       const began = performance.now();
       w.page_start();
+      postLive(false); // the curve's last points; the state shows the run's own airways
       postState((performance.now() - began) / 1000);
       return;
     }
@@ -209,16 +230,17 @@ fetch(new URL("breathlab.wasm", self.location.href))
   })
   .then((bytes) =>
     loadPageModule(bytes, {
-      tracePoint: (index, time, volume) => {
-        post({ type: "trace", index, time, volume });
-        // The live schematic: the model's airways at this 100 ms point.
-        postSchematic(0, 0);
+      tracePoint: (_index, time, volume) => {
+        live.time.push(time);
+        live.volume.push(volume);
+        liveChanged();
       },
       runClock: (seconds) => {
         // The model calls the clock far more often than a person can read it.
         if (Math.abs(seconds - lastClock) < kClockStepSeconds) return;
         lastClock = seconds;
-        post({ type: "clock", seconds });
+        live.clock = seconds;
+        liveChanged();
       },
     }),
   )
