@@ -159,10 +159,11 @@ void WindowCommandsTest::ClicksOnRowsWithoutARunSelectNothing() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     AppState& s = form.State();
-    form.OnMainGroupClicked();
-    form.mainResistanceSlider->setValue(300); // 200 %: the older run, row 2
+    QTest::mouseClick(Named(form, "mainGroupPanel"), Qt::LeftButton, {}, QPoint(2, 2));
+    QSlider* mainResistance = form.TrackBar(1);
+    mainResistance->setValue(300); // 200 %: the older run, row 2
     form.OnStartClicked();
-    form.mainResistanceSlider->setValue(200); // 100 %, as the reference
+    mainResistance->setValue(200); // 100 %, as the reference
     form.OnStartClicked();
     auto* results = Named<StringGrid>(form, "resultsTable");
     const auto click = [&](int row) {
@@ -170,13 +171,13 @@ void WindowCommandsTest::ClicksOnRowsWithoutARunSelectNothing() {
                           results->CellRect(0, row).center());
     };
     click(2);
-    QCOMPARE(s.History->SelectedRun, 2);
-    QCOMPARE(form.mainResistanceSlider->value(), 300);
+    QCOMPARE(s.Session.Runs().SelectedRun, 2);
+    QCOMPARE(mainResistance->value(), 300);
     for (const int row : {kReferenceRow, 3, kSettingsRow}) {
         click(row);
         QCOMPARE(results->Row(), row);
-        QCOMPARE(s.History->SelectedRun, 2);
-        QCOMPARE(form.mainResistanceSlider->value(), 300);
+        QCOMPARE(s.Session.Runs().SelectedRun, 2);
+        QCOMPARE(mainResistance->value(), 300);
     }
 }
 
