@@ -85,7 +85,8 @@ void WindowCommandsTest::StartRunsAndListsTheNewRun() {
     QCOMPARE(s.Results.Cells[1][0], QString("   100"));
     // The live curve of the new run stays on the volume-time plot in its colour.
     QVERIFY(HasColour(Named<PictureArea>(form, "volumeTimePlot")->Picture(), QColor(255, 0, 0)));
-    QVERIFY(form.descriptionBox->toPlainText().size() > 10); // the status text of the run
+    // The status text of the run.
+    QVERIFY(Named<DescriptionView>(form, "descriptionBox")->toPlainText().size() > 10);
 }
 
 void WindowCommandsTest::UseAsReferenceAndDeleteRewriteTheHistory() {
@@ -159,10 +160,11 @@ void WindowCommandsTest::ClicksOnRowsWithoutARunSelectNothing() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     AppState& s = form.State();
-    form.OnMainGroupClicked();
-    form.mainResistanceSlider->setValue(300); // 200 %: the older run, row 2
+    QTest::mouseClick(Named(form, "mainGroupPanel"), Qt::LeftButton, {}, QPoint(2, 2));
+    auto* mainResistance = Named<QSlider>(form, "mainResistanceSlider");
+    mainResistance->setValue(300); // 200 %: the older run, row 2
     form.OnStartClicked();
-    form.mainResistanceSlider->setValue(200); // 100 %, as the reference
+    mainResistance->setValue(200); // 100 %, as the reference
     form.OnStartClicked();
     auto* results = Named<StringGrid>(form, "resultsTable");
     const auto click = [&](int row) {
@@ -170,13 +172,13 @@ void WindowCommandsTest::ClicksOnRowsWithoutARunSelectNothing() {
                           results->CellRect(0, row).center());
     };
     click(2);
-    QCOMPARE(s.History->SelectedRun, 2);
-    QCOMPARE(form.mainResistanceSlider->value(), 300);
+    QCOMPARE(s.Session.Runs().SelectedRun, 2);
+    QCOMPARE(mainResistance->value(), 300);
     for (const int row : {kReferenceRow, 3, kSettingsRow}) {
         click(row);
         QCOMPARE(results->Row(), row);
-        QCOMPARE(s.History->SelectedRun, 2);
-        QCOMPARE(form.mainResistanceSlider->value(), 300);
+        QCOMPARE(s.Session.Runs().SelectedRun, 2);
+        QCOMPARE(mainResistance->value(), 300);
     }
 }
 
