@@ -80,14 +80,14 @@ void MainWindow::AfterHistoryReplaced() {
 
 void MainWindow::OnSaveChosen() {
     const AppState& s = *state_;
-    Report(this, *lowerPanel_, SaveHistoryFile(s.Folders.User, s.SaveName, s.Session.History()));
+    Report(this, *lowerPanel_, SaveHistoryFile(s.Folders.User, s.SaveName, s.Session));
 }
 
 void MainWindow::OnSaveAsChosen() {
     AppState& s = *state_;
     const QString path = AskSaveAsHistoryPath(this, s.Folders.User);
     if (path.isEmpty()) return;
-    Report(this, *lowerPanel_, SaveHistoryFileAs(path, s.SaveName, s.Session.History()));
+    Report(this, *lowerPanel_, SaveHistoryFileAs(path, s.SaveName, s.Session));
 }
 
 // The default reference is read afresh: the file is the program's, not the
