@@ -19,6 +19,18 @@ QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+QString WriteFailureMessage(const QString& path, const std::string& reason) {
+    return Translated("HistoryFile", "Cannot write file %1. %2")
+        .arg(Shown(path), QString::fromStdString(reason));
+}
+
+// The session writes its own history, as it reads it on Open.
+FileOutcome SaveSession(const QString& path, const Session& session) {
+    std::string error;
+    if (session.Save(QFile::encodeName(path).toStdString(), error)) return {};
+    return FileOutcome::Failure(WriteFailureMessage(path, error));
+}
+
 } // namespace
 
 // The core reads and checks the file (never waiting on a FIFO, refusing
@@ -38,8 +50,7 @@ FileOutcome ReadHistorySet(const QString& path, ResultHistory& into) {
 FileOutcome WriteHistorySet(const QString& path, const ResultHistory& history) {
     std::string error;
     if (WriteHistorySet(QFile::encodeName(path).toStdString(), history, error)) return {};
-    return FileOutcome::Failure(Translated("HistoryFile", "Cannot write file %1. %2")
-                                    .arg(Shown(path), QString::fromStdString(error)));
+    return FileOutcome::Failure(WriteFailureMessage(path, error));
 }
 
 QString DataSourceLineForFile(const QString& path) {
@@ -73,9 +84,9 @@ FileCommandResult OpenHistoryFile(const QString& path, Session& session) {
 }
 
 FileCommandResult SaveHistoryFile(const QString& programFolder, const QString& saveName,
-                                  const ResultHistory& history) {
+                                  const Session& session) {
     const QString path = SavePath(programFolder, saveName);
-    FileCommandResult result{WriteHistorySet(path, history), {}, {}};
+    FileCommandResult result{SaveSession(path, session), {}, {}};
     if (!result.Outcome.Ok) return result;
     result.DataSourceLine = DataSourceLineForFile(saveName);
     // The translation may bring its own trailing space; exactly one separates the folder.
@@ -84,8 +95,8 @@ FileCommandResult SaveHistoryFile(const QString& programFolder, const QString& s
 }
 
 FileCommandResult SaveHistoryFileAs(const QString& chosenPath, QString& saveName,
-                                    const ResultHistory& history) {
-    FileCommandResult result{WriteHistorySet(chosenPath, history), {}, {}};
+                                    const Session& session) {
+    FileCommandResult result{SaveSession(chosenPath, session), {}, {}};
     if (!result.Outcome.Ok) return result;
     saveName = QFileInfo(chosenPath).fileName();
     result.DataSourceLine = DataSourceLineForFile(chosenPath);

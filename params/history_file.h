@@ -82,16 +82,16 @@ struct FileCommandResult {
 // selects the newest. On failure the session is untouched.
 FileCommandResult OpenHistoryFile(const QString& path, Session& session);
 
-// "Save": writes the history into the simulation folder under `saveName` and
-// reports "File saved in" with the full path.
+// "Save": the session writes its history into the simulation folder under
+// `saveName`; reports "File saved in" with the full path.
 FileCommandResult SaveHistoryFile(const QString& programFolder, const QString& saveName,
-                                  const ResultHistory& history);
+                                  const Session& session);
 
 // "Save as" once the dialog has given a path that is not the reserved name:
-// writes there and, only when that succeeded, makes the file's name the
-// target of later "Save" commands.
+// the session writes there and, only when that succeeded, the file's name
+// becomes the target of later "Save" commands.
 FileCommandResult SaveHistoryFileAs(const QString& chosenPath, QString& saveName,
-                                    const ResultHistory& history);
+                                    const Session& session);
 
 // "ref.Default", its file: the reference (slot 0) of the program's
 // "datfiles1/standard.dat", which the session then makes its reference. If the

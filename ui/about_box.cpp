@@ -31,7 +31,7 @@ const char* const kCreditText = QT_TRANSLATE_NOOP(
     "AboutBox", "A teaching simulator of the forced expiration: move the sliders, press "
                 "START and compare the flow-volume curves of your patients with the "
                 "reference.");
-const char* const kCreditText2 = QT_TRANSLATE_NOOP(
+const char* const kThanksText = QT_TRANSLATE_NOOP(
     "AboutBox", "Thanks to the students and teachers of physiology who tried it first and "
                 "told us what was missing.");
 const char* const kHiddenCreditText = QT_TRANSLATE_NOOP("AboutBox", "Breathe out, hard and long!");
@@ -88,14 +88,14 @@ AboutBox::AboutBox(QWidget* parent) : AboutBox(PrimaryScreenWidth(), parent) {}
 AboutBox::AboutBox(int screenWidth, QWidget* parent, int smallestTextPx)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      creditsPanel(new QFrame(this)), ProgramIcon(new QLabel(creditsPanel)),
-      ProductName(MakeLabel(creditsPanel, tr(" Varo.e-breathlab"))),
-      Version(MakeLabel(creditsPanel, tr("Version: ") + QStringLiteral(BREATHLAB_VERSION))),
-      Copyright(MakeLabel(creditsPanel, tr(kAuthorsLine), true)),
-      Comments(MakeLabel(creditsPanel, tr(kCreditText), true)),
-      Comments2(MakeLabel(creditsPanel, tr(kCreditText2), true)),
-      Licence(MakeLabel(creditsPanel, tr("Free software under the MIT licence."))),
-      OKButton(new QPushButton(tr("OK"), this)), creditTextBox(new CreditPaintBox(this)) {
+      creditsPanel_(new QFrame(this)), programIcon_(new QLabel(creditsPanel_)),
+      productName_(MakeLabel(creditsPanel_, tr(" Varo.e-breathlab"))),
+      version_(MakeLabel(creditsPanel_, tr("Version: ") + QStringLiteral(BREATHLAB_VERSION))),
+      authorsLine_(MakeLabel(creditsPanel_, tr(kAuthorsLine), true)),
+      creditText_(MakeLabel(creditsPanel_, tr(kCreditText), true)),
+      thanksText_(MakeLabel(creditsPanel_, tr(kThanksText), true)),
+      licence_(MakeLabel(creditsPanel_, tr("Free software under the MIT licence."))),
+      okButton_(new QPushButton(tr("OK"), this)), creditTextBox_(new CreditPaintBox(this)) {
     const double scale = ScaleFor(screenWidth, smallestTextPx);
     setWindowTitle(tr("Autorzy"));
     setFixedSize(Scaled(460, scale), Scaled(335, scale));
@@ -104,26 +104,34 @@ AboutBox::AboutBox(int screenWidth, QWidget* parent, int smallestTextPx)
     setPalette(silver);
     setAutoFillBackground(true);
 
-    creditsPanel->setObjectName(QStringLiteral("creditsPanel"));
-    creditsPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    creditsPanel->setLineWidth(2);
-    Place(creditsPanel, {9, 5, 440, 284}, scale);
-    Place(ProgramIcon, {8, 8, 63, 57}, scale);
-    ProgramIcon->setScaledContents(true);
-    ProgramIcon->setPixmap(breathlab::ProgramIconPixmap(64, devicePixelRatioF()));
-    Place(ProductName, {88, 16, 330, 20}, scale, true);
-    Place(Version, {88, 40, 330, 20}, scale, true);
-    Place(Licence, {88, 60, 330, 16}, scale);
-    Place(Copyright, {8, 80, 420, 36}, scale);
-    Place(Comments, {8, 124, 420, 70}, scale);
-    Place(Comments2, {8, 200, 420, 70}, scale);
-    Place(OKButton, {192, 298, 75, 25}, scale);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    creditsPanel_->setObjectName(QStringLiteral("creditsPanel"));
+    programIcon_->setObjectName(QStringLiteral("programIcon"));
+    productName_->setObjectName(QStringLiteral("productName"));
+    version_->setObjectName(QStringLiteral("version"));
+    licence_->setObjectName(QStringLiteral("licence"));
+    authorsLine_->setObjectName(QStringLiteral("authorsLine"));
+    creditText_->setObjectName(QStringLiteral("creditText"));
+    thanksText_->setObjectName(QStringLiteral("thanksText"));
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    creditsPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    creditsPanel_->setLineWidth(2);
+    Place(creditsPanel_, {9, 5, 440, 284}, scale);
+    Place(programIcon_, {8, 8, 63, 57}, scale);
+    programIcon_->setScaledContents(true);
+    programIcon_->setPixmap(breathlab::ProgramIconPixmap(64, devicePixelRatioF()));
+    Place(productName_, {88, 16, 330, 20}, scale, true);
+    Place(version_, {88, 40, 330, 20}, scale, true);
+    Place(licence_, {88, 60, 330, 16}, scale);
+    Place(authorsLine_, {8, 80, 420, 36}, scale);
+    Place(creditText_, {8, 124, 420, 70}, scale);
+    Place(thanksText_, {8, 200, 420, 70}, scale);
+    Place(okButton_, {192, 298, 75, 25}, scale);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    creditTextBox->setObjectName(QStringLiteral("creditTextBox"));
-    creditTextBox->hide();
-    creditsPanel->installEventFilter(this);
+    creditTextBox_->setObjectName(QStringLiteral("creditTextBox"));
+    creditTextBox_->hide();
+    creditsPanel_->installEventFilter(this);
 }
 
 double AboutBox::ScaleForScreenWidth(int screenWidth) {
@@ -135,7 +143,7 @@ double AboutBox::ScaleFor(int screenWidth, int smallestTextPx) {
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == creditsPanel && event->type() == QEvent::MouseButtonPress) {
+    if (watched == creditsPanel_ && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && (mouse->modifiers() & Qt::ShiftModifier)) {
             ShowCreditText();
@@ -146,9 +154,9 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AboutBox::ShowCreditText() {
-    creditTextBox->setGeometry(creditsPanel->geometry());
-    creditsPanel->hide();
-    creditTextBox->show();
+    creditTextBox_->setGeometry(creditsPanel_->geometry());
+    creditsPanel_->hide();
+    creditTextBox_->show();
 }
 
 void AboutBox::showEvent(QShowEvent* event) {
@@ -158,7 +166,7 @@ void AboutBox::showEvent(QShowEvent* event) {
 }
 
 void AboutBox::hideEvent(QHideEvent* event) {
-    creditTextBox->hide();
-    creditsPanel->show();
+    creditTextBox_->hide();
+    creditsPanel_->show();
     QDialog::hideEvent(event);
 }

@@ -21,17 +21,6 @@ class AboutBox : public QDialog {
     static double ScaleForScreenWidth(int screenWidth);
     static double ScaleFor(int screenWidth, int smallestTextPx);
 
-    QFrame* creditsPanel;
-    QLabel* ProgramIcon;
-    QLabel* ProductName;
-    QLabel* Version;
-    QLabel* Copyright; // the authors line
-    QLabel* Comments;
-    QLabel* Comments2;
-    QLabel* Licence;
-    QPushButton* OKButton;
-    QWidget* creditTextBox; // shows the hidden credit text in place of the panel
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -39,4 +28,15 @@ class AboutBox : public QDialog {
 
   private:
     void ShowCreditText();
+
+    QFrame* creditsPanel_;
+    QLabel* programIcon_;
+    QLabel* productName_;
+    QLabel* version_;
+    QLabel* authorsLine_;
+    QLabel* creditText_;
+    QLabel* thanksText_;
+    QLabel* licence_;
+    QPushButton* okButton_;
+    QWidget* creditTextBox_; // shows the hidden credit text in place of the panel
 };

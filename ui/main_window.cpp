@@ -34,10 +34,10 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), state_(std::make_unique<breathlab::AppState>()) {
     setObjectName("MainWindow");
     setWindowIcon(breathlab::ProgramIcon());
-    Client = new QWidget(this);
-    Client->setObjectName("Client");
-    Fill(Client, kSilver);
-    setCentralWidget(Client);
+    client_ = new QWidget(this);
+    client_->setObjectName("Client");
+    Fill(client_, kSilver);
+    setCentralWidget(client_);
     setFont(WindowFont(kDesignWindowFontPx));
 
     CreateMenus();
@@ -64,26 +64,26 @@ void MainWindow::CreateUpperHalf() {
     AirwayPanel::Queries queries;
     queries.Busy = [this] { return PictureIgnoresMouse(); };
     queries.SliderGroup = [this] { return state_->Session.Parameters().SliderGroup; };
-    airwayPanel_ = new AirwayPanel(Client, std::move(queries));
-    curvePlots_ = new CurvePlots(state_->Session.Runs(), state_->VolumeTime, Client);
+    airwayPanel_ = new AirwayPanel(client_, std::move(queries));
+    curvePlots_ = new CurvePlots(state_->Session.Runs(), state_->VolumeTime, client_);
 
-    indicesTable = new IndicesView(state_->Indices, state_->Session.Runs(), Client);
+    indicesTable = new IndicesView(state_->Indices, state_->Session.Runs(), client_);
 }
 
 void MainWindow::CreateLowerHalf() {
-    lowerPanel_ = new LowerPanel(Client);
+    lowerPanel_ = new LowerPanel(client_);
 
-    slidersArea_ = new SlidersArea(Client);
+    slidersArea_ = new SlidersArea(client_);
     CreateButtons();
 
-    runsTableView_ = new RunsTableView(state_->Results, state_->Session.Runs(), Client);
-    descriptionBox = new DescriptionView(Client);
-    Fill(descriptionBox, kSilver);
-    Fill(descriptionBox->viewport(), kSilver);
+    runsTableView_ = new RunsTableView(state_->Results, state_->Session.Runs(), client_);
+    descriptionBox_ = new DescriptionView(client_);
+    Fill(descriptionBox_, kSilver);
+    Fill(descriptionBox_->viewport(), kSilver);
 }
 
 void MainWindow::CreateButtons() {
-    commandBar_ = new CommandBar(Client);
+    commandBar_ = new CommandBar(client_);
 }
 
 void MainWindow::ConnectHandlers() {
@@ -145,13 +145,13 @@ void MainWindow::ConnectSliders() {
 void MainWindow::WatchMouse() {
     slidersArea_->WatchHelp(*contextHelp_);
     contextHelp_->Watch(commandBar_->StartControl());
-    Client->installEventFilter(this);
+    client_->installEventFilter(this);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Client) {
+    if (watched == client_) {
         if (event->type() == QEvent::Resize && laidOut_)
-            lowerPanel_->FollowClientHeight(Client->height() - startupClientHeight_);
+            lowerPanel_->FollowClientHeight(client_->height() - startupClientHeight_);
         if (event->type() == QEvent::Paint) FormPaint();
     }
     return false;

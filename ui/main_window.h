@@ -18,13 +18,7 @@ namespace breathlab {
 struct TeachingCase;
 }
 class DescriptionView;
-class StringGrid;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QPushButton;
 class QSlider;
-class QTextEdit;
 
 class AboutBox;
 class AirwayPanel;
@@ -74,12 +68,6 @@ class MainWindow : public QMainWindow {
 
     // The nine sliders by number, 1 (mainResistanceSlider) .. 9 (expirationDepthSlider).
     QSlider* TrackBar(int k) const;
-
-    // The client area; every position of the layout is relative to it.
-    QWidget* Client = nullptr;
-
-
-    DescriptionView* descriptionBox = nullptr; // description of a parameter or of the run status
 
   public slots:
     void OnStartClicked();
@@ -190,6 +178,8 @@ class MainWindow : public QMainWindow {
     void ApplyGrids();
 
     std::unique_ptr<breathlab::AppState> state_;
+    // The client area; every position of the layout is relative to it.
+    QWidget* client_ = nullptr;
     WindowActions* windowActions_ = nullptr; // the menu bar's menus and actions
     AirwayPanel* airwayPanel_ = nullptr;
     CurvePlots* curvePlots_ = nullptr;
@@ -199,6 +189,7 @@ class MainWindow : public QMainWindow {
     RunsTableView* runsTableView_ = nullptr; // results table and its row menu
     ContextHelp* contextHelp_ = nullptr;
     IndicesView* indicesTable = nullptr; // spirometric indices
+    DescriptionView* descriptionBox_ = nullptr; // description of a parameter or of the run status
     HelpWindow* helpWindow_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
     bool startupSucceeded_ = false;

@@ -39,7 +39,7 @@ bool Report(QWidget* parent, LowerPanel& dataSource, const FileCommandResult& re
 void MainWindow::OnOpenChosen() {
     const QString path = AskOpenHistoryPath(this, state_->Folders.User);
     if (!path.isEmpty()) OpenHistoryPath(path);
-    descriptionBox->clear();
+    descriptionBox_->clear();
 }
 
 void MainWindow::OpenHistoryPath(const QString& path) {
@@ -58,7 +58,7 @@ void MainWindow::ShowOpenedHistory() {
 void MainWindow::OpenFileFromCommandLine(const QString& path) {
     if (!startupSucceeded_) return;
     OpenHistoryPath(path);
-    descriptionBox->clear();
+    descriptionBox_->clear();
 }
 
 // Every view of the history after it was read from a file.
@@ -80,14 +80,14 @@ void MainWindow::AfterHistoryReplaced() {
 
 void MainWindow::OnSaveChosen() {
     const AppState& s = *state_;
-    Report(this, *lowerPanel_, SaveHistoryFile(s.Folders.User, s.SaveName, s.Session.History()));
+    Report(this, *lowerPanel_, SaveHistoryFile(s.Folders.User, s.SaveName, s.Session));
 }
 
 void MainWindow::OnSaveAsChosen() {
     AppState& s = *state_;
     const QString path = AskSaveAsHistoryPath(this, s.Folders.User);
     if (path.isEmpty()) return;
-    Report(this, *lowerPanel_, SaveHistoryFileAs(path, s.SaveName, s.Session.History()));
+    Report(this, *lowerPanel_, SaveHistoryFileAs(path, s.SaveName, s.Session));
 }
 
 // The default reference is read afresh: the file is the program's, not the
@@ -109,7 +109,7 @@ void MainWindow::ShowDefaultReference() {
     ShowIndices(h.SelectedRun > 0 ? h.SelectedRun : 0, h.SelectedRun > 0);
     s.Sliders.LoadSlidersFromSlot(h.Slots, h.SelectedRun > 0 ? h.SelectedRun : 0);
     RepaintTables();
-    descriptionBox->clear();
+    descriptionBox_->clear();
     lowerPanel_->SetDataSource(Translated("HistoryFile", kStandardDataSourceLine));
 }
 

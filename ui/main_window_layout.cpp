@@ -97,8 +97,8 @@ void MainWindow::LayOutForScreen(const QSize& screenSize, const QSize& available
     ApplyPresentationToTheRest(input.SmallestTextPx);
     ApplyGeometry();
     ApplyGrids();
-    descriptionBox->clear();
-    if (state_->Session.Runs().RunCount == 0) descriptionBox->ShowFirstSteps();
+    descriptionBox_->clear();
+    if (state_->Session.Runs().RunCount == 0) descriptionBox_->ShowFirstSteps();
     laidOut_ = true;
 }
 
@@ -106,7 +106,7 @@ void MainWindow::ApplyFonts(const LayoutFonts& fonts) {
     setFont(WindowFont(fonts.WindowPx));
     slidersArea_->ApplyFonts(fonts);
     lowerPanel_->ApplyFonts(fonts);
-    descriptionBox->setFont(WindowFont(fonts.DescriptionBoxPx));
+    descriptionBox_->setFont(WindowFont(fonts.DescriptionBoxPx));
     airwayPanel_->SetFonts(fonts);
 }
 
@@ -124,7 +124,7 @@ void MainWindow::ApplyGeometry() {
     const StartupLayout& L = layout_;
     const std::pair<QWidget*, ControlRect> places[] = {
         {indicesTable, L.indicesTable},
-        {descriptionBox, L.descriptionBox},
+        {descriptionBox_, L.descriptionBox},
     };
     for (const auto& [widget, rect] : places)
         PlaceControl(widget, rect);

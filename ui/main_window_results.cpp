@@ -71,7 +71,7 @@ void MainWindow::ShowRunStarting() {
     s.VolumeTime.VolumeTimeCursor = 1;
     DrawVolumeTimeStep(1);
     ShowIndices(0, false);
-    descriptionBox->clear();
+    descriptionBox_->clear();
     QCoreApplication::processEvents();
 
     s.VolumeTime.VolumeTimeCursor = 1;
@@ -117,7 +117,7 @@ void MainWindow::ShowTracePoint() {
 void MainWindow::ShowLiveFrame() {
     airwayPanel_->ComposeQueuedSchematic();
     curvePlots_->ShowLiveVolumeTime();
-    Client->repaint(QRegion(airwayPanel_->PictureGeometry()) + curvePlots_->VolumeTimeGeometry());
+    client_->repaint(QRegion(airwayPanel_->PictureGeometry()) + curvePlots_->VolumeTimeGeometry());
 }
 
 void MainWindow::ShowRunClock() {
@@ -145,7 +145,7 @@ void MainWindow::ShowRunDeleted() {
         ShowIndices(0, false);
     }
     RepaintTables();
-    descriptionBox->clear();
+    descriptionBox_->clear();
 }
 
 void MainWindow::OnUseAsReferenceChosen() {
@@ -162,14 +162,14 @@ void MainWindow::ShowNewReference() {
     ShowIndices(h.SelectedRun, true);
     s.Sliders.LoadSlidersFromSlot(h.Slots, h.SelectedRun);
     RepaintTables();
-    descriptionBox->clear();
+    descriptionBox_->clear();
 }
 
 void MainWindow::ShowIndices(int slot, bool withObserved) {
     AppState& s = *state_;
     const auto block = breathlab::ShowIndices(s.Indices, s.Session.Runs(), slot, withObserved);
     if (s.Session.Runs().RunCount == 0)
-        descriptionBox->ShowFirstSteps();
+        descriptionBox_->ShowFirstSteps();
     else if (block)
         ShowDescription(*block);
     indicesTable->viewport()->update();
@@ -206,7 +206,7 @@ void MainWindow::RedrawVolumeTime() {
 // what the parameter is and what changing it does.
 void MainWindow::ShowDescription(int block) {
     QString error;
-    if (!descriptionBox->ShowBlock(DataPath(*state_, HelpFolder() + "pdp.txt"), block, error))
+    if (!descriptionBox_->ShowBlock(DataPath(*state_, HelpFolder() + "pdp.txt"), block, error))
         QMessageBox::critical(this, QString(), error);
 }
 

@@ -40,7 +40,7 @@ void MainWindow::ConnectSliderBank() {
         }
     };
     observer.ShowDescription = [this](int block) { ShowDescription(block); };
-    observer.ClearDescription = [this] { descriptionBox->clear(); };
+    observer.ClearDescription = [this] { descriptionBox_->clear(); };
     s.Sliders.SetObserver(std::move(observer));
 }
 

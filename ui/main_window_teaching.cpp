@@ -102,10 +102,10 @@ void MainWindow::ShowCaseNoteOfSelectedRun() {
     const OpenedCaseNote* note =
         h.SelectedRun >= 1 ? openedCaseNotes_.NoteOf(h.Slots[h.SelectedRun]) : nullptr;
     if (note) {
-        descriptionBox->setHtml(note->Html);
+        descriptionBox_->setHtml(note->Html);
         caseNoteShown_ = true;
     } else if (caseNoteShown_) {
-        descriptionBox->clear();
+        descriptionBox_->clear();
         caseNoteShown_ = false;
     }
 }

@@ -1,6 +1,7 @@
 # The main window with its one-time layout, and the program built around it.
 add_library(breathlab_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/startup_layout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/slider_panels_layout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/string_grid.cpp
     ${CMAKE_CURRENT_LIST_DIR}/description_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hot_spot_grid.cpp

@@ -3,6 +3,7 @@
 #include "help_window.h"
 #include "rtf_reader.h"
 #include "settings_dialog.h"
+#include "window_test_main.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -182,38 +183,41 @@ class HelpUiTest : public QObject {
 
     void aboutBoxScalesWithTheScreenAndHidesItsCredit() {
         AboutBox normal(1024);
+        QWidget* creditsPanel = Named(normal, "creditsPanel");
+        QWidget* creditTextBox = Named(normal, "creditTextBox");
+        const QLabel* licence = Named<QLabel>(normal, "licence");
         QCOMPARE(normal.size(), QSize(460, 335));
-        QCOMPARE(normal.creditsPanel->geometry(), QRect(9, 5, 440, 284));
+        QCOMPARE(creditsPanel->geometry(), QRect(9, 5, 440, 284));
         QCOMPARE(normal.windowTitle(), QString("Autorzy"));
-        QCOMPARE(normal.ProductName->text(), QString(" Varo.e-breathlab"));
-        QCOMPARE(normal.Version->text(), QString("Version: " EXPECTED_VERSION));
-        QVERIFY(normal.Licence->text().contains("MIT licence"));
-        QVERIFY(normal.Licence->geometry().bottom() < normal.Copyright->geometry().top());
+        QCOMPARE(Named<QLabel>(normal, "productName")->text(), QString(" Varo.e-breathlab"));
+        QCOMPARE(Named<QLabel>(normal, "version")->text(), QString("Version: " EXPECTED_VERSION));
+        QVERIFY(licence->text().contains("MIT licence"));
+        QVERIFY(licence->geometry().bottom() < Named(normal, "authorsLine")->geometry().top());
 
         // The program's icon, drawn from its SVG, not an empty picture.
-        const QImage icon = normal.ProgramIcon->pixmap().toImage();
+        const QImage icon = Named<QLabel>(normal, "programIcon")->pixmap().toImage();
         QVERIFY(!icon.isNull());
         QVERIFY(qAlpha(icon.pixel(icon.width() / 2, icon.height() / 2)) > 0);
 
         AboutBox wide(2048);
         QCOMPARE(wide.size(), QSize(920, 670));
-        QCOMPARE(wide.creditsPanel->geometry(), QRect(18, 10, 880, 568));
+        QCOMPARE(Named(wide, "creditsPanel")->geometry(), QRect(18, 10, 880, 568));
 
         normal.show();
         QVERIFY(QTest::qWaitForWindowExposed(&normal));
         const QPoint inside(100, 200);
-        QTest::mouseClick(normal.creditsPanel, Qt::RightButton, Qt::NoModifier, inside);
-        QTest::mouseClick(normal.creditsPanel, Qt::LeftButton, Qt::ShiftModifier, inside);
-        QVERIFY(normal.creditsPanel->isVisible());
-        QVERIFY(normal.creditTextBox->isHidden());
-        QTest::mouseClick(normal.creditsPanel, Qt::RightButton,
+        QTest::mouseClick(creditsPanel, Qt::RightButton, Qt::NoModifier, inside);
+        QTest::mouseClick(creditsPanel, Qt::LeftButton, Qt::ShiftModifier, inside);
+        QVERIFY(creditsPanel->isVisible());
+        QVERIFY(creditTextBox->isHidden());
+        QTest::mouseClick(creditsPanel, Qt::RightButton,
                           Qt::ShiftModifier | Qt::ControlModifier, inside);
-        QVERIFY(normal.creditsPanel->isHidden());
-        QVERIFY(normal.creditTextBox->isVisible());
-        QCOMPARE(normal.creditTextBox->geometry(), normal.creditsPanel->geometry());
+        QVERIFY(creditsPanel->isHidden());
+        QVERIFY(creditTextBox->isVisible());
+        QCOMPARE(creditTextBox->geometry(), creditsPanel->geometry());
         normal.hide();
-        QVERIFY(!normal.creditsPanel->isHidden());
-        QVERIFY(normal.creditTextBox->isHidden());
+        QVERIFY(!creditsPanel->isHidden());
+        QVERIFY(creditTextBox->isHidden());
     }
 
     void settingsDialogShowsTheTableTexts() {

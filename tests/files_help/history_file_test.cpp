@@ -36,6 +36,14 @@ std::unique_ptr<Session> NewSession() {
 // shows the second.
 std::unique_ptr<Session> SessionWithTwoRuns(const QString& path, unsigned seed);
 
+// A session holding exactly these five records, as after opening their file.
+std::unique_ptr<Session> SessionHolding(const ResultHistory& set) {
+    auto session = NewSession();
+    std::string error;
+    EXPECT_TRUE(session->OpenBytes(&set, sizeof set, error)) << error;
+    return session;
+}
+
 // Every byte of the five records, reserved areas included, gets a value.
 void FillWithPattern(ResultHistory& set, unsigned seed) { FillWithUsablePattern(set, seed); }
 
@@ -256,10 +264,11 @@ TEST(HistoryFile, SaveWritesSaveNameIntoTheSimulationFolder) {
     ProgramFolder program;
     auto history = NewHistory();
     FillWithPattern(history->Slots, 13);
+    const auto session = SessionHolding(history->Slots);
 
     QString saveName = kDefaultSaveName;
     const QString defaultPath = program.path + "simulations/data_default.spi";
-    FileCommandResult saved = SaveHistoryFile(program.path, saveName, history->Slots);
+    FileCommandResult saved = SaveHistoryFile(program.path, saveName, *session);
     ASSERT_TRUE(saved.Outcome.Ok) << saved.Outcome.Message.toStdString();
     EXPECT_EQ(ReadBytes(defaultPath), AsBytes(history->Slots));
     EXPECT_EQ(saved.Notice, "File saved in " + QDir::toNativeSeparators(defaultPath));
@@ -268,14 +277,14 @@ TEST(HistoryFile, SaveWritesSaveNameIntoTheSimulationFolder) {
     // "Save as" elsewhere, then "Save": the name follows, the folder does not.
     QTemporaryDir elsewhere;
     const FileCommandResult savedAs =
-        SaveHistoryFileAs(elsewhere.filePath("Patient.A.spi"), saveName, history->Slots);
+        SaveHistoryFileAs(elsewhere.filePath("Patient.A.spi"), saveName, *session);
     ASSERT_TRUE(savedAs.Outcome.Ok);
     EXPECT_EQ(saveName, "Patient.A.spi");
     EXPECT_EQ(savedAs.DataSourceLine, "Plik:  Patient.A");
     EXPECT_TRUE(savedAs.Notice.isEmpty());
     EXPECT_EQ(ReadBytes(elsewhere.filePath("Patient.A.spi")), AsBytes(history->Slots));
 
-    saved = SaveHistoryFile(program.path, saveName, history->Slots);
+    saved = SaveHistoryFile(program.path, saveName, *session);
     ASSERT_TRUE(saved.Outcome.Ok);
     EXPECT_TRUE(QFile::exists(program.path + "simulations/Patient.A.spi"));
 }
@@ -285,9 +294,12 @@ TEST(HistoryFile, FailedSaveAsKeepsTheSaveName) {
     auto history = NewHistory();
     QString saveName = kDefaultSaveName;
     const FileCommandResult result =
-        SaveHistoryFileAs(dir.filePath("no/such/folder/x.spi"), saveName, history->Slots);
+        SaveHistoryFileAs(dir.filePath("no/such/folder/x.spi"), saveName, *NewSession());
     EXPECT_FALSE(result.Outcome.Ok);
     EXPECT_FALSE(result.Outcome.Message.isEmpty());
+    EXPECT_TRUE(result.Outcome.Message.startsWith("Cannot write file " +
+                                                  QDir::toNativeSeparators(dir.filePath("no"))))
+        << result.Outcome.Message.toStdString();
     EXPECT_EQ(saveName, kDefaultSaveName);
 
     QDir(dir.path()).mkdir("taken.spi");
@@ -411,7 +423,8 @@ TEST_F(DefaultReferenceFixture, DataFoldersAreFoundWhateverTheirLetterCase) {
     EXPECT_TRUE(RestoreDefaultReference(program.path, *history).Outcome.Ok);
     EXPECT_EQ(std::memcmp(&history->Slots[0], &standard->Slots[0], sizeof(ResultRecord)), 0);
 
-    const FileCommandResult saved = SaveHistoryFile(program.path, kDefaultSaveName, history->Slots);
+    const FileCommandResult saved =
+        SaveHistoryFile(program.path, kDefaultSaveName, *SessionHolding(history->Slots));
     ASSERT_TRUE(saved.Outcome.Ok) << saved.Outcome.Message.toStdString();
     EXPECT_TRUE(QFile::exists(program.path + "Simulations/data_default.spi"));
     EXPECT_FALSE(QFileInfo::exists(program.path + "simulations"));

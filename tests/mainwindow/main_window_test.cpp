@@ -205,7 +205,7 @@ void MainWindowTest::HolderControlsStayHidden() {
     for (QWidget* shown : std::initializer_list<QWidget*>{
              Named(form, "airwayPicture"), Named<StringGrid>(form, "indicesTable"), Named<StringGrid>(form, "resultsTable"),
              Named(form, "lowerPanel"), Named(form, "mainGroupPanel"), Named(form, "mainResistanceSlider"),
-             Named(form, "startButton"), Named(form, "selectedRowBox"), form.descriptionBox,
+             Named(form, "startButton"), Named(form, "selectedRowBox"), Named(form, "descriptionBox"),
              Named<QLabel>(form, "dataSourceLine")})
         QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
 }
@@ -227,7 +227,7 @@ void MainWindowTest::TablesAndTimerAreSetUp() {
     // grows to the shipped hot-spot table
     QVERIFY(Named<StringGrid>(form, "hotSpotGrid")->RowCount() >= 40);
     QCOMPARE(Named<QTimer>(form, "regionLabelTimer")->interval(), 2000);
-    QVERIFY(form.descriptionBox->isReadOnly());
+    QVERIFY(Named<DescriptionView>(form, "descriptionBox")->isReadOnly());
     QCOMPARE(Named(form, "airwayPicture")->cursor().shape(), Qt::PointingHandCursor);
 }
 
@@ -257,9 +257,9 @@ void MainWindowTest::BottomAnchorFollowsTheBottomAndNothingElseMoves() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const int labelTop = Named<QLabel>(form, "bottomAnchor")->y();
     const QRect start = Named(form, "startButton")->geometry();
-    const int clientHeight = form.Client->height();
+    const int clientHeight = form.centralWidget()->height();
     form.resize(form.width(), form.height() + 40);
-    QTRY_COMPARE(form.Client->height(), clientHeight + 40);
+    QTRY_COMPARE(form.centralWidget()->height(), clientHeight + 40);
     QCOMPARE(Named<QLabel>(form, "bottomAnchor")->y(), labelTop + 40);
     QCOMPARE(Named(form, "startButton")->geometry(), start);
 }
@@ -342,15 +342,16 @@ void MainWindowTest::DescriptionShowsItsTopAndItsRuleFitsOneLine() {
     MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    DescriptionView* description = Named<DescriptionView>(form, "descriptionBox");
     QTest::mouseClick(Named(form, "middleGroupPanel"), Qt::LeftButton, {}, QPoint(2, 2));
     // The middle resistance's description.
     Named<QSlider>(form, "middleResistanceSlider")->setValue(300);
-    QTextDocument* text = form.descriptionBox->document();
-    text->setTextWidth(form.descriptionBox->viewport()->width());
+    QTextDocument* text = description->document();
+    text->setTextWidth(description->viewport()->width());
     QApplication::processEvents();
     QVERIFY(text->toPlainText().size() > 20);
-    QCOMPARE(form.descriptionBox->verticalScrollBar()->value(), 0);
-    QCOMPARE(form.descriptionBox->textCursor().position(), 0);
+    QCOMPARE(description->verticalScrollBar()->value(), 0);
+    QCOMPARE(description->textCursor().position(), 0);
     int rules = 0;
     for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
         if (!block.text().startsWith("---")) continue;
@@ -376,20 +377,21 @@ void MainWindowTest::BeforeAnyRunTheDescriptionSaysWhatToDoFirst() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.State().Session.Runs().RunCount, 0);
-    const QString text = form.descriptionBox->toPlainText();
+    DescriptionView* description = Named<DescriptionView>(form, "descriptionBox");
+    const QString text = description->toPlainText();
     for (const char* step : {"Choose a group", "sliders", "START"})
         QVERIFY2(text.contains(step), qPrintable(text));
     QVERIFY(!text.contains("completed"));
-    QTextDocument* document = form.descriptionBox->document();
-    document->setTextWidth(form.descriptionBox->viewport()->width());
+    QTextDocument* document = description->document();
+    document->setTextWidth(description->viewport()->width());
     QApplication::processEvents();
-    const QScrollBar* scroll = form.descriptionBox->verticalScrollBar();
-    const bool whole = document->size().height() <= form.descriptionBox->viewport()->height();
-    const bool scrolls = form.descriptionBox->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+    const QScrollBar* scroll = description->verticalScrollBar();
+    const bool whole = document->size().height() <= description->viewport()->height();
+    const bool scrolls = description->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
                          scroll->maximum() > 0;
     QVERIFY2(whole || scrolls, qPrintable(QString("%1 px of text in %2 px")
                                               .arg(document->size().height())
-                                              .arg(form.descriptionBox->viewport()->height())));
+                                              .arg(description->viewport()->height())));
 }
 
 void MainWindowTest::LeftClickOnAScaleLabelSelectsItsGroup() {
@@ -418,7 +420,7 @@ QString RectText(const QRect& r) {
 }
 
 QRect InClient(const MainWindow& form, const QWidget* w) {
-    return QRect(w->mapTo(form.Client, QPoint(0, 0)), w->size());
+    return QRect(w->mapTo(form.centralWidget(), QPoint(0, 0)), w->size());
 }
 
 // A text must fit the area a widget shows it in, and the widget must lie
@@ -446,11 +448,11 @@ void CheckTextFits(QStringList& problems, const QWidget* w, const QString& text,
 }
 
 void CheckTexts(QStringList& problems, const MainWindow& form) {
-    for (const QLabel* label : form.Client->findChildren<QLabel*>()) {
+    for (const QLabel* label : form.centralWidget()->findChildren<QLabel*>()) {
         if (!label->isVisible() || label->text().isEmpty()) continue;
         CheckTextFits(problems, label, label->text(), label->contentsRect());
     }
-    for (const QPushButton* button : form.Client->findChildren<QPushButton*>()) {
+    for (const QPushButton* button : form.centralWidget()->findChildren<QPushButton*>()) {
         if (!button->isVisible()) continue;
         QStyleOptionButton option;
         option.initFrom(button);
@@ -503,11 +505,11 @@ bool MayOverlap(const MainWindow& form, const QWidget* a, const QWidget* b) {
 
 void CheckOverlaps(QStringList& problems, const MainWindow& form) {
     QList<QWidget*> controls;
-    for (QWidget* w : form.Client->findChildren<QWidget*>()) {
+    for (QWidget* w : form.centralWidget()->findChildren<QWidget*>()) {
         if (!w->isVisible() || w->width() == 0 || w->height() == 0) continue;
         // Parts of composite controls belong to their control.
         if (qobject_cast<QScrollBar*>(w) || w->objectName().startsWith("qt_")) continue;
-        if (w->parentWidget() != form.Client && !qobject_cast<QFrame*>(w->parentWidget()) &&
+        if (w->parentWidget() != form.centralWidget() && !qobject_cast<QFrame*>(w->parentWidget()) &&
             !qobject_cast<QGroupBox*>(w->parentWidget()))
             continue;
         controls << w;
@@ -545,9 +547,10 @@ void CheckTextSizes(QStringList& problems, const MainWindow& form, int smallestP
         problems << QString("plot labels of %1 px beside table text of %2 px").arg(plotPx).arg(tablePx);
     if (smallestPx == 0) return;
     QList<const QWidget*> texts{form.menuBar(), Named<QMenu>(form, "fileMenu")};
-    for (const QWidget* w : form.Client->findChildren<QWidget*>())
+    const QWidget* description = Named(form, "descriptionBox");
+    for (const QWidget* w : form.centralWidget()->findChildren<QWidget*>())
         if (w->isVisible() && (qobject_cast<const QLabel*>(w) || qobject_cast<const QPushButton*>(w) ||
-                               qobject_cast<const StringGrid*>(w) || w == form.descriptionBox))
+                               qobject_cast<const StringGrid*>(w) || w == description))
             texts << w;
     for (const QWidget* w : texts)
         if (QFontInfo(w->font()).pixelSize() < smallestPx)
@@ -604,7 +607,7 @@ void MainWindowTest::EveryTextFitsAndNothingOverlapsOnEveryScreen() {
                    presentation ? breathlab::PresentationTextPx(screen.height()) : 0);
     form.SetPresentationMode(false);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
-    QVERIFY(form.Client->height() <= screen.height());
+    QVERIFY(form.centralWidget()->height() <= screen.height());
 }
 
 // The choice outlives the program run, and the menu item has its shortcut.

@@ -85,7 +85,8 @@ void WindowCommandsTest::StartRunsAndListsTheNewRun() {
     QCOMPARE(s.Results.Cells[1][0], QString("   100"));
     // The live curve of the new run stays on the volume-time plot in its colour.
     QVERIFY(HasColour(Named<PictureArea>(form, "volumeTimePlot")->Picture(), QColor(255, 0, 0)));
-    QVERIFY(form.descriptionBox->toPlainText().size() > 10); // the status text of the run
+    // The status text of the run.
+    QVERIFY(Named<DescriptionView>(form, "descriptionBox")->toPlainText().size() > 10);
 }
 
 void WindowCommandsTest::UseAsReferenceAndDeleteRewriteTheHistory() {
@@ -160,7 +161,7 @@ void WindowCommandsTest::ClicksOnRowsWithoutARunSelectNothing() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     AppState& s = form.State();
     QTest::mouseClick(Named(form, "mainGroupPanel"), Qt::LeftButton, {}, QPoint(2, 2));
-    QSlider* mainResistance = form.TrackBar(1);
+    auto* mainResistance = Named<QSlider>(form, "mainResistanceSlider");
     mainResistance->setValue(300); // 200 %: the older run, row 2
     form.OnStartClicked();
     mainResistance->setValue(200); // 100 %, as the reference

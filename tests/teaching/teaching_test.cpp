@@ -130,13 +130,14 @@ QString ChooseCase(MainWindow& form, const QString& title) {
 void TeachingTest::ChoosingCasesAddsTheirRunsToTheListedRuns() {
     MainWindow form;
     AppState& s = form.State();
+    const DescriptionView* description = Named<DescriptionView>(form, "descriptionBox");
     QVERIFY(ChooseCase(form, "Fixed obstruction of the trachea").contains("flat top"));
     QCOMPARE(s.Session.Runs().RunCount, 1);
     QCOMPARE(s.Session.Runs().SelectedRun, 1);
     QCOMPARE(Named<QLabel>(form, "dataSourceLine")->text(), QString("Case: Fixed obstruction of the trachea"));
     QCOMPARE(s.Results.Cells[1][0], QString("   800")); // RMain of the listed run
     QCOMPARE(s.Indices.Cells[1][3].isEmpty(), false);
-    QVERIFY(form.descriptionBox->toPlainText().contains("Fixed obstruction of the trachea"));
+    QVERIFY(description->toPlainText().contains("Fixed obstruction of the trachea"));
     const float tracheaFev1 = s.Session.Runs().Slots[1].FEV1;
 
     const QString restrictive = QString::fromStdString(FindCase(cases_, "restrictive")->Title);
@@ -144,11 +145,11 @@ void TeachingTest::ChoosingCasesAddsTheirRunsToTheListedRuns() {
     QCOMPARE(s.Session.Runs().RunCount, 2);
     QCOMPARE(s.Session.Runs().Slots[2].FEV1, tracheaFev1); // the first case moved down, kept
     QVERIFY(s.Session.Runs().Slots[1].FEV1 != tracheaFev1);
-    QVERIFY(form.descriptionBox->toPlainText().contains(restrictive));
+    QVERIFY(description->toPlainText().contains(restrictive));
 
     form.OnResultsRowClicked(2);
     QCOMPARE(s.Session.Runs().SelectedRun, 2);
-    QVERIFY(form.descriptionBox->toPlainText().contains("Fixed obstruction of the trachea"));
+    QVERIFY(description->toPlainText().contains("Fixed obstruction of the trachea"));
     // The case files stay untouched: "Save" still writes the user's file.
     QCOMPARE(s.SaveName, QString("data_default.spi"));
 }
