@@ -18,38 +18,38 @@ constexpr int kTextPixelSize = 13;
 HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      pageText(new QTextEdit(this)) {
+      pageText_(new QTextEdit(this)) {
     setWindowTitle(tr("Spirometry help"));
     setSizeGripEnabled(true);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    pageText->setObjectName(QStringLiteral("pageText"));
-    pageText->setReadOnly(true);
-    pageText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pageText_->setObjectName(QStringLiteral("pageText"));
+    pageText_->setReadOnly(true);
+    pageText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(breathlab::PixelsOnScreen(kTextPixelSize, breathlab::ScreenWidthOf(this)));
-    pageText->setFont(font);
-    QPalette palette = pageText->palette();
+    pageText_->setFont(font);
+    QPalette palette = pageText_->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
-    pageText->setPalette(palette);
+    pageText_->setPalette(palette);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(pageText);
+    layout->addWidget(pageText_);
     breathlab::GrowWithScreen(this, QSize(kDesignWidth, kDesignHeight));
 }
 
 bool HelpWindow::LoadHelpPage(const QString& path, QString& error) {
-    pageText->clear();
+    pageText_->clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = breathlab::CannotOpenFileMessage(path);
         return false;
     }
-    breathlab::ReadRtf(file.readAll(), *pageText->document());
-    pageText->moveCursor(QTextCursor::Start);
+    breathlab::ReadRtf(file.readAll(), *pageText_->document());
+    pageText_->moveCursor(QTextCursor::Start);
     return true;
 }
 
@@ -64,7 +64,7 @@ void HelpWindow::ShowHelpPage(const QString& path) {
 
 void HelpWindow::ShowPictureHelp(const QString& programFolder,
                                  const std::optional<QString>& regionCode) {
-    pageText->clear();
+    pageText_->clear();
     const breathlab::PictureHelp help = breathlab::PictureHelpPage(regionCode);
     if (!help.Ok) {
         ReportError(help.Error);

@@ -16,8 +16,6 @@ class HelpWindow : public QDialog {
   public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    QTextEdit* pageText;
-
     // Clears the box and loads the page into it. False, with the message
     // "Cannot open file <path>" in `error`, when the page cannot be read.
     bool LoadHelpPage(const QString& path, QString& error);
@@ -32,4 +30,6 @@ class HelpWindow : public QDialog {
 
   private:
     void ReportError(const QString& message);
+
+    QTextEdit* pageText_;
 };

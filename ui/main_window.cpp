@@ -67,7 +67,7 @@ void MainWindow::CreateUpperHalf() {
     airwayPanel_ = new AirwayPanel(client_, std::move(queries));
     curvePlots_ = new CurvePlots(state_->Session.Runs(), state_->VolumeTime, client_);
 
-    indicesTable = new IndicesView(state_->Indices, state_->Session.Runs(), client_);
+    indicesView_ = new IndicesView(state_->Indices, state_->Session.Runs(), client_);
 }
 
 void MainWindow::CreateLowerHalf() {
@@ -125,9 +125,9 @@ void MainWindow::ConnectHandlers() {
             });
     for (QWidget* plot : curvePlots_->Plots())
         contextHelp_->Watch(plot);
-    connect(indicesTable, &StringGrid::MouseDown, this,
+    connect(indicesView_, &StringGrid::MouseDown, this,
             [this](Qt::MouseButton button, const QPoint&) {
-                contextHelp_->OnPress(indicesTable, button);
+                contextHelp_->OnPress(indicesView_, button);
             });
     connect(contextHelp_, &ContextHelp::pageRequested, this, &MainWindow::ShowHelpPage);
 

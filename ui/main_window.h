@@ -188,7 +188,7 @@ class MainWindow : public QMainWindow {
     LowerPanel* lowerPanel_ = nullptr;       // grey background, data-source line, bottom anchor
     RunsTableView* runsTableView_ = nullptr; // results table and its row menu
     ContextHelp* contextHelp_ = nullptr;
-    IndicesView* indicesTable = nullptr; // spirometric indices
+    IndicesView* indicesView_ = nullptr; // spirometric indices
     DescriptionView* descriptionBox_ = nullptr; // description of a parameter or of the run status
     HelpWindow* helpWindow_ = nullptr;
     AboutBox* aboutBox_ = nullptr;

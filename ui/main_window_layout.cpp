@@ -116,14 +116,14 @@ void MainWindow::ApplyTableFonts() {
     const LayoutFonts& fonts = layout_.Fonts;
     QFont gridFont = WindowFont(fonts.TablePx);
     if (fonts.IndicesTablePoints) gridFont.setPointSize(*fonts.IndicesTablePoints);
-    indicesTable->setFont(gridFont);
+    indicesView_->setFont(gridFont);
     runsTableView_->SetTableFont(gridFont);
 }
 
 void MainWindow::ApplyGeometry() {
     const StartupLayout& L = layout_;
     const std::pair<QWidget*, ControlRect> places[] = {
-        {indicesTable, L.indicesTable},
+        {indicesView_, L.indicesTable},
         {descriptionBox_, L.descriptionBox},
     };
     for (const auto& [widget, rect] : places)
@@ -137,6 +137,6 @@ void MainWindow::ApplyGeometry() {
 }
 
 void MainWindow::ApplyGrids() {
-    ApplyGridMetrics(*indicesTable, layout_.IndicesTableGrid);
+    ApplyGridMetrics(*indicesView_, layout_.IndicesTableGrid);
     runsTableView_->ApplyGrids(layout_);
 }

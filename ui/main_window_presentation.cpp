@@ -57,5 +57,5 @@ void MainWindow::ApplyPresentationToTheRest(int smallestPx) {
     QFont font = normalApplicationFont_;
     if (smallestPx > 0 && QFontInfo(font).pixelSize() < smallestPx) font.setPixelSize(smallestPx);
     QApplication::setFont(font);
-    SetSmallestPlotTextPixels(std::max(smallestPx, QFontInfo(indicesTable->font()).pixelSize()));
+    SetSmallestPlotTextPixels(std::max(smallestPx, QFontInfo(indicesView_->font()).pixelSize()));
 }

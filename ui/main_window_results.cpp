@@ -172,7 +172,7 @@ void MainWindow::ShowIndices(int slot, bool withObserved) {
         descriptionBox_->ShowFirstSteps();
     else if (block)
         ShowDescription(*block);
-    indicesTable->viewport()->update();
+    indicesView_->viewport()->update();
 }
 
 void MainWindow::ShowRunRow(int row, int slot) {
@@ -186,7 +186,7 @@ void MainWindow::ShowAllRunRows() {
 }
 
 void MainWindow::RepaintTables() {
-    indicesTable->viewport()->repaint();
+    indicesView_->viewport()->repaint();
     runsTableView_->Repaint();
 }
 

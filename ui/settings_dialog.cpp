@@ -52,42 +52,42 @@ SettingsDialog::SettingsDialog(const breathlab::SettingsTableText& cells, QWidge
                                int smallestTextPx)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      Grid(new QTableWidget(kSettingsTableRows, kSettingsTableColumns, this)) {
+      grid_(new QTableWidget(kSettingsTableRows, kSettingsTableColumns, this)) {
     setWindowTitle(QString());
-    Grid->setObjectName(QStringLiteral("SettingsGrid"));
-    Grid->setFrameShape(QFrame::NoFrame);
-    Grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid->setSelectionMode(QAbstractItemView::NoSelection);
-    Grid->setFocusPolicy(Qt::NoFocus);
-    Grid->setWordWrap(false);
-    Grid->setTextElideMode(Qt::ElideNone);
+    grid_->setObjectName(QStringLiteral("SettingsGrid"));
+    grid_->setFrameShape(QFrame::NoFrame);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    grid_->setFocusPolicy(Qt::NoFocus);
+    grid_->setWordWrap(false);
+    grid_->setTextElideMode(Qt::ElideNone);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(std::max(kFontPixels, smallestTextPx));
-    Grid->setFont(font);
+    grid_->setFont(font);
     // A section includes its grid line on the right or bottom edge.
-    FixSections(Grid->horizontalHeader());
-    FixSections(Grid->verticalHeader());
+    FixSections(grid_->horizontalHeader());
+    FixSections(grid_->verticalHeader());
     const QFontMetrics metrics(font);
     const auto widths = ColumnWidths(cells, metrics);
     const int rowHeight = std::max(kSettingsRowHeight, metrics.height() + 2 * kTextPadding);
     int width = 0;
     for (int column = 0; column < kSettingsTableColumns; ++column) {
-        Grid->horizontalHeader()->resizeSection(column, widths[column] + kGridLine);
+        grid_->horizontalHeader()->resizeSection(column, widths[column] + kGridLine);
         width += widths[column] + kGridLine;
     }
     for (int row = 0; row < kSettingsTableRows; ++row)
-        Grid->verticalHeader()->resizeSection(row, rowHeight + kGridLine);
+        grid_->verticalHeader()->resizeSection(row, rowHeight + kGridLine);
 
     for (int row = 0; row < kSettingsTableRows; ++row)
         for (int column = 0; column < kSettingsTableColumns; ++column)
-            Grid->setItem(row, column,
+            grid_->setItem(row, column,
                           CellItem(cells[row][column], row == 0 || column == 0, palette()));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Grid);
+    layout->addWidget(grid_);
     setFixedSize(width, kSettingsTableRows * (rowHeight + kGridLine));
 }
 

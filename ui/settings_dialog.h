@@ -19,7 +19,8 @@ class SettingsDialog : public QDialog {
     SettingsDialog(const breathlab::SettingsTableText& cells, QWidget* parent = nullptr,
                    int smallestTextPx = 0);
 
-    QTableWidget* Grid;
+  private:
+    QTableWidget* grid_;
 };
 
 // Builds the view anew, shows it modally and discards it when it is closed.

@@ -171,14 +171,15 @@ class HelpUiTest : public QObject {
     void helpWindowClearsBeforeLoadingAndNamesAMissingPage() {
         HelpWindow help;
         QCOMPARE(help.windowTitle(), QString("Spirometry help"));
-        QVERIFY(help.pageText->isReadOnly());
+        const QTextEdit* pageText = Named<QTextEdit>(help, "pageText");
+        QVERIFY(pageText->isReadOnly());
         QString error;
         QVERIFY(help.LoadHelpPage(SHIPPED_HELP_FOLDER "/H0005.rtf", error));
-        QVERIFY(!help.pageText->toPlainText().isEmpty());
+        QVERIFY(!pageText->toPlainText().isEmpty());
         const QString missing = SHIPPED_HELP_FOLDER "/H0099.rtf";
         QVERIFY(!help.LoadHelpPage(missing, error));
         QCOMPARE(error, "Cannot open file " + missing);
-        QVERIFY(help.pageText->toPlainText().isEmpty());
+        QVERIFY(pageText->toPlainText().isEmpty());
     }
 
     void aboutBoxScalesWithTheScreenAndHidesItsCredit() {
@@ -227,26 +228,26 @@ class HelpUiTest : public QObject {
                 for (float& value : row)
                     value = 100.0f;
         SettingsDialog dialog(SettingsTableCells(*history));
+        const QTableWidget* grid = Named<QTableWidget>(dialog, "SettingsGrid");
         // Columns are 64 pixels wide and more where a text needs it; every
         // text fits its cell, headers such as "Middle Right L." included.
         int width = 0;
-        const QFontMetrics metrics(dialog.Grid->font());
+        const QFontMetrics metrics(grid->font());
         for (int column = 0; column < 9; ++column) {
-            const int columnWidth = dialog.Grid->columnWidth(column);
+            const int columnWidth = grid->columnWidth(column);
             QVERIFY(columnWidth >= 65);
             width += columnWidth;
             for (int row = 0; row < 9; ++row)
-                QVERIFY2(metrics.horizontalAdvance(dialog.Grid->item(row, column)->text()) + 4 <=
-                             columnWidth,
-                         qPrintable(dialog.Grid->item(row, column)->text()));
-            QVERIFY(dialog.Grid->rowHeight(column) >= 25);
+                QVERIFY2(metrics.horizontalAdvance(grid->item(row, column)->text()) + 4 <= columnWidth,
+                         qPrintable(grid->item(row, column)->text()));
+            QVERIFY(grid->rowHeight(column) >= 25);
         }
-        QCOMPARE(dialog.size(), QSize(width, 9 * dialog.Grid->rowHeight(0)));
-        QCOMPARE(dialog.Grid->item(0, 3)->text(), QString("R(1/swiat)"));
-        QCOMPARE(dialog.Grid->item(7, 0)->text(), QString("Middle Right L."));
-        QCOMPARE(dialog.Grid->item(4, 6)->text(), QString("100 (100)"));
-        QVERIFY(dialog.Grid->item(4, 4)->text().isEmpty());
-        QVERIFY(!(dialog.Grid->item(4, 6)->flags() & Qt::ItemIsEditable));
+        QCOMPARE(dialog.size(), QSize(width, 9 * grid->rowHeight(0)));
+        QCOMPARE(grid->item(0, 3)->text(), QString("R(1/swiat)"));
+        QCOMPARE(grid->item(7, 0)->text(), QString("Middle Right L."));
+        QCOMPARE(grid->item(4, 6)->text(), QString("100 (100)"));
+        QVERIFY(grid->item(4, 4)->text().isEmpty());
+        QVERIFY(!(grid->item(4, 6)->flags() & Qt::ItemIsEditable));
     }
 };
 
