@@ -67,7 +67,7 @@ class MainWindow : public QMainWindow {
     void SetAboutBox(AboutBox* aboutBox) { aboutBox_ = aboutBox; }
 
     // The nine sliders by number, 1 (mainResistanceSlider) .. 9 (expirationDepthSlider).
-    QSlider* TrackBar(int k) const;
+    QSlider* Slider(int k) const;
 
   public slots:
     void OnStartClicked();

@@ -44,7 +44,7 @@ void MainWindow::ConnectSliderBank() {
     s.Sliders.SetObserver(std::move(observer));
 }
 
-QSlider* MainWindow::TrackBar(int k) const {
+QSlider* MainWindow::Slider(int k) const {
     return slidersArea_->Slider(k);
 }
 

@@ -70,7 +70,7 @@ class MainWindowTest : public QObject {
     void GridLeftClickSelectsThenReportsTheButton();
 };
 
-// The sliders by number 1..9, as MainWindow::TrackBar counts them.
+// The sliders by number 1..9, as MainWindow::Slider counts them.
 const char* const kSliderNames[9] = {"mainResistanceSlider",
                                      "deadSpaceSlider",
                                      "middleResistanceSlider",
@@ -181,7 +181,7 @@ void MainWindowTest::SlidersHaveTheirRangesAndStartPositions() {
                                 {100, 500, 200}, {100, 500, 200}, {100, 500, 200},
                                 {100, 500, 300}, {100, 500, 300}, {0, 400, 200}};
     for (int k = 1; k <= 9; ++k) {
-        QSlider* slider = form.TrackBar(k);
+        QSlider* slider = form.Slider(k);
         QCOMPARE(slider->objectName(), QString(kSliderNames[k - 1]));
         QCOMPARE(slider->minimum(), expected[k - 1][0]);
         QCOMPARE(slider->maximum(), expected[k - 1][1]);
@@ -672,7 +672,7 @@ void MainWindowTest::ScaleLabelsStandLevelWithTheThumb() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     using namespace breathlab;
     for (int c = 0; c < kScaleColumnCount; ++c) {
-        QSlider* slider = form.TrackBar(SliderOfScaleColumn(c));
+        QSlider* slider = form.Slider(SliderOfScaleColumn(c));
         for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
             slider->setSliderPosition(ScaleLabelValue(c, i));
             QStyleOptionSlider option;

@@ -61,7 +61,7 @@ void WindowCommandsTest::StartUpShowsTheReferenceAlone() {
     Named<AirwayPanel>(form, "airwayPanel")->ShowRegion(kForcePlainPicture, 0, 0);
     QVERIFY(!picture->Picture().isNull());
     for (int k = 1; k <= 8; ++k)
-        QVERIFY(!form.TrackBar(k)->isEnabled()); // no group selected
+        QVERIFY(!form.Slider(k)->isEnabled()); // no group selected
     // The reference's curve is drawn in black on the flow-volume plot.
     QVERIFY(HasColour(Named<PictureArea>(form, "flowVolumePlot")->Picture(), Qt::black));
 }
