@@ -1,7 +1,9 @@
 // The program's one working window: airway picture, plots, indices table,
 // slider panels, command buttons, results table, description box and menus.
-// The controls keep the names the event handlers refer to; what the handlers
-// do lives with the logic they call.
+// Each of these is a part that owns its controls and says through signals
+// what the user did; the window creates the parts, places them by the
+// one-time layout, turns their signals into the session's commands and
+// redraws them from the session's notifications.
 #pragma once
 
 #include <QMainWindow>
