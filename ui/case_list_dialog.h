@@ -21,13 +21,12 @@ class CaseListDialog : public QDialog {
     // The name of the case to open, after the dialog was accepted.
     QString ChosenCase() const;
 
-    QListWidget* CaseList;
-    QTextBrowser* Note;
-    QPushButton* OpenButton;
-    QPushButton* CloseButton;
-
   private:
     void ShowNote(int row);
 
+    QListWidget* caseList_;
+    QTextBrowser* noteView_; // the teaching note of the selected case
+    QPushButton* openButton_;
+    QPushButton* closeButton_;
     const std::vector<breathlab::TeachingCase>& cases_;
 };

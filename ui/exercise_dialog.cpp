@@ -87,45 +87,46 @@ QGroupBox* ChoiceBox(const QString& title, QButtonGroup* group, const QStringLis
 ExerciseDialog::ExerciseDialog(const std::vector<TeachingCase>& cases,
                                const ResultHistory& defaults, std::uint32_t sessionSeed,
                                QWidget* parent)
-    : QDialog(parent), ExerciseLabel(new QLabel(this)), ScoreLabel(new QLabel(this)),
-      FlowVolumeView(new QLabel(this)), VolumeTimeView(new QLabel(this)),
-      IndicesView(new QTableWidget(0, kIndicesColumns, this)),
-      PatternChoices(new QButtonGroup(this)), SiteChoices(new QButtonGroup(this)),
-      AnswerButton(new QPushButton(tr("Answer"), this)),
-      NewRoundButton(new QPushButton(tr("New round"), this)), SeedBox(new QSpinBox(this)),
-      SeedButton(new QPushButton(tr("Open exercise"), this)), AnswerView(new QTextBrowser(this)),
-      session_(cases, sessionSeed), defaults_(defaults) {
+    : QDialog(parent), exerciseLabel_(new QLabel(this)), scoreLabel_(new QLabel(this)),
+      flowVolumeView_(new QLabel(this)), volumeTimeView_(new QLabel(this)),
+      indicesTable_(new QTableWidget(0, kIndicesColumns, this)),
+      patternChoices_(new QButtonGroup(this)), siteChoices_(new QButtonGroup(this)),
+      answerButton_(new QPushButton(tr("Answer"), this)),
+      newRoundButton_(new QPushButton(tr("New round"), this)), seedBox_(new QSpinBox(this)),
+      openExerciseButton_(new QPushButton(tr("Open exercise"), this)),
+      answerView_(new QTextBrowser(this)), session_(cases, sessionSeed), defaults_(defaults) {
     setObjectName(QStringLiteral("ExerciseDialog"));
-    QFont large = ExerciseLabel->font();
+    NameControls();
+    QFont large = exerciseLabel_->font();
     large.setBold(true);
     large.setPointSizeF(large.pointSizeF() * 1.3);
-    ExerciseLabel->setFont(large);
+    exerciseLabel_->setFont(large);
     // The plots are drawn afresh at whatever size the window grows to.
-    for (auto [view, size] : {std::pair{FlowVolumeView, kFlowVolumeSize},
-                              std::pair{VolumeTimeView, kVolumeTimeSize}}) {
+    for (auto [view, size] : {std::pair{flowVolumeView_, kFlowVolumeSize},
+                              std::pair{volumeTimeView_, kVolumeTimeSize}}) {
         view->setMinimumSize(size);
         view->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     }
     setSizeGripEnabled(true);
-    IndicesView->horizontalHeader()->hide();
-    IndicesView->verticalHeader()->hide();
-    IndicesView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    IndicesView->setSelectionMode(QAbstractItemView::NoSelection);
-    IndicesView->setFocusPolicy(Qt::NoFocus);
-    IndicesView->setMinimumHeight(12 * IndicesView->verticalHeader()->defaultSectionSize() + 4);
-    AnswerView->setMinimumHeight(150);
+    indicesTable_->horizontalHeader()->hide();
+    indicesTable_->verticalHeader()->hide();
+    indicesTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    indicesTable_->setSelectionMode(QAbstractItemView::NoSelection);
+    indicesTable_->setFocusPolicy(Qt::NoFocus);
+    indicesTable_->setMinimumHeight(12 * indicesTable_->verticalHeader()->defaultSectionSize() + 4);
+    answerView_->setMinimumHeight(150);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(ExerciseLabel);
+    top->addWidget(exerciseLabel_);
     top->addStretch(1);
-    top->addWidget(ScoreLabel);
+    top->addWidget(scoreLabel_);
     auto* plots = new QVBoxLayout;
-    plots->addWidget(FlowVolumeView, kFlowVolumeSize.height());
-    plots->addWidget(VolumeTimeView, kVolumeTimeSize.height());
+    plots->addWidget(flowVolumeView_, kFlowVolumeSize.height());
+    plots->addWidget(volumeTimeView_, kVolumeTimeSize.height());
     auto* right = new QVBoxLayout;
-    right->addWidget(IndicesView);
+    right->addWidget(indicesTable_);
     right->addWidget(CreateQuestions());
-    right->addWidget(AnswerView, 1);
+    right->addWidget(answerView_, 1);
     auto* middle = new QHBoxLayout;
     middle->addLayout(plots, 3);
     middle->addLayout(right, 2);
@@ -134,14 +135,28 @@ ExerciseDialog::ExerciseDialog(const std::vector<TeachingCase>& cases,
     layout->addLayout(middle, 1);
     layout->addWidget(CreateSeedRow());
 
-    connect(AnswerButton, &QPushButton::clicked, this, &ExerciseDialog::Answer);
-    connect(NewRoundButton, &QPushButton::clicked, this, &ExerciseDialog::NewRound);
-    connect(SeedButton, &QPushButton::clicked, this, &ExerciseDialog::OpenSeed);
+    connect(answerButton_, &QPushButton::clicked, this, &ExerciseDialog::Answer);
+    connect(newRoundButton_, &QPushButton::clicked, this, &ExerciseDialog::NewRound);
+    connect(openExerciseButton_, &QPushButton::clicked, this, &ExerciseDialog::OpenSeed);
     ShowScore();
     GrowWithScreen(this, sizeHint());
 }
 
 ExerciseDialog::~ExerciseDialog() = default;
+
+// Object names say what each control is, for the tests that find them.
+void ExerciseDialog::NameControls() {
+    exerciseLabel_->setObjectName(QStringLiteral("exerciseLabel"));
+    scoreLabel_->setObjectName(QStringLiteral("scoreLabel"));
+    flowVolumeView_->setObjectName(QStringLiteral("flowVolumeView"));
+    volumeTimeView_->setObjectName(QStringLiteral("volumeTimeView"));
+    indicesTable_->setObjectName(QStringLiteral("indicesTable"));
+    answerButton_->setObjectName(QStringLiteral("answerButton"));
+    newRoundButton_->setObjectName(QStringLiteral("newRoundButton"));
+    seedBox_->setObjectName(QStringLiteral("SeedBox"));
+    openExerciseButton_->setObjectName(QStringLiteral("openExerciseButton"));
+    answerView_->setObjectName(QStringLiteral("answerView"));
+}
 
 QWidget* ExerciseDialog::CreateQuestions() {
     auto* questions = new QWidget(this);
@@ -152,8 +167,8 @@ QWidget* ExerciseDialog::CreateQuestions() {
         patterns << PatternText(p);
     for (FaultSite s : kAllSites)
         sites << SiteText(s);
-    layout->addWidget(ChoiceBox(tr("1. Which pattern?"), PatternChoices, patterns, questions));
-    layout->addWidget(ChoiceBox(tr("2. Where is the fault?"), SiteChoices, sites, questions));
+    layout->addWidget(ChoiceBox(tr("1. Which pattern?"), patternChoices_, patterns, questions));
+    layout->addWidget(ChoiceBox(tr("2. Where is the fault?"), siteChoices_, sites, questions));
     return questions;
 }
 
@@ -161,16 +176,15 @@ QWidget* ExerciseDialog::CreateSeedRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    SeedBox->setRange(1, static_cast<int>(kLargestExerciseSeed));
-    SeedBox->setObjectName(QStringLiteral("SeedBox"));
+    seedBox_->setRange(1, static_cast<int>(kLargestExerciseSeed));
     auto* close = new QPushButton(tr("Close"), row);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    layout->addWidget(AnswerButton);
-    layout->addWidget(NewRoundButton);
+    layout->addWidget(answerButton_);
+    layout->addWidget(newRoundButton_);
     layout->addStretch(1);
     layout->addWidget(new QLabel(tr("Exercise number:"), row));
-    layout->addWidget(SeedBox);
-    layout->addWidget(SeedButton);
+    layout->addWidget(seedBox_);
+    layout->addWidget(openExerciseButton_);
     layout->addWidget(close);
     return row;
 }
@@ -181,7 +195,7 @@ void ExerciseDialog::NewRound() {
 
 void ExerciseDialog::OpenSeed() {
     if (session_.HasCases())
-        ShowRound(session_.StartRound(static_cast<std::uint32_t>(SeedBox->value())));
+        ShowRound(session_.StartRound(static_cast<std::uint32_t>(seedBox_->value())));
 }
 
 // Runs the patient (a fraction of a second) and shows what a student may see.
@@ -192,32 +206,32 @@ void ExerciseDialog::ShowRound(const ExerciseRound& round) {
     shown_->SelectedRun = 1;
     shown_->RunCount = 1;
     DrawPlots();
-    FillIndices(IndicesView, *shown_);
+    FillIndices(indicesTable_, *shown_);
     QApplication::restoreOverrideCursor();
 
-    ExerciseLabel->setText(tr("Exercise %1").arg(round.Seed));
-    SeedBox->setValue(static_cast<int>(round.Seed));
-    for (QButtonGroup* group : {PatternChoices, SiteChoices}) {
+    exerciseLabel_->setText(tr("Exercise %1").arg(round.Seed));
+    seedBox_->setValue(static_cast<int>(round.Seed));
+    for (QButtonGroup* group : {patternChoices_, siteChoices_}) {
         group->setExclusive(false);
         for (QAbstractButton* b : group->buttons())
             b->setChecked(false);
         group->setExclusive(true);
     }
     UnmarkChoices();
-    AnswerButton->setEnabled(true);
-    AnswerView->setHtml(tr("<p>Read the curves and the indices (Ref.: the normal reference, "
-                           "Obs.: the patient), then answer both questions.</p>"));
+    answerButton_->setEnabled(true);
+    answerView_->setHtml(tr("<p>Read the curves and the indices (Ref.: the normal reference, "
+                            "Obs.: the patient), then answer both questions.</p>"));
 }
 
 void ExerciseDialog::Answer() {
     const auto& round = session_.Current();
     if (!round || !round->Case) return;
-    if (PatternChoices->checkedId() < 0 || SiteChoices->checkedId() < 0) {
-        AnswerView->setHtml(tr("<p>Choose an answer to both questions first.</p>"));
+    if (patternChoices_->checkedId() < 0 || siteChoices_->checkedId() < 0) {
+        answerView_->setHtml(tr("<p>Choose an answer to both questions first.</p>"));
         return;
     }
-    const auto pattern = static_cast<Pattern>(PatternChoices->checkedId());
-    const auto site = static_cast<FaultSite>(SiteChoices->checkedId());
+    const auto pattern = static_cast<Pattern>(patternChoices_->checkedId());
+    const auto site = static_cast<FaultSite>(siteChoices_->checkedId());
     const ExerciseAnswer answer = session_.Answer(pattern, site);
     const QString right = tr("right"), wrong = tr("wrong");
     QString html = tr("<p><b>Pattern: %1. Fault: %2.</b></p>")
@@ -228,15 +242,15 @@ void ExerciseDialog::Answer() {
     MarkChoices(*round->Case);
     if (round->RandomPatient) html += tr("<p>A random patient of the family of this case:</p>");
     html += CaseNoteHtml(*round->Case, round->Patient);
-    AnswerView->setHtml(html);
-    AnswerButton->setEnabled(false);
+    answerView_->setHtml(html);
+    answerButton_->setEnabled(false);
     ShowScore();
 }
 
 void ExerciseDialog::DrawPlots() {
     if (!shown_) return;
-    FlowVolumeView->setPixmap(FlowVolumePicture(*shown_, FlowVolumeView->size()));
-    VolumeTimeView->setPixmap(VolumeTimePicture(*shown_, VolumeTimeView->size()));
+    flowVolumeView_->setPixmap(FlowVolumePicture(*shown_, flowVolumeView_->size()));
+    volumeTimeView_->setPixmap(VolumeTimePicture(*shown_, volumeTimeView_->size()));
 }
 
 void ExerciseDialog::resizeEvent(QResizeEvent* event) {
@@ -251,29 +265,29 @@ void ExerciseDialog::ShowScore() {
         tr("Score: %1 of %2 (%n round(s))", nullptr, session_.AnsweredRounds())
             .arg(session_.Points())
             .arg(session_.PossiblePoints());
-    ScoreLabel->setText(score);
+    scoreLabel_->setText(score);
     setWindowTitle(tr("Exercise - %1").arg(score));
 }
 
 // Beside each choice the reveal says whether it is a right answer, so that
 // a student who chose wrongly sees the right one next to their own.
 void ExerciseDialog::MarkChoices(const TeachingCase& shown) {
-    for (QAbstractButton* choice : PatternChoices->buttons()) {
-        const auto pattern = static_cast<Pattern>(PatternChoices->id(choice));
+    for (QAbstractButton* choice : patternChoices_->buttons()) {
+        const auto pattern = static_cast<Pattern>(patternChoices_->id(choice));
         choice->setText(MarkedChoice(PatternText(pattern), pattern == shown.ExpectedPattern,
                                      choice->isChecked()));
     }
-    for (QAbstractButton* choice : SiteChoices->buttons()) {
-        const auto site = static_cast<FaultSite>(SiteChoices->id(choice));
+    for (QAbstractButton* choice : siteChoices_->buttons()) {
+        const auto site = static_cast<FaultSite>(siteChoices_->id(choice));
         choice->setText(MarkedChoice(SiteText(site), shown.HasSite(site), choice->isChecked()));
     }
 }
 
 void ExerciseDialog::UnmarkChoices() {
-    for (QAbstractButton* choice : PatternChoices->buttons())
-        choice->setText(PatternText(static_cast<Pattern>(PatternChoices->id(choice))));
-    for (QAbstractButton* choice : SiteChoices->buttons())
-        choice->setText(SiteText(static_cast<FaultSite>(SiteChoices->id(choice))));
+    for (QAbstractButton* choice : patternChoices_->buttons())
+        choice->setText(PatternText(static_cast<Pattern>(patternChoices_->id(choice))));
+    for (QAbstractButton* choice : siteChoices_->buttons())
+        choice->setText(SiteText(static_cast<FaultSite>(siteChoices_->id(choice))));
 }
 
 QString ExerciseDialog::MarkedChoice(const QString& text, bool right, bool chosen) {

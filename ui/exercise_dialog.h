@@ -32,18 +32,9 @@ class ExerciseDialog : public QDialog {
 
     breathlab::ExerciseSession& Session() { return session_; }
 
-    QLabel* ExerciseLabel; // "Exercise 4711"
-    QLabel* ScoreLabel;
-    QLabel* FlowVolumeView;
-    QLabel* VolumeTimeView;
-    QTableWidget* IndicesView;
-    QButtonGroup* PatternChoices; // ids: the Pattern values
-    QButtonGroup* SiteChoices;    // ids: the FaultSite values
-    QPushButton* AnswerButton;
-    QPushButton* NewRoundButton;
-    QSpinBox* SeedBox;
-    QPushButton* SeedButton;
-    QTextBrowser* AnswerView;
+    // The two questions' choices (ids: the Pattern and the FaultSite values).
+    const QButtonGroup& PatternChoices() const { return *patternChoices_; }
+    const QButtonGroup& SiteChoices() const { return *siteChoices_; }
 
   public slots:
     void NewRound();
@@ -54,6 +45,7 @@ class ExerciseDialog : public QDialog {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void NameControls();
     QWidget* CreateQuestions();
     void DrawPlots();
     QWidget* CreateSeedRow();
@@ -63,6 +55,18 @@ class ExerciseDialog : public QDialog {
     void UnmarkChoices();
     static QString MarkedChoice(const QString& text, bool right, bool chosen);
 
+    QLabel* exerciseLabel_; // "Exercise 4711"
+    QLabel* scoreLabel_;
+    QLabel* flowVolumeView_;
+    QLabel* volumeTimeView_;
+    QTableWidget* indicesTable_;
+    QButtonGroup* patternChoices_; // ids: the Pattern values
+    QButtonGroup* siteChoices_;    // ids: the FaultSite values
+    QPushButton* answerButton_;
+    QPushButton* newRoundButton_;
+    QSpinBox* seedBox_; // the exercise number
+    QPushButton* openExerciseButton_;
+    QTextBrowser* answerView_;
     breathlab::ExerciseSession session_;
     const breathlab::ResultHistory& defaults_;
     std::unique_ptr<breathlab::RunHistory> shown_; // the patient on screen

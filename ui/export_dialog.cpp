@@ -14,33 +14,35 @@ using namespace breathlab;
 
 ExportDialog::ExportDialog(const RunHistory& history, const FigureSizes& sizes,
                            const ReportInfo& info, const QString& folder, QWidget* parent)
-    : QDialog(parent), Kinds(new QButtonGroup(this)),
-      ExportButton(new QPushButton(tr("Export..."), this)), Status(new QLabel(this)),
+    : QDialog(parent), kinds_(new QButtonGroup(this)),
+      exportButton_(new QPushButton(tr("Export..."), this)), statusLabel_(new QLabel(this)),
       history_(history), sizes_(sizes), info_(info), folder_(folder) {
     setObjectName(QStringLiteral("ExportDialog"));
     setWindowTitle(tr("Export"));
+    exportButton_->setObjectName(QStringLiteral("exportButton"));
+    statusLabel_->setObjectName(QStringLiteral("statusLabel"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Export the runs shown in the window as:"), this));
     for (ExportKind kind : kExportKinds) {
         auto* choice = new QRadioButton(ExportKindText(kind), this);
-        Kinds->addButton(choice, static_cast<int>(kind));
+        kinds_->addButton(choice, static_cast<int>(kind));
         layout->addWidget(choice);
     }
-    Kinds->button(static_cast<int>(ExportKind::Png))->setChecked(true);
+    kinds_->button(static_cast<int>(ExportKind::Png))->setChecked(true);
     // The CSV holds one run's samples; without a selected run there is none.
-    Kinds->button(static_cast<int>(ExportKind::Csv))
+    kinds_->button(static_cast<int>(ExportKind::Csv))
         ->setEnabled(history.SelectedRun >= 1 && history.SelectedRun <= history.RunCount);
-    Status->setWordWrap(true);
-    Status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(Status);
+    statusLabel_->setWordWrap(true);
+    statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(statusLabel_);
     auto* close = new QPushButton(tr("Close"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(ExportButton);
+    buttons->addWidget(exportButton_);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    ExportButton->setDefault(true);
-    connect(ExportButton, &QPushButton::clicked, this, &ExportDialog::Export);
+    exportButton_->setDefault(true);
+    connect(exportButton_, &QPushButton::clicked, this, &ExportDialog::Export);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     askPath_ = [this](ExportKind kind, const QString& suggested) {
         return QFileDialog::getSaveFileName(this, tr("Export"), suggested, ExportFilter(kind));
@@ -48,7 +50,7 @@ ExportDialog::ExportDialog(const RunHistory& history, const FigureSizes& sizes,
 }
 
 ExportKind ExportDialog::ChosenKind() const {
-    return static_cast<ExportKind>(Kinds->checkedId());
+    return static_cast<ExportKind>(kinds_->checkedId());
 }
 
 QString ExportDialog::SuggestedPath(ExportKind kind) const {
@@ -66,10 +68,10 @@ void ExportDialog::Export() {
     const QStringList written = WriteExport(kind, path, history_, sizes_, info_, error);
     if (written.isEmpty()) {
         QMessageBox::critical(this, QString(), error);
-        Status->clear();
+        statusLabel_->clear();
         return;
     }
-    Status->setText(tr("Written: %1").arg(written.join(QStringLiteral(", "))));
+    statusLabel_->setText(tr("Written: %1").arg(written.join(QStringLiteral(", "))));
     // A long path wraps onto more lines; the dialog grows to show them all.
     adjustSize();
 }

@@ -29,9 +29,8 @@ class ExportDialog : public QDialog {
 
     breathlab::ExportKind ChosenKind() const;
 
-    QButtonGroup* Kinds; // ids: the ExportKind values
-    QPushButton* ExportButton;
-    QLabel* Status;
+    // The choice of what to export (ids: the ExportKind values).
+    const QButtonGroup& Kinds() const { return *kinds_; }
 
   public slots:
     void Export();
@@ -39,6 +38,9 @@ class ExportDialog : public QDialog {
   private:
     QString SuggestedPath(breathlab::ExportKind kind) const;
 
+    QButtonGroup* kinds_; // ids: the ExportKind values
+    QPushButton* exportButton_;
+    QLabel* statusLabel_; // the files written
     const breathlab::RunHistory& history_;
     breathlab::FigureSizes sizes_;
     breathlab::ReportInfo info_;

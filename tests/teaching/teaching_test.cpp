@@ -108,15 +108,16 @@ QString ChooseCase(MainWindow& form, const QString& title) {
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         auto* dialog = qobject_cast<CaseListDialog*>(modal);
-        const auto found = dialog ? dialog->CaseList->findItems(title, Qt::MatchExactly)
-                                  : QList<QListWidgetItem*>();
+        auto* caseList = dialog ? Named<QListWidget>(*dialog, "CaseList") : nullptr;
+        const auto found =
+            caseList ? caseList->findItems(title, Qt::MatchExactly) : QList<QListWidgetItem*>();
         if (found.size() != 1) {
             if (modal) modal->close();
             return;
         }
-        dialog->CaseList->setCurrentItem(found.first());
-        chosenNote = dialog->Note->toPlainText();
-        dialog->OpenButton->click();
+        caseList->setCurrentItem(found.first());
+        chosenNote = Named<QTextBrowser>(*dialog, "CaseNote")->toPlainText();
+        Named<QPushButton>(*dialog, "OpenCaseButton")->click();
     });
     form.OnCasesChosen();
     return chosenNote;
@@ -156,12 +157,13 @@ void TeachingTest::ChoosingCasesAddsTheirRunsToTheListedRuns() {
 
 void TeachingTest::CaseListShowsTheNoteOfTheSelectedCase() {
     CaseListDialog dialog(cases_);
-    QCOMPARE(dialog.CaseList->count(), int(cases_.size()));
-    QCOMPARE(dialog.CaseList->currentRow(), 0);
+    auto* caseList = Named<QListWidget>(dialog, "CaseList");
+    QCOMPARE(caseList->count(), int(cases_.size()));
+    QCOMPARE(caseList->currentRow(), 0);
     QCOMPARE(dialog.ChosenCase(), QString::fromStdString(cases_[0].Name));
-    dialog.CaseList->setCurrentRow(6);
+    caseList->setCurrentRow(6);
     const TeachingCase& c = cases_[6];
-    const QString note = dialog.Note->toPlainText();
+    const QString note = Named<QTextBrowser>(dialog, "CaseNote")->toPlainText();
     QVERIFY(note.contains(QString::fromStdString(c.Title)));
     QVERIFY(note.contains(QString::fromStdString(c.LookFor).left(40)));
     for (const std::string& setting : c.SettingTexts) {
@@ -210,13 +212,14 @@ void TeachingTest::ExportDialogWritesTheChosenKindWithItsSuffix() {
         suggested << path;
         return dir.filePath(kind == ExportKind::Pdf ? "report" : "figure"); // no suffix typed
     });
-    QVERIFY(dialog.Kinds->button(int(ExportKind::Csv))->isEnabled());
-    dialog.ExportButton->click(); // PNG is the first choice
+    auto* exportButton = Named<QPushButton>(dialog, "exportButton");
+    QVERIFY(dialog.Kinds().button(int(ExportKind::Csv))->isEnabled());
+    exportButton->click(); // PNG is the first choice
     QImage png(dir.filePath("figure.png"));
     QCOMPARE(png.size(), QSize(2 * 1040, 2 * 400));
-    QVERIFY(dialog.Status->text().contains("figure.png"));
-    dialog.Kinds->button(int(ExportKind::Pdf))->setChecked(true);
-    dialog.ExportButton->click();
+    QVERIFY(Named<QLabel>(dialog, "statusLabel")->text().contains("figure.png"));
+    dialog.Kinds().button(int(ExportKind::Pdf))->setChecked(true);
+    exportButton->click();
     QVERIFY(QFileInfo(dir.filePath("report.pdf")).size() > 1000);
     QCOMPARE(suggested, QStringList({dir.filePath("breathlab-curves.png"),
                                      dir.filePath("breathlab-report.pdf")}));
@@ -224,7 +227,7 @@ void TeachingTest::ExportDialogWritesTheChosenKindWithItsSuffix() {
     // Nothing selected: the CSV choice is not offered.
     history->SelectedRun = -1;
     ExportDialog withoutRun(*history, FigureSizes{}, ReportInfo{}, dir.path());
-    QVERIFY(!withoutRun.Kinds->button(int(ExportKind::Csv))->isEnabled());
+    QVERIFY(!withoutRun.Kinds().button(int(ExportKind::Csv))->isEnabled());
 }
 
 void TeachingTest::ExerciseHidesTheSettingsUntilTheAnswerAndKeepsTheScore() {
@@ -232,41 +235,48 @@ void TeachingTest::ExerciseHidesTheSettingsUntilTheAnswerAndKeepsTheScore() {
     dialog.NewRound();
     const auto round = *dialog.Session().Current();
     QVERIFY(round.Case && round.Case->InExercise);
-    QCOMPARE(dialog.ExerciseLabel->text(), QString("Exercise %1").arg(round.Seed));
-    QCOMPARE(dialog.IndicesView->item(1, 0)->text(), QString("FEV1"));
-    QVERIFY(!dialog.IndicesView->item(1, 3)->text().isEmpty()); // the patient's FEV1
-    QVERIFY(!dialog.FlowVolumeView->pixmap().isNull());
+    auto* scoreLabel = Named<QLabel>(dialog, "scoreLabel");
+    auto* indicesTable = Named<QTableWidget>(dialog, "indicesTable");
+    auto* answerView = Named<QTextBrowser>(dialog, "answerView");
+    auto* answerButton = Named<QPushButton>(dialog, "answerButton");
+    QCOMPARE(Named<QLabel>(dialog, "exerciseLabel")->text(),
+             QString("Exercise %1").arg(round.Seed));
+    QCOMPARE(indicesTable->item(1, 0)->text(), QString("FEV1"));
+    QVERIFY(!indicesTable->item(1, 3)->text().isEmpty()); // the patient's FEV1
+    QVERIFY(!Named<QLabel>(dialog, "flowVolumeView")->pixmap().isNull());
     const QString title = QString::fromStdString(round.Case->Title);
-    QVERIFY(!dialog.AnswerView->toPlainText().contains(title));
-    QCOMPARE(dialog.ScoreLabel->text(), QString("Score: 0 of 0 (0 round(s))"));
+    QVERIFY(!answerView->toPlainText().contains(title));
+    QCOMPARE(scoreLabel->text(), QString("Score: 0 of 0 (0 round(s))"));
 
     // Answering needs both choices.
-    dialog.AnswerButton->click();
+    answerButton->click();
     QCOMPARE(dialog.Session().AnsweredRounds(), 0);
-    dialog.PatternChoices->button(int(round.Case->ExpectedPattern))->setChecked(true);
-    dialog.SiteChoices->button(int(round.Case->Sites.front()))->setChecked(true);
-    dialog.AnswerButton->click();
-    QCOMPARE(dialog.ScoreLabel->text(), QString("Score: 2 of 2 (1 round(s))"));
-    QVERIFY(dialog.AnswerView->toPlainText().contains(title));
-    QVERIFY(dialog.AnswerView->toPlainText().contains("Pattern: right. Fault: right."));
-    QVERIFY(!dialog.AnswerButton->isEnabled());
+    dialog.PatternChoices().button(int(round.Case->ExpectedPattern))->setChecked(true);
+    dialog.SiteChoices().button(int(round.Case->Sites.front()))->setChecked(true);
+    answerButton->click();
+    QCOMPARE(scoreLabel->text(), QString("Score: 2 of 2 (1 round(s))"));
+    QVERIFY(answerView->toPlainText().contains(title));
+    QVERIFY(answerView->toPlainText().contains("Pattern: right. Fault: right."));
+    QVERIFY(!answerButton->isEnabled());
 
-    dialog.NewRoundButton->click();
+    Named<QPushButton>(dialog, "newRoundButton")->click();
     QVERIFY(dialog.Session().Current()->Case != round.Case);
-    QVERIFY(dialog.AnswerButton->isEnabled());
-    QVERIFY(dialog.PatternChoices->checkedId() < 0);
+    QVERIFY(answerButton->isEnabled());
+    QVERIFY(dialog.PatternChoices().checkedId() < 0);
 }
 
 void TeachingTest::AnExerciseNumberGivesTheSamePatientAgain() {
     ExerciseDialog first(cases_, *defaults_, 1), second(cases_, *defaults_, 2);
     for (ExerciseDialog* dialog : {&first, &second}) {
-        dialog->SeedBox->setValue(4711);
-        dialog->SeedButton->click();
-        QCOMPARE(dialog->ExerciseLabel->text(), QString("Exercise 4711"));
+        Named<QSpinBox>(*dialog, "SeedBox")->setValue(4711);
+        Named<QPushButton>(*dialog, "openExerciseButton")->click();
+        QCOMPARE(Named<QLabel>(*dialog, "exerciseLabel")->text(), QString("Exercise 4711"));
     }
     QCOMPARE(first.Session().Current()->Case, second.Session().Current()->Case);
-    for (int row = 1; row < first.IndicesView->rowCount(); ++row)
-        QCOMPARE(first.IndicesView->item(row, 3)->text(), second.IndicesView->item(row, 3)->text());
+    const auto* firstIndices = Named<QTableWidget>(first, "indicesTable");
+    const auto* secondIndices = Named<QTableWidget>(second, "indicesTable");
+    for (int row = 1; row < firstIndices->rowCount(); ++row)
+        QCOMPARE(firstIndices->item(row, 3)->text(), secondIndices->item(row, 3)->text());
 }
 
 // A class closes the exercise between rounds; the score is the program run's
@@ -279,39 +289,39 @@ void TeachingTest::TheScoreOutlivesTheWindowAndAReplayedNumberScoresOnce() {
     const TeachingCase* shown = nullptr;
     {
         ExerciseDialog first(cases_, *defaults_, 7);
-        first.SeedBox->setValue(4711);
-        first.SeedButton->click();
+        Named<QSpinBox>(first, "SeedBox")->setValue(4711);
+        Named<QPushButton>(first, "openExerciseButton")->click();
         shown = first.Session().Current()->Case;
         const int wrongPattern = (int(shown->ExpectedPattern) + 1) % int(std::size(kAllPatterns));
-        first.PatternChoices->button(wrongPattern)->setChecked(true);
-        first.SiteChoices->button(int(shown->Sites.front()))->setChecked(true);
-        first.AnswerButton->click();
-        QVERIFY(first.PatternChoices->button(wrongPattern)->text().endsWith("your answer"));
-        QVERIFY(first.PatternChoices->button(int(shown->ExpectedPattern))
+        first.PatternChoices().button(wrongPattern)->setChecked(true);
+        first.SiteChoices().button(int(shown->Sites.front()))->setChecked(true);
+        Named<QPushButton>(first, "answerButton")->click();
+        QVERIFY(first.PatternChoices().button(wrongPattern)->text().endsWith("your answer"));
+        QVERIFY(first.PatternChoices()
+                    .button(int(shown->ExpectedPattern))
                     ->text()
                     .endsWith("right answer"));
-        QVERIFY(first.SiteChoices->button(int(shown->Sites.front()))
-                    ->text()
-                    .endsWith("right answer"));
+        QVERIFY(
+            first.SiteChoices().button(int(shown->Sites.front()))->text().endsWith("right answer"));
         titleAfterAnswer = first.windowTitle();
         QVERIFY2(titleAfterAnswer.contains(QString("Score: %1 of %2")
                                                .arg(pointsBefore + 1)
                                                .arg(2 * (roundsBefore + 1))),
                  qPrintable(titleAfterAnswer));
-        first.NewRoundButton->click();
-        QCOMPARE(first.PatternChoices->button(wrongPattern)->text(),
+        Named<QPushButton>(first, "newRoundButton")->click();
+        QCOMPARE(first.PatternChoices().button(wrongPattern)->text(),
                  PatternText(Pattern(wrongPattern)));
     }
     ExerciseDialog second(cases_, *defaults_, 8);
     QCOMPARE(second.windowTitle(), titleAfterAnswer);
-    second.SeedBox->setValue(4711);
-    second.SeedButton->click();
+    Named<QSpinBox>(second, "SeedBox")->setValue(4711);
+    Named<QPushButton>(second, "openExerciseButton")->click();
     QCOMPARE(second.Session().Current()->Case, shown);
-    second.PatternChoices->button(int(shown->ExpectedPattern))->setChecked(true);
-    second.SiteChoices->button(int(shown->Sites.front()))->setChecked(true);
-    second.AnswerButton->click();
+    second.PatternChoices().button(int(shown->ExpectedPattern))->setChecked(true);
+    second.SiteChoices().button(int(shown->Sites.front()))->setChecked(true);
+    Named<QPushButton>(second, "answerButton")->click();
     QCOMPARE(second.windowTitle(), titleAfterAnswer);
-    QVERIFY(second.AnswerView->toPlainText().contains("not scored again"));
+    QVERIFY(Named<QTextBrowser>(second, "answerView")->toPlainText().contains("not scored again"));
 }
 
 void TeachingTest::PatientSettingsNameEveryPercentThatIsNotNormal() {
