@@ -53,6 +53,16 @@ void CurvePlots::RedrawVolumeTime() {
     volumeTimePlot_->repaint();
 }
 
+void CurvePlots::RedrawBoth() {
+    DrawFlowVolumePlot();
+    if (history_.SelectedRun >= 1) {
+        RedrawVolumeTime();
+    } else {
+        volumeTime_.VolumeTimeCursor = 1; // clears and draws the axes anew
+        DrawVolumeTimeStep(1);
+    }
+}
+
 void CurvePlots::DrawLiveVolumeTimeStep(int slot) {
     breathlab::DrawVolumeTimeStep(volumeTimeImage_, volumeTime_, history_.Slots, slot);
 }

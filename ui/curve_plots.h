@@ -43,6 +43,9 @@ class CurvePlots : public QObject {
     // axes), or the whole curve of the selected run; shown at once.
     void DrawVolumeTimeStep(int slot);
     void RedrawVolumeTime();
+    // Both plots anew from the history: every listed run's loop, and the
+    // selected run's volume-time curve or, with no run selected, bare axes.
+    void RedrawBoth();
     // While a run goes on: the next segment and the clock go into the image,
     // and ShowLiveVolumeTime hands it to the plot, which the window repaints
     // once a frame.

@@ -49,8 +49,8 @@ LowerPanel::LowerPanel(QWidget* client) : QObject(client) {
 }
 
 void LowerPanel::MeasureDesignSizes(DesignSizes& design) const {
-    const QFontMetrics line(WindowFont(kDesignDataSourceLineFontPx));
-    design.dataSourceLine = {line.horizontalAdvance(dataSourceLine_->text()), line.height()};
+    design.dataSourceLine =
+        LabelTextSize(QFontMetrics(WindowFont(kDesignDataSourceLineFontPx)), dataSourceLine_);
     design.bottomAnchor = {0, QFontMetrics(WindowFont(kDesignWindowFontPx)).height()};
 }
 

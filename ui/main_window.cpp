@@ -91,9 +91,9 @@ void MainWindow::ConnectHandlers() {
     connect(commandBar_, &CommandBar::resetClicked, this, &MainWindow::OnResetClicked);
     connect(commandBar_, &CommandBar::resetAllClicked, this, &MainWindow::OnResetAllClicked);
     connect(commandBar_, &CommandBar::settingsClicked, this, &MainWindow::OnSettingsClicked);
-    connect(commandBar_, &CommandBar::deleteRowClicked, this, &MainWindow::OnDeleteRowClicked);
+    connect(commandBar_, &CommandBar::deleteRowClicked, this, &MainWindow::OnDeleteRowChosen);
     connect(commandBar_, &CommandBar::useAsReferenceClicked, this,
-            &MainWindow::OnUseAsReferenceClicked);
+            &MainWindow::OnUseAsReferenceChosen);
     connect(commandBar_, &CommandBar::animationClicked, this, &MainWindow::OnAnimationClicked);
     connect(commandBar_, &CommandBar::pauseClicked, this, &MainWindow::OnPauseClicked);
     connect(commandBar_, &CommandBar::speedClicked, this, &MainWindow::OnAnimationSpeedClicked);

@@ -76,8 +76,6 @@ class MainWindow : public QMainWindow {
     void OnResetClicked();
     void OnResetAllClicked();
     void OnSettingsClicked();
-    void OnDeleteRowClicked();
-    void OnUseAsReferenceClicked();
     void OnAnimationClicked();
     void OnPauseClicked();
     void OnAnimationSpeedClicked();
@@ -135,9 +133,6 @@ class MainWindow : public QMainWindow {
     void ShowRunRow(int row, int slot);
     void ShowAllRunRows();
     void RepaintTables();
-    void DrawFlowVolumePlot();
-    void DrawVolumeTimeStep(int slot);
-    void RedrawVolumeTime();
     void ShowDescription(int block);
     void AfterRunSelected(int slot);
 
@@ -190,7 +185,7 @@ class MainWindow : public QMainWindow {
     LowerPanel* lowerPanel_ = nullptr;       // grey background, data-source line, bottom anchor
     RunsTableView* runsTableView_ = nullptr; // results table and its row menu
     ContextHelp* contextHelp_ = nullptr;
-    IndicesView* indicesView_ = nullptr; // spirometric indices
+    IndicesView* indicesView_ = nullptr;        // spirometric indices
     DescriptionView* descriptionBox_ = nullptr; // description of a parameter or of the run status
     HelpWindow* helpWindow_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
@@ -203,5 +198,5 @@ class MainWindow : public QMainWindow {
     breathlab::OpenedCaseNotes openedCaseNotes_;
     QSize laidOutScreen_, laidOutAvailable_; // what LayOutForScreen was last given
     QFont normalApplicationFont_;            // the menus' and dialogs' font outside presentation
-    bool caseNoteShown_ = false; // the description box holds a case's note
+    bool caseNoteShown_ = false;             // the description box holds a case's note
 };

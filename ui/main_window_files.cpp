@@ -5,6 +5,7 @@
 #include "translated.h"
 
 #include "about_box.h"
+#include "curve_plots.h"
 #include "help_pages.h"
 #include "help_window.h"
 #include "history_file.h"
@@ -65,13 +66,7 @@ void MainWindow::OpenFileFromCommandLine(const QString& path) {
 void MainWindow::AfterHistoryReplaced() {
     AppState& s = *state_;
     const RunHistory& h = s.Session.Runs();
-    DrawFlowVolumePlot();
-    if (h.SelectedRun >= 1) {
-        RedrawVolumeTime();
-    } else {
-        s.VolumeTime.VolumeTimeCursor = 1;
-        DrawVolumeTimeStep(1);
-    }
+    curvePlots_->RedrawBoth();
     ShowAllRunRows();
     ShowRunRow(kReferenceRow, 0);
     s.Sliders.LoadSlidersFromSlot(h.Slots, h.SelectedRun);
@@ -105,7 +100,7 @@ void MainWindow::ShowDefaultReference() {
     ShowIndices(0, false);
     ShowAllRunRows();
     ShowRunRow(kReferenceRow, 0);
-    DrawFlowVolumePlot();
+    curvePlots_->DrawFlowVolumePlot();
     ShowIndices(h.SelectedRun > 0 ? h.SelectedRun : 0, h.SelectedRun > 0);
     s.Sliders.LoadSlidersFromSlot(h.Slots, h.SelectedRun > 0 ? h.SelectedRun : 0);
     RepaintTables();
@@ -115,7 +110,8 @@ void MainWindow::ShowDefaultReference() {
 
 void MainWindow::OnRowSettingsChosen() {
     AppState& s = *state_;
-    ShowSettingsTable(this, s.Session.Runs(), s.Session.Model(), SmallestTextPixels(laidOutScreen_));
+    ShowSettingsTable(this, s.Session.Runs(), s.Session.Model(),
+                      SmallestTextPixels(laidOutScreen_));
 }
 
 void MainWindow::OnSettingsClicked() {

@@ -3,6 +3,7 @@
 // menus, dialogs and plots follow.
 #include "main_window.h"
 
+#include "curve_plots.h"
 #include "indices_view.h"
 #include "plot_canvas.h"
 #include "presentation_mode.h"
@@ -38,13 +39,7 @@ void MainWindow::ApplyPresentationMode() {
     if (!laidOut_) return;
     LayOutForScreen(laidOutScreen_, laidOutAvailable_);
     // The plots write their labels in the new sizes.
-    DrawFlowVolumePlot();
-    if (state_->Session.Runs().SelectedRun >= 1) {
-        RedrawVolumeTime();
-    } else {
-        state_->VolumeTime.VolumeTimeCursor = 1; // clears and draws the axes anew
-        DrawVolumeTimeStep(1);
-    }
+    curvePlots_->RedrawBoth();
 }
 
 int MainWindow::SmallestTextPixels(const QSize& screenSize) const {

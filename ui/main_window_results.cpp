@@ -53,13 +53,26 @@ void MainWindow::ConnectSession() {
 
 void MainWindow::ShowHistoryChange(SessionCommand command) {
     switch (command) {
-    case SessionCommand::Start: ShowFinishedRun(); break;
-    case SessionCommand::Delete: ShowRunDeleted(); break;
-    case SessionCommand::UseAsReference: ShowNewReference(); break;
-    case SessionCommand::DefaultReference: ShowDefaultReference(); break;
-    case SessionCommand::Open: ShowOpenedHistory(); break;
-    case SessionCommand::AddRun: ShowAddedRun(); break;
-    case SessionCommand::Select: break;
+    case SessionCommand::Start:
+        ShowFinishedRun();
+        break;
+    case SessionCommand::Delete:
+        ShowRunDeleted();
+        break;
+    case SessionCommand::UseAsReference:
+        ShowNewReference();
+        break;
+    case SessionCommand::DefaultReference:
+        ShowDefaultReference();
+        break;
+    case SessionCommand::Open:
+        ShowOpenedHistory();
+        break;
+    case SessionCommand::AddRun:
+        ShowAddedRun();
+        break;
+    case SessionCommand::Select:
+        break;
     }
 }
 
@@ -69,7 +82,7 @@ void MainWindow::ShowRunStarting() {
     SelectSliderGroup(0);
     airwayPanel_->ShowRegion(kForcePlainPicture, 0, 0);
     s.VolumeTime.VolumeTimeCursor = 1;
-    DrawVolumeTimeStep(1);
+    curvePlots_->DrawVolumeTimeStep(1);
     ShowIndices(0, false);
     descriptionBox_->clear();
     QCoreApplication::processEvents();
@@ -84,7 +97,7 @@ void MainWindow::ShowFinishedRun() {
     ShowIndices(1, true);
     ShowAllRunRows();
     RepaintTables();
-    DrawFlowVolumePlot();
+    curvePlots_->DrawFlowVolumePlot();
     QCoreApplication::processEvents();
 
     SetCommandControlsEnabled(true);
@@ -134,14 +147,11 @@ void MainWindow::ShowRunDeleted() {
     const RunHistory& h = s.Session.Runs();
     ShowAllRunRows();
     if (h.SelectedRun >= 1) runsTableView_->SetCurrentRow(1);
-    DrawFlowVolumePlot();
+    curvePlots_->RedrawBoth();
     if (h.SelectedRun >= 1) {
-        RedrawVolumeTime();
         ShowIndices(1, true);
         s.Sliders.LoadSlidersFromSlot(h.Slots, h.SelectedRun);
     } else {
-        s.VolumeTime.VolumeTimeCursor = 1;
-        DrawVolumeTimeStep(1);
         ShowIndices(0, false);
     }
     RepaintTables();
@@ -157,8 +167,8 @@ void MainWindow::ShowNewReference() {
     const RunHistory& h = s.Session.Runs();
     ShowAllRunRows();
     ShowRunRow(kReferenceRow, 0);
-    DrawFlowVolumePlot();
-    RedrawVolumeTime();
+    curvePlots_->DrawFlowVolumePlot();
+    curvePlots_->RedrawVolumeTime();
     ShowIndices(h.SelectedRun, true);
     s.Sliders.LoadSlidersFromSlot(h.Slots, h.SelectedRun);
     RepaintTables();
@@ -177,7 +187,8 @@ void MainWindow::ShowIndices(int slot, bool withObserved) {
 
 void MainWindow::ShowRunRow(int row, int slot) {
     AppState& s = *state_;
-    breathlab::ShowRunRow(s.Results, row, s.Session.Runs().Slots[slot], s.Session.Parameters().CurrentRegion);
+    breathlab::ShowRunRow(s.Results, row, s.Session.Runs().Slots[slot],
+                          s.Session.Parameters().CurrentRegion);
 }
 
 void MainWindow::ShowAllRunRows() {
@@ -188,18 +199,6 @@ void MainWindow::ShowAllRunRows() {
 void MainWindow::RepaintTables() {
     indicesView_->viewport()->repaint();
     runsTableView_->Repaint();
-}
-
-void MainWindow::DrawFlowVolumePlot() {
-    curvePlots_->DrawFlowVolumePlot();
-}
-
-void MainWindow::DrawVolumeTimeStep(int slot) {
-    curvePlots_->DrawVolumeTimeStep(slot);
-}
-
-void MainWindow::RedrawVolumeTime() {
-    curvePlots_->RedrawVolumeTime();
 }
 
 // A parameter's or a run status's description, with a rule of dashes between
@@ -219,15 +218,7 @@ void MainWindow::AfterRunSelected(int slot) {
     AppState& s = *state_;
     s.Sliders.LoadSlidersFromSlot(s.Session.Runs().Slots, slot);
     ShowIndices(slot, true);
-    DrawFlowVolumePlot();
-    RedrawVolumeTime();
+    curvePlots_->DrawFlowVolumePlot();
+    curvePlots_->RedrawVolumeTime();
     ShowCaseNoteOfSelectedRun();
-}
-
-void MainWindow::OnDeleteRowClicked() {
-    OnDeleteRowChosen();
-}
-
-void MainWindow::OnUseAsReferenceClicked() {
-    OnUseAsReferenceChosen();
 }

@@ -69,9 +69,9 @@ void MainWindow::FormCreate() {
     runsTableView_->SetCurrentRow(1);
 
     curvePlots_->CreateImages(devicePixelRatioF());
-    DrawFlowVolumePlot();
+    curvePlots_->DrawFlowVolumePlot();
     s.VolumeTime.VolumeTimeCursor = 1;
-    DrawVolumeTimeStep(1);
+    curvePlots_->DrawVolumeTimeStep(1);
 
     for (const QString& failure : airwayPanel_->LoadPictures(s.Folders.Data, devicePixelRatioF()))
         ShowError(this, failure);

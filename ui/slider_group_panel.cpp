@@ -25,7 +25,7 @@ constexpr int kMiddleStiffnessSlider = 4; // middleStiffnessSlider
 
 // What tells one group from another: its controls' names and texts, the
 // sliders and scale columns it holds, and where the layout keeps its places.
-struct GroupSpec {
+struct GroupTraits {
     const char* PartName;
     const char* PanelName;
     const char* CaptionName;
@@ -40,7 +40,7 @@ struct GroupSpec {
     int TextFits::*CaptionWidth;
 };
 
-const GroupSpec kGroups[] = {
+const GroupTraits kGroups[] = {
     {"mainSliderGroup", "mainGroupPanel", "MainCaption",
      QT_TRANSLATE_NOOP("SliderGroupPanel", "MAIN"), kMainGroup, AnimationControl::MainGroupPanel, 1,
      1, kScaleMainR, kScaleMainR, &StartupLayout::mainGroupPanel, &StartupLayout::CaptionMain,
@@ -103,7 +103,7 @@ const char* const* const kScaleTexts[kScaleColumnCount] = {
 const char* const kScaleNames[kScaleColumnCount] = {"MainScale",       "VDcScale", "MiddleScale",
                                                     "PeripheralScale", "CCCScale", "LungScale"};
 
-const GroupSpec& Spec(SliderGroupPanel::Group group) {
+const GroupTraits& TraitsOf(SliderGroupPanel::Group group) {
     return kGroups[static_cast<int>(group)];
 }
 
@@ -111,10 +111,10 @@ const GroupSpec& Spec(SliderGroupPanel::Group group) {
 
 SliderGroupPanel::SliderGroupPanel(Group group, QWidget* client, QWidget* frame)
     : QObject(client), group_(group) {
-    const GroupSpec& spec = Spec(group);
-    setObjectName(spec.PartName);
-    panel_ = NewPanel(spec.PanelName, client, kButtonFace);
-    caption_ = NewLabel(spec.CaptionName, tr(spec.CaptionText), frame);
+    const GroupTraits& traits = TraitsOf(group);
+    setObjectName(traits.PartName);
+    panel_ = NewPanel(traits.PanelName, client, kButtonFace);
+    caption_ = NewLabel(traits.CaptionName, tr(traits.CaptionText), frame);
     CreateSliders();
     CreateLabels();
     for (QWidget* control : MouseControls())
@@ -122,12 +122,12 @@ SliderGroupPanel::SliderGroupPanel(Group group, QWidget* client, QWidget* frame)
 }
 
 int SliderGroupPanel::GroupNumber() const {
-    return Spec(group_).Number;
+    return TraitsOf(group_).Number;
 }
 
 void SliderGroupPanel::CreateSliders() {
-    const GroupSpec& spec = Spec(group_);
-    for (int k = spec.FirstSlider; k <= spec.LastSlider; ++k) {
+    const GroupTraits& traits = TraitsOf(group_);
+    for (int k = traits.FirstSlider; k <= traits.LastSlider; ++k) {
         auto* slider = new QSlider(Qt::Vertical, panel_);
         slider->setObjectName(QLatin1String(breathlab::Slider(k).Name));
         const SliderScale& scale = breathlab::Slider(k).Scale;
@@ -147,12 +147,12 @@ void SliderGroupPanel::CreateSliders() {
 }
 
 void SliderGroupPanel::CreateLabels() {
-    const GroupSpec& spec = Spec(group_);
-    for (int k = spec.FirstSlider; k <= spec.LastSlider; ++k)
+    const GroupTraits& traits = TraitsOf(group_);
+    for (int k = traits.FirstSlider; k <= traits.LastSlider; ++k)
         titles_.push_back(NewLabel(kTitleNames[k - 1], tr(kTitleTexts[k - 1]), panel_));
     if (HasSlider(kMiddleStiffnessSlider))
-        titles_[kMiddleStiffnessSlider - spec.FirstSlider]->hide();
-    for (int c = spec.FirstColumn; c <= spec.LastColumn; ++c) {
+        titles_[kMiddleStiffnessSlider - traits.FirstSlider]->hide();
+    for (int c = traits.FirstColumn; c <= traits.LastColumn; ++c) {
         std::array<QLabel*, kScaleLabelsPerColumn> column{};
         for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
             const QString text = kScaleTexts[c][i];
@@ -194,30 +194,32 @@ void SliderGroupPanel::WatchHelp(ContextHelp& help) const {
 }
 
 void SliderGroupPanel::MeasureDesignSizes(DesignSizes& design) const {
-    const GroupSpec& spec = Spec(group_);
+    const GroupTraits& traits = TraitsOf(group_);
     const QFontMetrics plain(WindowFont(kDesignWindowFontPx));
-    design.*spec.CaptionSize =
+    design.*traits.CaptionSize =
         LabelTextSize(QFontMetrics(BoldWindowFont(kDesignWindowFontPx)), caption_);
     for (std::size_t t = 0; t < titles_.size(); ++t)
-        design.Titles[spec.FirstSlider - 1 + t] = LabelTextSize(plain, titles_[t]);
+        design.Titles[traits.FirstSlider - 1 + t] = LabelTextSize(plain, titles_[t]);
     for (std::size_t c = 0; c < scaleLabels_.size(); ++c)
         for (int i = 0; i < kScaleLabelsPerColumn; ++i)
-            design.ScaleLabels[spec.FirstColumn + c][i] = LabelTextSize(plain, scaleLabels_[c][i]);
+            design.ScaleLabels[traits.FirstColumn + c][i] =
+                LabelTextSize(plain, scaleLabels_[c][i]);
 }
 
 // Every group's caption and label lines are equally tall; the tallest serves
 // the layout for all of them.
 void SliderGroupPanel::MeasureTextFits(TextFits& fits) const {
-    const GroupSpec& spec = Spec(group_);
+    const GroupTraits& traits = TraitsOf(group_);
     fits.CaptionHeight = std::max(fits.CaptionHeight, QFontMetrics(caption_->font()).height());
-    fits.*spec.CaptionWidth = caption_->sizeHint().width();
+    fits.*traits.CaptionWidth = caption_->sizeHint().width();
     for (std::size_t t = 0; t < titles_.size(); ++t) {
         fits.LabelHeight = std::max(fits.LabelHeight, titles_[t]->sizeHint().height());
-        fits.TitleWidths[spec.FirstSlider - 1 + t] = titles_[t]->sizeHint().width();
+        fits.TitleWidths[traits.FirstSlider - 1 + t] = titles_[t]->sizeHint().width();
     }
     for (std::size_t c = 0; c < scaleLabels_.size(); ++c)
         for (int i = 0; i < kScaleLabelsPerColumn; ++i)
-            fits.ScaleLabelWidths[spec.FirstColumn + c][i] = scaleLabels_[c][i]->sizeHint().width();
+            fits.ScaleLabelWidths[traits.FirstColumn + c][i] =
+                scaleLabels_[c][i]->sizeHint().width();
 }
 
 void SliderGroupPanel::ApplyFonts(const LayoutFonts& fonts) {
@@ -228,34 +230,34 @@ void SliderGroupPanel::ApplyFonts(const LayoutFonts& fonts) {
 }
 
 void SliderGroupPanel::Place(const StartupLayout& L) {
-    const GroupSpec& spec = Spec(group_);
-    PlaceControl(panel_, L.*spec.PanelPlace);
-    PlaceControl(caption_, L.*spec.CaptionPlace);
+    const GroupTraits& traits = TraitsOf(group_);
+    PlaceControl(panel_, L.*traits.PanelPlace);
+    PlaceControl(caption_, L.*traits.CaptionPlace);
     for (std::size_t s = 0; s < sliders_.size(); ++s) {
-        PlaceControl(sliders_[s], L.TrackBars[spec.FirstSlider - 1 + s]);
-        PlaceControl(titles_[s], L.Titles[spec.FirstSlider - 1 + s]);
+        PlaceControl(sliders_[s], L.TrackBars[traits.FirstSlider - 1 + s]);
+        PlaceControl(titles_[s], L.Titles[traits.FirstSlider - 1 + s]);
     }
     for (std::size_t c = 0; c < scaleLabels_.size(); ++c)
         for (int i = 0; i < kScaleLabelsPerColumn; ++i) {
             QLabel* label = scaleLabels_[c][i];
             label->setFont(WindowFont(L.Fonts.ScaleLabelPx));
-            PlaceControl(label, L.ScaleLabels[spec.FirstColumn + c][i]);
-            label->setVisible(L.ScaleLabelShown[spec.FirstColumn + c][i]);
+            PlaceControl(label, L.ScaleLabels[traits.FirstColumn + c][i]);
+            label->setVisible(L.ScaleLabelShown[traits.FirstColumn + c][i]);
         }
 }
 
 bool SliderGroupPanel::HasSlider(int k) const {
-    return k >= Spec(group_).FirstSlider && k <= Spec(group_).LastSlider;
+    return k >= TraitsOf(group_).FirstSlider && k <= TraitsOf(group_).LastSlider;
 }
 
 QSlider* SliderGroupPanel::Slider(int k) const {
-    return HasSlider(k) ? sliders_[k - Spec(group_).FirstSlider] : nullptr;
+    return HasSlider(k) ? sliders_[k - TraitsOf(group_).FirstSlider] : nullptr;
 }
 
 QLabel* SliderGroupPanel::ScaleLabel(int column, int i) const {
-    const GroupSpec& spec = Spec(group_);
-    if (column < spec.FirstColumn || column > spec.LastColumn) return nullptr;
-    return scaleLabels_[column - spec.FirstColumn][i];
+    const GroupTraits& traits = TraitsOf(group_);
+    if (column < traits.FirstColumn || column > traits.LastColumn) return nullptr;
+    return scaleLabels_[column - traits.FirstColumn][i];
 }
 
 // The slider's own geometry: where its thumb is centred, measured from its
@@ -288,13 +290,13 @@ void SliderGroupPanel::ShowPosition(int k, int position) {
 }
 
 void SliderGroupPanel::ShowGroupControls(const SliderGroupControls& controls) {
-    const GroupSpec& spec = Spec(group_);
+    const GroupTraits& traits = TraitsOf(group_);
     for (std::size_t s = 0; s < sliders_.size(); ++s)
-        sliders_[s]->setEnabled(controls.SliderEnabled(spec.FirstSlider + s));
+        sliders_[s]->setEnabled(controls.SliderEnabled(traits.FirstSlider + s));
     for (std::size_t c = 0; c < scaleLabels_.size(); ++c)
         for (QLabel* label : scaleLabels_[c])
             label->setEnabled(
-                controls.ScaleLabelsEnabled(SliderOfScaleColumn(spec.FirstColumn + c)));
+                controls.ScaleLabelsEnabled(SliderOfScaleColumn(traits.FirstColumn + c)));
 }
 
 void SliderGroupPanel::SetEnabled(bool enabled) {
@@ -302,7 +304,7 @@ void SliderGroupPanel::SetEnabled(bool enabled) {
 }
 
 bool SliderGroupPanel::SetControlEnabled(AnimationControl control, bool enabled) {
-    if (control != Spec(group_).Lock) return false;
+    if (control != TraitsOf(group_).Lock) return false;
     panel_->setEnabled(enabled);
     return true;
 }

@@ -32,7 +32,7 @@ constexpr ControlRect kDesignLabelDepthMin{700, 485, 25, 13};
 constexpr ControlRect kDesignLabelDepthMax{820, 485, 30, 13};
 constexpr ControlRect kDesignLungSelectorLabel{175, 414, 60, 13};
 constexpr ControlRect kDesignHotSpotTableBox{900, 414, 40, 17};
-constexpr ControlRect kDesignTparm{600, 60, 320, 240};
+constexpr ControlRect kDesignHotSpotGrid{600, 60, 320, 240};
 constexpr ControlRect kDesignRegionLabel{100, 100, 80, 24};
 constexpr int kDesignHiddenGroupPanelLeft = 95; // the hidden half of the MAIN frame
 
@@ -149,7 +149,7 @@ void PlaceHiddenControls(const ScreenScale& scale, int comboBoxHeight, StartupLa
     L.LabelDepthMax = scale(kDesignLabelDepthMax);
     L.lungSelectorLabel = scale(kDesignLungSelectorLabel);
     L.hotSpotTableBox = scale(kDesignHotSpotTableBox);
-    L.hotSpotGrid = scale(kDesignTparm);
+    L.hotSpotGrid = scale(kDesignHotSpotGrid);
     L.regionLabel = scale(kDesignRegionLabel);
 }
 
